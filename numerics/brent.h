@@ -1,0 +1,34 @@
+// Brent's bracketing root finder in reverse-communication form, and the small driver every
+// estimation routine uses to bracket and solve its likelihood equation.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+
+namespace vnk {
+
+double MachineEpsilon();
+
+// One step of the root search. Start with MODE = 1 and FLAG = -1; while FLAG stays -1 the
+// caller evaluates the function at the new B into FB and calls again. FLAG = 0: B is the root.
+// FC is storage the caller provides and does not read.
+void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MODE, int& FLAG);
+
+// Drives BrentRoot from a bracket [A, B] with known FA, FB and returns the root.
+double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
+                          double FB);
+
+// The bracket search shared by the estimation routines: g is evaluated once at the fixed
+// end, then at each candidate in turn; the first candidate whose value has a product <= 0
+// with the fixed end's value gives the bracket.
+struct Bracket {
+    bool found = false;
+    double fixedEnd = 0.0;
+    double fixedValue = 0.0;
+    double movingEnd = 0.0;
+    double movingValue = 0.0;
+};
+Bracket FindBracket(const std::function<double(double)>& g, double fixedEnd,
+                    std::initializer_list<double> candidates);
+
+}  // namespace vnk
