@@ -1,0 +1,106 @@
+// What a result screen, a report and the command line need to know about one model: its
+// title, the estimate rows it shows, its prediction questions and its report texts. A model's
+// screen is then data, built by one result-screen class; the batch command line prints the
+// same texts from the same description.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "numerics/conventions.h"
+
+namespace vnk::models {
+
+// Everything a model's predictions and report blocks read from the last execution.
+struct ModelContext {
+    int NS = 0;
+    int ESF = method::kMaximumLikelihood;
+    // TBF models: the times between failures the model was fitted to (the NPT model: the
+    // cumulative failure times).
+    std::vector<double> data;
+    // Interval models: counts, lengths, fractions (portion under test) and corrections
+    // (or previous faults), as the model's routines take them.
+    std::vector<double> counts;
+    std::vector<double> lengths;
+    std::vector<double> fractions;
+    std::vector<double> corrections;
+    TbfStats tbfStats;
+    IntervalStats intervalStats;
+    // Model-specific scalars by their argument names: "PHIIND", "WFSF", "TSF", "TSS", "PEC",
+    // "TNOF", "PMAX", "ALPHA", "AN", "BOPFLG", "XLTM", "Z", ...
+    std::map<std::string, double> scalars;
+    int RFLAG = 0;
+
+    double scalar(const std::string& name, double fallback = 0.0) const {
+        auto it = scalars.find(name);
+        return it == scalars.end() ? fallback : it->second;
+    }
+};
+
+// One row of the "Estimations" part of a result screen.
+struct EstimateRow {
+    std::string label;   // as shown on the screen, e.g. "Proportionality Constant:"
+    int statsRow = 0;    // row of STATS
+    bool hasLimits = false;
+};
+
+// A prediction question's line on the result screen, piece by piece: fixed texts, input
+// boxes and output boxes in screen order.
+struct PredictionPiece {
+    enum class Kind { Text, Input, Output };
+    Kind kind = Kind::Text;
+    std::string text;  // the caption for Text pieces
+    int index = 0;     // which input or output (0-based within the question)
+};
+
+// What answering one question gives back to the screen.
+struct PredictionOutcome {
+    std::vector<double> outputs;  // new values of the question's output boxes
+    bool computed = false;        // false: nothing was computed (input 0 or negative)
+    std::string errorMessage;     // non-empty: show it in a message box
+    std::string errorCaption = "Error";
+};
+
+struct PredictionQuestion {
+    std::vector<PredictionPiece> pieces;
+    int inputCount = 1;
+    int outputCount = 1;
+    // Answers the question for the given inputs, with every rule of the "Run" button
+    // (positive inputs only, messages for negative inputs and error flags, resets).
+    std::function<PredictionOutcome(const ModelContext&, const std::vector<double>& inputs,
+                                    const std::vector<double>& currentOutputs)>
+        answer;
+};
+
+// Inputs and outputs of every question, as the result screen holds them, for the report.
+struct PredictionValues {
+    std::vector<std::vector<double>> inputs;   // per question
+    std::vector<std::vector<double>> outputs;  // per question
+};
+
+struct ModelDescription {
+    std::string code;        // slot name, e.g. "GEO", "LAV-L", "BM-B", "S-T2"
+    std::string title;       // screen caption, e.g. "Geometric Model"
+    std::string plotTitle;   // title of the model plot screen
+    std::vector<EstimateRow> estimates;
+    std::vector<PredictionQuestion> predictions;
+
+    // Report texts, byte-exact to the model's format strings.
+    std::function<std::string(const ModelContext&)> estimationBlock;
+    // "    PREDICTIONS\n\n" and one group per nonzero input, or "" when every input is 0.
+    std::function<std::string(const ModelContext&, const PredictionValues&)> predictionLines;
+    // The error box text for a nonzero status ("\r\nModel Execution Returned Error:\r\n..."),
+    // and its report form.
+    std::function<std::string(int RFLAG)> errorText;
+};
+
+// The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every
+// carriage return dropped and every line feed followed by six blanks.
+std::string ErrorReport(const std::string& errorBoxText);
+
+// Formats like C's snprintf; report format strings are used exactly as given.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace vnk::models
