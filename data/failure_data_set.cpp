@@ -85,6 +85,12 @@ ConstRealMatrix FailureDataSet::tbfMatrix() const {
     return ConstRealMatrix(tbf_.data(), kCapacity, kTbfFieldCount);
 }
 
+TbfArrays FailureDataSet::tbfArrays() {
+    return TbfArrays(tbf(TbfField::TimeBetweenFailures), tbf(TbfField::FailureType),
+                     tbf(TbfField::SeverityLevel), tbf(TbfField::HardwareFailures),
+                     tbf(TbfField::EffectivenessFactor));
+}
+
 TbfEntry FailureDataSet::entry(int i) const {
     TbfEntry e;
     for (TbfField f : kFields) e.field(f) = tbf(f, i);

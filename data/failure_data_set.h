@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numerics/conventions.h"
+#include "numerics/tbf_arrays.h"
 
 namespace vnk {
 
@@ -49,6 +50,9 @@ enum class TbfField : int {
     EffectivenessFactor = 5
 };
 inline constexpr int kTbfFieldCount = 5;
+static_assert(static_cast<int>(TbfField::TimeBetweenFailures) == tbf_field::kTime &&
+              static_cast<int>(TbfField::EffectivenessFactor) == tbf_field::kEffectiveness &&
+              kTbfFieldCount == tbf_field::kCount);
 
 // Failure type flag values of an entry.
 inline constexpr double kSoftwareFailure = 0.0;
@@ -125,6 +129,8 @@ class FailureDataSet {
     // All five arrays as one kCapacity x 5 matrix, column f holding field f.
     RealMatrix tbfMatrix();
     ConstRealMatrix tbfMatrix() const;
+    // The five arrays over the full capacity, as VNKEDT and the compaction take them.
+    TbfArrays tbfArrays();
     TbfEntry entry(int i) const;
     void setEntry(int i, const TbfEntry& e);
 

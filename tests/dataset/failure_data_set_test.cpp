@@ -200,6 +200,9 @@ TEST(FailureDataSet, ArraysReachTheRoutinesAsOneBasedViews) {
     EXPECT_EQ(set.tbfMatrix()(2, static_cast<int>(TbfField::TimeBetweenFailures)), 2.0);
     set.tbfMatrix()(2, static_cast<int>(TbfField::SeverityLevel)) = 4.0;
     EXPECT_EQ(set.entry(2).severityLevel, 4.0);
+    set.tbfArrays()(3, vnk::tbf_field::kEffectiveness) = 0.25;
+    EXPECT_EQ(set.entry(3).effectivenessFactor, 0.25);
+    EXPECT_EQ(set.tbfArrays().capacity(), vnk::kCapacity);
 }
 
 TEST(TruncateToInt, TruncatesTowardZeroAndSaturates) {
