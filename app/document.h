@@ -1,0 +1,41 @@
+// The document of the single-document program: the failure data set, the program options and
+// the results of the last execution, for the whole run. Screens are handed the parts they
+// show or edit.
+#pragma once
+
+#include <optional>
+
+#include "data/failure_data_set.h"
+#include "data/program_options.h"
+#include "execution/interval_results.h"
+#include "execution/tbf_results.h"
+#include "numerics/failure_type_statistics.h"
+
+namespace vnk::app {
+
+class CVarno3Doc {
+public:
+    FailureDataSet& data() { return data_; }
+    const FailureDataSet& data() const { return data_; }
+    ProgramOptions& options() { return options_; }
+    const ProgramOptions& options() const { return options_; }
+
+    // Data / New (both forms): descriptors and TBF entries cleared, the numerical method and
+    // the execution severity level back to their start values.
+    void clearForNewData();
+    // The descriptors derived again from the TBF entries. With no entries there is nothing to
+    // derive them from, and they are left as they are.
+    void deriveDescriptors();
+
+    // The statistics of the whole TBF set from the last Data / Statistics.
+    TypeStatistics wholeSetStatistics;
+    // The last execution's results; empty until a model execution has run.
+    std::optional<execution::TbfExecutionResults> tbfResults;
+    std::optional<execution::IntervalExecutionResults> intervalResults;
+
+private:
+    FailureDataSet data_;
+    ProgramOptions options_;
+};
+
+}  // namespace vnk::app
