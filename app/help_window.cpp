@@ -85,6 +85,7 @@ void HelpWindow::showPage(const QString& page) {
                                                            : QString::fromLatin1(help_page::kContents);
     const QUrl url(name + QStringLiteral(".html"));
     if (browser_->source() != url) browser_->setSource(url);
+    syncContents();
 }
 
 QString HelpWindow::currentPage() const {
