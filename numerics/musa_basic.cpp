@@ -8,6 +8,7 @@
 #include "numerics/brent.h"
 #include "numerics/elapsed_times.h"
 #include "numerics/kolmogorov.h"
+#include "numerics/prediction_limits.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 
@@ -17,10 +18,6 @@ namespace {
 constexpr double kZ = 1.95;
 // Above this exponent the term NS*Te/(exp(b*Te) - 1) of the likelihood equation is dropped.
 constexpr double kExponentCutoff = 85.0;
-// The prediction of the next K failures sums K terms; its K is bounded by the faults
-// remaining, which an estimate from SMUSMD keeps near 10.5*NS at most. A table from
-// elsewhere must not make the sum run without end.
-constexpr double kMaxPredictedFailures = 1.0e6;
 
 double b0Of(const TbfStats& s) { return s(2, kEstimate); }
 double b1Of(const TbfStats& s) { return s(3, kEstimate); }
@@ -60,8 +57,8 @@ void estimate(int NS, ConstRealArray DAT, double XLTM, TbfStats& STATS, int& RFL
         return;
     }
 
-    const double b1 = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue,
-                                         bracket.movingEnd, bracket.movingValue);
+    const double b1 = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue, bracket.movingEnd,
+                                         bracket.movingValue);
     const double b0 = n / (1.0 - std::exp(-b1 * Te));
     STATS(2, kEstimate) = b0;
     STATS(3, kEstimate) = b1;
@@ -186,7 +183,8 @@ void SMUSP3(const TbfStats& STATS, ConstRealArray DAT, int NS, double K, double&
     const double remaining = std::trunc(STATS(tbf_row::kRemainingFaults, kEstimate) + 0.5);
     const double count = std::trunc(K + 0.5);
     PVAL = 0.0;
-    if (K > remaining || count > kMaxPredictedFailures) {
+    // The bound only matters for a table not made by SMUSMD (whose b0 stays below 10.5 * NS).
+    if (K > remaining || count > kMaxPredictionTerms) {
         ERRFLG = 1;
     } else {
         ERRFLG = 0;
@@ -247,8 +245,8 @@ void SMUSP5(const TbfStats& STATS, double DMTBNF, int NS, double& PVAL1, double&
         PVAL2 = 0.0;
     } else {
         ERRLFG = 0;
-        const double c = STATS(tbf_row::kTotalFaults, kEstimate) *
-                         STATS(tbf_row::kInitialMtbnf, kEstimate);
+        const double c =
+            STATS(tbf_row::kTotalFaults, kEstimate) * STATS(tbf_row::kInitialMtbnf, kEstimate);
         PVAL1 = c * std::log(DMTBNF / current);
         PVAL2 = std::min(c * (1.0 / current - 1.0 / DMTBNF),
                          STATS(tbf_row::kTotalFaults, kEstimate) - NS);

@@ -25,8 +25,7 @@ TbfApplicabilityModel MusaBasicApplicabilityModel();
 // Reliability over a further operating time LOP.
 void SMUSP1(const TbfStats& STATS, ConstRealArray DAT, int NS, double LOP, double& PVAL);
 // Total expected time to the next K failures; ERRFLG 1 when K exceeds the remaining faults.
-void SMUSP3(const TbfStats& STATS, ConstRealArray DAT, int NS, double K, double& PVAL,
-            int& ERRFLG);
+void SMUSP3(const TbfStats& STATS, ConstRealArray DAT, int NS, double K, double& PVAL, int& ERRFLG);
 // Time (PVAL1) and failures (PVAL2) to reach the intensity DIF; ERRLFG 1 when DIF is not
 // below the current intensity.
 void SMUSP4(const TbfStats& STATS, double DIF, double& PVAL1, double& PVAL2, int& ERRLFG);

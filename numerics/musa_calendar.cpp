@@ -8,9 +8,9 @@
 
 namespace vnk {
 
-void SMUSCT(double TNOF, double CMTBFH, double DMTBFH, double IMTBFH, int NS, double PC,
-            double PF, double PI, double PMQ, double RHOC, double TC, double TI, double XMC,
-            double XMF, double XMI, double XMQ, double& XINT) {
+void SMUSCT(double TNOF, double CMTBFH, double DMTBFH, double IMTBFH, int NS, double PC, double PF,
+            double PI, double PMQ, double RHOC, double TC, double TI, double XMC, double XMF,
+            double XMI, double XMQ, double& XINT) {
     trace::Writer w;
     w.enter("SMUSCT");
     w.real("TNOF", TNOF);

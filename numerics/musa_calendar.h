@@ -10,8 +10,8 @@ namespace vnk {
 // probability that the debugging queue stays within XMQ, RHOC computer utilisation, TC and TI
 // computer time and identification work per unit execution time, XMC, XMF and XMI computer
 // time, correction work and identification work per failure. XINT: the calendar hours.
-void SMUSCT(double TNOF, double CMTBFH, double DMTBFH, double IMTBFH, int NS, double PC,
-            double PF, double PI, double PMQ, double RHOC, double TC, double TI, double XMC,
-            double XMF, double XMI, double XMQ, double& XINT);
+void SMUSCT(double TNOF, double CMTBFH, double DMTBFH, double IMTBFH, int NS, double PC, double PF,
+            double PI, double PMQ, double RHOC, double TC, double TI, double XMC, double XMF,
+            double XMI, double XMQ, double& XINT);
 
 }  // namespace vnk

@@ -61,8 +61,8 @@ void estimate(int NS, ConstRealArray DAT, double XLTM, TbfStats& STATS, int& RFL
     // A bracketed root is an estimate.
     RFLAG = status::kOk;
 
-    const double b1 = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue,
-                                         bracket.movingEnd, bracket.movingValue);
+    const double b1 = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue, bracket.movingEnd,
+                                         bracket.movingValue);
     const double b0 = n / std::log(1.0 + b1 * Te);
     STATS(2, kEstimate) = b0;
     STATS(3, kEstimate) = b1;
@@ -112,8 +112,7 @@ TbfApplicabilityModel MusaLogarithmicApplicabilityModel() {
         const double b0 = b0Of(*fitted);
         const double b1 = b1Of(*fitted);
         const double atNext = std::log(1.0 + b1 * (s.T + s.x));
-        return -(std::log(b0) + std::log(b1) - atNext +
-                 b0 * (std::log(1.0 + b1 * s.T) - atNext));
+        return -(std::log(b0) + std::log(b1) - atNext + b0 * (std::log(1.0 + b1 * s.T) - atNext));
     };
     m.distribution = [fitted](const TbfStep& s) {
         const double b0 = b0Of(*fitted);

@@ -48,8 +48,8 @@ void estimate(int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
         return;
     }
 
-    const double b = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue,
-                                        bracket.movingEnd, bracket.movingValue);
+    const double b = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue, bracket.movingEnd,
+                                        bracket.movingValue);
     const double a = n / (1.0 - std::exp(-b * Te));
     STATS(4, kEstimate) = b;
     STATS(tbf_row::kTotalFaults, kEstimate) = a;
@@ -116,8 +116,8 @@ TbfApplicabilityModel NhppTbfApplicabilityModel() {
 
 void SNPTMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, double& STAT,
             int& RFLAG, int& INDX, RealArray V, RealArray VPRE) {
-    RunTbfApplicability(NhppTbfApplicabilityModel(), DAT, NS, NSB, NSE, NSR, TYP, STAT, RFLAG,
-                        INDX, V, VPRE);
+    RunTbfApplicability(NhppTbfApplicabilityModel(), DAT, NS, NSB, NSE, NSR, TYP, STAT, RFLAG, INDX,
+                        V, VPRE);
 }
 
 void SNPTP1(const TbfStats& STATS, ConstRealArray DAT, int NS, double LOP, double& PVAL) {

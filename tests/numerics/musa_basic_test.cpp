@@ -5,21 +5,16 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "numerics/musa_calendar.h"
 #include "numerics/nhpp_tbf.h"
-#include "numerics/trace.h"
 #include "tests/numerics/musa_fixtures.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
 using vnk::TbfStats;
-using vnk::test::ReadTimes;
+using vnk::test::LoadTbfData;
 
 TbfStats Fit(const std::vector<double>& x, double XLTM, int& RFLAG) {
     TbfStats s;
@@ -30,7 +25,7 @@ TbfStats Fit(const std::vector<double>& x, double XLTM, int& RFLAG) {
 // Goel and Okumoto (1979), NTDS data, maximum likelihood: a = 33.99 faults, b = 0.00579 per
 // day. Without failure-free time Musa's b0 is their a and b1 their b.
 TEST(SMUSMD, ReproducesThePublishedNtdsEstimates) {
-    const auto x = ReadTimes("ntds_tbf.txt");
+    const auto x = LoadTbfData("ntds_tbf.txt");
     int RFLAG = -1;
     const TbfStats s = Fit(x, 0.0, RFLAG);
     ASSERT_EQ(RFLAG, 0);
@@ -52,7 +47,7 @@ TEST(SMUSMD, ReproducesThePublishedNtdsEstimates) {
 // The failure-free time lengthens the exposure (Te) but the current intensity stays at the
 // last failure. SYS1's recorded failure-free tail is 2526 s.
 TEST(SMUSMD, FailureFreeTimeEntersTheLikelihoodOnly) {
-    const auto x = ReadTimes("sys1_tbf.txt");
+    const auto x = LoadTbfData("sys1_tbf.txt");
     const double n = 136.0, Tn = 88682.0, Te = Tn + 2526.0;
     double S = 0.0;
     for (double t : vnk::test::RunningSum(x)) S += t;
@@ -76,7 +71,7 @@ TEST(SMUSMD, FailureFreeTimeEntersTheLikelihoodOnly) {
 // Without reliability growth g keeps its sign up to 1e4/Te: status 3, and nothing of a
 // search on a non-bracket reaches the table.
 TEST(SMUSMD, NoBracketKeepsStatusThreeAndAClearedTable) {
-    auto decreasing = ReadTimes("sys1_tbf.txt");
+    auto decreasing = LoadTbfData("sys1_tbf.txt");
     std::sort(decreasing.begin(), decreasing.end(), std::greater<>());
     for (const auto& x : {decreasing, std::vector<double>{5.0}, std::vector<double>{1, 2, 3}}) {
         int RFLAG = -1;
@@ -87,7 +82,7 @@ TEST(SMUSMD, NoBracketKeepsStatusThreeAndAClearedTable) {
 }
 
 class MusaBasicPredictions : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         int RFLAG = -1;
         s = Fit(x, 0.0, RFLAG);
@@ -95,7 +90,7 @@ protected:
         b0 = s(2, 1);
         b1 = s(3, 1);
     }
-    std::vector<double> x = ReadTimes("ntds_tbf.txt");
+    std::vector<double> x = LoadTbfData("ntds_tbf.txt");
     int NS = 26;
     double Tn = 250.0;
     TbfStats s;
@@ -186,7 +181,7 @@ TEST_F(MusaBasicPredictions, PredictedDataAndFitTest) {
 // Musa's basic model and the non-homogeneous Poisson model share their likelihood and their
 // predictive law, so on data both can fit their applicability statistics agree.
 TEST(SMUSMA, AgreesWithTheNhppModelOnSys1) {
-    const auto x = ReadTimes("sys1_tbf.txt");
+    const auto x = LoadTbfData("sys1_tbf.txt");
     const auto t = vnk::test::RunningSum(x);
     const int NS = 136, NSB = 68, NSE = 135, NSR = NSE - NSB + 1;
     for (int TYP = 1; TYP <= 4; ++TYP) {
@@ -215,8 +210,8 @@ TEST(SMUSMA, NoMedianStopsTheNoiseAnalysis) {
     EXPECT_EQ(INDX, 1);
     EXPECT_EQ(STAT, 0.0);
     EXPECT_FALSE(vnk::ExponentialLawMedian(0.5, 1.0).exists);
-    EXPECT_NEAR(vnk::ExponentialLawMedian(2.0, 0.5).value, -std::log(1.0 - std::log(2.0) / 2.0) / 0.5,
-                1e-15);
+    EXPECT_NEAR(vnk::ExponentialLawMedian(2.0, 0.5).value,
+                -std::log(1.0 - std::log(2.0) / 2.0) / 0.5, 1e-15);
 }
 
 // Worked by hand. Identification, correction and computer need (V*TI + XMI)/(V*PI) = 1,
@@ -242,22 +237,9 @@ TEST(SMUSCT, WorkedExample) {
     EXPECT_NEAR(XINT, 10.0 * (0.5 * std::log(1.2) + 2.0 * (1.0 / 2.5 - 1.0 / 3.0)), 1e-12);
 }
 
-class MusaTrace : public ::testing::Test {
-protected:
-    void TearDown() override { vnk::trace::close(); }
-    std::string Read() {
-        vnk::trace::close();
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    vnk::test::TempDir dir;
-    std::filesystem::path file = dir.path() / "VNK_trace.txt";
-};
-
-TEST_F(MusaTrace, EstimationBlock) {
-    ASSERT_TRUE(vnk::trace::open(file.string()));
+TEST(MusaTrace, EstimationBlock) {
+    vnk::test::TraceFile trace;
+    ASSERT_TRUE(trace.isOpen());
     std::vector<double> x{1.0, 2.0, 3.0};
     TbfStats s;
     int RFLAG = 0;
@@ -273,16 +255,18 @@ TEST_F(MusaTrace, EstimationBlock) {
         " \n"
         "   then the call to SMUSMD yields:\n"
         "    RFLAG         3\n";
-    for (int i = 1; i <= 12; ++i) expected += "    STATS         0.00000        0.00000        0.00000\n";
-    EXPECT_EQ(Read(), expected);
+    for (int i = 1; i <= 12; ++i)
+        expected += "    STATS         0.00000        0.00000        0.00000\n";
+    EXPECT_EQ(trace.contents(), expected);
 }
 
-TEST_F(MusaTrace, CalendarTimeBlockListsItsInputsInOrder) {
-    ASSERT_TRUE(vnk::trace::open(file.string()));
+TEST(MusaTrace, CalendarTimeBlockListsItsInputsInOrder) {
+    vnk::test::TraceFile trace;
+    ASSERT_TRUE(trace.isOpen());
     double XINT = 0.0;
     vnk::SMUSCT(10.0, 1.0, 5.0, 1.0, 4, 2.0, 1.0, 1.0, 0.5, 0.5, 0.5, 1.0, 2.0, 1.5, 0.0, 1.0,
                 XINT);
-    EXPECT_EQ(Read(),
+    EXPECT_EQ(trace.contents(),
               " \n"
               " > If the SMUSCT routine is accessed with:\n"
               "    TNOF         10.00000\n"

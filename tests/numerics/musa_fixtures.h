@@ -2,21 +2,13 @@
 #pragma once
 
 #include <cmath>
-#include <fstream>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "numerics/conventions.h"
+#include "tests/support/tbf_data.h"
 
 namespace vnk::test {
-
-inline std::vector<double> ReadTimes(const std::string& name) {
-    std::ifstream in(std::string(VARNOK_TEST_DATA_DIR) + "/" + name);
-    std::vector<double> v;
-    for (double x; in >> x;) v.push_back(x);
-    return v;
-}
 
 inline std::vector<double> RunningSum(const std::vector<double>& x) {
     std::vector<double> t(x.size());

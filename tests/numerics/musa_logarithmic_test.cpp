@@ -12,12 +12,12 @@
 namespace {
 
 using vnk::TbfStats;
-using vnk::test::ReadTimes;
+using vnk::test::LoadTbfData;
 
 // SYS1 has no published logarithmic-model estimate here; the estimate must be the maximum of
 // the profile likelihood, found independently, and the table must follow from it.
 TEST(SMSAMD, MaximisesTheLikelihoodOnSys1) {
-    const auto x = ReadTimes("sys1_tbf.txt");
+    const auto x = LoadTbfData("sys1_tbf.txt");
     const auto T = vnk::test::RunningSum(x);
     const double n = 136.0, Tn = 88682.0;
     auto logLikelihood = [&](double b) {
@@ -46,7 +46,7 @@ TEST(SMSAMD, MaximisesTheLikelihoodOnSys1) {
 }
 
 TEST(SMSAMD, NoGrowthGivesStatusThree) {
-    auto x = ReadTimes("sys1_tbf.txt");
+    auto x = LoadTbfData("sys1_tbf.txt");
     std::sort(x.begin(), x.end(), std::greater<>());
     TbfStats s;
     int RFLAG = -1;
@@ -56,13 +56,13 @@ TEST(SMSAMD, NoGrowthGivesStatusThree) {
 }
 
 class MusaLogarithmicPredictions : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         int RFLAG = -1;
         vnk::SMSAMD(26, x, 0.0, s, RFLAG);
         ASSERT_EQ(RFLAG, 0);
     }
-    std::vector<double> x = ReadTimes("ntds_tbf.txt");
+    std::vector<double> x = LoadTbfData("ntds_tbf.txt");
     TbfStats s;
 };
 
@@ -127,7 +127,7 @@ TEST(MusaLogarithmic, NoFiniteMeanBelowOneFault) {
 }
 
 TEST(SMSAPR, PredictedTimesAreExpectedGapsBetweenFailures) {
-    const auto x = ReadTimes("ntds_tbf.txt");
+    const auto x = LoadTbfData("ntds_tbf.txt");
     TbfStats s;
     int RFLAG = -1;
     vnk::SMSAMD(26, x, 0.0, s, RFLAG);
@@ -146,7 +146,7 @@ TEST(SMSAPR, PredictedTimesAreExpectedGapsBetweenFailures) {
 }
 
 TEST(SMSAMA, AllMeasuresRunOnSys1) {
-    const auto x = ReadTimes("sys1_tbf.txt");
+    const auto x = LoadTbfData("sys1_tbf.txt");
     for (int TYP = 1; TYP <= 4; ++TYP) {
         std::vector<double> V(68), VPRE(68);
         double STAT = 0.0;

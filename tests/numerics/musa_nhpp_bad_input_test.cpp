@@ -23,7 +23,7 @@ struct Case {
 };
 
 std::vector<Case> OddData() {
-    auto sys1 = vnk::test::ReadTimes("sys1_tbf.txt");  // three zero times
+    auto sys1 = vnk::test::LoadTbfData("sys1_tbf.txt");  // three zero times
     auto decreasing = sys1;
     std::sort(decreasing.begin(), decreasing.end(), std::greater<>());
     return {

@@ -3,20 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "numerics/musa_basic.h"
-#include "numerics/trace.h"
 #include "tests/numerics/musa_fixtures.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
 using vnk::TbfStats;
-using vnk::test::ReadTimes;
+using vnk::test::LoadTbfData;
 using vnk::test::RunningSum;
 
 TbfStats Fit(const std::vector<double>& t, int& RFLAG) {
@@ -28,7 +23,7 @@ TbfStats Fit(const std::vector<double>& t, int& RFLAG) {
 // Goel and Okumoto (1979), NTDS data: a = 33.99 faults, b = 0.00579 per day. The model works
 // on cumulative failure times; the raw times between failures give something else.
 TEST(SNPTMD, ReproducesThePublishedNtdsEstimates) {
-    const auto x = ReadTimes("ntds_tbf.txt");
+    const auto x = LoadTbfData("ntds_tbf.txt");
     int RFLAG = -1;
     const TbfStats s = Fit(RunningSum(x), RFLAG);
     ASSERT_EQ(RFLAG, 0);
@@ -62,7 +57,7 @@ TEST(SNPTMD, RootBelowTheBracketGivesStatusThree) {
 }
 
 class NhppPredictions : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         int RFLAG = -1;
         s = Fit(t, RFLAG);
@@ -70,7 +65,7 @@ protected:
         a = s(10, 1);
         b = s(4, 1);
     }
-    std::vector<double> t = RunningSum(ReadTimes("ntds_tbf.txt"));
+    std::vector<double> t = RunningSum(LoadTbfData("ntds_tbf.txt"));
     TbfStats s;
     double a = 0.0, b = 0.0;
 };
@@ -135,18 +130,13 @@ TEST(SNPTMA, NoMedianStopsTheNoiseAnalysis) {
 }
 
 TEST(NhppTrace, PredictionBlock) {
-    vnk::test::TempDir dir;
-    const auto file = dir.path() / "VNK_trace.txt";
-    ASSERT_TRUE(vnk::trace::open(file.string()));
+    vnk::test::TraceFile trace;
+    ASSERT_TRUE(trace.isOpen());
     TbfStats s;
     s(4, 1) = 0.5;
     s(10, 1) = 10.0;
     double PVAL = 0.0;
     vnk::SNPTP2(s, 2.0, 0.75, PVAL);
-    vnk::trace::close();
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
     // (ln(10 * (1 - e^-1)) - ln(ln(4/3))) / 0.5 = (1.84391 + 1.24590) / 0.5 = 6.17962
     const double expectedPval =
         (std::log(10.0 * (1.0 - std::exp(-1.0))) - std::log(std::log(1.0 / 0.75))) / 0.5;
@@ -156,14 +146,15 @@ TEST(NhppTrace, PredictionBlock) {
         "    SOT           2.00000\n"
         "    SR            0.75000\n";
     for (int row = 1; row <= 12; ++row) {
-        const char* line = row == 4    ? "    STATS         0.50000        0.00000        0.00000\n"
-                           : row == 10 ? "    STATS        10.00000        0.00000        0.00000\n"
-                                       : "    STATS         0.00000        0.00000        0.00000\n";
+        const char* line = row == 4 ? "    STATS         0.50000        0.00000        0.00000\n"
+                           : row == 10
+                               ? "    STATS        10.00000        0.00000        0.00000\n"
+                               : "    STATS         0.00000        0.00000        0.00000\n";
         expected += line;
     }
     expected += " \n   then the call to SNPTP2 yields:\n    PVAL          6.17962\n";
     EXPECT_NEAR(PVAL, expectedPval, 1e-12);
-    EXPECT_EQ(text.str(), expected);
+    EXPECT_EQ(trace.contents(), expected);
 }
 
 }  // namespace
