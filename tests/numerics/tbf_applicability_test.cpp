@@ -328,3 +328,37 @@ TEST(TbfApplicabilityTrace, ExtraInputsFollowTheMeasureCode) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TbfApplicabilityAwkwardData, EndsWithAStatus) {
+    std::vector<double> reversed;
+    for (int i = 20; i >= 1; --i) reversed.push_back(i * i);
+    const std::vector<std::vector<double>> sets{
+        std::vector<double>(12, 5.0), std::vector<double>(12, 0.0),
+        {1e-6, 1e9, 3.0, 1e-6, 1e9, 50.0, 1e3, 1e8, 1e-6, 1e9}, reversed};
+    for (const auto& x : sets) {
+        const int NS = static_cast<int>(x.size());
+        for (int TYP = 1; TYP <= 4; ++TYP) {
+            for (auto* routine : {vnk::SGEOMA, vnk::SJAMMA}) {
+                std::vector<double> V(static_cast<std::size_t>(NS), 0.0), VPRE(V);
+                double STAT = 0.0;
+                int RFLAG = -1, INDX = -1;
+                routine(x, NS, NS / 2, NS - 1, NS - NS / 2, TYP, STAT, RFLAG, INDX, V, VPRE);
+                EXPECT_GE(RFLAG, 0);
+                EXPECT_LE(RFLAG, 5);
+                EXPECT_GE(INDX, RFLAG == 0 ? NS - NS / 2 : 1);
+            }
+        }
+    }
+    // No growth: the very first refit fails.
+    std::vector<double> V(10), VPRE(10);
+    double STAT = 0.0;
+    int RFLAG = -1, INDX = -1;
+    vnk::SGEOMA(reversed, 20, 10, 19, 10, 1, STAT, RFLAG, INDX, V, VPRE);
+    EXPECT_EQ(RFLAG, 3);
+    EXPECT_EQ(INDX, 1);
+    EXPECT_EQ(STAT, 0.0);
+}
+
+}  // namespace
