@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace vnk::app {
 
@@ -14,13 +15,30 @@ std::string EditListingTimeFormat(double largest) {
     return "%11.3f";
 }
 
-std::string EditListing(const FailureDataSet& set) {
+namespace {
+
+double largestTime(const FailureDataSet& set) {
     double largest = 0.0;
     for (int i = 1; i <= set.tbfCount; ++i) {
         const double t = std::fabs(set.tbf(TbfField::TimeBetweenFailures, i));
         if (!(t <= largest)) largest = t;
     }
-    const std::string timeFormat = EditListingTimeFormat(largest);
+    return largest;
+}
+
+}  // namespace
+
+std::string EditListingHeader(const FailureDataSet& set) {
+    // The width is the number between '%' and '.' of the time format.
+    const std::string format = EditListingTimeFormat(largestTime(set));
+    const int width = std::atoi(format.c_str() + 1);
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%5s  %*s  %3s  %3s", "No.", width, "TBF", "Typ", "Lvl");
+    return buffer;
+}
+
+std::string EditListing(const FailureDataSet& set) {
+    const std::string timeFormat = EditListingTimeFormat(largestTime(set));
     std::string text;
     char buffer[96];
     for (int i = 1; i <= set.tbfCount; ++i) {

@@ -15,4 +15,7 @@ std::string EditListingTimeFormat(double largest);
 // Entries 1 to N of `set`, each line ended by a line feed.
 std::string EditListing(const FailureDataSet& set);
 
+// The column headings that go above the listing of `set`, aligned with its columns.
+std::string EditListingHeader(const FailureDataSet& set);
+
 }  // namespace vnk::app

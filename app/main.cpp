@@ -2,6 +2,8 @@
 // folder, then the program's message loop.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
 #include <clocale>
@@ -48,6 +50,9 @@ int main(int argc, char** argv) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec);
     if (!frame.startUp(ec ? std::filesystem::path(".") : folder)) return 1;
+    // Without a window manager "maximised" means nothing; start at the screen's full size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
     return app.exec();
 }

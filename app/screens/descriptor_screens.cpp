@@ -34,11 +34,6 @@ ChoiceGroup* severityGroup(QWidget* parent) {
                            parent);
 }
 
-void addOkCancelHelp(Screen* screen, QPushButton* ok, QPushButton* cancel) {
-    QObject::connect(ok, &QPushButton::clicked, screen, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, screen, &QDialog::reject);
-}
-
 }  // namespace
 
 // ---- Specify Data Type to be Processed ------------------------------------------------------
@@ -51,9 +46,7 @@ DataTypeScreen::DataTypeScreen(Prompter& prompter, QWidget* parent)
         {QStringLiteral("Time-Between-Failure Data"), QStringLiteral("Interval Data Counts")},
         {QStringLiteral("tbfRadio"), QStringLiteral("intervalRadio")}, this);
     body()->addWidget(types_);
-    addOkCancelHelp(this, addButton(QStringLiteral("OK"), QStringLiteral("okButton")),
-                    addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton")));
-    addHelpButton();
+    addOkCancelHelp();
 }
 
 DataKind DataTypeScreen::choice() const {
@@ -99,9 +92,7 @@ TbfHistoryScreen::TbfHistoryScreen(Prompter& prompter, const FailureDataSet& set
     units_->setCurrentIndex(unit >= 1 && unit <= 7 ? unit - 1 : -1);
     if (unit < 1 || unit > 7) units_->setEditText(QString());
 
-    addOkCancelHelp(this, addButton(QStringLiteral("OK"), QStringLiteral("okButton")),
-                    addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton")));
-    addHelpButton();
+    addOkCancelHelp();
 }
 
 void TbfHistoryScreen::apply(FailureDataSet& set) const {
@@ -139,9 +130,7 @@ ErrorHistoryScreen::ErrorHistoryScreen(Prompter& prompter, QWidget* parent)
         {QStringLiteral("Software Error History"), QStringLiteral("Hardware Error History")},
         {QStringLiteral("softwareRadio"), QStringLiteral("hardwareRadio")}, this);
     body()->addWidget(history_);
-    addOkCancelHelp(this, addButton(QStringLiteral("OK"), QStringLiteral("okButton")),
-                    addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton")));
-    addHelpButton();
+    addOkCancelHelp();
 }
 
 ErrorHistory ErrorHistoryScreen::choice() const {
@@ -174,9 +163,7 @@ IntervalSoftwareOptionsScreen::IntervalSoftwareOptionsScreen(Prompter& prompter,
         g->setChoice(0);
         body()->addWidget(g);
     }
-    addOkCancelHelp(this, addButton(QStringLiteral("OK"), QStringLiteral("okButton")),
-                    addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton")));
-    addHelpButton();
+    addOkCancelHelp();
 }
 
 void IntervalSoftwareOptionsScreen::apply(FailureDataSet& set) const {

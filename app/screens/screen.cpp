@@ -41,6 +41,14 @@ QPushButton* Screen::addHelpButton() {
     return b;
 }
 
+void Screen::addOkCancelHelp() {
+    QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* cancel = addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    addHelpButton();
+}
+
 void Screen::showHelp() { prompter_.help(this, helpPage_); }
 
 void Screen::showError(const QString& text, const QString& caption) {

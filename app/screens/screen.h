@@ -33,6 +33,8 @@ protected:
     QPushButton* addButton(const QString& text, const QString& objectName);
     // Adds the usual Help button, which opens this screen's help page.
     QPushButton* addHelpButton();
+    // OK (accepts), Cancel (rejects) and Help, in that order.
+    void addOkCancelHelp();
     void showHelp();
     // A stop-icon message with the given caption (the application title when empty).
     void showError(const QString& text, const QString& caption = {});

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 
@@ -35,13 +36,18 @@ TbfEditScreen::TbfEditScreen(Prompter& prompter, FailureDataSet& set, QWidget* p
       set_(set),
       work_(set) {
     auto* columns = new QHBoxLayout;
+    auto* listColumn = new QVBoxLayout;
+    listHeader_ = new QLabel(this);
+    listHeader_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list_ = new QPlainTextEdit(this);
     list_->setObjectName(QStringLiteral("listing"));
     list_->setReadOnly(true);
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list_->setLineWrapMode(QPlainTextEdit::NoWrap);
     list_->setMinimumSize(320, 360);
-    columns->addWidget(list_, 1);
+    listColumn->addWidget(listHeader_);
+    listColumn->addWidget(list_, 1);
+    columns->addLayout(listColumn, 1);
 
     auto* fields = new QVBoxLayout;
     number_ = new QSpinBox(this);
@@ -106,6 +112,7 @@ TbfEditScreen::TbfEditScreen(Prompter& prompter, FailureDataSet& set, QWidget* p
 }
 
 void TbfEditScreen::refreshListing() {
+    listHeader_->setText(QStringLiteral(" ") + QString::fromStdString(EditListingHeader(work_)));
     list_->setPlainText(QString::fromStdString(EditListing(work_)));
 }
 
@@ -274,11 +281,7 @@ MergeScreen::MergeScreen(Prompter& prompter, int first, int last, QWidget* paren
     end_->setValue(first);
     body()->addWidget(label);
     body()->addWidget(end_);
-    connect(addButton(QStringLiteral("OK"), QStringLiteral("okButton")), &QPushButton::clicked,
-            this, &QDialog::accept);
-    connect(addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton")),
-            &QPushButton::clicked, this, &QDialog::reject);
-    addHelpButton();
+    addOkCancelHelp();
 }
 
 int MergeScreen::end() const { return end_->value(); }

@@ -5,6 +5,7 @@
 #include "app/screens/screen.h"
 #include "data/failure_data_set.h"
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
@@ -57,6 +58,7 @@ private:
     bool lastTouched_ = false;
 
     QPlainTextEdit* list_;
+    QLabel* listHeader_;
     QSpinBox* number_;
     QLineEdit* time_;
     ChoiceGroup* type_;
