@@ -81,7 +81,6 @@ CVarno3View::CVarno3View(const CVarno3Doc& doc, QWidget* parent) : QWidget(paren
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
