@@ -54,5 +54,11 @@ int main(int argc, char** argv) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
+    // The raw data plot of a start-up load belongs in front of the main window.
+    for (QWidget* w : frame.findChildren<QWidget*>())
+        if (w->isWindow() && w->isVisible()) {
+            w->raise();
+            w->activateWindow();
+        }
     return app.exec();
 }

@@ -14,6 +14,7 @@
 #include "app/file_commands.h"
 #include "app/help_pages.h"
 #include "app/messages.h"
+#include "app/plot_commands.h"
 #include "app/prompter.h"
 #include "app/screens/about_screen.h"
 #include "app/screens/value_screen.h"
@@ -111,7 +112,9 @@ bool CMainFrame::startUp(const std::filesystem::path& folder) {
         case StartupStatus::Error:
             prompter_.error(this, QString::fromStdString(result.message));
             return false;
-        case StartupStatus::Loaded: onRawData(0); return true;
+        case StartupStatus::Loaded:
+            if (PlotsAvailable()) onRawData(0);
+            return true;
     }
     return true;
 }
@@ -148,14 +151,8 @@ void CMainFrame::onAppendFile(int) { AppendFromFile(context()); }
 void CMainFrame::onEdit(int) { EditData(context()); }
 void CMainFrame::onStatistics(int) { ShowStatistics(context()); }
 
-void CMainFrame::onRawData(int) {
-    // PENDING(plots): the raw data plot window of the data set, once the plot library is on
-    // this branch.
-}
-
-void CMainFrame::onSmoothedData(int) {
-    // PENDING(plots): the smoothed data plot window, once the plot library is on this branch.
-}
+void CMainFrame::onRawData(int) { ShowDataPlot(context(), false); }
+void CMainFrame::onSmoothedData(int) { ShowDataPlot(context(), true); }
 
 // ---- Conversions and transformations ----------------------------------------------------------
 

@@ -24,6 +24,11 @@ inline constexpr const char* kTraceNotOpened =
 inline constexpr const char* kUnitsNotConverted =
     "The times between failures cannot be expressed in that unit; they were left unchanged.";
 
+// Plots.
+inline constexpr const char* kNothingToPlot = "There are no data to plot.";
+inline constexpr const char* kPlotsNotAvailable = "Plots are not available in this version.";
+inline constexpr const char* kPrintingNotAvailable = "Printing is not available in this version.";
+
 // Field validation of the option and value screens.
 inline constexpr const char* kIntegerRange = "Please enter an integer between %1 and %2.";
 inline constexpr const char* kEnterNumber = "Please enter a number.";

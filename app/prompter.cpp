@@ -4,6 +4,9 @@
 #include <QFileDialog>
 
 #include "app/help_window.h"
+#ifdef VARNOK_HAVE_PRINT
+#include "print/print_report.h"
+#endif
 #include "app/messages.h"
 
 namespace vnk::app {
@@ -86,6 +89,16 @@ void WidgetPrompter::help(QWidget* from, const QString& page) {
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+bool WidgetPrompter::setUpPrinter(QPrinter& printer, QWidget* parent) {
+#ifdef VARNOK_HAVE_PRINT
+    return print::SystemPrintScreen()(printer, parent);
+#else
+    (void)printer;
+    (void)parent;
+    return false;
+#endif
 }
 
 }  // namespace vnk::app

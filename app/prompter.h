@@ -8,6 +8,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace vnk::app {
@@ -43,6 +44,8 @@ public:
     virtual QString saveFileName(QWidget* parent, const FileChoice& choice) = 0;
     // Opens the program's help at `page` (a page name of the help contents).
     virtual void help(QWidget* from, const QString& page) = 0;
+    // The print screen: chooses and sets up `printer`; false when cancelled.
+    virtual bool setUpPrinter(QPrinter& printer, QWidget* parent) = 0;
 
     // Shorthands for the common boxes; the caption defaults to the application title.
     void error(QWidget* parent, const QString& text, const QString& caption = {});
@@ -63,6 +66,7 @@ public:
     QString openFileName(QWidget* parent, const FileChoice& choice) override;
     QString saveFileName(QWidget* parent, const FileChoice& choice) override;
     void help(QWidget* from, const QString& page) override;
+    bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
 
 private:
     QPointer<HelpWindow> help_;

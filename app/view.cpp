@@ -12,6 +12,13 @@
 #include "app/number_text.h"
 #include "app/prompter.h"
 
+#ifdef VARNOK_HAVE_PRINT
+#include <QFile>
+#include <cstdint>
+
+#include "print/print_report.h"
+#endif
+
 namespace vnk::app {
 
 namespace {
@@ -144,13 +151,26 @@ void CVarno3View::refresh() {
 }
 
 void CVarno3View::print(Prompter& prompter) {
-    if (doc_.data().currentFileName.empty()) {
+    const std::string& name = doc_.data().currentFileName;
+    if (name.empty()) {
         prompter.information(this, QString::fromLatin1(text::kNoFileToPrint));
         return;
     }
-    // PENDING(print): hand the data file's text to the report printing facility once it is
-    // on this branch.
-    prompter.information(this, QStringLiteral("Printing is not available in this version."));
+#ifdef VARNOK_HAVE_PRINT
+    // The data file as it is on disk, one text, through the report printing facility.
+    QFile file(QFile::decodeName(QByteArray::fromStdString(name)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompter.error(this, QStringLiteral("Error Opening File"));
+        return;
+    }
+    const QString contents = QString::fromLocal8Bit(file.read(std::int64_t{1} << 24));
+    print::PrintReport(QStringList{contents}, true, this,
+                       [&prompter](QPrinter& printer, QWidget* parent) {
+                           return prompter.setUpPrinter(printer, parent);
+                       });
+#else
+    prompter.information(this, QString::fromLatin1(text::kPrintingNotAvailable));
+#endif
 }
 
 }  // namespace vnk::app

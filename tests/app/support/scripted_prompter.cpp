@@ -53,6 +53,11 @@ QString ScriptedPrompter::saveFileName(QWidget*, const FileChoice& choice) {
 
 void ScriptedPrompter::help(QWidget*, const QString& page) { helpPages << page; }
 
+bool ScriptedPrompter::setUpPrinter(QPrinter&, QWidget*) {
+    ++printScreens;
+    return false;
+}
+
 QStringList ScriptedPrompter::messageTexts() const {
     QStringList texts;
     for (const ShownMessage& m : messages) texts << m.text;

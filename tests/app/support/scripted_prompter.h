@@ -28,6 +28,8 @@ public:
     QString openFileName(QWidget* parent, const FileChoice& choice) override;
     QString saveFileName(QWidget* parent, const FileChoice& choice) override;
     void help(QWidget* from, const QString& page) override;
+    // Counts the print screens shown and cancels each.
+    bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
 
     // The next screen must be an S; `work` drives it and must close it.
     template <class S>
@@ -49,6 +51,7 @@ public:
     QList<FileChoice> fileChoices;
     QStringList screens;    // captions of the screens run, in order
     QStringList helpPages;  // pages help was asked for
+    int printScreens = 0;
     QStringList problems;
 
     // The texts of the messages shown, in order.
