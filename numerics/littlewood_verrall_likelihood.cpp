@@ -3,7 +3,7 @@
 
 #include "numerics/littlewood_verrall.h"
 #include "numerics/littlewood_verrall_terms.h"
-#include "numerics/symmetric_eigen.h"
+#include "numerics/eigen.h"
 
 namespace vnk {
 
@@ -77,7 +77,7 @@ void LavHessian(ConstRealArray DAT, int /*NP*/, int NS, int PHIIND, ConstRealArr
     H(2, 2) = sw;
     H(2, 3) = H(3, 2) = stw;
     H(3, 3) = sttw;
-    MakePositiveDefinite(kLavParameters, H);
+    RegulariseHessian(kLavParameters, H);
 }
 
 }  // namespace vnk
