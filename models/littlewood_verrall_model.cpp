@@ -1,48 +1,36 @@
 #include "models/littlewood_verrall_model.h"
 
+#include "models/tbf_prediction_texts.h"
 #include "numerics/littlewood_verrall.h"
 
 namespace vnk::models {
 namespace {
 
-using Kind = PredictionPiece::Kind;
-
-std::string PositiveRequired(int question) {
-    return Format("A positive number is required to run Prediction %d", question);
-}
-
 PredictionQuestion NextFailuresQuestion(int PHIIND) {
     PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">   For the next", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "failures, the Total MTBNF will be", 0},
-                {Kind::Output, "", 0}};
+    q.pieces = NextFailuresPieces();
     q.answer = [PHIIND](const ModelContext& ctx, const std::vector<double>& inputs,
                         const std::vector<double>&) {
         PredictionOutcome out;
         out.outputs = {0.0};
         const double K = inputs.at(0);
         if (K > 0.0) {
-            SLAVP3(ctx.tbfStats, ctx.NS, K, PHIIND, out.outputs[0]);
+            double PVAL = 0.0;
+            SLAVP3(ctx.tbfStats, ctx.NS, K, PHIIND, PVAL);
+            out.outputs = {Displayable(PVAL)};
             out.computed = true;
         } else if (K < 0.0) {
-            out.errorMessage = PositiveRequired(1);
+            out.errorMessage = PositiveNumberRequired(1);
         }
         return out;
     };
     return q;
 }
 
-// Outputs: 0 = failures (PVAL2), 1 = time (PVAL1), in screen order.
+// Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
 PredictionQuestion DesiredIntensityQuestion(int PHIIND) {
     PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  To reach a desired intensity function of", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, ", the number of failures must", 0},
-                {Kind::Text, "be", 0},
-                {Kind::Output, "", 0},
-                {Kind::Text, "and the time must be", 0},
-                {Kind::Output, "", 1}};
+    q.pieces = DesiredIntensityPieces();
     q.outputCount = 2;
     // The time and failure formulas hold for the linear model only.
     q.inputEnabled = PHIIND == kLavLinear;
@@ -54,37 +42,36 @@ PredictionQuestion DesiredIntensityQuestion(int PHIIND) {
         if (PHIIND != kLavLinear) return out;
         const double DIF = inputs.at(0);
         if (DIF > 0.0) {
-            double time = 0.0, failures = 0.0;
+            double PVAL1 = 0.0, PVAL2 = 0.0;
             int ERRLFG = 0;
-            SLAVP4(ctx.tbfStats, DIF, time, failures, ERRLFG);
-            out.outputs = {failures, time};
+            SLAVP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
+            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
             out.computed = true;
             if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
         } else if (DIF < 0.0) {
-            out.errorMessage = PositiveRequired(2);
+            out.errorMessage = PositiveNumberRequired(2);
         }
         return out;
     };
     return q;
 }
 
-PredictionQuestion FurtherTimeQuestion(int PHIIND) {
+PredictionQuestion FurtherFailuresQuestion(int PHIIND) {
     PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  In a specified time of", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "the number of failures expected is", 0},
-                {Kind::Output, "", 0}};
+    q.pieces = FurtherFailuresPieces();
     q.answer = [PHIIND](const ModelContext& ctx, const std::vector<double>& inputs,
                         const std::vector<double>&) {
         PredictionOutcome out;
         out.outputs = {0.0};
         const double LOP = inputs.at(0);
         if (LOP > 0.0) {
-            SLAVP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PHIIND, out.outputs[0]);
+            double PVAL = 0.0;
+            SLAVP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PHIIND, PVAL);
+            out.outputs = {Displayable(PVAL)};
             out.computed = true;
         } else if (LOP < 0.0) {
             // The quadratic screen numbers its questions without the disabled one.
-            out.errorMessage = PositiveRequired(PHIIND == kLavLinear ? 3 : 2);
+            out.errorMessage = PositiveNumberRequired(PHIIND == kLavLinear ? 3 : 2);
         }
         return out;
     };
@@ -113,29 +100,16 @@ std::string EstimationBlock(int PHIIND, const ModelContext& ctx) {
                   S(tbf_row::kCurrentIntensity, kEstimate), S(tbf_row::kCurrentMtbnf, kEstimate));
 }
 
-double Value(const std::vector<std::vector<double>>& table, std::size_t question,
-             std::size_t index) {
-    if (question >= table.size() || index >= table[question].size()) return 0.0;
-    return table[question][index];
-}
-
 std::string PredictionLines(const PredictionValues& v) {
-    const double K = Value(v.inputs, 0, 0);
-    const double DIF = Value(v.inputs, 1, 0);
-    const double LOP = Value(v.inputs, 2, 0);
+    const double K = ValueAt(v.inputs, 0, 0);
+    const double DIF = ValueAt(v.inputs, 1, 0);
+    const double LOP = ValueAt(v.inputs, 2, 0);
     if (K == 0.0 && DIF == 0.0 && LOP == 0.0) return "";
     std::string out = "    PREDICTIONS\n\n";
-    if (K != 0.0)
-        out += Format("      For the next %3.1f failures  The Total MTBNF will be %3.1f\n\n", K,
-                      Value(v.outputs, 0, 0));
+    if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 0, 0));
     if (DIF != 0.0)
-        out += Format(
-            "      To reach a desired intensity function of %5.3f  The number of failures must "
-            "be %3.1f\n        and the time must be %3.1f\n\n",
-            DIF, Value(v.outputs, 1, 0), Value(v.outputs, 1, 1));
-    if (LOP != 0.0)
-        out += Format("      In a specified time of %3.1f  The number of failures expected is %3.1f\n\n",
-                      LOP, Value(v.outputs, 2, 0));
+        out += DesiredIntensityLine(DIF, ValueAt(v.outputs, 1, 0), ValueAt(v.outputs, 1, 1));
+    if (LOP != 0.0) out += FurtherFailuresLine(LOP, ValueAt(v.outputs, 2, 0));
     return out;
 }
 
@@ -173,12 +147,13 @@ ModelDescription Build(int PHIIND) {
                    {"Current Intensity Function:", tbf_row::kCurrentIntensity, false},
                    {"Current Mean Time Before Next Failure:", tbf_row::kCurrentMtbnf, false}};
     d.predictions = {NextFailuresQuestion(PHIIND), DesiredIntensityQuestion(PHIIND),
-                     FurtherTimeQuestion(PHIIND)};
+                     FurtherFailuresQuestion(PHIIND)};
     d.estimationBlock = [PHIIND](const ModelContext& ctx) { return EstimationBlock(PHIIND, ctx); };
     d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
         return PredictionLines(v);
     };
     d.errorText = ErrorText;
+    d.errorHeading = "Errors:";
     return d;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "numerics/conventions.h"
+#include "numerics/tbf_applicability.h"
 
 namespace vnk {
 
@@ -44,6 +45,8 @@ LavStartingValues LavInitialEstimates(int NS, ConstRealArray DAT, int PHIIND);
 // 3 noise, 4 trend).
 void SLAVMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, int MAXIC,
             int PHIIND, double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray VPRE);
+// The model's pieces for the shared scheme (for executions that run several measures).
+TbfApplicabilityModel LittlewoodVerrallApplicabilityModel(int MAXIC, int PHIIND);
 
 // Total mean time between failures over the next K failures.
 void SLAVP3(const TbfStats& STATS, int NS, double K, int PHIIND, double& PVAL);

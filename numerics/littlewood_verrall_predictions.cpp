@@ -28,10 +28,6 @@ double QuadraticTerm(double t, double K0) {
     return lav::CubeRoot(t + s) + lav::CubeRoot(-K0 / (t + s));
 }
 
-// A prediction that overflows or is undefined (a fit whose parameters allow no answer) is
-// shown as 0.0 rather than as an infinity or not-a-number.
-double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
-
 }  // namespace
 
 void SLAVP3(const TbfStats& STATS, int NS, double K, int PHIIND, double& PVAL) {
@@ -52,7 +48,7 @@ void SLAVP3(const TbfStats& STATS, int NS, double K, int PHIIND, double& PVAL) {
     if (m >= 1.0) {
         const double n = static_cast<double>(NS);
         const double powers = PowerSum(n + m, PHIIND) - PowerSum(n, PHIIND);
-        PVAL = Finite((beta1 * powers + m * beta0) / a);
+        PVAL = (beta1 * powers + m * beta0) / a;
     }
 
     w.yields("SLAVP3");
@@ -70,8 +66,8 @@ void SLAVP4(const TbfStats& STATS, double DIF, double& PVAL1, double& PVAL2, int
     const double current = STATS(tbf_row::kCurrentIntensity, kEstimate);
     if (DIF < current) {
         ERRLFG = 0;
-        PVAL1 = Finite(a / (2.0 * beta1) * (1.0 / (DIF * DIF) - 1.0 / (current * current)));
-        PVAL2 = Finite(a / beta1 * (1.0 / DIF - 1.0 / current));
+        PVAL1 = a / (2.0 * beta1) * (1.0 / (DIF * DIF) - 1.0 / (current * current));
+        PVAL2 = a / beta1 * (1.0 / DIF - 1.0 / current);
     } else {
         ERRLFG = 1;
         PVAL1 = 0.0;
@@ -102,11 +98,10 @@ void SLAVP6(const TbfStats& STATS, ConstRealArray DAT, int NS, double LOP, int P
     if (PHIIND == kLavQuadratic) {
         const double K0 = 4.0 * beta0 * beta0 * beta0 / (9.0 * a * a * beta1);
         const double c = std::pow(a / (18.0 * beta1), 1.0 / 3.0);
-        PVAL = Finite(3.0 * c * (QuadraticTerm(T2, K0) - QuadraticTerm(T, K0)));
+        PVAL = 3.0 * c * (QuadraticTerm(T2, K0) - QuadraticTerm(T, K0));
     } else {
         const double b2 = beta0 * beta0;
-        PVAL = Finite((std::sqrt(b2 + 2.0 * beta1 * a * T2) - std::sqrt(b2 + 2.0 * beta1 * a * T)) /
-                      beta1);
+        PVAL = (std::sqrt(b2 + 2.0 * beta1 * a * T2) - std::sqrt(b2 + 2.0 * beta1 * a * T)) / beta1;
     }
 
     w.yields("SLAVP6");
@@ -129,9 +124,9 @@ void SLAVPR(const TbfStats& STATS, int NS, ConstRealArray DAT, int PHIIND, RealA
     DVAL = 0.0;
     for (int i = 1; i <= NS; ++i) {
         const double psi = lav::Psi(beta0, beta1, i, PHIIND);
-        PDAT(i) = Finite(psi / a);
+        PDAT(i) = psi / a;
         // 1 - (psi / (psi + x))^alpha
-        V(i) = Finite(-std::expm1(-alpha * std::log1p(DAT(i) / psi)));
+        V(i) = -std::expm1(-alpha * std::log1p(DAT(i) / psi));
     }
     if (NS >= 1) {
         KolmogorovDistance(NS, 1, DVAL, V);

@@ -112,7 +112,7 @@ TEST(LavModelDescription, EstimationBlockIsExact) {
               "      Current MTBNF                       11.4\n"
               "\n"
               "\n");
-    EXPECT_EQ(LittlewoodVerrallLinearModel().estimationBlock(Context()).substr(0, 49),
+    EXPECT_EQ(LittlewoodVerrallLinearModel().estimationBlock(Context()).substr(0, 51),
               "    LITTLEWOOD AND VERRALL'S\n    LINEAR MODEL\n    E");
 }
 

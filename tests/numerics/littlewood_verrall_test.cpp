@@ -389,6 +389,68 @@ TEST(LavPredictions, PredictedDataAndFit) {
     EXPECT_EQ(DFLG, DVAL >= 0.264 + (0.242 - 0.264) * 1 / 5 ? 1 : 2);
 }
 
+// The maximum likelihood fit of the first k values, as the applicability analysis makes it.
+std::array<double, 3> PrefixFit(const std::vector<double>& d, int k, int PHIIND) {
+    const std::vector<double> prefix(d.begin(), d.begin() + k);
+    const Fit f = FitModel(prefix, PHIIND);
+    EXPECT_EQ(f.RFLAG, 0);
+    return {f.stats(1, 1), f.stats(2, 1), f.stats(3, 1)};
+}
+
+TEST(LavApplicability, StepValuesFollowTheFittedPowerLaw) {
+    const std::vector<double> d = ReadTimes("ntds_tbf.txt");
+    const int NSB = 22, NSE = 24, NSR = 3;
+    for (int PHIIND : {1, 2}) {
+        std::vector<double> dens, dist, median;
+        for (int k = NSB; k <= NSE; ++k) {
+            const auto [alpha, b0, b1] = PrefixFit(d, k, PHIIND);
+            const double psi = b0 + b1 * std::pow(k + 1.0, PHIIND);
+            const double x = d[k];
+            dens.push_back(-(std::log(alpha) + alpha * std::log(psi) - (alpha + 1) * std::log(psi + x)));
+            dist.push_back(1.0 - std::pow(psi / (psi + x), alpha));
+            median.push_back(psi * (std::pow(2.0, 1.0 / alpha) - 1.0));
+        }
+        std::vector<double> V(NSR), VPRE(NSR);
+        double STAT = 0.0;
+        int RFLAG = -1, INDX = -1;
+        vnk::SLAVMA(d, 26, NSB, NSE, NSR, 1, 1000, PHIIND, STAT, RFLAG, INDX, V, VPRE);
+        ASSERT_EQ(RFLAG, 0);
+        EXPECT_EQ(INDX, NSR);
+        for (int i = 0; i < NSR; ++i) EXPECT_NEAR(V[i], dens[i], 1e-9) << PHIIND;
+        EXPECT_NEAR(STAT, dens[0] + dens[1] + dens[2], 1e-9);
+
+        vnk::SLAVMA(d, 26, NSB, NSE, NSR, 2, 1000, PHIIND, STAT, RFLAG, INDX, V, VPRE);
+        ASSERT_EQ(RFLAG, 0);
+        for (int i = 0; i < NSR; ++i) EXPECT_NEAR(VPRE[i], dist[i], 1e-9);  // in time order
+        EXPECT_TRUE(std::is_sorted(V.begin(), V.end()));                   // the U-plot
+
+        vnk::SLAVMA(d, 26, NSB, NSE, NSR, 3, 1000, PHIIND, STAT, RFLAG, INDX, V, VPRE);
+        ASSERT_EQ(RFLAG, 0);
+        EXPECT_NEAR(STAT,
+                    std::fabs(median[1] - median[0]) / median[0] +
+                        std::fabs(median[2] - median[1]) / median[1],
+                    1e-9);
+
+        vnk::SLAVMA(d, 26, NSB, NSE, NSR, 4, 1000, PHIIND, STAT, RFLAG, INDX, V, VPRE);
+        ASSERT_EQ(RFLAG, 0);
+        EXPECT_DOUBLE_EQ(V[NSR - 1], 1.0);  // normalised running sums end at 1
+    }
+}
+
+TEST(LavApplicability, AFailedRefitStopsTheAnalysis) {
+    // The first 13 NTDS times show no reliability growth: the likelihood keeps rising towards
+    // alpha -> infinity and the refit ends at the iteration maximum, which ends the analysis.
+    const std::vector<double> d = ReadTimes("ntds_tbf.txt");
+    std::vector<double> V(13, -7.0), VPRE(13, -7.0);
+    double STAT = -1.0;
+    int RFLAG = 0, INDX = 0;
+    vnk::SLAVMA(d, 26, 13, 25, 13, 1, 1000, 1, STAT, RFLAG, INDX, V, VPRE);
+    EXPECT_EQ(RFLAG, 1);
+    EXPECT_EQ(INDX, 1);
+    EXPECT_EQ(STAT, 0.0);
+    EXPECT_EQ(V[0], -7.0);
+}
+
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path);
     std::stringstream ss;
@@ -435,6 +497,35 @@ TEST(LavTrace, EstimationBlockIsWrittenExactly) {
         "    STATS         0.00000        0.00000        0.00000\n"
         "    STATS         0.00000        0.00000        0.00000\n";
     EXPECT_EQ(ReadAll(path), expected);
+}
+
+TEST(LavTrace, ApplicabilityTracesItselfButNotItsRefits) {
+    vnk::test::TempDir dir;
+    const std::string path = (dir.path() / "trace.txt").string();
+    ASSERT_TRUE(vnk::trace::open(path));
+    const std::vector<double> d = ReadTimes("ntds_tbf.txt");
+    std::vector<double> V(2), VPRE(2);
+    double STAT = 0.0;
+    int RFLAG = 0, INDX = 0;
+    vnk::SLAVMA(d, 26, 24, 25, 2, 3, 1000, 2, STAT, RFLAG, INDX, V, VPRE);
+    EXPECT_TRUE(vnk::trace::isOn());
+    vnk::trace::close();
+    const std::string text = ReadAll(path);
+    EXPECT_EQ(text.find("SLAVMD"), std::string::npos);
+    const std::string head =
+        " \n"
+        " > If the SLAVMA routine is accessed with:\n"
+        "    NS           26\n"
+        "    NSB          24\n"
+        "    NSE          25\n"
+        "    NSR           2\n"
+        "    TYP           3\n"
+        "    MAXIC      1000\n"
+        "    PHIIND        2\n"
+        "    DAT           9.00000\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_NE(text.find(" \n   then the call to SLAVMA yields:\n    STAT   "), std::string::npos);
+    EXPECT_NE(text.find("\n    RFLAG         0\n    INDX          2\n    V      "), std::string::npos);
 }
 
 }  // namespace
