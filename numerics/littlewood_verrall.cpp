@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "numerics/eigen.h"
 #include "numerics/littlewood_verrall_terms.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
@@ -40,6 +41,55 @@ void RegressionLine(int NS, ConstRealArray DAT, int PHIIND, double T, double& be
     beta1 = (Sxt * n - T * St) / D;
 }
 
+// The likelihood of one data set with its (beta0, beta1) sums kept: the minimiser asks for the
+// objective at a trial point, then the gradient there, then the Hessian at the same point in
+// the next iteration, and all three share the same sums. Results are those of LavObjective,
+// LavGradient and LavHessian bit for bit.
+class CachedLikelihood {
+public:
+    CachedLikelihood(ConstRealArray DAT, int NS, int PHIIND) : DAT_(DAT), NS_(NS), PHIIND_(PHIIND) {}
+
+    double Objective(ConstRealArray x) {
+        return lav::NegativeLogLikelihood(NS_, x(1), Logs(x));
+    }
+    void Gradient(ConstRealArray x, RealArray G) {
+        lav::GradientFromSums(NS_, x(1), Logs(x), Curvature(x), G);
+    }
+    void Hessian(ConstRealArray x, RealMatrix H) {
+        lav::HessianFromSums(NS_, x(1), Curvature(x), H);
+        RegulariseHessian(kLavParameters, H);
+    }
+
+private:
+    struct Key {
+        bool valid = false;
+        double beta0 = 0.0, beta1 = 0.0;
+        bool matches(ConstRealArray x) const { return valid && beta0 == x(2) && beta1 == x(3); }
+        void set(ConstRealArray x) { valid = true, beta0 = x(2), beta1 = x(3); }
+    };
+    const lav::LogSums& Logs(ConstRealArray x) {
+        if (!logsKey_.matches(x)) {
+            logs_ = lav::LikelihoodLogs(DAT_, NS_, PHIIND_, x(2), x(3));
+            logsKey_.set(x);
+        }
+        return logs_;
+    }
+    const lav::CurvatureSums& Curvature(ConstRealArray x) {
+        if (!curvatureKey_.matches(x)) {
+            curvature_ = lav::LikelihoodCurvature(DAT_, NS_, PHIIND_, x(2), x(3));
+            curvatureKey_.set(x);
+        }
+        return curvature_;
+    }
+
+    ConstRealArray DAT_;
+    int NS_;
+    int PHIIND_;
+    Key logsKey_, curvatureKey_;
+    lav::LogSums logs_;
+    lav::CurvatureSums curvature_;
+};
+
 // Maximum likelihood from the starting values BETA; returns the estimates (alpha, beta0,
 // beta1) and the minimiser's status.
 std::array<double, 3> MaximumLikelihood(int NS, ConstRealArray DAT, int PHIIND,
@@ -50,19 +100,12 @@ std::array<double, 3> MaximumLikelihood(int NS, ConstRealArray DAT, int PHIIND,
     for (int i = 1; i <= NS; ++i) logSum += std::log1p(DAT(i) / lav::Psi(beta0, beta1, i, PHIIND));
     const std::array<double, 3> start{IntoBox(NS / logSum), beta0, beta1};
 
+    CachedLikelihood likelihood(DAT, NS, PHIIND);
     TrustRegionProblem p;
     p.N = kLavParameters;
-    p.objective = [&](ConstRealArray x) {
-        double F = 0.0;
-        LavObjective(DAT, method::kMaximumLikelihood, kLavParameters, NS, PHIIND, x, F);
-        return F;
-    };
-    p.gradient = [&](ConstRealArray x, RealArray G) {
-        LavGradient(DAT, kLavParameters, NS, PHIIND, x, G);
-    };
-    p.hessian = [&](ConstRealArray x, RealMatrix H) {
-        LavHessian(DAT, kLavParameters, NS, PHIIND, x, H);
-    };
+    p.objective = [&](ConstRealArray x) { return likelihood.Objective(x); };
+    p.gradient = [&](ConstRealArray x, RealArray G) { likelihood.Gradient(x, G); };
+    p.hessian = [&](ConstRealArray x, RealMatrix H) { likelihood.Hessian(x, H); };
     p.LOWER = {kLavLowerBound, kLavLowerBound, kLavLowerBound};
     p.UPPER = {kLavUpperBound, kLavUpperBound, kLavUpperBound};
 
