@@ -82,22 +82,23 @@ std::string EstimationBlock(int PHIIND, const ModelContext& ctx) {
     const TbfStats& S = ctx.tbfStats;
     return Format("    LITTLEWOOD AND VERRALL'S\n    %s MODEL\n",
                   PHIIND == kLavLinear ? "LINEAR" : "QUADRATIC") +
-           Format("    ESTIMATIONS                       Estimate  95%% Confidence Interval\n"
-                  "                                  ------------  -----------------------\n"
-                  "\n"
-                  "      ALPHA Parameter             %12.3f\n"
-                  "      BETA0 Parameter             %12.3f\n"
-                  "      BETA1 Parameter             %12.3f\n"
-                  "\n"
-                  "      Initial Intensity Function  %12.3f\n"
-                  "      Current Intensity Function  %12.3f\n"
-                  "\n"
-                  "      Current MTBNF               %12.1f\n"
-                  "\n"
-                  "\n",
-                  S(1, kEstimate), S(2, kEstimate), S(3, kEstimate),
-                  S(tbf_row::kInitialIntensity, kEstimate),
-                  S(tbf_row::kCurrentIntensity, kEstimate), S(tbf_row::kCurrentMtbnf, kEstimate));
+           Format(
+               "    ESTIMATIONS                       Estimate  95%% Confidence Interval\n"
+               "                                  ------------  -----------------------\n"
+               "\n"
+               "      ALPHA Parameter             %12.3f\n"
+               "      BETA0 Parameter             %12.3f\n"
+               "      BETA1 Parameter             %12.3f\n"
+               "\n"
+               "      Initial Intensity Function  %12.3f\n"
+               "      Current Intensity Function  %12.3f\n"
+               "\n"
+               "      Current MTBNF               %12.1f\n"
+               "\n"
+               "\n",
+               S(1, kEstimate), S(2, kEstimate), S(3, kEstimate),
+               S(tbf_row::kInitialIntensity, kEstimate), S(tbf_row::kCurrentIntensity, kEstimate),
+               S(tbf_row::kCurrentMtbnf, kEstimate));
 }
 
 std::string PredictionLines(const PredictionValues& v) {

@@ -46,12 +46,11 @@ void RegressionLine(int NS, ConstRealArray DAT, int PHIIND, double T, double& be
 // the next iteration, and all three share the same sums. Results are those of LavObjective,
 // LavGradient and LavHessian bit for bit.
 class CachedLikelihood {
-public:
-    CachedLikelihood(ConstRealArray DAT, int NS, int PHIIND) : DAT_(DAT), NS_(NS), PHIIND_(PHIIND) {}
+  public:
+    CachedLikelihood(ConstRealArray DAT, int NS, int PHIIND)
+        : DAT_(DAT), NS_(NS), PHIIND_(PHIIND) {}
 
-    double Objective(ConstRealArray x) {
-        return lav::NegativeLogLikelihood(NS_, x(1), Logs(x));
-    }
+    double Objective(ConstRealArray x) { return lav::NegativeLogLikelihood(NS_, x(1), Logs(x)); }
     void Gradient(ConstRealArray x, RealArray G) {
         lav::GradientFromSums(NS_, x(1), Logs(x), Curvature(x), G);
     }
@@ -60,7 +59,7 @@ public:
         RegulariseHessian(kLavParameters, H);
     }
 
-private:
+  private:
     struct Key {
         bool valid = false;
         double beta0 = 0.0, beta1 = 0.0;
@@ -92,8 +91,8 @@ private:
 
 // Maximum likelihood from the starting values BETA; returns the estimates (alpha, beta0,
 // beta1) and the minimiser's status.
-std::array<double, 3> MaximumLikelihood(int NS, ConstRealArray DAT, int PHIIND,
-                                        ConstRealArray BETA, int MAXIC, int& RFLAG) {
+std::array<double, 3> MaximumLikelihood(int NS, ConstRealArray DAT, int PHIIND, ConstRealArray BETA,
+                                        int MAXIC, int& RFLAG) {
     const double beta0 = IntoBox(BETA(1));
     const double beta1 = IntoBox(BETA(2));
     double logSum = 0.0;
@@ -150,10 +149,9 @@ void SLAVMD(int ESF, int NS, ConstRealArray DAT, int PHIIND, ConstRealArray BETA
 
     STATS.clear();
     Z = 0.0;
-    const bool validInput = NS >= 1 && DAT.size() >= NS &&
-                            (PHIIND == kLavLinear || PHIIND == kLavQuadratic) &&
-                            ESF >= method::kMaximumLikelihood &&
-                            ESF <= method::kInitialEstimatesOnly;
+    const bool validInput =
+        NS >= 1 && DAT.size() >= NS && (PHIIND == kLavLinear || PHIIND == kLavQuadratic) &&
+        ESF >= method::kMaximumLikelihood && ESF <= method::kInitialEstimatesOnly;
     if (!validInput) {
         RFLAG = status::kNotAppropriate;
     } else {
@@ -181,11 +179,14 @@ void SLAVMD(int ESF, int NS, ConstRealArray DAT, int PHIIND, ConstRealArray BETA
             const std::array<double, 3> x{alpha, beta0, beta1};
             LavObjective(DAT, ESF, kLavParameters, NS, PHIIND, x, Z);
             if (beta0 + beta1 < 0.0 && RFLAG == status::kOk) RFLAG = status::kNotAppropriate;
-            // alpha <= 1 means an infinite mean time between failures: every derived row would
-            // be negative or undefined, so the model does not apply.
-            if (!(alpha > 1.0) && RFLAG == status::kOk) RFLAG = status::kNotAppropriate;
-            if ((RFLAG == status::kOk || RFLAG == status::kMaxIterations) && alpha > 1.0)
-                DerivedRows(STATS, NS, PHIIND, T);
+            if (RFLAG == status::kOk || RFLAG == status::kMaxIterations) {
+                // alpha <= 1 means an infinite mean time between failures: every derived row
+                // would be negative or undefined, so the model does not apply.
+                if (alpha > 1.0)
+                    DerivedRows(STATS, NS, PHIIND, T);
+                else
+                    RFLAG = status::kNotAppropriate;
+            }
         } else {
             if (beta0 < beta1) STATS(2, kEstimate) = PHIIND * 2.0 * beta1;
             STATS(2, kEstimate) = TruncateToFourDecimals(STATS(2, kEstimate));
@@ -206,8 +207,8 @@ LavStartingValues LavInitialEstimates(int NS, ConstRealArray DAT, int PHIIND) {
     TbfStats stats;
     LavStartingValues out;
     double Z = 0.0;
-    SLAVMD(method::kInitialEstimatesOnly, NS, DAT, PHIIND, unused, kMaxIterations, stats,
-           out.RFLAG, Z);
+    SLAVMD(method::kInitialEstimatesOnly, NS, DAT, PHIIND, unused, kMaxIterations, stats, out.RFLAG,
+           Z);
     out.beta0 = stats(2, kEstimate);
     out.beta1 = stats(3, kEstimate);
     return out;

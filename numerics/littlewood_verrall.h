@@ -43,8 +43,8 @@ LavStartingValues LavInitialEstimates(int NS, ConstRealArray DAT, int PHIIND);
 
 // Applicability analysis over the prefixes NSB .. NSE with measure TYP (1 accuracy, 2 bias,
 // 3 noise, 4 trend).
-void SLAVMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, int MAXIC,
-            int PHIIND, double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray VPRE);
+void SLAVMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, int MAXIC, int PHIIND,
+            double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray VPRE);
 // The model's pieces for the shared scheme (for executions that run several measures).
 TbfApplicabilityModel LittlewoodVerrallApplicabilityModel(int MAXIC, int PHIIND);
 

@@ -34,8 +34,8 @@ TbfApplicabilityModel LittlewoodVerrallApplicabilityModel(int MAXIC, int PHIIND)
         TbfStats stats;
         int RFLAG = 0;
         double Z = 0.0;
-        SLAVMD(method::kMaximumLikelihood, prefix.size(), prefix, PHIIND, BETA, MAXIC, stats,
-               RFLAG, Z);
+        SLAVMD(method::kMaximumLikelihood, prefix.size(), prefix, PHIIND, BETA, MAXIC, stats, RFLAG,
+               Z);
         fitted->alpha = stats(1, kEstimate);
         fitted->beta0 = stats(2, kEstimate);
         fitted->beta1 = stats(3, kEstimate);
@@ -59,10 +59,10 @@ TbfApplicabilityModel LittlewoodVerrallApplicabilityModel(int MAXIC, int PHIIND)
     return m;
 }
 
-void SLAVMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, int MAXIC,
-            int PHIIND, double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray VPRE) {
-    RunTbfApplicability(LittlewoodVerrallApplicabilityModel(MAXIC, PHIIND), DAT, NS, NSB, NSE,
-                        NSR, TYP, STAT, RFLAG, INDX, V, VPRE);
+void SLAVMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, int MAXIC, int PHIIND,
+            double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray VPRE) {
+    RunTbfApplicability(LittlewoodVerrallApplicabilityModel(MAXIC, PHIIND), DAT, NS, NSB, NSE, NSR,
+                        TYP, STAT, RFLAG, INDX, V, VPRE);
 }
 
 }  // namespace vnk

@@ -79,7 +79,8 @@ void LavObjective(ConstRealArray DAT, int ESF, int /*NP*/, int NS, int PHIIND, C
     const double beta0 = X(2);
     const double beta1 = X(3);
     if (ESF == method::kMaximumLikelihood) {
-        F = lav::NegativeLogLikelihood(NS, alpha, lav::LikelihoodLogs(DAT, NS, PHIIND, beta0, beta1));
+        F = lav::NegativeLogLikelihood(NS, alpha,
+                                       lav::LikelihoodLogs(DAT, NS, PHIIND, beta0, beta1));
         return;
     }
     const double a = alpha - 1.0;

@@ -30,7 +30,7 @@ inline double CubeRoot(double v) { return std::cbrt(v); }
 // summed by logarithms instead. The result is deterministic and differs from the sum of
 // logarithms only by rounding.
 class LogOfProduct {
-public:
+  public:
     void add(double v) {
         group_[count_++] = v;
         if (count_ == 4) flush();
@@ -40,7 +40,7 @@ public:
         return std::log(mantissa_) + static_cast<double>(exponent_) * kLog2 + logs_;
     }
 
-private:
+  private:
     static constexpr double kLog2 = 0.6931471805599453;
     void flush() {
         if (count_ == 0) return;
@@ -73,9 +73,9 @@ LogSums LikelihoodLogs(ConstRealArray DAT, int NS, int PHIIND, double beta0, dou
 
 // With r1 = 1/psi, r2 = 1/(psi + x), u = r1 - r2 = x r1 r2 and v = u (r1 + r2) = r1^2 - r2^2:
 struct CurvatureSums {
-    double r2 = 0.0, tr2 = 0.0;                 // sum r2, sum t r2
-    double u = 0.0, tu = 0.0;                   // sum u, sum t u
-    double v = 0.0, tv = 0.0, ttv = 0.0;        // sum v, sum t v, sum t^2 v
+    double r2 = 0.0, tr2 = 0.0;                    // sum r2, sum t r2
+    double u = 0.0, tu = 0.0;                      // sum u, sum t u
+    double v = 0.0, tv = 0.0, ttv = 0.0;           // sum v, sum t v, sum t^2 v
     double r2r2 = 0.0, tr2r2 = 0.0, ttr2r2 = 0.0;  // sum r2^2, sum t r2^2, sum t^2 r2^2
 };
 CurvatureSums LikelihoodCurvature(ConstRealArray DAT, int NS, int PHIIND, double beta0,

@@ -1,9 +1,10 @@
+#include "models/littlewood_verrall_model.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "models/littlewood_verrall_model.h"
 #include "numerics/littlewood_verrall.h"
 
 namespace {
@@ -138,13 +139,15 @@ TEST(LavModelDescription, PredictionLinesOnlyForNonzeroInputs) {
 TEST(LavModelDescription, ErrorTextsAndReport) {
     const auto& lin = LittlewoodVerrallLinearModel();
     EXPECT_EQ(lin.errorText(1), "\r\nModel Execution Returned Error:\r\n\r\nMaximum Iterations");
-    EXPECT_EQ(lin.errorText(2), "\r\nModel Execution Returned Error:\r\n"
-                                "\r\nThe trust region could not be adjusted properly.");
+    EXPECT_EQ(lin.errorText(2),
+              "\r\nModel Execution Returned Error:\r\n"
+              "\r\nThe trust region could not be adjusted properly.");
     const std::string three = LittlewoodVerrallQuadraticModel().errorText(3);
-    EXPECT_EQ(three, "\r\nModel Execution Returned Error:\r\n"
-                     "\r\nCalculations for the initial MTBNF estimate"
-                     "\r\nresulted in a negative value.  The model thus"
-                     "\r\ncannot be applied for this data set.");
+    EXPECT_EQ(three,
+              "\r\nModel Execution Returned Error:\r\n"
+              "\r\nCalculations for the initial MTBNF estimate"
+              "\r\nresulted in a negative value.  The model thus"
+              "\r\ncannot be applied for this data set.");
     EXPECT_EQ(lin.errorText(5), "\r\nModel Execution Returned Error:\r\n");
     EXPECT_EQ(vnk::models::ErrorReport(three),
               "    ERRORS OCCURRED\n"

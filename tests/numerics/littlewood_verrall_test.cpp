@@ -1,3 +1,5 @@
+#include "numerics/littlewood_verrall.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "numerics/cholesky.h"
-#include "numerics/littlewood_verrall.h"
 #include "numerics/matrix3.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"
@@ -78,10 +79,14 @@ class LavLikelihood : public ::testing::TestWithParam<int> {};
 TEST_P(LavLikelihood, DerivativesMatchCentralDifferences) {
     const int PHIIND = GetParam();
     const std::vector<double> ntds = ReadTimes("ntds_tbf.txt");
-    const std::vector<std::array<double, 3>> points = {
-        {1.7, 3.0, 0.4}, {4.0, 20.0, 2.0}, {0.6, 50.0, 0.05}, {12.0, 2.0, 9.0}, {2.5, 0.3, 0.01},
-        // near the linear and the quadratic optimum
-        {2.96, 16.5, 0.0989}, {3.65, 19.3, 0.0182}};
+    const std::vector<std::array<double, 3>> points = {{1.7, 3.0, 0.4},
+                                                       {4.0, 20.0, 2.0},
+                                                       {0.6, 50.0, 0.05},
+                                                       {12.0, 2.0, 9.0},
+                                                       {2.5, 0.3, 0.01},
+                                                       // near the linear and the quadratic optimum
+                                                       {2.96, 16.5, 0.0989},
+                                                       {3.65, 19.3, 0.0182}};
     int shifted = 0;
     for (const auto& x : points) {
         const std::array<double, 3> G = Gradient(ntds, PHIIND, x);
@@ -103,7 +108,8 @@ TEST_P(LavLikelihood, DerivativesMatchCentralDifferences) {
         for (int i = 1; i <= 3; ++i)
             for (int j = 1; j <= 3; ++j) {
                 const double expected = fd[i - 1][j - 1] + (i == j ? shift : 0.0);
-                EXPECT_NEAR(H(i, j), expected, 1e-6 * (std::fabs(fd[i - 1][j - 1]) + std::fabs(shift)) + 1e-9)
+                EXPECT_NEAR(H(i, j), expected,
+                            1e-6 * (std::fabs(fd[i - 1][j - 1]) + std::fabs(shift)) + 1e-9)
                     << i << "," << j;
             }
         EXPECT_GE(shift, -1e-6 * std::fabs(H(1, 1)));
@@ -319,6 +325,13 @@ TEST(LavEstimation, AlphaAtMostOneMeansTheModelDoesNotApply) {
         EXPECT_EQ(f.stats(6, 1), 0.0);
         EXPECT_EQ(f.stats(7, 1), 0.0);
         EXPECT_EQ(f.stats(9, 1), 0.0);
+        // Stopped by the iteration maximum at alpha below 1: the same.
+        Fit stopped;
+        vnk::SLAVMD(1, static_cast<int>(d.size()), d, PHIIND, beta, 1, stopped.stats, stopped.RFLAG,
+                    stopped.Z);
+        EXPECT_EQ(stopped.RFLAG, 3);
+        EXPECT_LT(stopped.stats(1, 1), 1.0);
+        EXPECT_EQ(stopped.stats(7, 1), 0.0);
     }
 }
 
@@ -329,11 +342,12 @@ TEST(LavEstimation, AwkwardDataEndWithAStatusAndFiniteTable) {
     std::sort(increasing.begin(), increasing.end());
     std::vector<double> reversed(increasing.rbegin(), increasing.rend());
     std::vector<double> spanning;
-    for (int i = 0; i < 40; ++i) spanning.push_back(std::pow(10.0, -6.0 + 15.0 * ((i * 7) % 40) / 39.0));
+    for (int i = 0; i < 40; ++i)
+        spanning.push_back(std::pow(10.0, -6.0 + 15.0 * ((i * 7) % 40) / 39.0));
     const std::vector<std::vector<double>> sets = {
-        {5.0},          {5.0, 9.0},          std::vector<double>(20, 3.0), {0.0, 0.0, 0.0},
-        {0.0, 4.0, 0.0, 8.0}, spanning,      reversed,                    increasing,
-        {3.0, -2.0, 5.0, 7.0}};
+        {5.0},           {5.0, 9.0},           std::vector<double>(20, 3.0),
+        {0.0, 0.0, 0.0}, {0.0, 4.0, 0.0, 8.0}, spanning,
+        reversed,        increasing,           {3.0, -2.0, 5.0, 7.0}};
     for (std::size_t k = 0; k < sets.size(); ++k) {
         for (int PHIIND : {1, 2}) {
             for (int ESF : {1, 2, 3}) {
@@ -453,7 +467,8 @@ TEST(LavApplicability, StepValuesFollowTheFittedPowerLaw) {
             const auto [alpha, b0, b1] = PrefixFit(d, k, PHIIND);
             const double psi = b0 + b1 * std::pow(k + 1.0, PHIIND);
             const double x = d[k];
-            dens.push_back(-(std::log(alpha) + alpha * std::log(psi) - (alpha + 1) * std::log(psi + x)));
+            dens.push_back(
+                -(std::log(alpha) + alpha * std::log(psi) - (alpha + 1) * std::log(psi + x)));
             dist.push_back(1.0 - std::pow(psi / (psi + x), alpha));
             median.push_back(psi * (std::pow(2.0, 1.0 / alpha) - 1.0));
         }
@@ -469,7 +484,7 @@ TEST(LavApplicability, StepValuesFollowTheFittedPowerLaw) {
         vnk::SLAVMA(d, 26, NSB, NSE, NSR, 2, 1000, PHIIND, STAT, RFLAG, INDX, V, VPRE);
         ASSERT_EQ(RFLAG, 0);
         for (int i = 0; i < NSR; ++i) EXPECT_NEAR(VPRE[i], dist[i], 1e-9);  // in time order
-        EXPECT_TRUE(std::is_sorted(V.begin(), V.end()));                   // the U-plot
+        EXPECT_TRUE(std::is_sorted(V.begin(), V.end()));                    // the U-plot
 
         vnk::SLAVMA(d, 26, NSB, NSE, NSR, 3, 1000, PHIIND, STAT, RFLAG, INDX, V, VPRE);
         ASSERT_EQ(RFLAG, 0);
@@ -572,7 +587,8 @@ TEST(LavTrace, ApplicabilityTracesItselfButNotItsRefits) {
         "    DAT           9.00000\n";
     EXPECT_EQ(text.substr(0, head.size()), head);
     EXPECT_NE(text.find(" \n   then the call to SLAVMA yields:\n    STAT   "), std::string::npos);
-    EXPECT_NE(text.find("\n    RFLAG         0\n    INDX          2\n    V      "), std::string::npos);
+    EXPECT_NE(text.find("\n    RFLAG         0\n    INDX          2\n    V      "),
+              std::string::npos);
 }
 
 }  // namespace
