@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,19 +12,13 @@
 #include "numerics/matrix3.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/tbf_data.h"
 
 namespace {
 
 using vnk::TbfStats;
 
-std::vector<double> ReadTimes(const std::string& name) {
-    std::ifstream in(std::string(VARNOK_TEST_DATA_DIR) + "/" + name);
-    std::vector<double> out;
-    double v = 0.0;
-    while (in >> v) out.push_back(v);
-    return out;
-}
+std::vector<double> ReadTimes(const std::string& name) { return vnk::test::LoadTbfData(name); }
 
 double Objective(const std::vector<double>& d, int PHIIND, const std::array<double, 3>& x) {
     double F = 0.0;
@@ -513,24 +505,15 @@ TEST(LavApplicability, AFailedRefitStopsTheAnalysis) {
     EXPECT_EQ(V[0], -7.0);
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 TEST(LavTrace, EstimationBlockIsWrittenExactly) {
-    vnk::test::TempDir dir;
-    const std::string path = (dir.path() / "trace.txt").string();
-    ASSERT_TRUE(vnk::trace::open(path));
+    vnk::test::TraceFile trace;
+    ASSERT_TRUE(trace.isOpen());
     const std::vector<double> d{1.0, 2.0, 4.0};
     const std::array<double, 2> beta{1.5, 0.25};
     TbfStats s;
     int RFLAG = 0;
     double Z = 0.0;
     vnk::SLAVMD(2, 3, d, 1, beta, 1000, s, RFLAG, Z);
-    vnk::trace::close();
     const std::string expected =
         " \n"
         " > If the SLAVMD routine is accessed with:\n"
@@ -558,21 +541,19 @@ TEST(LavTrace, EstimationBlockIsWrittenExactly) {
         "    STATS         0.00000        0.00000        0.00000\n"
         "    STATS         0.00000        0.00000        0.00000\n"
         "    STATS         0.00000        0.00000        0.00000\n";
-    EXPECT_EQ(ReadAll(path), expected);
+    EXPECT_EQ(trace.contents(), expected);
 }
 
 TEST(LavTrace, ApplicabilityTracesItselfButNotItsRefits) {
-    vnk::test::TempDir dir;
-    const std::string path = (dir.path() / "trace.txt").string();
-    ASSERT_TRUE(vnk::trace::open(path));
+    vnk::test::TraceFile trace;
+    ASSERT_TRUE(trace.isOpen());
     const std::vector<double> d = ReadTimes("ntds_tbf.txt");
     std::vector<double> V(2), VPRE(2);
     double STAT = 0.0;
     int RFLAG = 0, INDX = 0;
     vnk::SLAVMA(d, 26, 24, 25, 2, 3, 1000, 2, STAT, RFLAG, INDX, V, VPRE);
     EXPECT_TRUE(vnk::trace::isOn());
-    vnk::trace::close();
-    const std::string text = ReadAll(path);
+    const std::string text = trace.contents();
     EXPECT_EQ(text.find("SLAVMD"), std::string::npos);
     const std::string head =
         " \n"
