@@ -9,15 +9,16 @@ namespace vnk {
 namespace lav {
 
 LogSums LikelihoodLogs(ConstRealArray DAT, int NS, int PHIIND, double beta0, double beta1) {
-    LogOfProduct psiX, psi;
+    LogOfProduct psi;
+    SumOfLog1p ratio;
     for (int i = 1; i <= NS; ++i) {
         const double p = Psi(beta0, beta1, i, PHIIND);
-        psiX.add(p + DAT(i));
         psi.add(p);
+        ratio.add(DAT(i) / p);
     }
     LogSums s;
-    s.logPsiX = psiX.value();
-    s.logRatio = s.logPsiX - psi.value();
+    s.logPsi = psi.value();
+    s.logRatio = ratio.value();
     return s;
 }
 
@@ -47,9 +48,10 @@ CurvatureSums LikelihoodCurvature(ConstRealArray DAT, int NS, int PHIIND, double
     return s;
 }
 
-// -n ln alpha + sum [(alpha + 1) ln(psi + x) - alpha ln psi]
+// -n ln alpha + sum [(alpha + 1) ln(psi + x) - alpha ln psi], with ln(psi + x) = ln psi +
+// ln(1 + x/psi): the large logarithms do not meet alpha, so a large alpha costs no digits.
 double NegativeLogLikelihood(int NS, double alpha, const LogSums& logs) {
-    return -NS * std::log(alpha) + logs.logPsiX + alpha * logs.logRatio;
+    return -NS * std::log(alpha) + logs.logPsi + (alpha + 1.0) * logs.logRatio;
 }
 
 // G1 = -n/alpha + sum ln((psi + x)/psi); G2 = sum [(alpha + 1)/(psi + x) - alpha/psi] and G3

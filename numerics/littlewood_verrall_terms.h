@@ -62,12 +62,38 @@ class LogOfProduct {
     double logs_ = 0.0;
 };
 
+// Sum of ln(1 + y) over many y >= 0, with the digits of each small y kept, but with a single
+// logarithm: the product of the (1 + y) is carried as E = product - 1, updated as
+// E + y + E y, a sum of non-negative terms that loses nothing to cancellation. When E grows
+// large its logarithm is banked and E restarts from 0; a y that is huge, negative or not a
+// number is summed by its own logarithm.
+class SumOfLog1p {
+  public:
+    void add(double y) {
+        if (!(y >= 0.0 && y <= kLarge)) {
+            sum_ += std::log1p(y);
+            return;
+        }
+        excess_ = excess_ + y + excess_ * y;
+        if (excess_ > kLarge) {
+            sum_ += std::log1p(excess_);
+            excess_ = 0.0;
+        }
+    }
+    double value() const { return sum_ + std::log1p(excess_); }
+
+  private:
+    static constexpr double kLarge = 1e100;
+    double excess_ = 0.0;
+    double sum_ = 0.0;
+};
+
 // The likelihood's sums over the data that depend on beta0 and beta1 only; alpha enters the
 // objective, gradient and Hessian as a factor of them. Computing them once per (beta0, beta1)
 // lets the estimation share them between the objective, gradient and Hessian of one point.
 struct LogSums {
-    double logPsiX = 0.0;   // sum ln(psi + x)
-    double logRatio = 0.0;  // sum ln((psi + x) / psi) = sum ln(psi + x) - sum ln psi
+    double logPsi = 0.0;    // sum ln psi
+    double logRatio = 0.0;  // sum ln((psi + x) / psi) = sum ln(1 + x / psi)
 };
 LogSums LikelihoodLogs(ConstRealArray DAT, int NS, int PHIIND, double beta0, double beta1);
 
