@@ -72,6 +72,8 @@ struct PredictionQuestion {
     std::function<PredictionOutcome(const ModelContext&, const std::vector<double>& inputs,
                                     const std::vector<double>& currentOutputs)>
         answer;
+    // The values the input boxes show when the result screen opens (empty: every input 0).
+    std::function<std::vector<double>(const ModelContext&)> defaultInputs;
 };
 
 // Inputs and outputs of every question, as the result screen holds them, for the report.
@@ -94,6 +96,10 @@ struct ModelDescription {
     // The error box text for a nonzero status ("\r\nModel Execution Returned Error:\r\n..."),
     // and its report form.
     std::function<std::string(int RFLAG)> errorText;
+    // Whether the result screen's "Run" button is enabled (empty: always).
+    std::function<bool(const ModelContext&)> runEnabled;
+    // Caption of the error screen when it differs from the title.
+    std::string errorTitle;
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every
