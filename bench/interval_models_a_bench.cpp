@@ -86,8 +86,7 @@ void AccuracyBench(benchmark::State& state) {
         if (which == 0) {
             vnk::SGPOMA(d.C, d.L, d.M, d.NS, NSB, NSE, NSR, 0.0, STAT, RFLAG, INDX, V, S);
         } else {
-            vnk::SBAMMA(d.C, d.L, d.F, d.M, d.NS, NSB, NSE, NSR, which, 1000, STAT, RFLAG, INDX,
-                        V);
+            vnk::SBAMMA(d.C, d.L, d.F, d.M, d.NS, NSB, NSE, NSR, which, 1000, STAT, RFLAG, INDX, V);
         }
         benchmark::DoNotOptimize(STAT);
     }

@@ -61,9 +61,8 @@ void SBAMIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstR
     TNOF = truncateToFourDecimals(TNOF);
 }
 
-void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F,
-            ConstRealArray M, double PEC, double PED, double TNOF, int MAXIC, IntervalStats& STATS,
-            int& RFLAG) {
+void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M,
+            double PEC, double PED, double TNOF, int MAXIC, IntervalStats& STATS, int& RFLAG) {
     trace::Writer w;
     w.enter("SBAMMD");
     w.real("PEC", PEC);
@@ -93,9 +92,7 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         TrustRegionProblem problem;
         problem.N = 2;
         problem.objective = [&](ConstRealArray X) { return BamObjective(data, X(1), X(2)); };
-        problem.gradient = [&](ConstRealArray X, RealArray G) {
-            BamGradient(data, X(1), X(2), G);
-        };
+        problem.gradient = [&](ConstRealArray X, RealArray G) { BamGradient(data, X(1), X(2), G); };
         problem.hessian = [&](ConstRealArray X, RealMatrix H) {
             BamHessian(data, X(1), X(2), H);
             RegulariseHessian(2, H);

@@ -27,9 +27,7 @@ double countLog(double C, double x) { return C == 0.0 ? 0.0 : C * std::log(x); }
 
 // Derivatives of ln p in q: p'/p and (p'' p - p'^2) / p^2.
 double logSlope(const Detection& d) { return d.dp / d.p; }
-double logCurvature(const Detection& d) {
-    return (d.d2p * d.p - d.dp * d.dp) / (d.p * d.p);
-}
+double logCurvature(const Detection& d) { return (d.d2p * d.p - d.dp * d.dp) / (d.p * d.p); }
 
 }  // namespace
 
@@ -42,8 +40,7 @@ double BamObjective(const BamData& data, double N, double q) {
         const Detection d(logSurvival, q, L);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);
-            l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, d.p) +
-                 (A - C) * L * logSurvival;
+            l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, d.p) + (A - C) * L * logSurvival;
         } else {
             l += countLog(C, A) + countLog(C, d.p) - d.p * A;
         }

@@ -1,10 +1,10 @@
 // Screens, predictions and report texts of the Brooks and Motley and generalized Poisson
 // models.
+#include "models/interval_models_a.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "models/interval_models_a.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "numerics/brooks_motley.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "interval_data_fixture.h"
-#include "numerics/brooks_motley.h"
 #include "numerics/interval_accuracy.h"
 #include "numerics/period_search.h"
 
@@ -28,8 +29,7 @@ Fit fit(const IntervalData& d, int variant, int MAXIC = 1000) {
     Fit f;
     double PED = 0.0, TNOF = 0.0;
     vnk::SBAMIN(d.NS, d.C, d.L, d.F, d.M, f.PEC, PED, TNOF);
-    vnk::SBAMMD(variant, d.NS, d.C, d.L, d.F, d.M, f.PEC, PED, TNOF - 1.0, MAXIC, f.STATS,
-                f.RFLAG);
+    vnk::SBAMMD(variant, d.NS, d.C, d.L, d.F, d.M, f.PEC, PED, TNOF - 1.0, MAXIC, f.STATS, f.RFLAG);
     return f;
 }
 
@@ -99,10 +99,10 @@ void expectDerivativesMatchDifferences(const vnk::BamData& data, double N, doubl
     vnk::RealMatrix H(Hs.data(), 3, 3);
     vnk::BamHessian(data, N, q, H);
     const double hN = 1e-5 * N, hq = 1e-5 * q;
-    const double dN = (vnk::BamObjective(data, N + hN, q) - vnk::BamObjective(data, N - hN, q)) /
-                      (2 * hN);
-    const double dq = (vnk::BamObjective(data, N, q + hq) - vnk::BamObjective(data, N, q - hq)) /
-                      (2 * hq);
+    const double dN =
+        (vnk::BamObjective(data, N + hN, q) - vnk::BamObjective(data, N - hN, q)) / (2 * hN);
+    const double dq =
+        (vnk::BamObjective(data, N, q + hq) - vnk::BamObjective(data, N, q - hq)) / (2 * hq);
     EXPECT_NEAR(G[0], dN, 1e-6 * (1 + std::fabs(dN)));
     EXPECT_NEAR(G[1], dq, 1e-6 * (1 + std::fabs(dq)));
     std::array<double, 2> Gp{}, Gm{};
@@ -204,11 +204,10 @@ TEST(Sbammd, LikelihoodWithoutFiniteMaximumIsNotAppropriate) {
 
 TEST(Sbammd, RefusesIntervalsWithoutLengthOrFractionOrWithNonNumbers) {
     IntervalData d = IntervalData::fromCounts({4, 3, 2, 1});
-    for (auto spoil : {+[](IntervalData& x) { x.L[2] = 0.0; },
-                       +[](IntervalData& x) { x.L[1] = -1.0; },
-                       +[](IntervalData& x) { x.F[3] = 0.0; },
-                       +[](IntervalData& x) { x.C[0] = NAN; },
-                       +[](IntervalData& x) { x.M[1] = INFINITY; }}) {
+    for (auto spoil :
+         {+[](IntervalData& x) { x.L[2] = 0.0; }, +[](IntervalData& x) { x.L[1] = -1.0; },
+          +[](IntervalData& x) { x.F[3] = 0.0; }, +[](IntervalData& x) { x.C[0] = NAN; },
+          +[](IntervalData& x) { x.M[1] = INFINITY; }}) {
         IntervalData bad = d;
         spoil(bad);
         IntervalStats STATS;
@@ -328,8 +327,8 @@ TEST(Sbamma, ScoresEachNextIntervalWithoutTracingTheRefits) {
         std::string traced;
         {
             vnk::test::TraceCapture capture;
-            vnk::SBAMMA(d.C, d.L, d.F, d.M, d.NS, NSB, NSE, NSR, variant, 1000, STAT, RFLAG,
-                        INDX, V);
+            vnk::SBAMMA(d.C, d.L, d.F, d.M, d.NS, NSB, NSE, NSR, variant, 1000, STAT, RFLAG, INDX,
+                        V);
             EXPECT_TRUE(vnk::trace::isOn());
             traced = capture.text();
         }
@@ -354,12 +353,11 @@ TEST(Sbamma, ScoresEachNextIntervalWithoutTracingTheRefits) {
         const double A = first.STATS(5, 1) - 0.85 * d.M[NSB - 1];
         const double p = 1 - std::pow(1 - first.STATS(4, 1), d.L[NSB]);
         const double c = d.C[NSB];
-        const double logP =
-            variant == kBinomial
-                ? std::lgamma(std::floor(A) + 1) - std::lgamma(c + 1) -
-                      std::lgamma(std::floor(A - c) + 1) + c * std::log(p) +
-                      (A - c) * std::log(1 - p)
-                : c * std::log(p * A) - p * A - std::lgamma(c + 1);
+        const double logP = variant == kBinomial
+                                ? std::lgamma(std::floor(A) + 1) - std::lgamma(c + 1) -
+                                      std::lgamma(std::floor(A - c) + 1) + c * std::log(p) +
+                                      (A - c) * std::log(1 - p)
+                                : c * std::log(p * A) - p * A - std::lgamma(c + 1);
         EXPECT_NEAR(V[0], -logP, 1e-9);
     }
 }

@@ -1,3 +1,5 @@
+#include "numerics/generalized_poisson.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "interval_data_fixture.h"
-#include "numerics/generalized_poisson.h"
 #include "numerics/period_search.h"
 
 namespace {
@@ -201,7 +202,9 @@ TEST(Sgpomd, DegenerateDataEndWithADefinedStatus) {
     EXPECT_EQ(fit(sets[0], kML, 1).RFLAG, vnk::status::kTotalFaultsBelowObserved);
 }
 
-IntervalStats tohmaStats(int WFSF) { return fit(IntervalData::load("tohma_interval.txt"), kML, WFSF).STATS; }
+IntervalStats tohmaStats(int WFSF) {
+    return fit(IntervalData::load("tohma_interval.txt"), kML, WFSF).STATS;
+}
 
 TEST(Sgpop1, CapsAtTheRemainingFaultsWithLimitsAroundTheCap) {
     const IntervalData d = IntervalData::load("tohma_interval.txt");
@@ -316,21 +319,18 @@ TEST(Sgpop2, TraceBlockIsByteExact) {
               "    NS            2\n"
               "    ESF           1\n"
               "    WFSF          2\n"
-              "    STATS " + zeros +
-              "    STATS " + zeros +
-              "    STATS " + zeros +
-              "    STATS " + zeros +
-              "    STATS " + zeros +
-              "    STATS         1.50000        0.00000        0.00000\n"
-              "    STATS " + zeros +
-              "    STATS " + zeros +
-              "    STATS " + zeros +
-              "    C,L,M         2.00000        1.00000        0.00000\n"
-              "    C,L,M         1.00000        1.00000        2.00000\n"
-              " \n"
-              "   then the call to SGPOP2 yields:\n"
-              "    PVAL          0.00000\n"
-              "    ERRFLG        1\n");
+              "    STATS " +
+                  zeros + "    STATS " + zeros + "    STATS " + zeros + "    STATS " + zeros +
+                  "    STATS " + zeros +
+                  "    STATS         1.50000        0.00000        0.00000\n"
+                  "    STATS " +
+                  zeros + "    STATS " + zeros + "    STATS " + zeros +
+                  "    C,L,M         2.00000        1.00000        0.00000\n"
+                  "    C,L,M         1.00000        1.00000        2.00000\n"
+                  " \n"
+                  "   then the call to SGPOP2 yields:\n"
+                  "    PVAL          0.00000\n"
+                  "    ERRFLG        1\n");
 }
 
 }  // namespace

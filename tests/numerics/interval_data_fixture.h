@@ -47,7 +47,7 @@ struct IntervalData {
 
 // Switches tracing on into a temporary file for the lifetime of the object.
 class TraceCapture {
-public:
+  public:
     TraceCapture() : file_(dir_.path() / "VNK_trace.txt") { vnk::trace::open(file_.string()); }
     ~TraceCapture() { vnk::trace::close(); }
     // Everything written so far (closes the file).
@@ -59,7 +59,7 @@ public:
         return ss.str();
     }
 
-private:
+  private:
     TempDir dir_;
     std::filesystem::path file_;
 };

@@ -162,8 +162,7 @@ TEST(LogFactorial, UsesTheWholePartAndStaysFastForHugeArguments) {
     // Stirling: n ln n - n + 0.5 ln(2 pi n), relative accuracy far below 1e-12 here.
     const double n = 1e10;
     EXPECT_NEAR(vnk::LogFactorial(n), n * std::log(n) - n + 0.5 * std::log(2 * M_PI * n), 1e-3);
-    EXPECT_NEAR(vnk::PoissonLogProbability(3.0, 2.0), 3 * std::log(2.0) - 2 - std::log(6.0),
-                1e-12);
+    EXPECT_NEAR(vnk::PoissonLogProbability(3.0, 2.0), 3 * std::log(2.0) - 2 - std::log(6.0), 1e-12);
     EXPECT_DOUBLE_EQ(vnk::PoissonLogProbability(0.0, 0.0), 0.0);
     EXPECT_TRUE(std::isinf(vnk::PoissonLogProbability(2.0, 0.0)));
 }
@@ -190,8 +189,8 @@ TEST(RisingFactorial, SeriesAgreesWithTheDirectSums) {
 }
 
 // The literal loop the search replaces.
-void literalPeriods(const std::function<double(double)>& E, double DNOF, double LEXP,
-                    double PMAX, double& PVAL, int& ERRFLG) {
+void literalPeriods(const std::function<double(double)>& E, double DNOF, double LEXP, double PMAX,
+                    double& PVAL, int& ERRFLG) {
     double n = 0, T = 0, value = 0;
     do {
         T += LEXP;
