@@ -100,6 +100,8 @@ struct ModelDescription {
     std::function<bool(const ModelContext&)> runEnabled;
     // Caption of the error screen when it differs from the title.
     std::string errorTitle;
+    // Heading over the prediction questions (some screens spell it "Predictons:").
+    std::string predictionsHeading = "Predictions:";
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every
