@@ -61,6 +61,8 @@ struct PredictionOutcome {
     bool computed = false;        // false: nothing was computed (input 0 or negative)
     std::string errorMessage;     // non-empty: show it in a message box
     std::string errorCaption = "Error";
+    // New values of the question's input boxes; empty: the inputs stay as typed.
+    std::vector<double> inputs;
 };
 
 struct PredictionQuestion {
@@ -72,6 +74,8 @@ struct PredictionQuestion {
     std::function<PredictionOutcome(const ModelContext&, const std::vector<double>& inputs,
                                     const std::vector<double>& currentOutputs)>
         answer;
+    // The values the input boxes show when the result screen opens (empty: every input 0).
+    std::function<std::vector<double>(const ModelContext&)> defaultInputs;
 };
 
 // Inputs and outputs of every question, as the result screen holds them, for the report.
@@ -94,6 +98,16 @@ struct ModelDescription {
     // The error box text for a nonzero status ("\r\nModel Execution Returned Error:\r\n..."),
     // and its report form.
     std::function<std::string(int RFLAG)> errorText;
+
+    // Error screen caption and its bold heading; an empty caption means `title`.
+    std::string errorTitle;
+    std::string errorHeading = "Errors Occurred:";
+    // Text of the result screen's plot button (some screens carry a trailing blank).
+    std::string plotsButtonText = "Plots";
+    // Whether the result screen's "Run" button is enabled for these results; null: always.
+    std::function<bool(const ModelContext&)> runEnabled;
+    // Heading over the prediction questions (some screens spell it "Predictons:").
+    std::string predictionsHeading = "Predictions:";
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every
