@@ -69,11 +69,16 @@ struct PredictionQuestion {
     std::vector<PredictionPiece> pieces;
     int inputCount = 1;
     int outputCount = 1;
+    // False when the question's input box is disabled for this model (nothing can be entered,
+    // so its input stays 0.0 and the question is never answered).
+    bool inputEnabled = true;
     // Answers the question for the given inputs, with every rule of the "Run" button
     // (positive inputs only, messages for negative inputs and error flags, resets).
     std::function<PredictionOutcome(const ModelContext&, const std::vector<double>& inputs,
                                     const std::vector<double>& currentOutputs)>
         answer;
+    // The values the input boxes show when the result screen opens (empty: every input 0).
+    std::function<std::vector<double>(const ModelContext&)> defaultInputs;
 };
 
 // Inputs and outputs of every question, as the result screen holds them, for the report.
@@ -104,6 +109,8 @@ struct ModelDescription {
     std::string plotsButtonText = "Plots";
     // Whether the result screen's "Run" button is enabled for these results; null: always.
     std::function<bool(const ModelContext&)> runEnabled;
+    // Heading over the prediction questions (some screens spell it "Predictons:").
+    std::string predictionsHeading = "Predictions:";
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every
