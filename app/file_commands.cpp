@@ -1,6 +1,7 @@
 #include "app/file_commands.h"
 
 #include <QFile>
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -57,6 +58,21 @@ FileChoice dataFileToOpen() {
 
 // The answers a TBF read asks for: the error history when failure types are missing, and
 // whether a failure ended the last entry.
+// Lines whose time column held no number leave their entries without a time; say how many,
+// rather than let them pass unnoticed into the models.
+void reportMissingTimes(const CommandContext& ctx, int firstEntry, const ColumnLayout& layout) {
+    const FailureDataSet& set = ctx.doc.data();
+    if (std::find(layout.begin(), layout.end(), field_code::kTimeBetweenFailures) == layout.end())
+        return;
+    int missing = 0;
+    for (int i = firstEntry; i <= set.tbfCount; ++i)
+        if (set.tbf(TbfField::TimeBetweenFailures, i) < 0.0) ++missing;
+    if (missing == 0) return;
+    ctx.prompter.information(ctx.parent, QString::fromLatin1(text::kEntriesWithoutTime)
+                                             .arg(missing)
+                                             .arg(set.tbfCount - firstEntry + 1));
+}
+
 void completeTbfRead(const CommandContext& ctx, const TbfReadResult& read) {
     FailureDataSet& set = ctx.doc.data();
     if (read.askErrorHistory) {
@@ -171,6 +187,7 @@ void NewFromFile(const CommandContext& ctx) {
             ctx.prompter.information(ctx.parent, QString::fromLatin1(text::kEmptyDataFile));
             return;
         }
+        reportMissingTimes(ctx, 1, format.layout());
         completeTbfRead(ctx, *read);
     } else if (set.dataKind == DataKind::Interval) {
         ErrorHistoryScreen history(ctx.prompter, ctx.parent);
@@ -200,6 +217,7 @@ void AppendFromFile(const CommandContext& ctx) {
     const auto read =
         readWithRetry(ctx, [&] { return appendTbfFile(set, toPath(path), format.layout()); });
     if (!read) return;
+    reportMissingTimes(ctx, set.tbfCount - read->linesRead + 1, format.layout());
     completeTbfRead(ctx, *read);
     // Appended entries exist nowhere else yet; closing must offer to save them.
     if (read->linesRead > 0) set.dataChanged = true;

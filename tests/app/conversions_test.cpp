@@ -149,6 +149,9 @@ void ConversionsTest::transformationsApplyOrRefuse_data() {
     QTest::newRow("log") << 4 << 1.0 << "2" << "-1" << 0.0 << "";
     QTest::newRow("exp out of range") << 5 << 742.0 << "1" << "0" << double(NAN)
                                       << "An EXP was attempted on a value that is out of range.";
+    QTest::newRow("multiply beyond the largest real")
+        << 2 << 10.0 << "1e308" << "0" << double(NAN)
+        << "The transformation would produce a value that is out of range.";
     QTest::newRow("exp") << 5 << 700.0 << "1" << "0" << std::exp(700.0) << "";
 }
 

@@ -191,6 +191,21 @@ void FileCommandsTest::binaryAndEmptyFilesLeaveAClearOutcome() {
     QVERIFY(h.prompter.screens.isEmpty());
     QCOMPARE(h.data().tbfCount, 0);
 
+    // Text that is not data: every entry is read, and the user is told none has a time.
+    AppHarness c;
+    c.prompter.openPaths << c.write("notes.txt", "failure log\n12 0\nsee above\n");
+    chooseDataType(c, 0);
+    chooseColumns(c, {kTime, kType});
+    chooseHistory(c, 0);  // two lines have no failure type either
+    c.prompter.answer(QMessageBox::Yes);
+    c.frame.runCommand(command::kNewFile);
+    QVERIFY2(c.prompter.problems.isEmpty(), qPrintable(c.prompter.problems.join(QLatin1Char(10))));
+    QCOMPARE(c.prompter.messageTexts().first(),
+             QStringLiteral("2 of the 3 lines read hold no readable time between failures; those "
+                            "entries have no time (shown as -1). Correct them with Data / Edit."));
+    QCOMPARE(c.data().tbfCount, 3);
+    QCOMPARE(c.data().tbf(TbfField::TimeBetweenFailures, 2), 12.0);
+
     AppHarness e;
     e.prompter.openPaths << e.write("empty.v3d", "");
     chooseDataType(e, 0);

@@ -6,13 +6,14 @@ namespace vnk::app::test {
 
 QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, const Message& m) {
     messages.append({m.caption, m.text, m.icon, m.buttons});
+    // A box with OK alone asks nothing; the queued answers are for the questions.
+    if (m.buttons == QMessageBox::Ok) return QMessageBox::Ok;
     if (!answers.isEmpty()) {
         const auto button = answers.takeFirst();
         if (!(m.buttons & button))
             problems << QStringLiteral("answer not offered by \"%1\"").arg(m.text);
         return button;
     }
-    if (m.buttons == QMessageBox::Ok) return QMessageBox::Ok;
     problems << QStringLiteral("no answer for \"%1\"").arg(m.text);
     return m.buttons & QMessageBox::Cancel ? QMessageBox::Cancel : QMessageBox::No;
 }

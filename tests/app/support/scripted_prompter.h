@@ -1,5 +1,6 @@
-// A prompter that answers from a script: message boxes from a queue of buttons, screens from a
-// queue of functions that work the screen's controls, file screens from queues of paths.
+// A prompter that answers from a script: questions from a queue of buttons (a box with OK
+// alone is answered OK), screens from a queue of functions that work the screen's controls,
+// file screens from queues of paths.
 // Everything shown is recorded, and anything the script did not foresee is listed in
 // `problems`, so a test fails instead of waiting for a person.
 #pragma once
