@@ -86,11 +86,15 @@ double ProfileLambda(int NS, ConstRealArray N, ConstRealArray F, const Increment
     double upperLimit = INFINITY;
     for (int i = 1; i <= NS; ++i)
         upperLimit = std::min(upperLimit, N(i) / inc.W[static_cast<std::size_t>(i - 1)]);
+    // The tolerance is taken relative to the feasible range when that range is short (growth
+    // parameters above 1, where lambda is small): an absolute 0.00005 would leave a lambda of
+    // that size with no correct digit.
+    const double width = tau * std::min(1.0, upperLimit);
     double lo = 0.0, hi = upperLimit;
     bool loMoved = false, hiMoved = false;
     const auto D = [&](double lambda) { return LambdaEquation(NS, N, F, inc, lambda); };
     // The cap only guards against a value that is not a number.
-    for (int step = 0; hi - lo > tau && step < 2000; ++step) {
+    for (int step = 0; hi - lo > width && step < 2000; ++step) {
         const double mid = 0.5 * (lo + hi);
         const double dMid = D(mid);
         if (dMid == 0.0) return mid;
