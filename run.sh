@@ -11,4 +11,4 @@ if [ -x build-release/app/varnok3 ]; then
   exec build-release/app/varnok3 "$@"
 fi
 # Until the application exists: read the sample data set and print its statistics.
-exec build-release/data/varnok3-demo "${1:-examples/ntds.v3d}"
+cd examples && exec ../build-release/demo/varnok3-demo VARNOK3.INI

@@ -33,10 +33,14 @@ const char* const kPrediction2Caption = "Brooks and Motley's Model - Prediction 
 
 PredictionQuestion expectedFaultsQuestion() {
     PredictionQuestion q;
-    q.pieces = {text("> For the next testing period of length"), input(0),
-                text("and fraction of the program being tested"), input(1),
-                text("with previous faults detected in that section of "), input(2),
-                text("The expected number of faults is "), output(0)};
+    q.pieces = {text("> For the next testing period of length"),
+                input(0),
+                text("and fraction of the program being tested"),
+                input(1),
+                text("with previous faults detected in that section of "),
+                input(2),
+                text("The expected number of faults is "),
+                output(0)};
     q.inputCount = 3;
     q.outputCount = 1;
     q.defaultInputs = [](const ModelContext& ctx) {
@@ -58,11 +62,16 @@ PredictionQuestion expectedFaultsQuestion() {
 
 PredictionQuestion periodsQuestion() {
     PredictionQuestion q;
-    q.pieces = {text("> For the next"), input(0),
+    q.pieces = {text("> For the next"),
+                input(0),
                 text("faults to be discovered, if the testing length is expected to be"),
-                input(1), text("the fraction of the program being tested is"), input(2),
-                text("with previous faults detected in that section of "), input(3),
-                text("The expected number of periods is "), output(0)};
+                input(1),
+                text("the fraction of the program being tested is"),
+                input(2),
+                text("with previous faults detected in that section of "),
+                input(3),
+                text("The expected number of periods is "),
+                output(0)};
     q.inputCount = 4;
     q.outputCount = 1;
     q.defaultInputs = [](const ModelContext& ctx) {
@@ -122,12 +131,21 @@ std::string predictionLines(const PredictionValues& v) {
 std::string errorText(int RFLAG) {
     std::string out = "\r\nModel Execution Returned Error:\r\n";
     switch (RFLAG) {
-        case 1: out += "The Maximum Iteration Count was reached."; break;
-        case 2: out += "The Trust region could not be adjusted properly."; break;
+        case 1:
+            out += "The Maximum Iteration Count was reached.";
+            break;
+        case 2:
+            out += "The Trust region could not be adjusted properly.";
+            break;
         // A likelihood without a finite maximum and non-finite estimates end here.
-        case 3: out += "The Data are not appropriate for the model."; break;
-        case 4: out += "The Total Faults estimate was less than the observed faults to date."; break;
-        default: break;
+        case 3:
+            out += "The Data are not appropriate for the model.";
+            break;
+        case 4:
+            out += "The Total Faults estimate was less than the observed faults to date.";
+            break;
+        default:
+            break;
     }
     return out;
 }
@@ -145,22 +163,23 @@ ModelDescription BrooksMotleyModel(int BOPFLG) {
                    {"Total Number of Faults:", 5, false},
                    {"Total Number of Faults Remaining:", 6, false}};
     d.predictions = {expectedFaultsQuestion(), periodsQuestion()};
-    const std::string heading = binomial
-                                    ? "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Binomial\n"
-                                    : "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Poisson\n";
+    d.predictionsHeading = "Predictons:";
+    const std::string heading = binomial ? "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Binomial\n"
+                                         : "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Poisson\n";
     d.estimationBlock = [heading](const ModelContext& ctx) {
         const IntervalStats& s = ctx.intervalStats;
         return heading +
-               Format("    ESTIMATIONS                       Estimate  95%% Confidence Interval\n"
-                      "                                  ------------  -----------------------\n"
-                      "\n"
-                      "      Prob. of Detecting Faults   %12.3f\n"
-                      "\n"
-                      "      Total Number of Faults      %12.1f\n"
-                      "      TNOF Remaining              %12.1f\n"
-                      "\n"
-                      "\n",
-                      s(4, kEstimate), s(5, kEstimate), s(6, kEstimate));
+               Format(
+                   "    ESTIMATIONS                       Estimate  95%% Confidence Interval\n"
+                   "                                  ------------  -----------------------\n"
+                   "\n"
+                   "      Prob. of Detecting Faults   %12.3f\n"
+                   "\n"
+                   "      Total Number of Faults      %12.1f\n"
+                   "      TNOF Remaining              %12.1f\n"
+                   "\n"
+                   "\n",
+                   s(4, kEstimate), s(5, kEstimate), s(6, kEstimate));
     };
     d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
         return predictionLines(v);

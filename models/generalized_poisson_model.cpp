@@ -27,9 +27,12 @@ bool secondAsked(double faults, double length) { return faults > 0.0 && length !
 
 const char* prediction2Caption(int weighting) {
     switch (weighting) {
-        case gpo_weighting::kSchickWolverton: return "Generalized Poisson Weighting l - Prediction 2";
-        case gpo_weighting::kAlphaInput: return "Generalized Poisson Weighting 2 - Prediction 2";
-        default: return "Generalized Poisson Weighting 3 - Prediction 2";
+        case gpo_weighting::kSchickWolverton:
+            return "Generalized Poisson Weighting l - Prediction 2";
+        case gpo_weighting::kAlphaInput:
+            return "Generalized Poisson Weighting 2 - Prediction 2";
+        default:
+            return "Generalized Poisson Weighting 3 - Prediction 2";
     }
 }
 
@@ -41,8 +44,7 @@ PredictionQuestion expectedFaultsQuestion(int weighting) {
     q.pieces = {text("> For the next testing period of length"), input(0),
                 text("The expected number of faults is "), output(0)};
     if (limits) {
-        q.pieces.insert(q.pieces.end(),
-                        {text("("), output(1), text(","), output(2), text(")")});
+        q.pieces.insert(q.pieces.end(), {text("("), output(1), text(","), output(2), text(")")});
     }
     q.inputCount = 1;
     q.outputCount = limits ? 3 : 1;
@@ -64,9 +66,12 @@ PredictionQuestion expectedFaultsQuestion(int weighting) {
 
 PredictionQuestion periodsQuestion(int weighting) {
     PredictionQuestion q;
-    q.pieces = {text("> For the next"), input(0),
+    q.pieces = {text("> For the next"),
+                input(0),
                 text("faults to be discovered, if the testing length is expected to be"),
-                input(1), text("The expected number of periods is "), output(0)};
+                input(1),
+                text("The expected number of periods is "),
+                output(0)};
     q.inputCount = 2;
     q.outputCount = 1;
     q.answer = [weighting](const ModelContext& ctx, const std::vector<double>& in,
@@ -120,14 +125,15 @@ std::string estimationBlock(int weighting, const IntervalStats& s) {
             ? "    GENERALIZED POISSON MODEL - Weighting 1 (Schick-Wolverton)\n"
             : "    GENERALIZED POISSON MODEL - Weighting 2 (Alpha Input)\n";
     return heading + kEstimationHeader +
-           Format("      Proportionality Constant    %12.3f       (%5.3f,%5.3f)\n"
-                  "\n"
-                  "      Total Number of Faults      %12.1f       (%3.1f,%3.1f)\n"
-                  "      TNOF Remaining              %12.1f       (%3.1f,%3.1f)\n"
-                  "\n"
-                  "\n",
-                  s(3, kEstimate), s(3, kLower), s(3, kUpper), s(5, kEstimate), s(5, kLower),
-                  s(5, kUpper), s(6, kEstimate), s(6, kLower), s(6, kUpper));
+           Format(
+               "      Proportionality Constant    %12.3f       (%5.3f,%5.3f)\n"
+               "\n"
+               "      Total Number of Faults      %12.1f       (%3.1f,%3.1f)\n"
+               "      TNOF Remaining              %12.1f       (%3.1f,%3.1f)\n"
+               "\n"
+               "\n",
+               s(3, kEstimate), s(3, kLower), s(3, kUpper), s(5, kEstimate), s(5, kLower),
+               s(5, kUpper), s(6, kEstimate), s(6, kLower), s(6, kUpper));
 }
 
 std::string predictionLines(int weighting, const PredictionValues& v) {
@@ -161,10 +167,14 @@ std::string predictionLines(int weighting, const PredictionValues& v) {
 std::string errorText(int RFLAG) {
     std::string out = "\r\nModel Execution Returned Error:\r\n";
     switch (RFLAG) {
-        case 1: return out + "The Maximum Iteration Count was reached.";
-        case 2: return out + "The Trust region could not be adjusted properly.";
-        case 3: return out + "The Data are not appropriate for the model.";
-        default: return out + "The Total Faults estimate was less than the observed faults to date.";
+        case 1:
+            return out + "The Maximum Iteration Count was reached.";
+        case 2:
+            return out + "The Trust region could not be adjusted properly.";
+        case 3:
+            return out + "The Data are not appropriate for the model.";
+        default:
+            return out + "The Total Faults estimate was less than the observed faults to date.";
     }
 }
 
@@ -203,6 +213,7 @@ ModelDescription GeneralizedPoissonModel(int weighting) {
         };
     }
     d.predictions = {expectedFaultsQuestion(weighting), periodsQuestion(weighting)};
+    d.predictionsHeading = "Predictons:";
     d.estimationBlock = [weighting](const ModelContext& ctx) {
         return estimationBlock(weighting, ctx.intervalStats);
     };

@@ -61,6 +61,8 @@ struct PredictionOutcome {
     bool computed = false;        // false: nothing was computed (input 0 or negative)
     std::string errorMessage;     // non-empty: show it in a message box
     std::string errorCaption = "Error";
+    // New values of the question's input boxes; empty: the inputs stay as typed.
+    std::vector<double> inputs;
 };
 
 struct PredictionQuestion {
@@ -96,10 +98,16 @@ struct ModelDescription {
     // The error box text for a nonzero status ("\r\nModel Execution Returned Error:\r\n..."),
     // and its report form.
     std::function<std::string(int RFLAG)> errorText;
-    // Whether the result screen's "Run" button is enabled (empty: always).
-    std::function<bool(const ModelContext&)> runEnabled;
-    // Caption of the error screen when it differs from the title.
+
+    // Error screen caption and its bold heading; an empty caption means `title`.
     std::string errorTitle;
+    std::string errorHeading = "Errors Occurred:";
+    // Text of the result screen's plot button (some screens carry a trailing blank).
+    std::string plotsButtonText = "Plots";
+    // Whether the result screen's "Run" button is enabled for these results; null: always.
+    std::function<bool(const ModelContext&)> runEnabled;
+    // Heading over the prediction questions (some screens spell it "Predictons:").
+    std::string predictionsHeading = "Predictions:";
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every

@@ -28,6 +28,14 @@ bool usableIntervals(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
     return true;
 }
 
+// Whether the log-likelihood reached beats its limit as N grows without bound.
+bool exceedsNoGrowthLimit(const BamData& data, double reached) {
+    const double limit = BamLimitLogLikelihood(data);
+    if (std::isnan(reached)) return false;
+    if (!std::isfinite(limit)) return true;
+    return reached > limit + 1e-9 * (1.0 + std::fabs(limit));
+}
+
 void traceLine(const char* text, double PED, double TNOF) {
     trace::Writer().line(text + trace::formatReal(PED) + trace::formatReal(TNOF));
 }
@@ -53,9 +61,8 @@ void SBAMIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstR
     TNOF = truncateToFourDecimals(TNOF);
 }
 
-void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F,
-            ConstRealArray M, double PEC, double PED, double TNOF, int MAXIC, IntervalStats& STATS,
-            int& RFLAG) {
+void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M,
+            double PEC, double PED, double TNOF, int MAXIC, IntervalStats& STATS, int& RFLAG) {
     trace::Writer w;
     w.enter("SBAMMD");
     w.real("PEC", PEC);
@@ -85,9 +92,7 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         TrustRegionProblem problem;
         problem.N = 2;
         problem.objective = [&](ConstRealArray X) { return BamObjective(data, X(1), X(2)); };
-        problem.gradient = [&](ConstRealArray X, RealArray G) {
-            BamGradient(data, X(1), X(2), G);
-        };
+        problem.gradient = [&](ConstRealArray X, RealArray G) { BamGradient(data, X(1), X(2), G); };
         problem.hessian = [&](ConstRealArray X, RealMatrix H) {
             BamHessian(data, X(1), X(2), H);
             RegulariseHessian(2, H);
@@ -104,13 +109,10 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         const double N = result.X[0];
         const double q = result.X[1];
 
-        // Where the likelihood only keeps rising as N grows, the point the search stopped at
-        // is arbitrary: it is no better than the no-growth limit the data actually favour.
-        const double limit = BamLimitLogLikelihood(data);
-        const double reached = -result.F;
-        const bool finiteLimit = std::isfinite(limit);
-        const double margin = finiteLimit ? 1e-9 * (1.0 + std::fabs(limit)) : 0.0;
-        if (std::isnan(reached) || (finiteLimit && !(reached > limit + margin))) {
+        // Where the likelihood only keeps rising as N grows, the search still converges (the
+        // gradient fades) at an arbitrary N that is no better than the no-growth limit the
+        // data actually favour: that is no estimate.
+        if (RFLAG == status::kOk && !exceedsNoGrowthLimit(data, -result.F)) {
             RFLAG = status::kNotAppropriate;
         }
 

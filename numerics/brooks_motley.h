@@ -34,14 +34,13 @@ void SBAMIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstR
 // cannot be adjusted, 3 not appropriate (intervals with F(i) <= 0, L(i) <= 0 or values that
 // are not finite; a likelihood with no finite maximum; a non-finite estimate), 4 N below
 // M(NS) + C(NS).
-void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F,
-            ConstRealArray M, double PEC, double PED, double TNOF, int MAXIC, IntervalStats& STATS,
-            int& RFLAG);
+void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M,
+            double PEC, double PED, double TNOF, int MAXIC, IntervalStats& STATS, int& RFLAG);
 
 // Accuracy analysis: refits on the first k = NSB..NSE intervals (initial estimates from SBAMIN)
 // and scores the count of interval k + 1; V(1..INDX) the scores, STAT their sum.
-void SBAMMA(ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M, int NS,
-            int NSB, int NSE, int NSR, int BOPFLG, int MAXIC, double& STAT, int& RFLAG, int& INDX,
+void SBAMMA(ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M, int NS, int NSB,
+            int NSE, int NSR, int BOPFLG, int MAXIC, double& STAT, int& RFLAG, int& INDX,
             RealArray V);
 
 // Expected faults in a next period of length LEXP testing the fraction FEXP with MEXP previous

@@ -10,14 +10,15 @@
 namespace vnk {
 namespace {
 
-// p = 1 - (1 - q)^L and its first two derivatives in q, accurate for small q.
+// p = 1 - (1 - q)^L and its first two derivatives in q, accurate for small q. logSurvival is
+// ln(1 - q), the same for every interval.
 struct Detection {
     double p, dp, d2p;
-    Detection(double q, double L) {
-        const double logSurvival = std::log1p(-q);
+    Detection(double logSurvival, double q, double L) {
+        const double survival = std::exp(L * logSurvival);  // (1 - q)^L
         p = -std::expm1(L * logSurvival);
-        dp = L * std::exp((L - 1.0) * logSurvival);
-        d2p = -L * (L - 1.0) * std::exp((L - 2.0) * logSurvival);
+        dp = L * survival / (1.0 - q);
+        d2p = -L * (L - 1.0) * survival / ((1.0 - q) * (1.0 - q));
     }
 };
 
@@ -26,22 +27,20 @@ double countLog(double C, double x) { return C == 0.0 ? 0.0 : C * std::log(x); }
 
 // Derivatives of ln p in q: p'/p and (p'' p - p'^2) / p^2.
 double logSlope(const Detection& d) { return d.dp / d.p; }
-double logCurvature(const Detection& d) {
-    return (d.d2p * d.p - d.dp * d.dp) / (d.p * d.p);
-}
+double logCurvature(const Detection& d) { return (d.d2p * d.p - d.dp * d.dp) / (d.p * d.p); }
 
 }  // namespace
 
 double BamObjective(const BamData& data, double N, double q) {
     double l = 0.0;
+    const double logSurvival = std::log1p(-q);
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        const Detection d(q, L);
+        const Detection d(logSurvival, q, L);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);
-            l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, d.p) +
-                 (A - C) * L * std::log1p(-q);
+            l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, d.p) + (A - C) * L * logSurvival;
         } else {
             l += countLog(C, A) + countLog(C, d.p) - d.p * A;
         }
@@ -51,14 +50,15 @@ double BamObjective(const BamData& data, double N, double q) {
 
 void BamGradient(const BamData& data, double N, double q, RealArray G) {
     double gN = 0.0, gq = 0.0;
+    const double logSurvival = std::log1p(-q);
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        const Detection d(q, L);
+        const Detection d(logSurvival, q, L);
         const double countSlope = C == 0.0 ? 0.0 : C * logSlope(d);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);
-            gN += F * RisingReciprocalSum(A - c + 1.0, c) + F * L * std::log1p(-q);
+            gN += F * RisingReciprocalSum(A - c + 1.0, c) + F * L * logSurvival;
             gq += countSlope - (A - C) * L / (1.0 - q);
         } else {
             gN += (C == 0.0 ? 0.0 : C * F / A) - d.p * F;
@@ -71,10 +71,11 @@ void BamGradient(const BamData& data, double N, double q, RealArray G) {
 
 void BamHessian(const BamData& data, double N, double q, RealMatrix H) {
     double hNN = 0.0, hNq = 0.0, hqq = 0.0;
+    const double logSurvival = std::log1p(-q);
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        const Detection d(q, L);
+        const Detection d(logSurvival, q, L);
         const double countCurvature = C == 0.0 ? 0.0 : C * logCurvature(d);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);

@@ -13,8 +13,7 @@ namespace {
 
 // Expected faults of a period of length T testing the fraction FEXP with MEXP previous
 // faults, capped at the remaining faults.
-double expectedFaults(double T, double FEXP, double MEXP, const IntervalStats& STATS,
-                      double PEC) {
+double expectedFaults(double T, double FEXP, double MEXP, const IntervalStats& STATS, double PEC) {
     const double q = STATS(4, kEstimate);
     const double N = STATS(5, kEstimate);
     const double detection = -std::expm1(T * std::log1p(-q));
@@ -23,8 +22,8 @@ double expectedFaults(double T, double FEXP, double MEXP, const IntervalStats& S
 
 }  // namespace
 
-void SBAMMA(ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M, int NS,
-            int NSB, int NSE, int NSR, int BOPFLG, int MAXIC, double& STAT, int& RFLAG, int& INDX,
+void SBAMMA(ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray M, int NS, int NSB,
+            int NSE, int NSR, int BOPFLG, int MAXIC, double& STAT, int& RFLAG, int& INDX,
             RealArray V) {
     trace::Writer w;
     w.enter("SBAMMA");
@@ -63,8 +62,8 @@ void SBAMMA(ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray
             return PoissonLogProbability(c, detection * A);
         };
         // The next interval must exist for every refit.
-        IntervalAccuracyAnalysis(std::max(NSB, 1), std::min(NSE, NS - 1), pieces, STAT, RFLAG,
-                                 INDX, V);
+        IntervalAccuracyAnalysis(std::max(NSB, 1), std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX,
+                                 V);
     }
 
     w.yields("SBAMMA");

@@ -33,7 +33,7 @@ double GammaHalf(int N);
 // The integral of F from A to B by Simpson's rule with interval halving, accepting a
 // subinterval when its two halves' sum differs from its own value by at most its share of
 // TOL (each split halves the share). At most kSimpsonStackSize subintervals wait at once;
-// with a full stack a subinterval is accepted as it is.
+// with a full stack, or after 20000 splits, a subinterval is accepted as it is.
 double AdaptiveSimpson(const std::function<double(double)>& F, double A, double B, double TOL);
 
 }  // namespace vnk

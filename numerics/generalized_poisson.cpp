@@ -101,8 +101,8 @@ void minimiseOverAlpha(double ALPHA, double AN, int MAXIC, ConstRealArray C, Con
 
 }  // namespace
 
-void SGPOIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray M, double& ALPHA,
-            double& AN, int& EQLEN) {
+void SGPOIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray M, double& ALPHA, double& AN,
+            int& EQLEN) {
     ALPHA = 0.0;
     AN = NS > 0 ? M(NS) + C(NS) + 1.0 : 1.0;
     EQLEN = 1;
@@ -128,8 +128,7 @@ void SGPOMD(int ESF, int WFSF, double ALPHA, double AN, int MAXIC, ConstRealArra
     const bool knownWeighting = WFSF == gpo_weighting::kSchickWolverton ||
                                 WFSF == gpo_weighting::kAlphaInput ||
                                 WFSF == gpo_weighting::kAlphaEstimated;
-    const bool knownMethod =
-        ESF == method::kMaximumLikelihood || ESF == method::kLeastSquares;
+    const bool knownMethod = ESF == method::kMaximumLikelihood || ESF == method::kLeastSquares;
     double T = 0.0;
     if (knownWeighting && knownMethod && usableIntervals(WFSF, ALPHA, NS, C, L, M)) {
         for (int i = 1; i <= NS; ++i) T += C(i);

@@ -23,8 +23,8 @@ inline constexpr double kGpoZ = 1.95;
 
 // Initial estimates: ALPHA = 0, AN = M(NS) + C(NS) + 1; EQLEN = 1 when every interval has the
 // same length, else 0. No trace.
-void SGPOIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray M, double& ALPHA,
-            double& AN, int& EQLEN);
+void SGPOIN(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray M, double& ALPHA, double& AN,
+            int& EQLEN);
 
 // Estimation. Weightings 1 and 2 solve the maximum likelihood (ESF 1) or least squares (ESF 2)
 // equation in N by bracket and Brent; weighting 3 minimises the negative log-likelihood in
@@ -39,22 +39,21 @@ void SGPOMD(int ESF, int WFSF, double ALPHA, double AN, int MAXIC, ConstRealArra
 // first k = NSB..NSE intervals and scores the count of interval k + 1. V(1..INDX) the scores,
 // STAT their sum; S receives the weights L(i)^ALPHA of the last refit (i = 1..k, as far as S
 // reaches); the trace shows V and S side by side.
-void SGPOMA(ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, int NSB, int NSE,
-            int NSR, double ALPHA, double& STAT, int& RFLAG, int& INDX, RealArray V,
-            RealArray S);
+void SGPOMA(ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, int NSB, int NSE, int NSR,
+            double ALPHA, double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray S);
 
 // Expected faults in a next period of length LEXP, capped at the remaining faults, with 95%
 // limits for maximum likelihood and weightings 1 and 2: PVALS(1..3) = value, lower, upper.
 // LCOR: corrections made after the final interval.
-void SGPOP1(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS,
-            double LCOR, const IntervalStats& STATS, int ESF, int WFSF, RealArray PVALS);
+void SGPOP1(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, double LCOR,
+            const IntervalStats& STATS, int ESF, int WFSF, RealArray PVALS);
 
 // Periods of length LEXP needed to find DNOF more faults. ERRFLG 1: DNOF above the remaining
 // faults (0.5 tolerance); 2: no answer below PMAX periods (also for a PMAX that is not finite
 // and an LEXP that is not positive). PVAL is 0 after an error.
-void SGPOP2(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS,
-            double LCOR, const IntervalStats& STATS, int ESF, int WFSF, double DNOF, double PMAX,
-            double& PVAL, int& ERRFLG);
+void SGPOP2(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, double LCOR,
+            const IntervalStats& STATS, int ESF, int WFSF, double DNOF, double PMAX, double& PVAL,
+            int& ERRFLG);
 
 // Predicted counts and the chi-square fit with (element 1) and without (element 2) cell
 // combination. CHI, LIF: two reals; DOF, RFLAG: two integers.

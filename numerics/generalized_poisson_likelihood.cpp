@@ -11,16 +11,16 @@ namespace {
 
 // The sums every weighting-3 quantity is built from.
 struct AlphaSums {
-    double T = 0.0;        // sum C
-    double S = 0.0;        // sum d L^a
-    double SN = 0.0;       // dS/dN = sum L^a
-    double Sa = 0.0;       // dS/da = sum d L^a ln L
-    double SNa = 0.0;      // sum L^a ln L
-    double Saa = 0.0;      // sum d L^a ln^2 L
-    double countOverD = 0.0;    // sum C / d
-    double countOverD2 = 0.0;   // sum C / d^2
-    double countLogD = 0.0;     // sum C ln d
-    double countLogL = 0.0;     // sum C ln L
+    double T = 0.0;            // sum C
+    double S = 0.0;            // sum d L^a
+    double SN = 0.0;           // dS/dN = sum L^a
+    double Sa = 0.0;           // dS/da = sum d L^a ln L
+    double SNa = 0.0;          // sum L^a ln L
+    double Saa = 0.0;          // sum d L^a ln^2 L
+    double countOverD = 0.0;   // sum C / d
+    double countOverD2 = 0.0;  // sum C / d^2
+    double countLogD = 0.0;    // sum C ln d
+    double countLogL = 0.0;    // sum C ln L
 
     AlphaSums(int NS, ConstRealArray C, ConstRealArray L, ConstRealArray M, double N,
               double alpha) {

@@ -20,8 +20,7 @@ struct NextPeriod {
 };
 
 NextPeriod nextPeriod(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS,
-                      double LCOR, const IntervalStats& STATS, int ESF, int WFSF,
-                      bool withLimits) {
+                      double LCOR, const IntervalStats& STATS, int ESF, int WFSF, bool withLimits) {
     const double alpha = STATS(1, kEstimate);
     const double phi = STATS(3, kEstimate);
     const double N = STATS(5, kEstimate);
@@ -29,8 +28,7 @@ NextPeriod nextPeriod(double LEXP, ConstRealArray C, ConstRealArray L, ConstReal
     const double w = GpoWeight(WFSF, alpha, LEXP);
     NextPeriod out;
     out.value = std::min(phi * d * w, STATS(6, kEstimate));
-    if (withLimits && ESF == method::kMaximumLikelihood &&
-        WFSF != gpo_weighting::kAlphaEstimated) {
+    if (withLimits && ESF == method::kMaximumLikelihood && WFSF != gpo_weighting::kAlphaEstimated) {
         double T = 0.0, S2 = 0.0, Sw = 0.0;
         for (int i = 1; i <= NS; ++i) {
             const double wi = GpoWeight(WFSF, alpha, L(i));
@@ -48,9 +46,8 @@ NextPeriod nextPeriod(double LEXP, ConstRealArray C, ConstRealArray L, ConstReal
 
 }  // namespace
 
-void SGPOMA(ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, int NSB, int NSE,
-            int NSR, double ALPHA, double& STAT, int& RFLAG, int& INDX, RealArray V,
-            RealArray S) {
+void SGPOMA(ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, int NSB, int NSE, int NSR,
+            double ALPHA, double& STAT, int& RFLAG, int& INDX, RealArray V, RealArray S) {
     trace::Writer w;
     w.enter("SGPOMA");
     w.integer("NS", NS);
@@ -77,8 +74,8 @@ void SGPOMA(ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, int NS
                               std::pow(L(k + 1), stats(1, kEstimate));
             return PoissonLogProbability(C(k + 1), mu);
         };
-        IntervalAccuracyAnalysis(std::max(NSB, 1), std::min(NSE, NS - 1), pieces, STAT, RFLAG,
-                                 INDX, V);
+        IntervalAccuracyAnalysis(std::max(NSB, 1), std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX,
+                                 V);
     }
 
     w.yields("SGPOMA");
@@ -88,8 +85,8 @@ void SGPOMA(ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, int NS
     w.columns("V,S", {V, S}, NSR);
 }
 
-void SGPOP1(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS,
-            double LCOR, const IntervalStats& STATS, int ESF, int WFSF, RealArray PVALS) {
+void SGPOP1(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, double LCOR,
+            const IntervalStats& STATS, int ESF, int WFSF, RealArray PVALS) {
     trace::Writer w;
     w.enter("SGPOP1");
     w.real("LEXP", LEXP);
@@ -109,9 +106,9 @@ void SGPOP1(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, i
     w.reals("PVALS", {PVALS(1), PVALS(2), PVALS(3)});
 }
 
-void SGPOP2(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS,
-            double LCOR, const IntervalStats& STATS, int ESF, int WFSF, double DNOF, double PMAX,
-            double& PVAL, int& ERRFLG) {
+void SGPOP2(double LEXP, ConstRealArray C, ConstRealArray L, ConstRealArray M, int NS, double LCOR,
+            const IntervalStats& STATS, int ESF, int WFSF, double DNOF, double PMAX, double& PVAL,
+            int& ERRFLG) {
     trace::Writer w;
     w.enter("SGPOP2");
     w.real("LEXP", LEXP);

@@ -4,8 +4,8 @@
 
 namespace vnk {
 
-void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces,
-                              double& STAT, int& RFLAG, int& INDX, RealArray V) {
+void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
+                              int& RFLAG, int& INDX, RealArray V) {
     STAT = 0.0;
     RFLAG = status::kOk;
     INDX = 0;

@@ -24,8 +24,8 @@ struct IntervalAccuracyPieces {
 // STAT += V(INDX). The loop stops at the first failed refit, whose RFLAG is returned.
 // Elements of V beyond its size are not written (their scores still count in STAT). The
 // caller keeps NSE <= NS - 1 (the next interval must exist) and traces its own blocks.
-void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces,
-                              double& STAT, int& RFLAG, int& INDX, RealArray V);
+void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
+                              int& RFLAG, int& INDX, RealArray V);
 
 // ln(floor(n)!) by the log-gamma function, so that a huge n costs no more than a small one.
 // n < 0 gives 0.

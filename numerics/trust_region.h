@@ -53,8 +53,8 @@
 // Two points where this minimiser is deliberately sounder than a literal reading:
 // - A trial whose objective is not a number is rejected (the comparison is written so that
 //   NaN fails it), and a not-a-number radius factor counts as 0.1.
-// - Eleven rejections caused only by rounding are a converged optimum, not a failure: when the
-//   last rejected trial had a finite objective and predicted a decrease -q no larger than
+// - Eleven rejections caused only by rounding are a converged optimum, not a failure: when
+//   every rejected trial had a finite objective and predicted a decrease -q no larger than
 //   roundingTolerance * |F|, no decrease can be seen in double arithmetic and RFLAG is 0.
 #pragma once
 

@@ -1,0 +1,40 @@
+#include "data/input_format.h"
+
+#include <cstddef>
+
+namespace vnk {
+
+int fieldCodeFromText(std::string_view text) {
+    for (int code = field_code::kTimeBetweenFailures; code <= field_code::kEffectivenessFactor;
+         ++code) {
+        if (text == kFieldNames[static_cast<std::size_t>(code - 1)]) return code;
+    }
+    if (text == kFieldNames[5]) return field_code::kNotApplicable;
+    return field_code::kUnknown;
+}
+
+std::string_view fieldNameOfCode(int code) {
+    if (code == field_code::kNotApplicable) return kFieldNames[5];
+    if (code >= 1 && code <= 5) return kFieldNames[static_cast<std::size_t>(code - 1)];
+    return {};
+}
+
+bool isValidColumnLayout(const ColumnLayout& layout) {
+    std::array<int, 6> uses{};
+    for (int code : layout) {
+        if (code < 0 || code > 5) return false;
+        if (code != field_code::kNotApplicable && ++uses[static_cast<std::size_t>(code)] > 1)
+            return false;
+    }
+    return true;
+}
+
+std::optional<ColumnLayout> columnLayoutFromTexts(
+    const std::array<std::string, kLayoutColumns>& texts) {
+    ColumnLayout layout{};
+    for (std::size_t c = 0; c < texts.size(); ++c) layout[c] = fieldCodeFromText(texts[c]);
+    if (!isValidColumnLayout(layout)) return std::nullopt;
+    return layout;
+}
+
+}  // namespace vnk

@@ -1,0 +1,89 @@
+// The record of the last interval software execution.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "numerics/conventions.h"
+
+namespace vnk::execution {
+
+// Interval model slots, in the fixed order of the status table.
+enum IntervalSlot : int {
+    kBmBinomial = 0,
+    kBmPoisson,
+    kGp1,
+    kGp2,
+    kGp3,
+    kNhp,
+    kSdw1,
+    kSdw2,
+    kSdw3,
+    kYam
+};
+inline constexpr int kIntervalSlotCount = 10;
+
+// Selection boxes: BM binomial, BM Poisson, generalized Poisson, NHPP, Schneidewind, Yamada.
+enum IntervalChoice : int { kChooseBmB = 0, kChooseBmP, kChooseGp, kChooseNhp, kChooseSdw, kChooseYam };
+inline constexpr int kIntervalChoiceCount = 6;
+
+// The six slots with an accuracy analysis, in ranking order.
+inline constexpr std::array<int, 6> kAccuracySlots{kBmBinomial, kBmPoisson, kGp2,
+                                                   kNhp,        kSdw1,      kYam};
+
+// Which selection box covers a slot.
+inline constexpr int ChoiceOfSlot(int slot) {
+    constexpr std::array<int, kIntervalSlotCount> map{kChooseBmB, kChooseBmP, kChooseGp, kChooseGp,
+                                                      kChooseGp,  kChooseNhp, kChooseSdw, kChooseSdw,
+                                                      kChooseSdw, kChooseYam};
+    return map[static_cast<std::size_t>(slot)];
+}
+
+struct IntervalSelection {
+    std::array<bool, kIntervalChoiceCount> models{};
+    bool selectAll = false;
+    bool accuracy = false;
+    int NSB = 0;
+    int NSE = 0;
+    bool chosen(int choice) const { return selectAll || models[static_cast<std::size_t>(choice)]; }
+    int NSR() const { return NSE - NSB + 1; }
+};
+
+struct GoodnessOfFit {
+    std::array<double, 2> CHI{};  // with, without cell combination
+    std::array<int, 2> DOF{};
+    std::array<int, 2> fitFlag{};  // 2 or more: not an adequate fit
+    std::array<double, 2> LIF{};
+};
+
+struct IntervalAccuracy {
+    double STAT = 0.0;
+    int RFLAG = 0;
+    int INDX = 0;
+    std::vector<double> plot;
+};
+
+struct IntervalExecutionResults {
+    int NS = 0;
+    int ESF = method::kMaximumLikelihood;
+    IntervalSelection selection;
+    std::array<double, 11> countStatistics{};
+    std::array<double, 11> lengthStatistics{};
+    std::vector<double> counts;
+    std::vector<double> lengths;
+    std::vector<double> endTimes;
+    std::array<int, kIntervalSlotCount> status{};
+    std::array<IntervalStats, kIntervalSlotCount> stats{};
+    std::array<std::vector<double>, kIntervalSlotCount> predicted{};
+    std::array<GoodnessOfFit, kIntervalSlotCount> fit{};
+    std::array<IntervalAccuracy, 6> accuracy{};  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
+    std::array<int, 6> ranks{};
+    std::array<int, 2> schneidewindS{};  // S values of treatments 2 and 3
+    // Starting values the models were run with, for the result screens and reports.
+    std::array<std::array<double, 3>, 2> bmStart{};  // PEC, PED, TNOF per BM slot
+    std::array<std::array<double, 2>, 3> gpStart{};  // ALPHA, AN per GP slot
+
+    IntervalExecutionResults() { status.fill(1); }
+};
+
+}  // namespace vnk::execution

@@ -1,0 +1,155 @@
+#include "models/tbf_models.h"
+#include "models/tbf_prediction_texts.h"
+#include "numerics/geometric.h"
+
+namespace vnk::models {
+namespace {
+
+constexpr int kPhiRow = 4;
+
+PredictionQuestion NextFailuresQuestion() {
+    PredictionQuestion q;
+    q.pieces = NextFailuresPieces();
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>&) {
+        PredictionOutcome out;
+        out.outputs = {0.0};
+        const double K = inputs.at(0);
+        if (K > 0.0) {
+            double PVAL = 0.0;
+            SGEOP3(ctx.tbfStats, ctx.NS, K, PVAL);
+            out.outputs = {Displayable(PVAL)};
+            out.computed = true;
+        } else if (K < 0.0) {
+            out.errorMessage = PositiveNumberRequired(1);
+        }
+        return out;
+    };
+    return q;
+}
+
+// Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
+PredictionQuestion DesiredIntensityQuestion() {
+    PredictionQuestion q;
+    q.pieces = DesiredIntensityPieces();
+    q.outputCount = 2;
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>& current) {
+        PredictionOutcome out;
+        out.outputs = current;
+        out.outputs.resize(2, 0.0);
+        const double DIF = inputs.at(0);
+        if (DIF > 0.0) {
+            double PVAL1 = 0.0, PVAL2 = 0.0;
+            int ERRLFG = 0;
+            SGEOP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
+            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
+            out.computed = true;
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
+        } else if (DIF < 0.0) {
+            out.errorMessage = PositiveNumberRequired(2);
+        }
+        return out;
+    };
+    return q;
+}
+
+PredictionQuestion FurtherFailuresQuestion() {
+    PredictionQuestion q;
+    q.pieces = FurtherFailuresPieces();
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>&) {
+        PredictionOutcome out;
+        out.outputs = {0.0};
+        const double LOP = inputs.at(0);
+        if (LOP > 0.0) {
+            double PVAL = 0.0;
+            SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PVAL);
+            out.outputs = {Displayable(PVAL)};
+            out.computed = true;
+        } else if (LOP < 0.0) {
+            out.errorMessage = PositiveNumberRequired(3);
+        }
+        return out;
+    };
+    return q;
+}
+
+std::string EstimationBlock(const ModelContext& ctx) {
+    const TbfStats& S = ctx.tbfStats;
+    using namespace tbf_row;
+    return Format(
+        "    GEOMETRIC MODEL\n"
+        "    ESTIMATIONS                       Estimate  95%% Confidence Interval\n"
+        "                                  ------------  -----------------------\n"
+        "\n"
+        "      Proportionality Constant    %12.3f       (%5.3f,%5.3f)\n"
+        "\n"
+        "      Hazard Rate                 %12.3f       (%5.3f,%5.3f)\n"
+        "\n"
+        "      Initial Intensity Function  %12.3f\n"
+        "      Current Intensity Function  %12.3f\n"
+        "\n"
+        "      Current MTBNF               %12.1f       (%3.1f,%3.1f)\n"
+        "\n"
+        "      Purification Level          %12.3f       (%5.3f,%5.3f)\n"
+        "\n"
+        "\n",
+        S(kPhiRow, kEstimate), S(kPhiRow, kLower), S(kPhiRow, kUpper),
+        S(kHazardRate, kEstimate), S(kHazardRate, kLower), S(kHazardRate, kUpper),
+        S(kInitialIntensity, kEstimate), S(kCurrentIntensity, kEstimate),
+        S(kCurrentMtbnf, kEstimate), S(kCurrentMtbnf, kLower), S(kCurrentMtbnf, kUpper),
+        S(kPurificationLevel, kEstimate), S(kPurificationLevel, kLower),
+        S(kPurificationLevel, kUpper));
+}
+
+std::string PredictionLines(const PredictionValues& v) {
+    const double K = ValueAt(v.inputs, 0, 0);
+    const double DIF = ValueAt(v.inputs, 1, 0);
+    const double LOP = ValueAt(v.inputs, 2, 0);
+    if (K == 0.0 && DIF == 0.0 && LOP == 0.0) return "";
+    std::string out = "    PREDICTIONS\n\n";
+    if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 0, 0));
+    if (DIF != 0.0)
+        out += DesiredIntensityLine(DIF, ValueAt(v.outputs, 1, 0), ValueAt(v.outputs, 1, 1));
+    if (LOP != 0.0) out += FurtherFailuresLine(LOP, ValueAt(v.outputs, 2, 0));
+    return out;
+}
+
+std::string ErrorText(int RFLAG) {
+    if (RFLAG == status::kOk) return "";
+    return "\r\nModel Execution Returned Error:\r\n"
+           "\r\nThe Data are not appropriate for the model.";
+}
+
+ModelDescription Build() {
+    using namespace tbf_row;
+    ModelDescription d;
+    d.code = "GEO";
+    d.title = "Geometric Model";
+    d.plotTitle = "Geometric Model";
+    d.estimates = {{"Proportionality Constant:", kPhiRow, true},
+                   {"Hazard Rate Parameter:", kHazardRate, true},
+                   {"Initial Intensity Function:", kInitialIntensity, false},
+                   {"Current Intensity Function:", kCurrentIntensity, false},
+                   {"Current MTBNF:", kCurrentMtbnf, true},
+                   {"Purification Level:", kPurificationLevel, true}};
+    d.predictions = {NextFailuresQuestion(), DesiredIntensityQuestion(),
+                     FurtherFailuresQuestion()};
+    d.estimationBlock = EstimationBlock;
+    d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
+        return PredictionLines(v);
+    };
+    d.errorText = ErrorText;
+    d.errorHeading = "Errors Occurred:";
+    return d;
+}
+
+}  // namespace
+
+const ModelDescription& GeometricModel() {
+    static const ModelDescription d = Build();
+    return d;
+}
+
+}  // namespace vnk::models

@@ -1,0 +1,198 @@
+#include "models/tbf_models.h"
+#include "models/tbf_prediction_texts.h"
+#include "numerics/jelinski_moranda.h"
+
+namespace vnk::models {
+namespace {
+
+constexpr int kPhiRow = 4;
+using Kind = PredictionPiece::Kind;
+
+PredictionQuestion ReliabilityQuestion() {
+    PredictionQuestion q;
+    q.pieces = {{Kind::Text, ">  For a specified time of ", 0},
+                {Kind::Input, "", 0},
+                {Kind::Text, "the expected Reliability is ", 0},
+                {Kind::Output, "", 0}};
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>&) {
+        PredictionOutcome out;
+        out.outputs = {0.0};
+        const double LOP = inputs.at(0);
+        if (LOP > 0.0) {
+            double PVAL = 0.0;
+            SJAMP1(ctx.tbfStats, LOP, PVAL);
+            out.outputs = {Displayable(PVAL)};
+            out.computed = true;
+        } else if (LOP < 0.0) {
+            out.errorMessage = PositiveNumberRequired(1);
+        }
+        return out;
+    };
+    return q;
+}
+
+PredictionQuestion NextFailuresQuestion() {
+    PredictionQuestion q;
+    q.pieces = NextFailuresPieces();
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>&) {
+        PredictionOutcome out;
+        out.outputs = {0.0};
+        const double K = inputs.at(0);
+        if (K > 0.0) {
+            double PVAL = 0.0;
+            int ERRFLG = 0;
+            SJAMP3(ctx.tbfStats, ctx.NS, K, PVAL, ERRFLG);
+            out.outputs = {Displayable(PVAL)};
+            out.computed = true;
+            if (ERRFLG == 1)
+                out.errorMessage = "The input desired number of failures is illegal for Prediction 2.";
+        } else if (K < 0.0) {
+            out.errorMessage = PositiveNumberRequired(2);
+        }
+        return out;
+    };
+    return q;
+}
+
+// Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1). An input of 0 or below is
+// reset to 0.0 and the outputs keep their values.
+PredictionQuestion DesiredIntensityQuestion() {
+    PredictionQuestion q;
+    q.pieces = DesiredIntensityPieces();
+    q.outputCount = 2;
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>& current) {
+        PredictionOutcome out;
+        out.outputs = current;
+        out.outputs.resize(2, 0.0);
+        const double DIF = inputs.at(0);
+        if (DIF > 0.0) {
+            double PVAL1 = 0.0, PVAL2 = 0.0;
+            int ERRLFG = 0;
+            SJAMP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
+            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
+            out.computed = true;
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
+        } else {
+            if (DIF < 0.0) out.errorMessage = PositiveNumberRequired(3);
+            out.inputs = {0.0};
+        }
+        return out;
+    };
+    return q;
+}
+
+PredictionQuestion FurtherFailuresQuestion() {
+    PredictionQuestion q;
+    q.pieces = FurtherFailuresPieces();
+    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
+                  const std::vector<double>&) {
+        PredictionOutcome out;
+        out.outputs = {0.0};
+        const double LOP = inputs.at(0);
+        if (LOP > 0.0) {
+            double PVAL = 0.0;
+            SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PVAL);
+            out.outputs = {Displayable(PVAL)};
+            out.computed = true;
+        } else if (LOP < 0.0) {
+            out.errorMessage = PositiveNumberRequired(4);
+        }
+        return out;
+    };
+    return q;
+}
+
+std::string EstimationBlock(const ModelContext& ctx) {
+    const TbfStats& S = ctx.tbfStats;
+    using namespace tbf_row;
+    return Format(
+        "    JELINSKI/MORANDA MODEL\n"
+        "    ESTIMATIONS                       Estimate  95%% Confidence Interval\n"
+        "                                  ------------  -----------------------\n"
+        "\n"
+        "      Proportionality Constant    %12.3f\n"
+        "\n"
+        "      Initial Intensity Function  %12.3f\n"
+        "      Current Intensity Function  %12.3f\n"
+        "\n"
+        "      Current MTBNF               %12.1f\n"
+        "\n"
+        "      Total Number of Faults      %12.1f\n"
+        "      TNOF Remaining              %12.1f\n"
+        "\n"
+        "      Purification Level          %12.3f\n"
+        "\n"
+        "\n",
+        S(kPhiRow, kEstimate), S(kInitialIntensity, kEstimate), S(kCurrentIntensity, kEstimate),
+        S(kCurrentMtbnf, kEstimate), S(kTotalFaults, kEstimate), S(kRemainingFaults, kEstimate),
+        S(kPurificationLevel, kEstimate));
+}
+
+std::string PredictionLines(const PredictionValues& v) {
+    const double LOP1 = ValueAt(v.inputs, 0, 0);
+    const double K = ValueAt(v.inputs, 1, 0);
+    const double DIF = ValueAt(v.inputs, 2, 0);
+    const double LOP4 = ValueAt(v.inputs, 3, 0);
+    if (LOP1 == 0.0 && K == 0.0 && DIF == 0.0 && LOP4 == 0.0) return "";
+    std::string out = "    PREDICTIONS\n\n";
+    if (LOP1 != 0.0)
+        out += Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
+                      LOP1, ValueAt(v.outputs, 0, 0));
+    if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 1, 0));
+    if (DIF != 0.0)
+        out += DesiredIntensityLine(DIF, ValueAt(v.outputs, 2, 0), ValueAt(v.outputs, 2, 1));
+    if (LOP4 != 0.0) out += FurtherFailuresLine(LOP4, ValueAt(v.outputs, 3, 0));
+    return out;
+}
+
+std::string ErrorText(int RFLAG) {
+    if (RFLAG == status::kOk) return "";
+    std::string text = "\r\nModel Execution Returned Error:\r\n";
+    if (RFLAG == status::kNotAppropriate)
+        text += "\r\nThe Data are not appropriate for the model.";
+    else if (RFLAG == status::kTotalFaultsBelowObserved)
+        text += "\r\nThe total faults estimate was less than the observed faults to date.";
+    return text;
+}
+
+ModelDescription Build() {
+    using namespace tbf_row;
+    ModelDescription d;
+    d.code = "JAM";
+    d.title = "Jelinski / Moranda Model";
+    d.plotTitle = "Jelinski / Moranda Model";
+    d.errorTitle = "Jelinski/Moranda";
+    d.errorHeading = "Errors:";
+    d.plotsButtonText = "Plots ";
+    d.estimates = {{"Proportionality Constant:", kPhiRow, false},
+                   {"Initial Intensity Function:", kInitialIntensity, false},
+                   {"Current Intensity Function:", kCurrentIntensity, false},
+                   {"Current Mean Time Before Next Failure:", kCurrentMtbnf, false},
+                   {"Total Number of Faults:", kTotalFaults, false},
+                   {"Total Number of Faults Remaining:", kRemainingFaults, false},
+                   {"Purification Level:", kPurificationLevel, false}};
+    d.predictions = {ReliabilityQuestion(), NextFailuresQuestion(), DesiredIntensityQuestion(),
+                     FurtherFailuresQuestion()};
+    d.estimationBlock = EstimationBlock;
+    d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
+        return PredictionLines(v);
+    };
+    d.errorText = ErrorText;
+    // Nothing is left to predict once fewer than half a fault remains.
+    d.runEnabled = [](const ModelContext& ctx) {
+        return ctx.tbfStats(kRemainingFaults, kEstimate) >= 0.5;
+    };
+    return d;
+}
+
+}  // namespace
+
+const ModelDescription& JelinskiMorandaModel() {
+    static const ModelDescription d = Build();
+    return d;
+}
+
+}  // namespace vnk::models

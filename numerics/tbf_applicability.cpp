@@ -1,0 +1,211 @@
+#include "numerics/tbf_applicability.h"
+
+#include <cmath>
+
+#include "numerics/kolmogorov.h"
+#include "numerics/trace.h"
+
+namespace vnk {
+namespace {
+
+// Running state of one measure between steps.
+struct MeasureRun {
+    bool active = false;
+    double sumY = 0.0;          // Trend: running total of -ln(1 - u)
+    double previousMedian = kLn2;
+};
+
+bool RangeIsUsable(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, RealArray V,
+                   RealArray VPRE) {
+    return DAT.size() >= NS && NSB >= 1 && NSE <= NS - 1 && NSB <= NSE &&
+           NSR == NSE - NSB + 1 && V.size() >= NSR && VPRE.size() >= NSR;
+}
+
+void TraceInputs(const TbfApplicabilityModel& model, ConstRealArray DAT, int NS, int NSB, int NSE,
+                 int NSR, int TYP) {
+    trace::Writer w;
+    w.enter(model.routine);
+    w.integer("NS", NS);
+    w.integer("NSB", NSB);
+    w.integer("NSE", NSE);
+    w.integer("NSR", NSR);
+    w.integer("TYP", TYP);
+    for (const TraceInteger& extra : model.extraInputs) w.integer(extra.name, extra.value);
+    w.array("DAT", DAT, NS);
+}
+
+void TraceOutputs(const TbfApplicabilityModel& model, int NSR, const TbfMeasureResult& r) {
+    trace::Writer w;
+    w.yields(model.routine);
+    w.real("STAT", r.STAT);
+    w.integer("RFLAG", r.RFLAG);
+    w.integer("INDX", r.INDX);
+    w.array("V", r.V, NSR);
+    w.array("VPRE", r.VPRE, NSR);
+}
+
+// The refit loop for every selected measure at once. Each measure's arithmetic is exactly
+// that of a loop run for it alone: its sums are taken in step order and the pieces are pure
+// functions of the fit and the step, so sharing a fit between measures changes nothing.
+void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB, int NSE,
+                 int NSR, std::array<TbfMeasureResult, measure::kCount>& measures) {
+    std::array<MeasureRun, measure::kCount> runs{};
+    for (int m = 0; m < measure::kCount; ++m) {
+        if (!measures[m].selected) continue;
+        runs[m].active = true;
+        measures[m].INDX = 0;
+        measures[m].RFLAG = status::kOk;
+        measures[m].STAT = 0.0;
+    }
+    auto anyActive = [&] {
+        for (const MeasureRun& r : runs)
+            if (r.active) return true;
+        return false;
+    };
+
+    double T = 0.0;
+    if (!model.cumulativeTimes)
+        for (int i = 1; i <= NSB - 1; ++i) T = T + DAT(i);
+
+    for (int k = NSB; k <= NSE && anyActive(); ++k) {
+        if (model.cumulativeTimes)
+            T = DAT(k);
+        else
+            T = T + DAT(k);
+
+        const int fitStatus = model.fit(DAT.first(k));
+        for (int m = 0; m < measure::kCount; ++m) {
+            if (!runs[m].active) continue;
+            measures[m].RFLAG = fitStatus;
+            measures[m].INDX += 1;
+            if (fitStatus != status::kOk) runs[m].active = false;
+        }
+        if (fitStatus != status::kOk) break;
+
+        TbfStep step;
+        step.k = k;
+        step.T = T;
+        step.next = DAT(k + 1);
+        step.x = model.cumulativeTimes ? DAT(k + 1) - DAT(k) : DAT(k + 1);
+
+        const bool needF = runs[measure::kBias - 1].active || runs[measure::kTrend - 1].active;
+        const double u = needF ? model.distribution(step) : 0.0;
+
+        if (MeasureRun& run = runs[measure::kAccuracy - 1]; run.active) {
+            TbfMeasureResult& r = measures[measure::kAccuracy - 1];
+            const double a = model.negLogDensity(step);
+            r.V(r.INDX) = a;
+            r.STAT = r.STAT + a;
+        }
+        if (MeasureRun& run = runs[measure::kBias - 1]; run.active) {
+            TbfMeasureResult& r = measures[measure::kBias - 1];
+            r.V(r.INDX) = u;
+        }
+        if (MeasureRun& run = runs[measure::kNoise - 1]; run.active) {
+            TbfMeasureResult& r = measures[measure::kNoise - 1];
+            const TbfMedian median = model.median(step);
+            if (!median.exists) {
+                r.RFLAG = status::kTransformedReachedOne;
+                run.active = false;
+            } else {
+                if (k > NSB)
+                    r.STAT = r.STAT + std::fabs((median.value - run.previousMedian) /
+                                                run.previousMedian);
+                run.previousMedian = median.value;
+            }
+        }
+        if (MeasureRun& run = runs[measure::kTrend - 1]; run.active) {
+            TbfMeasureResult& r = measures[measure::kTrend - 1];
+            if (u >= 1.0) {
+                r.RFLAG = status::kTransformedReachedOne;
+                run.active = false;
+            } else {
+                const double y = -std::log(1.0 - u);
+                r.V(r.INDX) = y;
+                run.sumY = run.sumY + y;
+            }
+        }
+    }
+
+    // Closing steps, only for a measure that ended without a failure.
+    if (TbfMeasureResult& r = measures[measure::kBias - 1]; r.selected && r.RFLAG == status::kOk) {
+        for (int i = 1; i <= NSR; ++i) r.VPRE(i) = r.V(i);
+        double dist = 0.0;
+        KolmogorovDistance(NSR, 1, dist, r.V);
+        r.STAT = dist;
+    }
+    if (TbfMeasureResult& r = measures[measure::kTrend - 1]; r.selected && r.RFLAG == status::kOk) {
+        const double total = runs[measure::kTrend - 1].sumY;
+        double running = 0.0;
+        for (int i = 1; i <= NSR; ++i) {
+            running = running + r.V(i);
+            r.V(i) = running / total;
+        }
+        double dist = 0.0;
+        KolmogorovDistance(NSR, 0, dist, r.V);
+        r.STAT = dist;
+    }
+}
+
+}  // namespace
+
+void RunTbfApplicabilityMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NS,
+                                 int NSB, int NSE, int NSR,
+                                 std::array<TbfMeasureResult, measure::kCount>& measures) {
+    // What each measure's own call would have traced on entry is written at the end, in
+    // measure order, together with its output block: the refits in between write nothing.
+    const bool tracing = trace::isOn();
+    {
+        trace::Suspension quiet;
+        // A measure whose arrays cannot hold the range fails alone, as its own call would.
+        std::array<TbfMeasureResult, measure::kCount> run = measures;
+        for (int m = 0; m < measure::kCount; ++m) {
+            TbfMeasureResult& r = measures[m];
+            if (!r.selected || RangeIsUsable(DAT, NS, NSB, NSE, NSR, r.V, r.VPRE)) continue;
+            run[m].selected = false;
+            r.STAT = 0.0;
+            r.RFLAG = status::kNotAppropriate;
+            r.INDX = 0;
+        }
+        RunMeasures(model, DAT, NSB, NSE, NSR, run);
+        for (int m = 0; m < measure::kCount; ++m)
+            if (run[m].selected) measures[m] = run[m];
+    }
+    if (!tracing) return;
+    for (int m = 0; m < measure::kCount; ++m) {
+        if (!measures[m].selected) continue;
+        TraceInputs(model, DAT, NS, NSB, NSE, NSR, m + 1);
+        TraceOutputs(model, NSR, measures[m]);
+    }
+}
+
+void RunTbfApplicability(const TbfApplicabilityModel& model, ConstRealArray DAT, int NS, int NSB,
+                         int NSE, int NSR, int TYP, double& STAT, int& RFLAG, int& INDX,
+                         RealArray V, RealArray VPRE) {
+    TraceInputs(model, DAT, NS, NSB, NSE, NSR, TYP);
+    trace::Suspension quiet;
+
+    TbfMeasureResult one;
+    one.V = V;
+    one.VPRE = VPRE;
+    if (TYP < measure::kAccuracy || TYP > measure::kTrend ||
+        !RangeIsUsable(DAT, NS, NSB, NSE, NSR, V, VPRE)) {
+        one.STAT = 0.0;
+        one.RFLAG = status::kNotAppropriate;
+        one.INDX = 0;
+    } else {
+        std::array<TbfMeasureResult, measure::kCount> measures{};
+        one.selected = true;
+        measures[TYP - 1] = one;
+        RunMeasures(model, DAT, NSB, NSE, NSR, measures);
+        one = measures[TYP - 1];
+    }
+    STAT = one.STAT;
+    RFLAG = one.RFLAG;
+    INDX = one.INDX;
+
+    quiet.resume();
+    TraceOutputs(model, NSR, one);
+}
+
+}  // namespace vnk
