@@ -1,16 +1,13 @@
 // Interval data as the time-based interval models take it: counts C and the cumulative end
-// times T of the intervals; and a trace capture for byte-exact trace tests.
+// times T of the intervals; and the trace capture for byte-exact trace tests.
 #pragma once
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "numerics/trace.h"
-#include "support/temp_dir.h"
+#include "tests/numerics/trace_capture.h"
 
 namespace vnk::test {
 
@@ -60,22 +57,5 @@ double PoissonLogLikelihood(const TimedCounts& d, double N, double beta, Survivo
     }
     return ll;
 }
-
-class TraceCapture {
-  public:
-    TraceCapture() : file_(dir_.path() / "VNK_trace.txt") { vnk::trace::open(file_.string()); }
-    ~TraceCapture() { vnk::trace::close(); }
-    std::string text() {
-        vnk::trace::close();
-        std::ifstream in(file_);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-
-  private:
-    TempDir dir_;
-    std::filesystem::path file_;
-};
 
 }  // namespace vnk::test
