@@ -170,3 +170,43 @@ TEST(YamadaAccuracy, StopsAtTheFirstFailedRefit) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(YamadaTrace, PeriodsBlockIsByteExact) {
+    vnk::IntervalStats s;
+    s(3, 1) = 0.5;
+    s(5, 1) = 40.0;
+    s(6, 1) = 2.0;
+    const std::vector<double> T = {1.0, 2.5};
+    vnk::test::TraceCapture capture;
+    double PVAL = -1;
+    int ERRFLG = -1;
+    vnk::SESHP2(T, 2, 1.5, s, 3.0, 1000.0, PVAL, ERRFLG);
+    std::string expected =
+        " \n"
+        " > If the SESHP2 routine is accessed with:\n"
+        "    LEXP          1.50000\n"
+        "    NS            2\n"
+        "    DNOF          3.00000\n"
+        "    PMAX       1000.00000\n"
+        "    LDAT          1.00000\n"
+        "    LDAT          2.50000\n"
+        "    STATS         0.00000        0.00000        0.00000\n"
+        "    STATS         0.00000        0.00000        0.00000\n"
+        "    STATS         0.50000        0.00000        0.00000\n"
+        "    STATS         0.00000        0.00000        0.00000\n"
+        "    STATS        40.00000        0.00000        0.00000\n"
+        "    STATS         2.00000        0.00000        0.00000\n"
+        "    STATS         0.00000        0.00000        0.00000\n"
+        "    STATS         0.00000        0.00000        0.00000\n"
+        "    STATS         0.00000        0.00000        0.00000\n"
+        " \n"
+        "   then the call to SESHP2 yields:\n"
+        "    PVAL          0.00000\n"
+        "    ERRFLG        1\n";
+    EXPECT_EQ(capture.text(), expected);
+    EXPECT_EQ(ERRFLG, 1);
+}
+
+}  // namespace
