@@ -164,6 +164,7 @@ ModelDescription BrooksMotleyModel(int BOPFLG) {
                    {"Total Number of Faults Remaining:", 6, false}};
     d.predictions = {expectedFaultsQuestion(), periodsQuestion()};
     d.predictionsHeading = "Predictons:";
+    d.errorHeading = "Errors:";
     const std::string heading = binomial ? "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Binomial\n"
                                          : "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Poisson\n";
     d.estimationBlock = [heading](const ModelContext& ctx) {

@@ -214,6 +214,7 @@ ModelDescription GeneralizedPoissonModel(int weighting) {
     }
     d.predictions = {expectedFaultsQuestion(weighting), periodsQuestion(weighting)};
     d.predictionsHeading = "Predictons:";
+    d.errorHeading = "Errors:";
     d.estimationBlock = [weighting](const ModelContext& ctx) {
         return estimationBlock(weighting, ctx.intervalStats);
     };

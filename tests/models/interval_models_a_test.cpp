@@ -71,6 +71,7 @@ TEST(BrooksMotleyModel, RunRulesDefaultsAndMessages) {
     ctx.intervalStats(6, 1) = 40.0;
     EXPECT_EQ(model.title, "Brooks and Motley's Discrete SR Model - Poisson");
     EXPECT_EQ(model.predictionsHeading, "Predictons:");
+    EXPECT_EQ(model.errorHeading, "Errors:");
     ASSERT_EQ(model.predictions.size(), 2u);
     const auto& expected = model.predictions[0];
     const auto& periods = model.predictions[1];
