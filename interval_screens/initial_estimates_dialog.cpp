@@ -19,6 +19,7 @@ InitialEstimatesDialog::InitialEstimatesDialog(
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(QString::fromStdString(texts.heading), this);
     heading->setObjectName("heading");
+    heading->setVisible(!texts.heading.empty());
     layout->addWidget(heading);
 
     auto* form = new QFormLayout;
