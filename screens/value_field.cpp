@@ -14,11 +14,21 @@ QString ValueText(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-double ReadValue(const QString& text) {
+std::optional<double> ParseValue(const QString& text) {
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
+
+std::optional<int> ParseWhole(const QString& text) {
+    bool ok = false;
+    const int value = QLocale::c().toInt(text.trimmed(), &ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+double ReadValue(const QString& text) { return ParseValue(text).value_or(0.0); }
 
 void ShowValue(QLineEdit& box, double value) {
     box.setText(ValueText(value));

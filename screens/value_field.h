@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -13,6 +14,10 @@ namespace vnk::screens {
 
 // The shortest text that reads back as the same value.
 QString ValueText(double value);
+// A finite number typed into a box; nullopt for anything else (blank, "abc", "nan").
+std::optional<double> ParseValue(const QString& text);
+// A whole number typed into a box; nullopt for anything else.
+std::optional<int> ParseWhole(const QString& text);
 // A finite number typed into a box; anything else (blank, "abc", "nan") reads as 0.
 double ReadValue(const QString& text);
 // Shows `value` in `box`, blue when IsHighlightedValue says so.
