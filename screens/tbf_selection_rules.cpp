@@ -6,8 +6,8 @@ bool NeedsMaximumLikelihood(int slot) {
     return slot == tbf_slot::kMusBasic || slot == tbf_slot::kMusLog || slot == tbf_slot::kNpt;
 }
 
-TbfSelection OpenTbfSelection(ErrorHistory history, int method) {
-    TbfSelection s;
+TbfSelectionState OpenTbfSelection(ErrorHistory history, int method) {
+    TbfSelectionState s;
     s.history = history;
     s.method = method;
     switch (history) {
@@ -18,7 +18,7 @@ TbfSelection OpenTbfSelection(ErrorHistory history, int method) {
     return s;
 }
 
-bool AnySoftwareModelChosen(const TbfSelection& s) {
+bool AnySoftwareModelChosen(const TbfSelectionState& s) {
     if (s.selectAll) return true;
     for (bool m : s.models)
         if (m) return true;
@@ -29,7 +29,7 @@ namespace {
 
 // After a software flag changed: the class follows the first box ticked, and clearing the
 // last box withdraws the applicability choice (and, for system data, the class).
-TbfSelection Settle(TbfSelection s) {
+TbfSelectionState Settle(TbfSelectionState s) {
     if (AnySoftwareModelChosen(s)) {
         s.modelClass = ModelClass::Software;
     } else {
@@ -41,22 +41,22 @@ TbfSelection Settle(TbfSelection s) {
 
 }  // namespace
 
-TbfSelection ToggleModel(TbfSelection s, int slot, bool checked) {
+TbfSelectionState ToggleModel(TbfSelectionState s, int slot, bool checked) {
     s.models.at(static_cast<std::size_t>(slot)) = checked;
     return Settle(s);
 }
 
-TbfSelection ToggleSelectAll(TbfSelection s, bool checked) {
+TbfSelectionState ToggleSelectAll(TbfSelectionState s, bool checked) {
     s.selectAll = checked;
     return Settle(s);
 }
 
-TbfSelection ToggleApplicability(TbfSelection s, bool checked) {
+TbfSelectionState ToggleApplicability(TbfSelectionState s, bool checked) {
     s.applicability = checked && Enables(s).applicability;
     return s;
 }
 
-TbfSelectionEnables Enables(const TbfSelection& s) {
+TbfSelectionEnables Enables(const TbfSelectionState& s) {
     TbfSelectionEnables e;
     const bool system = s.history == ErrorHistory::System;
     e.softwareGroup = s.history == ErrorHistory::Software ||

@@ -21,7 +21,7 @@ enum class ModelClass { Software = 0, Hardware = 1, NotChosen = 2 };
 // The Musa and non-homogeneous Poisson models have no least-squares form.
 bool NeedsMaximumLikelihood(int slot);
 
-struct TbfSelection {
+struct TbfSelectionState {
     ErrorHistory history = ErrorHistory::Software;
     int method = 1;  // 1 maximum likelihood, 2 least squares
     ModelClass modelClass = ModelClass::Software;
@@ -40,13 +40,13 @@ struct TbfSelectionEnables {
 };
 
 // The state when the screen opens: every flag cleared, the class from the error history.
-TbfSelection OpenTbfSelection(ErrorHistory history, int method);
-TbfSelection ToggleModel(TbfSelection s, int slot, bool checked);
-TbfSelection ToggleSelectAll(TbfSelection s, bool checked);
-TbfSelection ToggleApplicability(TbfSelection s, bool checked);
-TbfSelectionEnables Enables(const TbfSelection& s);
+TbfSelectionState OpenTbfSelection(ErrorHistory history, int method);
+TbfSelectionState ToggleModel(TbfSelectionState s, int slot, bool checked);
+TbfSelectionState ToggleSelectAll(TbfSelectionState s, bool checked);
+TbfSelectionState ToggleApplicability(TbfSelectionState s, bool checked);
+TbfSelectionEnables Enables(const TbfSelectionState& s);
 
-bool AnySoftwareModelChosen(const TbfSelection& s);
+bool AnySoftwareModelChosen(const TbfSelectionState& s);
 // Whether the execution runs the model in `slot`: chosen itself, or covered by Select All
 // (which does not cover the maximum-likelihood-only models under least squares).
 bool ModelExecuted(const std::array<bool, kTbfModelCount>& models, bool selectAll, int method,

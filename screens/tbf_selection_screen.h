@@ -23,7 +23,7 @@ public:
                        std::function<void(const QString& caption)> statistics = {},
                        std::function<void()> help = {}, QWidget* parent = nullptr);
 
-    const TbfSelection& selection() const { return state_; }
+    const TbfSelectionState& selection() const { return state_; }
     QCheckBox* modelBox(int slot) const { return models_.at(static_cast<std::size_t>(slot)); }
     QCheckBox* selectAllBox() const { return selectAll_; }
     QCheckBox* applicabilityBox() const { return applicability_; }
@@ -34,7 +34,7 @@ public:
 private:
     void refresh();
 
-    TbfSelection state_;
+    TbfSelectionState state_;
     std::array<QCheckBox*, kTbfModelCount> models_{};
     QCheckBox* selectAll_ = nullptr;
     QCheckBox* applicability_ = nullptr;
