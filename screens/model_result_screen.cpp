@@ -87,6 +87,7 @@ void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& ques
                 auto* box = new QLineEdit(this);
                 box->setText(ValueText(at < defaults.size() ? defaults[at] : 0.0));
                 box->setObjectName(QStringLiteral("input_%1_%2").arg(number).arg(piece.index));
+                box->setEnabled(question.inputEnabled);
                 line->addWidget(box);
                 if (at < inputs.size()) inputs[at] = box;
                 break;
@@ -131,7 +132,7 @@ void ModelResultScreen::runPredictions() {
     const models::PredictionValues values = predictionValues();
     for (std::size_t q = 0; q < description_.predictions.size(); ++q) {
         const models::PredictionQuestion& question = description_.predictions[q];
-        if (!question.answer) continue;
+        if (!question.answer || !question.inputEnabled) continue;
         const models::PredictionOutcome outcome =
             question.answer(context_, values.inputs[q], outputValues_[q]);
         for (std::size_t i = 0; i < outcome.outputs.size() && i < outputs_[q].size(); ++i) {
