@@ -15,7 +15,7 @@ namespace vnk::screens {
 
 class EstimateTable : public QWidget {
     Q_OBJECT
-public:
+  public:
     EstimateTable(const std::vector<models::EstimateRow>& rows, const models::ModelContext& ctx,
                   QWidget* parent = nullptr);
 
@@ -28,7 +28,7 @@ public:
     QLabel* lowerHeading() const { return lowerHeading_; }
     QLabel* upperHeading() const { return upperHeading_; }
 
-private:
+  private:
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> estimates_;
     std::vector<QLineEdit*> lowers_;

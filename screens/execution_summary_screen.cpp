@@ -19,47 +19,68 @@ namespace {
 
 using namespace execution;
 
-constexpr std::array<int, kTbfSlotCount> kColumnOrder = {kGeo,      kJam,     kLavLinear, kLavQuadratic,
-                                                         kMusaBasic, kMusaLog, kNpt};
+constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
+    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
 
 const char* HeaderText(int slot) {
     switch (slot) {
-        case kGeo: return "GEO";
-        case kJam: return "JAM";
-        case kLavLinear: return "LAV-L";
-        case kLavQuadratic: return "LAV-Q";
-        case kMusaBasic: return "MS-B";
-        case kMusaLog: return "MS-L";
-        default: return "NPT";
+        case kGeo:
+            return "GEO";
+        case kJam:
+            return "JAM";
+        case kLavLinear:
+            return "LAV-L";
+        case kLavQuadratic:
+            return "LAV-Q";
+        case kMusaBasic:
+            return "MS-B";
+        case kMusaLog:
+            return "MS-L";
+        default:
+            return "NPT";
     }
 }
 
 constexpr std::array<const char*, 5> kRankRows = {"Accuracy", "Bias", "Noise", "Trend", "Overall"};
 constexpr std::array<const char*, kSummaryValueRows> kValueRows = {
     "HazRate:", "IIF:", "CIF:", "IMTBNF:", "CMTBNF:", "TNOF:", "TNOFR:", "Purf Lev:", "KS Dist:"};
-constexpr std::array<const char*, 11> kStatisticLabels = {
-    "Number of Entries:", "Average of the Data:", "Median of the Data:", "Lower Hinge:",
-    "Upper Hinge:",       "Minimum:",             "Maximum:",            "Standard Deviation:",
-    "Variance:",          "Skewness:",            "Kurtosis:"};
+constexpr std::array<const char*, 11> kStatisticLabels = {"Number of Entries:",
+                                                          "Average of the Data:",
+                                                          "Median of the Data:",
+                                                          "Lower Hinge:",
+                                                          "Upper Hinge:",
+                                                          "Minimum:",
+                                                          "Maximum:",
+                                                          "Standard Deviation:",
+                                                          "Variance:",
+                                                          "Skewness:",
+                                                          "Kurtosis:"};
 
 // Which result positions (5..12) each slot supplies.
 bool Supplies(int slot, int position) {
     switch (position) {
-        case 5: return slot == kGeo;
+        case 5:
+            return slot == kGeo;
         case 6:
-        case 7: return true;
-        case 8: return slot == kMusaBasic;
-        case 9: return slot != kNpt;
+        case 7:
+            return true;
+        case 8:
+            return slot == kMusaBasic;
+        case 9:
+            return slot != kNpt;
         case 10:
-        case 11: return slot == kJam || slot == kMusaBasic || slot == kNpt;
-        case 12: return slot != kLavLinear && slot != kLavQuadratic;
-        default: return false;
+        case 11:
+            return slot == kJam || slot == kMusaBasic || slot == kNpt;
+        case 12:
+            return slot != kLavLinear && slot != kLavQuadratic;
+        default:
+            return false;
     }
 }
 
 void Fill(QPushButton& button, const QColor& fill, const QColor& text) {
-    button.setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
-                             .arg(fill.name(), text.name()));
+    button.setStyleSheet(
+        QStringLiteral("background-color: %1; color: %2;").arg(fill.name(), text.name()));
 }
 
 const QColor kGrey(120, 120, 120);
@@ -69,9 +90,12 @@ const QColor kGrey(120, 120, 120);
 QColor HeaderFill(bool executed, int status) {
     if (!executed) return kGrey;
     switch (status) {
-        case model_status::kSucceeded: return QColor(Qt::green);
-        case model_status::kTotalFaultsBelowObserved: return QColor(235, 225, 33);
-        default: return QColor(Qt::red);
+        case model_status::kSucceeded:
+            return QColor(Qt::green);
+        case model_status::kTotalFaultsBelowObserved:
+            return QColor(235, 225, 33);
+        default:
+            return QColor(Qt::red);
     }
 }
 
@@ -97,7 +121,8 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     auto* left = new QVBoxLayout;
     auto* grid = new QGridLayout;
     for (int r = 0; r < 5; ++r) {
-        auto* button = new QPushButton(QString::fromLatin1(kRankRows[static_cast<std::size_t>(r)]), this);
+        auto* button =
+            new QPushButton(QString::fromLatin1(kRankRows[static_cast<std::size_t>(r)]), this);
         button->setAutoDefault(false);
         const bool enabled = r == 4 ? anyMeasure : selection.measureSelected(r);
         button->setEnabled(enabled);
@@ -108,14 +133,15 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
         if (r < 4) connect(button, &QPushButton::clicked, this, [this, r] { openMeasure(r); });
     }
     for (int r = 0; r < kSummaryValueRows; ++r)
-        grid->addWidget(new QLabel(QString::fromLatin1(kValueRows[static_cast<std::size_t>(r)]), this),
-                        r + 6, 0);
+        grid->addWidget(
+            new QLabel(QString::fromLatin1(kValueRows[static_cast<std::size_t>(r)]), this), r + 6,
+            0);
 
     int column = 1;
     for (int slot : kColumnOrder) {
         const auto s = static_cast<std::size_t>(slot);
-        const bool executed = ModelExecuted(selection.models, selection.selectAllModels,
-                                            results_.ESF, slot);
+        const bool executed =
+            ModelExecuted(selection.models, selection.selectAllModels, results_.ESF, slot);
         auto* header = new QPushButton(QString::fromLatin1(HeaderText(slot)), this);
         header->setAutoDefault(false);
         header->setEnabled(executed);
@@ -139,7 +165,8 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
         for (int r = 0; r < kSummaryValueRows; ++r) {
             const std::optional<double> value = SummaryValue(results_, slot, r);
             if (!value) {
-                grid->addWidget(new QLabel(QStringLiteral("n/a"), this), r + 6, column, Qt::AlignCenter);
+                grid->addWidget(new QLabel(QStringLiteral("n/a"), this), r + 6, column,
+                                Qt::AlignCenter);
                 continue;
             }
             QLineEdit* cell = NewValueBox(this);

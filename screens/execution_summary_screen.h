@@ -38,22 +38,26 @@ inline constexpr int kSummaryValueRows = 9;
 
 class ExecutionSummaryScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     ExecutionSummaryScreen(const execution::TbfExecutionResults& results, MessageSink& messages,
                            ExecutionSummaryActions actions, QWidget* parent = nullptr);
 
-    QPushButton* headerButton(int slot) const { return headers_.at(static_cast<std::size_t>(slot)); }
+    QPushButton* headerButton(int slot) const {
+        return headers_.at(static_cast<std::size_t>(slot));
+    }
     // Row buttons: the four measures, then "Overall".
     QPushButton* rowButton(int row) const { return rowButtons_.at(static_cast<std::size_t>(row)); }
     // The rank cell of a slot for columns Accuracy, Bias, Noise, Trend, Overall.
     QLineEdit* rankCell(int slot, int column) const;
     // A value cell, or null where the model has no such quantity ("n/a").
     QLineEdit* valueCell(int slot, int row) const;
-    QLineEdit* statisticCell(int index) const { return statistics_.at(static_cast<std::size_t>(index)); }
+    QLineEdit* statisticCell(int index) const {
+        return statistics_.at(static_cast<std::size_t>(index));
+    }
     QPushButton* plotButton() const { return plot_; }
     QPushButton* printButton() const { return print_; }
 
-private:
+  private:
     void openMeasure(int measure);
 
     const execution::TbfExecutionResults& results_;

@@ -13,10 +13,10 @@ namespace vnk::screens {
 
 class LavStartingValuesScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     // PHIIND 1 = linear, 2 = quadratic; BETA the computed initial estimates.
-    LavStartingValuesScreen(int PHIIND, std::array<double, 2> BETA,
-                            std::function<void()> help = {}, QWidget* parent = nullptr);
+    LavStartingValuesScreen(int PHIIND, std::array<double, 2> BETA, std::function<void()> help = {},
+                            QWidget* parent = nullptr);
 
     QLineEdit* beta0Box() const { return beta0_; }
     QLineEdit* beta1Box() const { return beta1_; }
@@ -24,11 +24,11 @@ public:
     // The starting values as the boxes held them when OK was pressed.
     std::array<double, 2> BETA() const { return beta_; }
 
-public slots:
+  public slots:
     // Takes both boxes; a box that holds no number keeps the screen open with that box focused.
     void accept() override;
 
-private:
+  private:
     QLineEdit* beta0_ = nullptr;
     QLineEdit* beta1_ = nullptr;
     QPushButton* ok_ = nullptr;

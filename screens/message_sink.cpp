@@ -8,11 +8,20 @@ void BoxMessageSink::message(QWidget* parent, const QString& caption, const QStr
                              MessageIcon icon) {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
-        case MessageIcon::None: break;
-        case MessageIcon::Information: boxIcon = QMessageBox::Information; break;
-        case MessageIcon::Question: boxIcon = QMessageBox::Question; break;
-        case MessageIcon::Exclamation: boxIcon = QMessageBox::Warning; break;
-        case MessageIcon::Stop: boxIcon = QMessageBox::Critical; break;
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Information:
+            boxIcon = QMessageBox::Information;
+            break;
+        case MessageIcon::Question:
+            boxIcon = QMessageBox::Question;
+            break;
+        case MessageIcon::Exclamation:
+            boxIcon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Stop:
+            boxIcon = QMessageBox::Critical;
+            break;
     }
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, parent);
     box.exec();

@@ -11,7 +11,7 @@ namespace vnk::screens {
 enum class MessageIcon { None, Information, Question, Exclamation, Stop };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void message(QWidget* parent, const QString& caption, const QString& text,
                          MessageIcon icon) = 0;
@@ -19,7 +19,7 @@ public:
 
 // Real message boxes, for callers that have no prompter of their own.
 class BoxMessageSink : public MessageSink {
-public:
+  public:
     void message(QWidget* parent, const QString& caption, const QString& text,
                  MessageIcon icon) override;
 };

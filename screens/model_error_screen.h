@@ -16,7 +16,7 @@ class EstimateTable;
 
 class ModelErrorScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     ModelErrorScreen(const models::ModelDescription& description, models::ModelContext context,
                      ModelScreenActions actions, QWidget* parent = nullptr);
 
@@ -29,7 +29,7 @@ public:
     // Header, estimation block, "    ERRORS OCCURRED" and the error text.
     std::string reportText() const;
 
-private:
+  private:
     const models::ModelDescription& description_;
     models::ModelContext context_;
     ModelScreenActions actions_;

@@ -70,8 +70,8 @@ ModelResultScreen::ModelResultScreen(const models::ModelDescription& description
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& question,
-                                          int number, QVBoxLayout& into) {
+void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& question, int number,
+                                          QVBoxLayout& into) {
     auto* line = new QHBoxLayout;
     std::vector<QLineEdit*> inputs(static_cast<std::size_t>(question.inputCount), nullptr);
     std::vector<QLineEdit*> outputs(static_cast<std::size_t>(question.outputCount), nullptr);

@@ -20,10 +20,9 @@ class MessageSink;
 
 class ModelResultScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     ModelResultScreen(const models::ModelDescription& description, models::ModelContext context,
-                      MessageSink& messages, ModelScreenActions actions,
-                      QWidget* parent = nullptr);
+                      MessageSink& messages, ModelScreenActions actions, QWidget* parent = nullptr);
 
     EstimateTable* estimates() const { return table_; }
     QLineEdit* input(int question, int index) const;
@@ -40,11 +39,11 @@ public:
     // Header, estimation block and, for nonzero inputs, the prediction lines.
     std::string reportText() const;
 
-public slots:
+  public slots:
     // Answers every question independently; each may show its own message.
     void runPredictions();
 
-private:
+  private:
     void addPredictionLine(const models::PredictionQuestion& question, int number,
                            QVBoxLayout& into);
 

@@ -16,18 +16,25 @@ namespace {
 using namespace execution;
 
 // Rows on screen: the quadratic Littlewood and Verrall model beside the linear one.
-constexpr std::array<int, kTbfSlotCount> kRowOrder = {kGeo,      kJam,     kLavLinear, kLavQuadratic,
-                                                      kMusaBasic, kMusaLog, kNpt};
+constexpr std::array<int, kTbfSlotCount> kRowOrder = {
+    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
 
 const char* RowCaption(int slot) {
     switch (slot) {
-        case kGeo: return "Geometric Model:";
-        case kJam: return "Jelinski/Moranda Model:";
-        case kLavLinear: return "Littlewood and Verrall Linear Model:";
-        case kLavQuadratic: return "Littlewood and Verrall Quadratic Model:";
-        case kMusaBasic: return "Musa's Basic Model:";
-        case kMusaLog: return "Musa's Logarithmic Model:";
-        default: return "Non-homogeneous Poisson Model:";
+        case kGeo:
+            return "Geometric Model:";
+        case kJam:
+            return "Jelinski/Moranda Model:";
+        case kLavLinear:
+            return "Littlewood and Verrall Linear Model:";
+        case kLavQuadratic:
+            return "Littlewood and Verrall Quadratic Model:";
+        case kMusaBasic:
+            return "Musa's Basic Model:";
+        case kMusaLog:
+            return "Musa's Logarithmic Model:";
+        default:
+            return "Non-homogeneous Poisson Model:";
     }
 }
 
@@ -45,7 +52,8 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     for (int c = 0; c < kColumns; ++c) {
-        auto* label = new QLabel(QString::fromLatin1(kColumnCaptions[static_cast<std::size_t>(c)]), this);
+        auto* label =
+            new QLabel(QString::fromLatin1(kColumnCaptions[static_cast<std::size_t>(c)]), this);
         label->setEnabled(c == kModelsColumn || selection.measureSelected(c));
         columns_[static_cast<std::size_t>(c)] = label;
         grid->addWidget(label, 0, c + 1);

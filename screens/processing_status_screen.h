@@ -18,7 +18,7 @@ namespace vnk::screens {
 
 class ProcessingStatusScreen : public QDialog, public execution::ExecutionHost {
     Q_OBJECT
-public:
+  public:
     // Columns of the boxes: the four measures, then the model estimation.
     static constexpr int kColumns = execution::kMeasureCount + 1;
     static constexpr int kModelsColumn = execution::kMeasureCount;
@@ -44,7 +44,7 @@ public:
     void stepStarted(int row, int column) override;
     void stepFinished(int row, int column) override;
 
-private:
+  private:
     std::array<std::array<QCheckBox*, kColumns>, execution::kTbfSlotCount> boxes_{};
     std::array<QLabel*, execution::kTbfSlotCount> rows_{};
     std::array<QLabel*, kColumns> columns_{};

@@ -33,9 +33,11 @@ execution::TbfSelection EngineSelection(const TbfSelectionState& chosen,
 
 }  // namespace
 
-std::optional<execution::TbfExecutionResults> RunTbfModelExecution(
-    const FailureDataSet& set, ProgramOptions& options, MessageSink& messages,
-    const TbfExecutionSeams& seams, QWidget* parent) {
+std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const FailureDataSet& set,
+                                                                   ProgramOptions& options,
+                                                                   MessageSink& messages,
+                                                                   const TbfExecutionSeams& seams,
+                                                                   QWidget* parent) {
     MethodReset reset{options};
     if (set.dataKind == DataKind::None || set.errorHistory == vnk::ErrorHistory::None) {
         messages.message(parent, QStringLiteral("Error"),
@@ -58,9 +60,10 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(
         if (seams.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
         if (chosen.modelClass == ModelClass::Hardware) {
-            messages.message(parent, QStringLiteral("Error"),
-                             QStringLiteral("Hardware and system model execution is not yet available."),
-                             MessageIcon::Stop);
+            messages.message(
+                parent, QStringLiteral("Error"),
+                QStringLiteral("Hardware and system model execution is not yet available."),
+                MessageIcon::Stop);
             return std::nullopt;
         }
         if (AnySoftwareModelChosen(chosen)) break;

@@ -39,8 +39,10 @@ struct TbfExecutionSeams {
 
 // Runs the command to the end of the execution; nullopt when it ended without executing.
 // The numerical method is maximum likelihood again afterwards, whichever way it ended.
-std::optional<execution::TbfExecutionResults> RunTbfModelExecution(
-    const FailureDataSet& set, ProgramOptions& options, MessageSink& messages,
-    const TbfExecutionSeams& seams, QWidget* parent = nullptr);
+std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const FailureDataSet& set,
+                                                                   ProgramOptions& options,
+                                                                   MessageSink& messages,
+                                                                   const TbfExecutionSeams& seams,
+                                                                   QWidget* parent = nullptr);
 
 }  // namespace vnk::screens

@@ -12,13 +12,20 @@ using namespace execution;
 
 const models::ModelDescription& TbfModelDescription(int slot) {
     switch (slot) {
-        case kGeo: return models::GeometricModel();
-        case kJam: return models::JelinskiMorandaModel();
-        case kLavLinear: return models::LittlewoodVerrallLinearModel();
-        case kLavQuadratic: return models::LittlewoodVerrallQuadraticModel();
-        case kMusaBasic: return models::MusaBasicModel();
-        case kMusaLog: return models::MusaLogarithmicModel();
-        default: return models::NhppTbfModel();
+        case kGeo:
+            return models::GeometricModel();
+        case kJam:
+            return models::JelinskiMorandaModel();
+        case kLavLinear:
+            return models::LittlewoodVerrallLinearModel();
+        case kLavQuadratic:
+            return models::LittlewoodVerrallQuadraticModel();
+        case kMusaBasic:
+            return models::MusaBasicModel();
+        case kMusaLog:
+            return models::MusaLogarithmicModel();
+        default:
+            return models::NhppTbfModel();
     }
 }
 
@@ -28,8 +35,8 @@ models::ModelContext TbfModelContext(const TbfExecutionResults& results, int slo
     ctx.NS = results.NS;
     ctx.ESF = results.ESF;
     // The NHPP model was fitted to the cumulative failure times.
-    ctx.data = slot == kNpt && !results.cumulativeData.empty() ? results.cumulativeData
-                                                               : results.data;
+    ctx.data =
+        slot == kNpt && !results.cumulativeData.empty() ? results.cumulativeData : results.data;
     ctx.tbfStats = results.stats[s];
     ctx.RFLAG = results.RFLAG[s];
     if (slot == kLavLinear || slot == kLavQuadratic) {

@@ -11,9 +11,15 @@ TbfSelectionState OpenTbfSelection(ErrorHistory history, int method) {
     s.history = history;
     s.method = method;
     switch (history) {
-        case ErrorHistory::Software: s.modelClass = ModelClass::Software; break;
-        case ErrorHistory::Hardware: s.modelClass = ModelClass::Hardware; break;
-        case ErrorHistory::System: s.modelClass = ModelClass::NotChosen; break;
+        case ErrorHistory::Software:
+            s.modelClass = ModelClass::Software;
+            break;
+        case ErrorHistory::Hardware:
+            s.modelClass = ModelClass::Hardware;
+            break;
+        case ErrorHistory::System:
+            s.modelClass = ModelClass::NotChosen;
+            break;
     }
     return s;
 }
@@ -59,10 +65,10 @@ TbfSelectionState ToggleApplicability(TbfSelectionState s, bool checked) {
 TbfSelectionEnables Enables(const TbfSelectionState& s) {
     TbfSelectionEnables e;
     const bool system = s.history == ErrorHistory::System;
-    e.softwareGroup = s.history == ErrorHistory::Software ||
-                      (system && s.modelClass != ModelClass::Hardware);
-    e.hardwareGroup = s.history == ErrorHistory::Hardware ||
-                      (system && s.modelClass != ModelClass::Software);
+    e.softwareGroup =
+        s.history == ErrorHistory::Software || (system && s.modelClass != ModelClass::Hardware);
+    e.hardwareGroup =
+        s.history == ErrorHistory::Hardware || (system && s.modelClass != ModelClass::Software);
     e.systemGroup = system && s.modelClass == ModelClass::NotChosen;
     e.selectAll = e.softwareGroup;
     for (int slot = 0; slot < kTbfModelCount; ++slot)

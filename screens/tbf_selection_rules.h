@@ -58,8 +58,12 @@ std::string StatisticsTitle(ModelClass modelClass);
 struct MeasureSelection {
     std::array<bool, 4> measures{};
     bool selectAll = false;
-    bool measureSelected(int measure) const { return selectAll || measures.at(static_cast<std::size_t>(measure)); }
-    bool anySelected() const { return selectAll || measures[0] || measures[1] || measures[2] || measures[3]; }
+    bool measureSelected(int measure) const {
+        return selectAll || measures.at(static_cast<std::size_t>(measure));
+    }
+    bool anySelected() const {
+        return selectAll || measures[0] || measures[1] || measures[2] || measures[3];
+    }
 };
 
 struct ApplicabilityRange {

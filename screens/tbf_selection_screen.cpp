@@ -19,18 +19,25 @@ namespace {
 
 // The box order on screen: the quadratic Littlewood and Verrall model sits beside the linear.
 constexpr std::array<int, kTbfModelCount> kScreenOrder = {
-    tbf_slot::kGeo,     tbf_slot::kJam,    tbf_slot::kLavLinear, tbf_slot::kLavQuadratic,
+    tbf_slot::kGeo,      tbf_slot::kJam,    tbf_slot::kLavLinear, tbf_slot::kLavQuadratic,
     tbf_slot::kMusBasic, tbf_slot::kMusLog, tbf_slot::kNpt};
 
 const char* ModelCaption(int slot) {
     switch (slot) {
-        case tbf_slot::kGeo: return "Geometric Model";
-        case tbf_slot::kJam: return "Jelinski/Moranda Model";
-        case tbf_slot::kLavLinear: return "Littlewood and Verrall Linear Model";
-        case tbf_slot::kLavQuadratic: return "Littlewood and Verrall Quadratic Model";
-        case tbf_slot::kMusBasic: return "Musa's Basic Model";
-        case tbf_slot::kMusLog: return "Musa's Logarithmic Model";
-        default: return "Non-homogeneous Poisson Model";
+        case tbf_slot::kGeo:
+            return "Geometric Model";
+        case tbf_slot::kJam:
+            return "Jelinski/Moranda Model";
+        case tbf_slot::kLavLinear:
+            return "Littlewood and Verrall Linear Model";
+        case tbf_slot::kLavQuadratic:
+            return "Littlewood and Verrall Quadratic Model";
+        case tbf_slot::kMusBasic:
+            return "Musa's Basic Model";
+        case tbf_slot::kMusLog:
+            return "Musa's Logarithmic Model";
+        default:
+            return "Non-homogeneous Poisson Model";
     }
 }
 
@@ -140,8 +147,9 @@ MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDia
         auto* box = new QCheckBox(QString::fromLatin1(caption), group);
         boxes->addWidget(box);
         boxes_[static_cast<std::size_t>(measure)] = box;
-        connect(box, &QCheckBox::toggled, this,
-                [this, m = measure](bool on) { state_.measures[static_cast<std::size_t>(m)] = on; });
+        connect(box, &QCheckBox::toggled, this, [this, m = measure](bool on) {
+            state_.measures[static_cast<std::size_t>(m)] = on;
+        });
     }
     selectAll_ = new QCheckBox(QStringLiteral("Select All"), group);
     boxes->addWidget(selectAll_);
@@ -153,8 +161,7 @@ MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDia
     layout->addLayout(DialogButtons(*this, help));
 }
 
-RangeScreen::RangeScreen(int N, MessageSink& messages, std::function<void()> help,
-                         QWidget* parent)
+RangeScreen::RangeScreen(int N, MessageSink& messages, std::function<void()> help, QWidget* parent)
     : QDialog(parent), N_(N), messages_(messages), range_(DefaultRange(N)) {
     setWindowTitle(QStringLiteral("Model Applicability Analysis Range"));
     auto* layout = new QVBoxLayout(this);

@@ -17,7 +17,7 @@ namespace vnk::screens {
 
 class TbfSelectionScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `statistics` shows the preliminary statistics screen under the caption it is given.
     TbfSelectionScreen(ErrorHistory history, int method,
                        std::function<void(const QString& caption)> statistics = {},
@@ -31,7 +31,7 @@ public:
     QGroupBox* systemGroup() const { return system_; }
     QPushButton* statisticsButton() const { return statistics_; }
 
-private:
+  private:
     void refresh();
 
     TbfSelectionState state_;
@@ -47,15 +47,17 @@ private:
 // "Model Applicability Analysis": the measures to compute.
 class MeasureScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MeasureScreen(std::function<void()> help = {}, QWidget* parent = nullptr);
 
     const MeasureSelection& selection() const { return state_; }
     // Measures in the order Accuracy, Bias, Noise, Trend.
-    QCheckBox* measureBox(int measure) const { return boxes_.at(static_cast<std::size_t>(measure)); }
+    QCheckBox* measureBox(int measure) const {
+        return boxes_.at(static_cast<std::size_t>(measure));
+    }
     QCheckBox* selectAllBox() const { return selectAll_; }
 
-private:
+  private:
     MeasureSelection state_;
     std::array<QCheckBox*, 4> boxes_{};
     QCheckBox* selectAll_ = nullptr;
@@ -66,7 +68,7 @@ class MessageSink;
 // "Model Applicability Analysis Range": the first and last data index of the analyses.
 class RangeScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     // N: the number of entries (times between failures or intervals).
     RangeScreen(int N, MessageSink& messages, std::function<void()> help = {},
                 QWidget* parent = nullptr);
@@ -75,11 +77,11 @@ public:
     QLineEdit* endBox() const { return end_; }
     const ApplicabilityRange& range() const { return range_; }
 
-public slots:
+  public slots:
     // Keeps the screen open with the range message while the range is refused.
     void accept() override;
 
-private:
+  private:
     int N_ = 0;
     MessageSink& messages_;
     ApplicabilityRange range_;

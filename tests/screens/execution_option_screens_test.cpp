@@ -13,7 +13,7 @@ using namespace vnk::screens;
 
 class ExecutionOptionScreensTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void selectionBoxesFollowTheRules() {
         QString statisticsCaption;
         TbfSelectionScreen screen(ErrorHistory::System, 1,
@@ -71,15 +71,16 @@ private slots:
         QCOMPARE(screen.startBox()->text(), QStringLiteral("13"));
         QCOMPARE(screen.endBox()->text(), QStringLiteral("25"));
         screen.show();
-        for (const auto& [start, end] : {std::pair{"2", "25"}, {"3", "26"}, {"9", "9"}, {"x", "20"}}) {
+        for (const auto& [start, end] :
+             {std::pair{"2", "25"}, {"3", "26"}, {"9", "9"}, {"x", "20"}}) {
             screen.startBox()->setText(start);
             screen.endBox()->setText(end);
             screen.accept();
             QVERIFY(screen.isVisible());
         }
         QCOMPARE(sink.texts.size(), 4);
-        QCOMPARE(sink.texts.first(),
-                 QStringLiteral("Starting index must be greater than one and the Ending index must be less than NS-1"));
+        QCOMPARE(sink.texts.first(), QStringLiteral("Starting index must be greater than one and "
+                                                    "the Ending index must be less than NS-1"));
         QCOMPARE(sink.captions.first(), QStringLiteral("Error"));
         screen.startBox()->setText("3");
         screen.endBox()->setText("25");

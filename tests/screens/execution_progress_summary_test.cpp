@@ -54,7 +54,7 @@ ex::TbfExecutionResults Record() {
 
 class ExecutionProgressSummaryTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void statusScreenTicksEachFinishedStep() {
         ProcessingStatusScreen screen(GeoJamAccuracyTrend(), 1);
         QCOMPARE(screen.totalSteps(), 3 * 3);  // three models, two measures and the estimation

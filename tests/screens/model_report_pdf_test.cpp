@@ -17,7 +17,7 @@ using namespace vnk::screens;
 
 class ModelReportPdfTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void geometricReportWithOnePrediction() {
         models::ModelContext ctx;
         std::ifstream in(VARNOK_TEST_DATA_DIR "/ntds_tbf.txt");

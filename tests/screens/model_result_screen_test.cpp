@@ -1,5 +1,7 @@
 // Result and error screens built from the Geometric and Jelinski/Moranda descriptions, fitted
 // to the NTDS times between failures.
+#include "screens/model_result_screen.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,7 +15,6 @@
 #include "recording_sink.h"
 #include "screens/estimate_table.h"
 #include "screens/model_error_screen.h"
-#include "screens/model_result_screen.h"
 #include "screens/value_field.h"
 
 using namespace vnk;
@@ -46,7 +47,7 @@ models::ModelContext Fitted(Fit fit, int ESF) {
 
 class ModelResultScreenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void geometricRowsShowEstimatesAndLimitsUnderMaximumLikelihood() {
         RecordingSink sink;
         const auto ctx = Fitted(SGEOMD, method::kMaximumLikelihood);
@@ -59,7 +60,8 @@ private slots:
         QVERIFY(table->lowerHeading()->isVisibleTo(&screen));
         int withLimits = 0;
         for (int r = 0; r < table->rowCount(); ++r) {
-            const int row = models::GeometricModel().estimates[static_cast<std::size_t>(r)].statsRow;
+            const int row =
+                models::GeometricModel().estimates[static_cast<std::size_t>(r)].statsRow;
             // Shortest round-trip text: the box gives the estimate back exactly.
             QCOMPARE(screens::ReadValue(table->estimate(r)->text()), ctx.tbfStats(row, kEstimate));
             QVERIFY(table->estimate(r)->isReadOnly());
@@ -132,7 +134,8 @@ private slots:
         screen.runPredictions();
         QTest::mouseClick(screen.printButton(), Qt::LeftButton);
         QVERIFY(printed.find("    PREDICTIONS\n\n") != std::string::npos);
-        QVERIFY(printed.find("      In a specified time of 10.0  The number of failures expected is ") !=
+        QVERIFY(printed.find(
+                    "      In a specified time of 10.0  The number of failures expected is ") !=
                 std::string::npos);
         QVERIFY(printed.find("For the next") == std::string::npos);
     }
@@ -198,7 +201,8 @@ private slots:
         QCOMPARE(screen.windowTitle(), QStringLiteral("Geometric Model"));
         QVERIFY(screen.errorBox()->isReadOnly());
         QCOMPARE(screen.errorBox()->toPlainText(),
-                 QStringLiteral("\nModel Execution Returned Error:\n\nThe Data are not appropriate for the model."));
+                 QStringLiteral("\nModel Execution Returned Error:\n\nThe Data are not appropriate "
+                                "for the model."));
         QVERIFY(!screen.estimates()->lowerHeading()->isVisibleTo(&screen));
         QTest::mouseClick(screen.printButton(), Qt::LeftButton);
         const std::string tail = models::ErrorReport(models::GeometricModel().errorText(3));

@@ -1,4 +1,6 @@
 // The Model Execution command flow with scripted screens and a stand-in engine.
+#include "screens/tbf_execution_controller.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -6,7 +8,6 @@
 
 #include "recording_sink.h"
 #include "screens/processing_status_screen.h"
-#include "screens/tbf_execution_controller.h"
 #include "screens/tbf_selection_screen.h"
 
 using namespace vnk;
@@ -37,7 +38,7 @@ struct Script {
 
 class TbfExecutionControllerTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void missingDescriptorsStopTheCommand() {
         RecordingSink sink;
         FailureDataSet set;
@@ -81,24 +82,23 @@ private slots:
         RecordingSink sink;
         ProgramOptions options;
         Script script;
-        script.steps = {
-            [](QDialog& d) {
-                auto& s = dynamic_cast<TbfSelectionScreen&>(d);
-                s.modelBox(tbf_slot::kGeo)->click();
-                s.modelBox(tbf_slot::kNpt)->click();
-                s.applicabilityBox()->click();
-                return int(QDialog::Accepted);
-            },
-            [](QDialog& d) {
-                dynamic_cast<MeasureScreen&>(d).selectAllBox()->click();
-                return int(QDialog::Accepted);
-            },
-            [](QDialog& d) {
-                auto& r = dynamic_cast<RangeScreen&>(d);
-                r.startBox()->setText("5");
-                r.accept();
-                return r.result();
-            }};
+        script.steps = {[](QDialog& d) {
+                            auto& s = dynamic_cast<TbfSelectionScreen&>(d);
+                            s.modelBox(tbf_slot::kGeo)->click();
+                            s.modelBox(tbf_slot::kNpt)->click();
+                            s.applicabilityBox()->click();
+                            return int(QDialog::Accepted);
+                        },
+                        [](QDialog& d) {
+                            dynamic_cast<MeasureScreen&>(d).selectAllBox()->click();
+                            return int(QDialog::Accepted);
+                        },
+                        [](QDialog& d) {
+                            auto& r = dynamic_cast<RangeScreen&>(d);
+                            r.startBox()->setText("5");
+                            r.accept();
+                            return r.result();
+                        }};
         ex::TbfSelection seen;
         bool hostWasStatusScreen = false;
         TbfExecutionSeams seams;
@@ -130,7 +130,8 @@ private slots:
         set.dataKind = DataKind::Interval;
         TbfExecutionSeams seams;
         QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
-        QCOMPARE(sink.texts, QStringList{"Model execution for interval data is not yet available."});
+        QCOMPARE(sink.texts,
+                 QStringList{"Model execution for interval data is not yet available."});
     }
 };
 

@@ -1,4 +1,6 @@
 // Opening a model's screen from the record of an execution.
+#include "screens/tbf_model_screens.h"
+
 #include <QDialog>
 #include <QPushButton>
 #include <QtTest>
@@ -6,7 +8,6 @@
 #include "recording_sink.h"
 #include "screens/model_error_screen.h"
 #include "screens/model_result_screen.h"
-#include "screens/tbf_model_screens.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -14,7 +15,7 @@ namespace ex = vnk::execution;
 
 class TbfModelScreensTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void failedModelsOpenTheirErrorScreen() {
         RecordingSink sink;
         ex::TbfExecutionResults record;
@@ -28,7 +29,8 @@ private slots:
         bool plotsEnabled = true;
         auto exec = [&](QDialog& d) {
             opened = QString::fromLatin1(d.metaObject()->className());
-            if (auto* r = qobject_cast<ModelResultScreen*>(&d)) plotsEnabled = r->plotsButton()->isEnabled();
+            if (auto* r = qobject_cast<ModelResultScreen*>(&d))
+                plotsEnabled = r->plotsButton()->isEnabled();
             return int(QDialog::Accepted);
         };
         ModelScreenActions actions;

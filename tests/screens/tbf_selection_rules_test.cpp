@@ -1,13 +1,13 @@
 // Enable rules of the model selection, measure and range screens, without widgets.
-#include <QtTest>
-
 #include "screens/tbf_selection_rules.h"
+
+#include <QtTest>
 
 using namespace vnk::screens;
 
 class TbfSelectionRulesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void leastSquaresDisablesTheMaximumLikelihoodOnlyModels() {
         const auto e = Enables(OpenTbfSelection(ErrorHistory::Software, 2));
         QVERIFY(e.models[tbf_slot::kGeo] && e.models[tbf_slot::kJam]);
@@ -63,7 +63,8 @@ private slots:
         QCOMPARE(s.modelClass, ModelClass::Software);
         e = Enables(s);
         QVERIFY(e.softwareGroup && !e.hardwareGroup && !e.systemGroup);
-        QCOMPARE(StatisticsTitle(s.modelClass), std::string("Preliminary Software Data Statistics"));
+        QCOMPARE(StatisticsTitle(s.modelClass),
+                 std::string("Preliminary Software Data Statistics"));
         s = ToggleModel(s, tbf_slot::kNpt, false);
         QCOMPARE(s.modelClass, ModelClass::NotChosen);
         QVERIFY(Enables(s).hardwareGroup && Enables(s).systemGroup);
