@@ -49,6 +49,8 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
     : QDialog(parent) {
     setWindowTitle(
         QStringLiteral("Processing Status Report of Selected Applicability Analyses and Models"));
+    // The engine runs on this thread while the screen paints; nothing else may take input.
+    setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     for (int c = 0; c < kColumns; ++c) {

@@ -41,6 +41,9 @@ class ProcessingStatusScreen : public QDialog, public execution::ExecutionHost {
     }
 
     void lavStartingValues(execution::LavStartRequest& request) override;
+    // The engine cannot be interrupted: Escape and the close box do nothing. The caller
+    // closes the screen with accept() when the execution has returned.
+    void reject() override {}
     void stepStarted(int row, int column) override;
     void stepFinished(int row, int column) override;
 

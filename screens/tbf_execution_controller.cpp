@@ -88,7 +88,7 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
     status.setLavStartingValues(seams.lavStartingValues);
     status.show();
     execution::TbfExecutionResults results = seams.run(selection, options, status);
-    status.close();
+    status.accept();
     return results;
 }
 

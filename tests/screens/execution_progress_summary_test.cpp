@@ -79,6 +79,13 @@ class ExecutionProgressSummaryTest : public QObject {
         QVERIFY(!screen.box(ex::kGeo, ex::kBias)->isEnabled());
         QCOMPARE(screen.progress()->value(), 2);
 
+        // While the engine runs the screen cannot be dismissed.
+        screen.show();
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+        screen.accept();
+        QVERIFY(!screen.isVisible());
+
         // Without a starting-value screen the computed values stand.
         ex::LavStartRequest request{2, {0.5, 1.5}};
         host.lavStartingValues(request);
