@@ -42,7 +42,7 @@ std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(double TT, double TF,
                                                            QWidget* parent = nullptr);
 
 // "AMSAA / CROW Additional Input Values": OK writes both values into the request; a field
-// that does not hold a number keeps the value it had.
+// that does not hold a number refuses OK.
 class ProjectionInputsDialog : public InitialEstimatesDialog {
     Q_OBJECT
 public:

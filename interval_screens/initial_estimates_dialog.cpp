@@ -51,19 +51,22 @@ void InitialEstimatesDialog::showStored(std::size_t index) {
 }
 
 void InitialEstimatesDialog::okPressed() {
+    // A field that is not a number or is out of its range refuses the whole OK: nothing is
+    // stored, the screen stays open and that field gets the focus.
+    std::vector<double> entered(fields_.size());
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         bool ok = false;
         const double value = edits_[i]->text().trimmed().toDouble(&ok);
         const EstimateField& f = fields_[i];
         const bool inRange = !f.ranged || (value >= f.minimum && value <= f.maximum);
-        // A value that is not a number or out of range is refused: the field falls back to
-        // the value stored before.
-        if (ok && std::isfinite(value) && inRange) {
-            stored_[i] = value;
-        } else {
-            showStored(i);
+        if (!ok || !std::isfinite(value) || !inRange) {
+            edits_[i]->setFocus();
+            edits_[i]->selectAll();
+            return;
         }
+        entered[i] = value;
     }
+    stored_ = entered;
     emit valuesStored();
     if (!mayClose_ || mayClose_(stored_)) accept();
 }

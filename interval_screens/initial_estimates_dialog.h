@@ -1,6 +1,6 @@
 // The initial-estimates option form shared by the interval models: a heading, one editable
 // number per estimate, OK and Help. Each value has an accepted range; OK stores the values
-// that pass it and closes only when the model's own check on the stored values agrees.
+// when all pass it and closes only when the model's own check on the stored values agrees.
 #pragma once
 
 #include <functional>

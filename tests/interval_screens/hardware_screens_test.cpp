@@ -51,7 +51,7 @@ private slots:
         QVERIFY(!screen->isVisible());
     }
 
-    void additionalInputsOkStoresBothAndRefusesText() {
+    void additionalInputsRefuseTextThenStoreBoth() {
         execution::ProjectionInputsRequest r{120.5, 0.0};
         ProjectionInputsDialog d(r);
         QCOMPARE(d.windowTitle(), QString("AMSAA / CROW Additional Input Values"));
@@ -61,8 +61,12 @@ private slots:
         d.field(0)->setText("oops");
         d.field(1)->setText("3");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(r.aModeFailures, 0.0);
+        d.field(0)->setText("200");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
         QVERIFY(!d.isVisible());
-        QCOMPARE(r.totalTestTime, 120.5);
+        QCOMPARE(r.totalTestTime, 200.0);
         QCOMPARE(r.aModeFailures, 3.0);
     }
 };

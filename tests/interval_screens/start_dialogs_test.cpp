@@ -32,7 +32,7 @@ private slots:
         d.show();
         d.field(0)->setText("0.7");
         d.field(1)->setText("0.3");
-        for (const char* total : {"38.5", "10000001", "abc"}) {
+        for (const char* total : {"38.5", "10000001"}) {
             d.field(2)->setText(total);
             QTest::mouseClick(d.okButton(), Qt::LeftButton);
             QVERIFY(d.isVisible());
@@ -46,16 +46,27 @@ private slots:
         QCOMPARE(r.TNOF, 1e7);
     }
 
-    void brooksMotleyRangeCheckKeepsPreviousProbability() {
+    void outOfRangeOrNonNumberRefusesWholeOk() {
         execution::BrooksMotleyStartRequest r{1, 0.5, 0.25, 10.0};
         BrooksMotleyStartDialog d(r);
         d.show();
-        d.field(0)->setText("1");       // above 0.99999
-        d.field(1)->setText("0.00000001");  // below 1e-7
+        d.field(1)->setText("0.3");
+        for (const char* pec : {"1", "0.00000001", "abc", "nan"}) {  // 1 > 0.99999, 1e-8 < 1e-7
+            d.field(0)->setText(pec);
+            QTest::mouseClick(d.okButton(), Qt::LeftButton);
+            QVERIFY(d.isVisible());
+            QCOMPARE(r.PED, 0.25);  // nothing stored, not even the valid field
+        }
+        d.field(0)->setText("0.99999");
+        d.field(2)->setText("abc");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QVERIFY(d.isVisible());
         QCOMPARE(r.PEC, 0.5);
-        QCOMPARE(r.PED, 0.25);
-        QCOMPARE(d.field(0)->text(), QString("0.5"));
+        d.field(2)->setText("9");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(r.PEC, 0.99999);
+        QCOMPARE(r.TNOF, 9.0);
     }
 
     void closingWithoutOkLeavesRequest() {
@@ -85,11 +96,15 @@ private slots:
         QVERIFY(d.isVisible());
         QCOMPARE(r.ALPHA, 1.5);
         QCOMPARE(r.AN, 4.9);
-        d.field(0)->setText("-1");  // out of range: previous ALPHA kept
+        d.field(0)->setText("-1");  // out of range: OK refused
         d.field(1)->setText("5");
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(r.AN, 4.9);
+        d.field(0)->setText("1e7");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
         QVERIFY(!d.isVisible());
-        QCOMPARE(r.ALPHA, 1.5);
+        QCOMPARE(r.ALPHA, 1e7);
         QCOMPARE(r.AN, 5.0);
     }
 };
