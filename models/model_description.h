@@ -74,6 +74,8 @@ struct PredictionQuestion {
     std::function<PredictionOutcome(const ModelContext&, const std::vector<double>& inputs,
                                     const std::vector<double>& currentOutputs)>
         answer;
+    // The values the input boxes show when the result screen opens (empty: every input 0).
+    std::function<std::vector<double>(const ModelContext&)> defaultInputs;
 };
 
 // Inputs and outputs of every question, as the result screen holds them, for the report.
@@ -104,6 +106,8 @@ struct ModelDescription {
     std::string plotsButtonText = "Plots";
     // Whether the result screen's "Run" button is enabled for these results; null: always.
     std::function<bool(const ModelContext&)> runEnabled;
+    // Heading over the prediction questions (some screens spell it "Predictons:").
+    std::string predictionsHeading = "Predictions:";
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every

@@ -1,0 +1,155 @@
+#include "execution/tbf_slot_routines.h"
+
+#include "numerics/geometric.h"
+#include "numerics/jelinski_moranda.h"
+
+// Model families that arrive on their own branches are wired in as soon as their routines are
+// part of the tree.
+#if __has_include("numerics/littlewood_verrall.h")
+#include "numerics/littlewood_verrall.h"
+#define VARNOK_HAVE_LAV 1
+#else
+#define VARNOK_HAVE_LAV 0
+#endif
+#if __has_include("numerics/musa_basic.h") && __has_include("numerics/musa_logarithmic.h") && \
+                                                            __has_include("numerics/nhpp_tbf.h")
+#include "numerics/musa_basic.h"
+#include "numerics/musa_logarithmic.h"
+#include "numerics/nhpp_tbf.h"
+#define VARNOK_HAVE_MUSA 1
+#else
+#define VARNOK_HAVE_MUSA 0
+#endif
+
+namespace vnk::execution {
+namespace {
+
+[[maybe_unused]] int phiindOf(int slot) { return slot == kLavQuadratic ? 2 : 1; }
+
+}  // namespace
+
+bool TbfSlotAvailable(int slot) {
+    switch (slot) {
+        case kGeo:
+        case kJam:
+            return true;
+        case kLavLinear:
+        case kLavQuadratic:
+            return VARNOK_HAVE_LAV;
+        default:
+            return VARNOK_HAVE_MUSA;
+    }
+}
+
+bool TbfSlotUsesCumulativeTimes(int slot) { return slot == kNpt; }
+
+std::optional<TbfApplicabilityModel> TbfSlotApplicability(int slot) {
+    switch (slot) {
+        case kGeo:
+            return GeometricApplicabilityModel();
+        case kJam:
+            return JelinskiMorandaApplicabilityModel();
+#if VARNOK_HAVE_LAV
+        case kLavLinear:
+        case kLavQuadratic:
+            return LittlewoodVerrallApplicabilityModel(kMaxIterations, phiindOf(slot));
+#endif
+#if VARNOK_HAVE_MUSA
+        case kMusaBasic:
+            return MusaBasicApplicabilityModel();
+        case kMusaLog:
+            return MusaLogarithmicApplicabilityModel();
+        case kNpt:
+            return NhppTbfApplicabilityModel();
+#endif
+        default:
+            return std::nullopt;
+    }
+}
+
+void EstimateTbfSlot(int slot, ConstRealArray DAT, TbfEstimation& e, ExecutionHost& host) {
+    const int NS = DAT.size();
+    e.STATS.clear();
+    e.RFLAG = 0;
+    switch (slot) {
+        case kGeo:
+            SGEOMD(e.ESF, NS, DAT, e.STATS, e.RFLAG);
+            break;
+        case kJam:
+            SJAMMD(e.ESF, NS, DAT, e.STATS, e.RFLAG);
+            break;
+#if VARNOK_HAVE_LAV
+        case kLavLinear:
+        case kLavQuadratic: {
+            const int PHIIND = phiindOf(slot);
+            e.BETA = {0.0, 0.0};
+            if (e.ESF == method::kMaximumLikelihood) {
+                // The initial estimates come first; the user may change them before the
+                // maximum likelihood fit starts from them.
+                SLAVMD(method::kInitialEstimatesOnly, NS, DAT, PHIIND, ConstRealArray(e.BETA),
+                       kMaxIterations, e.STATS, e.RFLAG, e.Z);
+                LavStartRequest request;
+                request.PHIIND = PHIIND;
+                request.BETA = {e.STATS(2, kEstimate), e.STATS(3, kEstimate)};
+                host.lavStartingValues(request);
+                e.BETA = request.BETA;
+            }
+            SLAVMD(e.ESF, NS, DAT, PHIIND, ConstRealArray(e.BETA), kMaxIterations, e.STATS, e.RFLAG,
+                   e.Z);
+            break;
+        }
+#endif
+#if VARNOK_HAVE_MUSA
+        case kMusaBasic:
+            SMUSMD(NS, DAT, e.XLTM, e.STATS, e.RFLAG);
+            break;
+        case kMusaLog:
+            SMSAMD(NS, DAT, e.XLTM, e.STATS, e.RFLAG);
+            break;
+        case kNpt:
+            SNPTMD(NS, DAT, e.STATS, e.RFLAG);
+            break;
+#endif
+        default:
+            e.RFLAG = status::kNotAppropriate;
+            break;
+    }
+    (void)host;
+}
+
+void PredictTbfSlot(int slot, const TbfStats& STATS, ConstRealArray DAT, std::vector<double>& PDAT,
+                    double& DVAL, int& DFLG) {
+    const int NS = DAT.size();
+    PDAT.assign(static_cast<std::size_t>(NS), 0.0);
+    std::vector<double> work(static_cast<std::size_t>(NS), 0.0);
+    RealArray P(PDAT), V(work);
+    switch (slot) {
+        case kGeo:
+            SGEOPR(STATS, NS, DAT, P, DVAL, DFLG, V);
+            break;
+        case kJam:
+            SJAMPR(STATS, NS, DAT, P, DVAL, DFLG, V);
+            break;
+#if VARNOK_HAVE_LAV
+        case kLavLinear:
+        case kLavQuadratic:
+            SLAVPR(STATS, NS, DAT, phiindOf(slot), P, DVAL, DFLG, V);
+            break;
+#endif
+#if VARNOK_HAVE_MUSA
+        case kMusaBasic:
+            SMUSPR(STATS, NS, DAT, P, DVAL, DFLG, V);
+            break;
+        case kMusaLog:
+            SMSAPR(STATS, NS, DAT, P, DVAL, DFLG, V);
+            break;
+        case kNpt:
+            SNPTPR(STATS, NS, DAT, P, DVAL, DFLG, V);
+            break;
+#endif
+        default:
+            break;
+    }
+}
+
+}  // namespace vnk::execution
