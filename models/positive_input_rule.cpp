@@ -1,0 +1,27 @@
+#include "models/positive_input_rule.h"
+
+#include "models/tbf_prediction_texts.h"
+
+namespace vnk::models {
+
+PredictionOutcome AnswerPositiveInput(
+    int question, double input, const std::vector<double>& currentOutputs, int outputCount,
+    ResetOnNonPositive reset, const std::function<void(double, PredictionOutcome&)>& compute) {
+    PredictionOutcome out;
+    out.outputs = currentOutputs;
+    out.outputs.resize(static_cast<std::size_t>(outputCount), 0.0);
+    if (input > 0.0) {
+        compute(input, out);
+        out.computed = true;
+        for (double& v : out.outputs) v = Displayable(v);
+        return out;
+    }
+    if (input < 0.0) out.errorMessage = PositiveNumberRequired(question);
+    if (reset == ResetOnNonPositive::Input)
+        out.inputs = {0.0};
+    else
+        out.outputs.assign(static_cast<std::size_t>(outputCount), 0.0);
+    return out;
+}
+
+}  // namespace vnk::models

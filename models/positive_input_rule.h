@@ -1,0 +1,21 @@
+// The rule of the "Run" button that every single-input prediction question of the Musa and
+// non-homogeneous Poisson models follows: a positive input runs the question, a negative one
+// asks for a positive number, and a non-positive one resets either the input box or the
+// outputs to 0.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "models/model_description.h"
+
+namespace vnk::models {
+
+enum class ResetOnNonPositive { Input, Outputs };
+
+// `compute` receives the positive input and fills the outcome's outputs and message.
+PredictionOutcome AnswerPositiveInput(
+    int question, double input, const std::vector<double>& currentOutputs, int outputCount,
+    ResetOnNonPositive reset, const std::function<void(double, PredictionOutcome&)>& compute);
+
+}  // namespace vnk::models
