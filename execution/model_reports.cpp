@@ -5,6 +5,7 @@
 
 #include "models/report_header.h"
 #include "models/tbf_models.h"
+#include "models/tbf_models_b.h"
 
 // Model descriptions that arrive on their own branches are used as soon as they are part of
 // the tree.
@@ -13,12 +14,6 @@
 #define VARNOK_HAVE_LAV_DESCRIPTION 1
 #else
 #define VARNOK_HAVE_LAV_DESCRIPTION 0
-#endif
-#if __has_include("models/tbf_models_b.h")
-#include "models/tbf_models_b.h"
-#define VARNOK_HAVE_MUSA_DESCRIPTION 1
-#else
-#define VARNOK_HAVE_MUSA_DESCRIPTION 0
 #endif
 #if __has_include("models/interval_models_a.h")
 #include "models/interval_models_a.h"
@@ -92,14 +87,12 @@ const ModelDescription* TbfSlotDescription(int slot) {
         case kLavQuadratic:
             return &models::LittlewoodVerrallModel(2);
 #endif
-#if VARNOK_HAVE_MUSA_DESCRIPTION
         case kMusaBasic:
             return &models::MusaBasicModel();
         case kMusaLog:
             return &models::MusaLogarithmicModel();
         case kNpt:
             return &models::NhppTbfModel();
-#endif
         default:
             return nullptr;
     }

@@ -2,12 +2,7 @@
 
 #include <cmath>
 
-#if __has_include("numerics/ranking.h")
 #include "numerics/ranking.h"
-#define VARNOK_HAVE_RANKING 1
-#else
-#define VARNOK_HAVE_RANKING 0
-#endif
 
 namespace vnk::execution {
 namespace {
@@ -33,10 +28,8 @@ void RankTbfExecution(TbfExecutionResults& r) {
             VALUES[i] = a.STAT;
         }
     }
-#if VARNOK_HAVE_RANKING
     RankTbfModels(ConstIntArray(RAN), ConstIntArray(EXCLUDED), RealArray(VALUES),
                   IntArray(r.ranks));
-#endif
     for (std::size_t i = 0; i < VALUES.size(); ++i) r.applicability[i].STAT = VALUES[i];
 }
 
@@ -51,10 +44,8 @@ void RankIntervalExecution(IntervalExecutionResults& r) {
         EXCLUDED[i] = a.RFLAG;
         VALUES[i] = a.STAT;
     }
-#if VARNOK_HAVE_RANKING
     RankIntervalModels(ConstIntArray(RAN), ConstIntArray(EXCLUDED), RealArray(VALUES),
                        IntArray(r.ranks));
-#endif
     for (std::size_t i = 0; i < VALUES.size(); ++i) r.accuracy[i].STAT = VALUES[i];
 }
 

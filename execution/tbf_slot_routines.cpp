@@ -2,6 +2,9 @@
 
 #include "numerics/geometric.h"
 #include "numerics/jelinski_moranda.h"
+#include "numerics/musa_basic.h"
+#include "numerics/musa_logarithmic.h"
+#include "numerics/nhpp_tbf.h"
 
 // Model families that arrive on their own branches are wired in as soon as their routines are
 // part of the tree.
@@ -10,15 +13,6 @@
 #define VARNOK_HAVE_LAV 1
 #else
 #define VARNOK_HAVE_LAV 0
-#endif
-#if __has_include("numerics/musa_basic.h") && __has_include("numerics/musa_logarithmic.h") && \
-                                                            __has_include("numerics/nhpp_tbf.h")
-#include "numerics/musa_basic.h"
-#include "numerics/musa_logarithmic.h"
-#include "numerics/nhpp_tbf.h"
-#define VARNOK_HAVE_MUSA 1
-#else
-#define VARNOK_HAVE_MUSA 0
 #endif
 
 namespace vnk::execution {
@@ -37,7 +31,7 @@ bool TbfSlotAvailable(int slot) {
         case kLavQuadratic:
             return VARNOK_HAVE_LAV;
         default:
-            return VARNOK_HAVE_MUSA;
+            return true;
     }
 }
 
@@ -54,14 +48,12 @@ std::optional<TbfApplicabilityModel> TbfSlotApplicability(int slot) {
         case kLavQuadratic:
             return LittlewoodVerrallApplicabilityModel(kMaxIterations, phiindOf(slot));
 #endif
-#if VARNOK_HAVE_MUSA
         case kMusaBasic:
             return MusaBasicApplicabilityModel();
         case kMusaLog:
             return MusaLogarithmicApplicabilityModel();
         case kNpt:
             return NhppTbfApplicabilityModel();
-#endif
         default:
             return std::nullopt;
     }
@@ -99,7 +91,6 @@ void EstimateTbfSlot(int slot, ConstRealArray DAT, TbfEstimation& e, ExecutionHo
             break;
         }
 #endif
-#if VARNOK_HAVE_MUSA
         case kMusaBasic:
             SMUSMD(NS, DAT, e.XLTM, e.STATS, e.RFLAG);
             break;
@@ -109,7 +100,6 @@ void EstimateTbfSlot(int slot, ConstRealArray DAT, TbfEstimation& e, ExecutionHo
         case kNpt:
             SNPTMD(NS, DAT, e.STATS, e.RFLAG);
             break;
-#endif
         default:
             e.RFLAG = status::kNotAppropriate;
             break;
@@ -136,7 +126,6 @@ void PredictTbfSlot(int slot, const TbfStats& STATS, ConstRealArray DAT, std::ve
             SLAVPR(STATS, NS, DAT, phiindOf(slot), P, DVAL, DFLG, V);
             break;
 #endif
-#if VARNOK_HAVE_MUSA
         case kMusaBasic:
             SMUSPR(STATS, NS, DAT, P, DVAL, DFLG, V);
             break;
@@ -146,7 +135,6 @@ void PredictTbfSlot(int slot, const TbfStats& STATS, ConstRealArray DAT, std::ve
         case kNpt:
             SNPTPR(STATS, NS, DAT, P, DVAL, DFLG, V);
             break;
-#endif
         default:
             break;
     }
