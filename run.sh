@@ -7,6 +7,10 @@ cd "$(dirname "$0")"
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"
 
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  # No display: the batch command line over the sample data set.
+  exec build-release/cli/varnok3-batch --models all --measures all examples/ntds.v3d
+fi
 if [ -x build-release/app/varnok3 ]; then
   exec build-release/app/varnok3 "$@"
 fi
