@@ -69,6 +69,9 @@ struct PredictionQuestion {
     std::vector<PredictionPiece> pieces;
     int inputCount = 1;
     int outputCount = 1;
+    // False when the question's input box is disabled for this model (nothing can be entered,
+    // so its input stays 0.0 and the question is never answered).
+    bool inputEnabled = true;
     // Answers the question for the given inputs, with every rule of the "Run" button
     // (positive inputs only, messages for negative inputs and error flags, resets).
     std::function<PredictionOutcome(const ModelContext&, const std::vector<double>& inputs,

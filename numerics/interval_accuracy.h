@@ -1,0 +1,38 @@
+// The accuracy (applicability) scheme shared by the interval models: refit the model on the
+// first k intervals for k = NSB..NSE and score how probable the fit found the count of
+// interval k + 1. The model supplies the two per-step pieces; the loop, the scoring and the
+// stopping rule live here once.
+#pragma once
+
+#include <functional>
+
+#include "numerics/conventions.h"
+
+namespace vnk {
+
+struct IntervalAccuracyPieces {
+    // Fits the model to the first k intervals and returns the fit's RFLAG (0 = success).
+    std::function<int(int k)> fitPrefix;
+    // After a successful fit on k intervals: ln P(n), the log-probability the fit gives the
+    // observed count n of interval k + 1. May be -infinity or not a number when the fit
+    // finds the count impossible; the score is then +infinity, as it is.
+    std::function<double(int k)> nextLogProbability;
+};
+
+// Runs the scheme: STAT = 0, RFLAG = 0, INDX = 0; for k = NSB..NSE while RFLAG = 0: RFLAG =
+// fitPrefix(k), INDX += 1 (failed fits count too); on success V(INDX) = -ln P(n_{k+1}) and
+// STAT += V(INDX). The loop stops at the first failed refit, whose RFLAG is returned.
+// Elements of V beyond its size are not written (their scores still count in STAT). The
+// caller keeps NSE <= NS - 1 (the next interval must exist) and traces its own blocks.
+void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
+                              int& RFLAG, int& INDX, RealArray V);
+
+// ln(floor(n)!) by the log-gamma function, so that a huge n costs no more than a small one.
+// n < 0 gives 0.
+double LogFactorial(double n);
+
+// ln of the Poisson probability of the count c (its whole part enters the factorial) under
+// the mean mu: c*ln(mu) - mu - ln(floor(c)!). mu = 0 with c = 0 gives 0.
+double PoissonLogProbability(double c, double mu);
+
+}  // namespace vnk

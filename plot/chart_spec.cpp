@@ -1,0 +1,36 @@
+#include "plot/chart_spec.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vnk::plot {
+
+const QColor& colour::Predicted(int index) {
+    static const std::array<QColor, 8> palette{
+        QColor(Qt::blue),       QColor(0, 160, 0),      QColor(Qt::magenta),
+        QColor(Qt::darkCyan),   QColor(200, 120, 0),    QColor(Qt::darkGray),
+        QColor(Qt::darkMagenta), QColor(Qt::darkYellow)};
+    return palette[static_cast<std::size_t>(std::max(index, 0)) % palette.size()];
+}
+
+QString TableValue(double v) {
+    if (!std::isfinite(v)) return QString();
+    return QString::number(v, 'g', 8);
+}
+
+TableSpec NumberedTable(const QStringList& labels, const QList<QList<double>>& values) {
+    TableSpec t;
+    t.rowLabels = labels;
+    qsizetype columns = 0;
+    for (const QList<double>& row : values) columns = std::max(columns, row.size());
+    for (qsizetype c = 0; c < columns; ++c) t.columnLabels << QString::number(c + 1);
+    for (const QList<double>& row : values) {
+        QStringList cells;
+        for (double v : row) cells << TableValue(v);
+        t.cells << cells;
+    }
+    return t;
+}
+
+}  // namespace vnk::plot

@@ -1,0 +1,46 @@
+// A chart area: draws a ChartSpec and offers "Save Chart as PNG..." on its context menu. The
+// picture is rendered from a separate chart view that is never shown, at this view's size, so
+// what is saved does not depend on the window's state.
+#pragma once
+
+#include <QtCharts/QChartView>
+#include <functional>
+
+#include "plot/chart_spec.h"
+
+class QAction;
+
+namespace vnk::plot {
+
+// Asks for the file to save a chart picture in; an empty answer cancels. The default shows
+// the system save screen.
+using PngPathPrompter = std::function<QString(QWidget* parent)>;
+PngPathPrompter DefaultPngPathPrompter();
+
+// Renders `spec` to a PNG file of `size` pixels. Returns false when the file cannot be written.
+bool SaveChartPng(const ChartSpec& spec, const QString& path, const QSize& size);
+
+class ChartView : public QChartView {
+    Q_OBJECT
+public:
+    explicit ChartView(const ChartSpec& spec = {}, QWidget* parent = nullptr);
+
+    // Replaces what the view draws.
+    void setSpec(const ChartSpec& spec);
+    const ChartSpec& spec() const { return spec_; }
+
+    void setPngPathPrompter(PngPathPrompter prompter) { prompter_ = std::move(prompter); }
+    QAction* savePngAction() const { return savePng_; }
+
+    // Saves the chart as PNG at the view's current size (a default size while never shown).
+    bool savePng(const QString& path) const;
+
+private:
+    void askAndSavePng();
+
+    ChartSpec spec_;
+    PngPathPrompter prompter_;
+    QAction* savePng_ = nullptr;
+};
+
+}  // namespace vnk::plot

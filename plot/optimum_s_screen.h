@@ -1,0 +1,58 @@
+// The "Optimum S Investigation" screen of the Schneidewind model: a table of S, MSE-T, MSE-F,
+// MSE-R, ALPHA and BETA for every S that gave a fit, and tabs "Mean Square Error - Time",
+// "Mean Square Error - Faults", "Mean Square Error - Remaining Faults" over a line chart of the
+// criterion against S. Buttons OK, Help and Print; Help and Print are signalled to the owner,
+// which holds the report text and the help viewer.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "plot/chart_spec.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace vnk::plot {
+
+class TabbedChart;
+
+// The investigation arrays, entry S - 1 for S = 1..NS.
+struct OptimumSData {
+    std::vector<double> sValue;  // S, or a negative value when this S gave no fit
+    std::vector<double> mseT;    // mean square error of the times; negative without a fit
+    std::vector<double> mseF;    // of the fault counts
+    std::vector<double> mseR;    // of the faults remaining
+    std::vector<double> alpha;
+    std::vector<double> beta;
+};
+
+// Where a criterion without a fit is drawn: far below the axis, which starts at 0.
+inline constexpr double kNoFitPlotValue = -1000000.0;
+
+// Chart of criterion `tab` (0 MSE-T, 1 MSE-F, 2 MSE-R) titled `title`.
+ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title);
+
+class OptimumSInvestigationScreen : public QDialog {
+    Q_OBJECT
+public:
+    explicit OptimumSInvestigationScreen(const OptimumSData& data, QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return table_; }
+    TabbedChart* charts() const { return charts_; }
+    QPushButton* printButton() const { return print_; }
+    QPushButton* helpButton() const { return help_; }
+
+signals:
+    void printRequested();
+    void helpRequested();
+
+private:
+    OptimumSData data_;
+    QTableWidget* table_ = nullptr;
+    TabbedChart* charts_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* help_ = nullptr;
+};
+
+}  // namespace vnk::plot

@@ -1,0 +1,40 @@
+// The top-level "Plot" window: the value table at the left, a fifth of the width, and the chart
+// at the right. It holds its own copy of what it shows, so several can be open at once and none
+// follows later changes of the data. It deletes itself when closed.
+#pragma once
+
+#include <QWidget>
+
+#include "plot/chart_spec.h"
+
+namespace vnk::plot {
+
+class ChartView;
+class ValueTable;
+
+class PlotWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlotWindow(const PlotSpec& spec, QWidget* parent = nullptr);
+
+    const PlotSpec& spec() const { return spec_; }
+    ChartView* chartView() const { return chart_; }
+    ValueTable* valueTable() const { return table_; }
+
+    // Places the window at the top left of a screen of the given size: the full width and
+    // the height less the band the main window keeps for its own bars.
+    void placeOnScreen(const QRect& screen);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PlotSpec spec_;
+    ValueTable* table_ = nullptr;
+    ChartView* chart_ = nullptr;
+};
+
+// Opens a plot window for `spec` on the primary screen (or the parent's) and returns it.
+PlotWindow* ShowPlotWindow(const PlotSpec& spec, QWidget* parent = nullptr);
+
+}  // namespace vnk::plot

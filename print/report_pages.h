@@ -1,0 +1,35 @@
+// Report printing without widgets: the pagination every printed report goes through, and the
+// PDF output of the command line. Each text starts on a new page; each page takes as much of
+// the remaining text as fits (ReportLayout::pageLength).
+#pragma once
+
+#include <QPageLayout>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace vnk::print {
+
+// Name of every print job and title of every PDF written.
+inline constexpr const char* kDocumentName = "Varnok 3";
+
+// The page of the PDF output: A4 portrait less a margin about as wide as a printer's own.
+QPageLayout ReportPdfPageLayout();
+
+// Report texts are 8-bit characters; each byte becomes one character.
+QStringList ReportTexts(const std::vector<std::string>& texts);
+
+// Paints the texts in order on `device`, whose first page `painter` has already begun. Returns
+// false as soon as a new page cannot be started; nothing more is drawn then.
+bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts);
+
+// Writes the texts to a PDF file at `path`, paginated as for printing. Returns false when the
+// file cannot be written. Needs a QGuiApplication; when the process has no application object
+// at all, an off-screen one is made for the call.
+bool WriteReportPdf(const QStringList& texts, const QString& path);
+bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path);
+
+}  // namespace vnk::print

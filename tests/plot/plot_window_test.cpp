@@ -1,0 +1,307 @@
+// Data, model and summary plots shown in "Plot" windows, checked through the chart objects and
+// the value table: series, colours, titles, axis ends and steps, table rows and columns, and the
+// PNG export.
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "chart_probe.h"
+#include "plot/axis_scale.h"
+#include "plot/chart_view.h"
+#include "plot/data_plots.h"
+#include "plot/plot_window.h"
+#include "plot/value_table.h"
+
+using namespace vnk::plot;
+using vnk::test::Axis;
+using vnk::test::Points;
+using vnk::test::SeriesAt;
+using vnk::test::SeriesNames;
+
+namespace {
+
+QList<QPointF> Pts(std::initializer_list<std::pair<double, double>> xy) {
+    QList<QPointF> points;
+    for (const auto& [x, y] : xy) points << QPointF(x, y);
+    return points;
+}
+
+QStringList Row(QTableWidget* table, int row) {
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells << (table->item(row, c) ? table->item(row, c)->text() : QString());
+    return cells;
+}
+
+QStringList ColumnLabels(QTableWidget* table) {
+    QStringList labels;
+    for (int c = 0; c < table->columnCount(); ++c) labels << table->horizontalHeaderItem(c)->text();
+    return labels;
+}
+
+QStringList RowLabels(QTableWidget* table) {
+    QStringList labels;
+    for (int r = 0; r < table->rowCount(); ++r) labels << table->verticalHeaderItem(r)->text();
+    return labels;
+}
+
+void CompareAxis(QValueAxis* axis, double start, double end, double step) {
+    QVERIFY(axis);
+    QCOMPARE(axis->min(), start);
+    QCOMPARE(axis->max(), end);
+    QCOMPARE(axis->tickInterval(), step);
+    QCOMPARE(axis->tickType(), QValueAxis::TicksDynamic);
+}
+
+}  // namespace
+
+class PlotWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void axisEndsAndSteps() {
+        // x: one past the last point, steps of a fifth (never 0).
+        const AxisScale x26 = TbfXAxis(26);
+        QCOMPARE(x26.end, 27.0);
+        QCOMPARE(x26.step, 5.0);
+        QCOMPARE(TbfXAxis(2).step, 1.0);
+        QCOMPARE(IntervalXAxis(20).end, 21.0);
+        QCOMPARE(IntervalXAxis(20).step, 5.0);
+        QCOMPARE(IntervalXAxis(3).step, 1.0);
+        // TBF y: to floor(largest) + 1 by floor(0.2 (largest + 1)).
+        const AxisScale y = TbfYAxis({9, 156, 12});
+        QCOMPARE(y.start, 0.0);
+        QCOMPARE(y.end, 157.0);
+        QCOMPARE(y.step, 31.0);
+        // A largest value below 4 would give a step of 0.
+        QCOMPARE(TbfYAxis({1, 2, 3}).step, 0.8);
+        // Residuals below zero start the axis below them.
+        const AxisScale r = TbfYAxis({-3.5, 2});
+        QCOMPARE(r.start, -4.0);
+        QCOMPARE(r.end, 3.0);
+        QCOMPARE(r.step, 1.0);
+        // Interval y: steps of 1 up to a largest value of 5, then 1 + floor(0.2 largest).
+        QCOMPARE(IntervalYAxis({4, 5}).end, 6.0);
+        QCOMPARE(IntervalYAxis({4, 5}).step, 1.0);
+        QCOMPARE(IntervalYAxis({12, 3}).end, 13.0);
+        QCOMPARE(IntervalYAxis({12, 3}).step, 3.0);
+        // Values that are not finite do not scale the axis.
+        QCOMPARE(TbfYAxis({5, std::numeric_limits<double>::infinity()}).end, 6.0);
+    }
+
+    void rawSoftwarePlot() {
+        TbfPlotData data;
+        data.times = {30, 113, 81, 115, 9, 2};
+        data.unit = 4;  // days
+        PlotWindow window(RawTbfPlot(data));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Plot"));
+        QChartView* view = window.chartView();
+        QCOMPARE(view->chart()->title(), QStringLiteral("Raw Data Plot"));
+        QCOMPARE(SeriesNames(view), QStringList{QStringLiteral("Raw Software Data")});
+        QCOMPARE(Points(view, 0), Pts({{1, 30}, {2, 113}, {3, 81}, {4, 115}, {5, 9}, {6, 2}}));
+        QCOMPARE(Axis(view, Qt::Horizontal)->titleText(), QStringLiteral("Failure Number"));
+        QCOMPARE(Axis(view, Qt::Vertical)->titleText(), QStringLiteral("Time - Days"));
+        CompareAxis(Axis(view, Qt::Horizontal), 0, 7, 1);
+        CompareAxis(Axis(view, Qt::Vertical), 0, 116, 23);
+        QCOMPARE(view->chart()->legend()->isVisible(), true);
+
+        ValueTable* table = window.valueTable();
+        QCOMPARE(RowLabels(table), (QStringList{"TBF Units", "Failure Type"}));
+        QCOMPARE(ColumnLabels(table), (QStringList{"1", "2", "3", "4", "5", "6"}));
+        QCOMPARE(Row(table, 0), (QStringList{"30", "113", "81", "115", "9", "2"}));
+        QCOMPARE(Row(table, 1), (QStringList{"0", "0", "0", "0", "0", "0"}));
+    }
+
+    void unitSuffixes() {
+        const QStringList expected{"Time",          "Time - Seconds", "Time - Minutes",
+                                   "Time - Hours",  "Time - Days",    "Time - Weeks",
+                                   "Time - Months", "Time - Years"};
+        for (int unit = 0; unit <= 7; ++unit) QCOMPARE(TbfTimeAxisTitle(unit), expected[unit]);
+        QCOMPARE(TbfTimeAxisTitle(8), QStringLiteral("Time"));
+    }
+
+    // Failure types 0, 1, 0: software points at failure numbers 1 and 3, hardware (blue) at 2.
+    void systemHistoryDrawsTwoSeries() {
+        TbfPlotData data;
+        data.times = {1, 2, 3};
+        data.failureTypes = {0, 1, 0};
+        data.history = history::kSystem;
+        PlotWindow window(RawTbfPlot(data));
+        QChartView* view = window.chartView();
+        QCOMPARE(SeriesNames(view), (QStringList{"Raw Software Data", "Raw Hardware Data"}));
+        QCOMPARE(Points(view, 0), Pts({{1, 1}, {3, 3}}));
+        QCOMPARE(Points(view, 1), Pts({{2, 2}}));
+        QCOMPARE(SeriesAt(view, 1)->color(), QColor(Qt::blue));
+        QVERIFY(SeriesAt(view, 0)->color() != SeriesAt(view, 1)->color());
+        QCOMPARE(Row(window.valueTable(), 1), (QStringList{"0", "1", "0"}));
+
+        data.history = history::kHardware;
+        PlotWindow hardware(RawTbfPlot(data));
+        QCOMPARE(SeriesNames(hardware.chartView()), QStringList{"Raw Hardware Data"});
+    }
+
+    // Time To Failure plots and tabulates running sums: 1, 2, 3 become 1, 3, 6.
+    void timeToFailureView() {
+        TbfPlotData data;
+        data.times = {1, 2, 3};
+        data.timeToFailure = true;
+        PlotWindow window(RawTbfPlot(data));
+        QCOMPARE(Points(window.chartView(), 0), Pts({{1, 1}, {2, 3}, {3, 6}}));
+        QCOMPARE(Row(window.valueTable(), 0), (QStringList{"1", "3", "6"}));
+        CompareAxis(Axis(window.chartView(), Qt::Vertical), 0, 7, 1);
+
+        // In a system history the sums run over every failure before each series is split off.
+        data.failureTypes = {0, 1, 0};
+        data.history = history::kSystem;
+        PlotWindow system(RawTbfPlot(data));
+        QCOMPARE(Points(system.chartView(), 0), Pts({{1, 1}, {3, 6}}));
+        QCOMPARE(Points(system.chartView(), 1), Pts({{2, 3}}));
+    }
+
+    void smoothedPlotTabulatesTheRawTimes() {
+        TbfPlotData data;
+        data.times = {2, 2, 2, 50, 2, 2, 2};
+        PlotWindow window(SmoothedTbfPlot(data));
+        QCOMPARE(window.chartView()->chart()->title(), QStringLiteral("Smoothed Data Plot"));
+        for (const QPointF& p : Points(window.chartView(), 0)) QCOMPARE(p.y(), 2.0);
+        QCOMPARE(Row(window.valueTable(), 0), (QStringList{"2", "2", "2", "50", "2", "2", "2"}));
+    }
+
+    void hardwareIntervalPlot() {
+        HardwareIntervalPlotData data;
+        data.unitsTested = {10, 12, 8};
+        data.unitsFailing = {4, 3, 1};
+        PlotWindow window(HardwareIntervalPlot(data));
+        QChartView* view = window.chartView();
+        QCOMPARE(view->chart()->title(), QStringLiteral("Raw Data Plot"));
+        QCOMPARE(SeriesNames(view), (QStringList{"Failing Units", "Successful Units"}));
+        QCOMPARE(SeriesAt(view, 0)->color(), QColor(Qt::red));
+        QCOMPARE(SeriesAt(view, 1)->color().green() > 0 && SeriesAt(view, 1)->color().red() == 0,
+                 true);
+        QCOMPARE(Points(view, 1), Pts({{1, 6}, {2, 9}, {3, 7}}));
+        QCOMPARE(Axis(view, Qt::Horizontal)->titleText(), QStringLiteral("Interval Number"));
+        QCOMPARE(Axis(view, Qt::Vertical)->titleText(), QStringLiteral("Units"));
+        CompareAxis(Axis(view, Qt::Vertical), 0, 10, 2);
+        QCOMPARE(RowLabels(window.valueTable()), (QStringList{"Units Tested", "Units Failing"}));
+        QCOMPARE(Row(window.valueTable(), 0), (QStringList{"10", "12", "8"}));
+    }
+
+    void tbfModelPlots() {
+        TbfModelPlotData data;
+        data.modelName = "Geometric Model";
+        data.times = {5, 8, 12};
+        data.severities = {1, 2, 1};
+        data.predicted = {6, 8, 10};
+        data.unit = 3;
+        PlotWindow both(TbfModelPlot(data, ModelPlotKind::DataAndPredicted));
+        QCOMPARE(SeriesNames(both.chartView()), (QStringList{"Raw Software Data", "Geometric Model"}));
+        QCOMPARE(Points(both.chartView(), 1), Pts({{1, 6}, {2, 8}, {3, 10}}));
+        QCOMPARE(Axis(both.chartView(), Qt::Vertical)->titleText(), QStringLiteral("Time - Hours"));
+        QCOMPARE(RowLabels(both.valueTable()), (QStringList{"TBF Units", "Severity Level", "Predicted"}));
+        QCOMPARE(Row(both.valueTable(), 2), (QStringList{"6", "8", "10"}));
+
+        PlotWindow residuals(TbfModelPlot(data, ModelPlotKind::Residuals));
+        QCOMPARE(Points(residuals.chartView(), 0), Pts({{1, -1}, {2, 0}, {3, 2}}));
+        // floor(0.2 (2 + 1 + 1)) would be 0: a fifth of the axis instead.
+        CompareAxis(Axis(residuals.chartView(), Qt::Vertical), -1, 3, 0.8);
+    }
+
+    void intervalModelPlotsLineUpLateFirstIntervals() {
+        IntervalModelPlotData data;
+        data.modelName = "The Schneidewind Model - Treatment Type 2";
+        data.counts = {4, 3, 5, 2};
+        data.predicted = {4.5, 1.5};
+        data.firstPredicted = 3;
+        PlotWindow both(IntervalModelPlot(data, ModelPlotKind::DataAndPredicted));
+        QCOMPARE(Points(both.chartView(), 1), Pts({{3, 4.5}, {4, 1.5}}));
+        QCOMPARE(Row(both.valueTable(), 1), (QStringList{"", "", "4.5", "1.5"}));
+        PlotWindow residuals(IntervalModelPlot(data, ModelPlotKind::Residuals));
+        QCOMPARE(Points(residuals.chartView(), 0), Pts({{3, 0.5}, {4, 0.5}}));
+        QCOMPARE(Axis(residuals.chartView(), Qt::Horizontal)->titleText(),
+                 QStringLiteral("Interval Number"));
+    }
+
+    // With Time To Failure the data and every model's predictions are summed.
+    void summaryPlot() {
+        TbfSummaryPlotData data;
+        data.times = {1, 2, 3};
+        data.severities = {1, 1, 2};
+        data.timeToFailure = true;
+        data.models = {{"GEO", {1, 1, 1}}, {"JAM", {2, 2, 2}}};
+        PlotWindow window(TbfSummaryPlot(data));
+        QChartView* view = window.chartView();
+        QCOMPARE(view->chart()->title(), QStringLiteral("Raw and Predicted Data Plot"));
+        QCOMPARE(SeriesNames(view), (QStringList{"Raw Software Data", "GEO", "JAM"}));
+        QCOMPARE(Points(view, 2), Pts({{1, 2}, {2, 4}, {3, 6}}));
+        // Each series its own colour.
+        QVERIFY(SeriesAt(view, 0)->color() != SeriesAt(view, 1)->color());
+        QVERIFY(SeriesAt(view, 1)->color() != SeriesAt(view, 2)->color());
+        QCOMPARE(RowLabels(window.valueTable()), (QStringList{"TBF Units", "Severity Level"}));
+
+        IntervalSummaryPlotData intervals;
+        intervals.counts = {3, 1};
+        intervals.lengths = {1, 1};
+        intervals.models = {{"YAM", {2.5, 1.5}}};
+        PlotWindow iw(IntervalSummaryPlot(intervals));
+        QCOMPARE(SeriesNames(iw.chartView()), (QStringList{"Counts", "YAM"}));
+        QCOMPARE(Axis(iw.chartView(), Qt::Vertical)->titleText(), QStringLiteral("Faults"));
+    }
+
+    // The table takes a fifth of the width, the chart the rest; the window fills the width of
+    // the screen and its height less a band of 2/33.
+    void windowLayout() {
+        PlotWindow window(RawTbfPlot({{1, 2, 3}, {}, 0, history::kSoftware, false}));
+        window.placeOnScreen(QRect(0, 0, 1000, 660));
+        window.show();
+        QCOMPARE(window.geometry().size(), QSize(1000, 660 - 40 + 5));
+        QCOMPARE(window.valueTable()->geometry(), QRect(0, 0, 197, 625));
+        QCOMPARE(window.chartView()->geometry(), QRect(198, 0, 798, 625));
+    }
+
+    // A window keeps what it was given; a second one opened later shows the new data.
+    void windowsAreIndependentOfLaterData() {
+        TbfPlotData data;
+        data.times = {1, 2, 3};
+        PlotWindow* first = ShowPlotWindow(RawTbfPlot(data));
+        data.times = {7, 8};
+        PlotWindow* second = ShowPlotWindow(RawTbfPlot(data));
+        QCOMPARE(Points(first->chartView(), 0).size(), 3);
+        QCOMPARE(Points(second->chartView(), 0).size(), 2);
+        QVERIFY(first->isVisible() && second->isVisible());
+        QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
+        QPointer<PlotWindow> closed(first);
+        first->close();
+        QTRY_VERIFY(closed.isNull());
+        second->close();
+    }
+
+    // The PNG is rendered at the requested size and shows the series' colour.
+    void pngExport() {
+        QTemporaryDir dir;
+        TbfPlotData data;
+        data.times = {5, 1, 5, 1, 5};
+        data.failureTypes = {1, 1, 1, 1, 1};
+        data.history = history::kHardware;
+        PlotWindow window(RawTbfPlot(data));
+        const QString path = dir.filePath(QStringLiteral("plot.png"));
+        QVERIFY(SaveChartPng(window.chartView()->spec(), path, QSize(640, 480)));
+        QImage image(path);
+        QCOMPARE(image.size(), QSize(640, 480));
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (const QColor c = image.pixelColor(x, y);
+                    c.blue() > 200 && c.red() < 60 && c.green() < 60)
+                    ++blue;
+        QVERIFY2(blue > 100, "the hardware series is not in the picture");
+
+        // The context-menu action asks for the file through the prompter.
+        const QString viaMenu = dir.filePath(QStringLiteral("menu.png"));
+        window.chartView()->setPngPathPrompter([&](QWidget*) { return viaMenu; });
+        window.chartView()->savePngAction()->trigger();
+        QVERIFY(QImage(viaMenu).width() > 0);
+        QVERIFY(!window.chartView()->savePng(dir.filePath(QStringLiteral("missing/x.png"))));
+    }
+};
+
+QTEST_MAIN(PlotWindowTest)
+#include "plot_window_test.moc"
