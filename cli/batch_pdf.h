@@ -8,7 +8,7 @@
 namespace vnk::batch {
 
 // Writes the pages to a PDF at `path`, each page text from a new page. Returns false when the
-// file cannot be written or PDF output is not part of this build.
+// file cannot be written.
 bool WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path);
 
 }  // namespace vnk::batch

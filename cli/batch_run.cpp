@@ -268,6 +268,9 @@ void checkPredictions(const BatchOptions& batch, bool tbf, const TbfSelection& t
             throw UsageError{"--predict: " + p.model + " has questions 1 to " +
                              std::to_string(d->predictions.size())};
         const auto& q = d->predictions[static_cast<std::size_t>(p.question - 1)];
+        if (!q.inputEnabled)
+            throw UsageError{"--predict: question " + std::to_string(p.question) + " of " +
+                             p.model + " cannot be entered on its result screen"};
         if (static_cast<int>(p.inputs.size()) > q.inputCount)
             throw UsageError{"--predict: question " + std::to_string(p.question) + " of " +
                              p.model + " takes " + std::to_string(q.inputCount) + " value(s)"};

@@ -3,20 +3,13 @@
 #include <algorithm>
 
 #include "execution/ranking_step.h"
-#include "numerics/vnkdst.h"
-
-// The interval model families arrive on their own branches and are wired in as soon as their
-// routines are part of the tree.
-#if __has_include("numerics/brooks_motley.h") && __has_include(                           \
-                                                     "numerics/generalized_poisson.h") && \
-                                                     __has_include("models/interval_models_a.h")
 #include "models/interval_models_a.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
-#define VARNOK_HAVE_INTERVAL_A 1
-#else
-#define VARNOK_HAVE_INTERVAL_A 0
-#endif
+#include "numerics/vnkdst.h"
+
+// The NHPP, Schneidewind and Yamada models arrive on their own branch and are wired in as
+// soon as their routines are part of the tree.
 #if __has_include("numerics/nhpp_interval.h") && __has_include("numerics/schneidewind.h") && \
                                                                __has_include("numerics/yamada.h")
 #include "numerics/nhpp_interval.h"
@@ -75,7 +68,6 @@ struct IntervalRun {
     void finished(int slot) { host.stepFinished(slot, kProgressIntervalModelsColumn); }
 };
 
-#if VARNOK_HAVE_INTERVAL_A
 void runBrooksMotley(IntervalRun& run, int slot) {
     IntervalExecutionResults& r = run.r;
     const int BOPFLG = slot == kBmBinomial ? bam_variant::kBinomial : bam_variant::kPoisson;
@@ -159,7 +151,6 @@ void runGeneralizedPoisson(IntervalRun& run) {
     }
     run.finished(kGp3);
 }
-#endif
 
 #if VARNOK_HAVE_INTERVAL_B
 void runNhpp(IntervalRun& run) {
@@ -251,7 +242,7 @@ std::vector<double> firstValues(ConstRealArray row, int n) {
 }  // namespace
 
 bool IntervalSlotAvailable(int slot) {
-    if (slot <= kGp3) return VARNOK_HAVE_INTERVAL_A;
+    if (slot <= kGp3) return true;
     return VARNOK_HAVE_INTERVAL_B;
 }
 
@@ -300,11 +291,9 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
                                      ConstRealArray(r.endTimes)};
     [[maybe_unused]] auto chosen = [&](int choice) { return r.selection.chosen(choice); };
     if (r.NS > 0) {
-#if VARNOK_HAVE_INTERVAL_A
         if (chosen(kChooseBmB) && run.ml()) runBrooksMotley(run, kBmBinomial);
         if (chosen(kChooseBmP) && run.ml()) runBrooksMotley(run, kBmPoisson);
         if (chosen(kChooseGp)) runGeneralizedPoisson(run);
-#endif
 #if VARNOK_HAVE_INTERVAL_B
         if (chosen(kChooseNhp)) runNhpp(run);
         if (chosen(kChooseSdw) && run.ml()) runSchneidewind(run);

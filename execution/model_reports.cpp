@@ -3,24 +3,14 @@
 #include <array>
 #include <memory>
 
+#include "models/interval_models_a.h"
+#include "models/littlewood_verrall_model.h"
 #include "models/report_header.h"
 #include "models/tbf_models.h"
 #include "models/tbf_models_b.h"
 
 // Model descriptions that arrive on their own branches are used as soon as they are part of
 // the tree.
-#if __has_include("models/littlewood_verrall_model.h")
-#include "models/littlewood_verrall_model.h"
-#define VARNOK_HAVE_LAV_DESCRIPTION 1
-#else
-#define VARNOK_HAVE_LAV_DESCRIPTION 0
-#endif
-#if __has_include("models/interval_models_a.h")
-#include "models/interval_models_a.h"
-#define VARNOK_HAVE_INTERVAL_A_DESCRIPTION 1
-#else
-#define VARNOK_HAVE_INTERVAL_A_DESCRIPTION 0
-#endif
 #if __has_include("models/interval_models_b.h")
 #include "models/interval_models_b.h"
 #define VARNOK_HAVE_INTERVAL_B_DESCRIPTION 1
@@ -37,7 +27,6 @@ using models::PredictionValues;
 
 std::unique_ptr<ModelDescription> intervalDescription(int slot) {
     switch (slot) {
-#if VARNOK_HAVE_INTERVAL_A_DESCRIPTION
         case kBmBinomial:
             return std::make_unique<ModelDescription>(models::BrooksMotleyModel(1));
         case kBmPoisson:
@@ -47,7 +36,6 @@ std::unique_ptr<ModelDescription> intervalDescription(int slot) {
         case kGp3:
             return std::make_unique<ModelDescription>(
                 models::GeneralizedPoissonModel(slot - kGp1 + 1));
-#endif
 #if VARNOK_HAVE_INTERVAL_B_DESCRIPTION
         case kNhp:
             return std::make_unique<ModelDescription>(models::NhppIntervalModel());
@@ -81,12 +69,10 @@ const ModelDescription* TbfSlotDescription(int slot) {
             return &models::GeometricModel();
         case kJam:
             return &models::JelinskiMorandaModel();
-#if VARNOK_HAVE_LAV_DESCRIPTION
         case kLavLinear:
             return &models::LittlewoodVerrallModel(1);
         case kLavQuadratic:
             return &models::LittlewoodVerrallModel(2);
-#endif
         case kMusaBasic:
             return &models::MusaBasicModel();
         case kMusaLog:

@@ -2,23 +2,15 @@
 
 #include "numerics/geometric.h"
 #include "numerics/jelinski_moranda.h"
+#include "numerics/littlewood_verrall.h"
 #include "numerics/musa_basic.h"
 #include "numerics/musa_logarithmic.h"
 #include "numerics/nhpp_tbf.h"
 
-// Model families that arrive on their own branches are wired in as soon as their routines are
-// part of the tree.
-#if __has_include("numerics/littlewood_verrall.h")
-#include "numerics/littlewood_verrall.h"
-#define VARNOK_HAVE_LAV 1
-#else
-#define VARNOK_HAVE_LAV 0
-#endif
-
 namespace vnk::execution {
 namespace {
 
-[[maybe_unused]] int phiindOf(int slot) { return slot == kLavQuadratic ? 2 : 1; }
+int phiindOf(int slot) { return slot == kLavQuadratic ? 2 : 1; }
 
 }  // namespace
 
@@ -29,7 +21,7 @@ bool TbfSlotAvailable(int slot) {
             return true;
         case kLavLinear:
         case kLavQuadratic:
-            return VARNOK_HAVE_LAV;
+            return true;
         default:
             return true;
     }
@@ -43,11 +35,9 @@ std::optional<TbfApplicabilityModel> TbfSlotApplicability(int slot) {
             return GeometricApplicabilityModel();
         case kJam:
             return JelinskiMorandaApplicabilityModel();
-#if VARNOK_HAVE_LAV
         case kLavLinear:
         case kLavQuadratic:
             return LittlewoodVerrallApplicabilityModel(kMaxIterations, phiindOf(slot));
-#endif
         case kMusaBasic:
             return MusaBasicApplicabilityModel();
         case kMusaLog:
@@ -70,7 +60,6 @@ void EstimateTbfSlot(int slot, ConstRealArray DAT, TbfEstimation& e, ExecutionHo
         case kJam:
             SJAMMD(e.ESF, NS, DAT, e.STATS, e.RFLAG);
             break;
-#if VARNOK_HAVE_LAV
         case kLavLinear:
         case kLavQuadratic: {
             const int PHIIND = phiindOf(slot);
@@ -90,7 +79,6 @@ void EstimateTbfSlot(int slot, ConstRealArray DAT, TbfEstimation& e, ExecutionHo
                    e.Z);
             break;
         }
-#endif
         case kMusaBasic:
             SMUSMD(NS, DAT, e.XLTM, e.STATS, e.RFLAG);
             break;
@@ -120,12 +108,10 @@ void PredictTbfSlot(int slot, const TbfStats& STATS, ConstRealArray DAT, std::ve
         case kJam:
             SJAMPR(STATS, NS, DAT, P, DVAL, DFLG, V);
             break;
-#if VARNOK_HAVE_LAV
         case kLavLinear:
         case kLavQuadratic:
             SLAVPR(STATS, NS, DAT, phiindOf(slot), P, DVAL, DFLG, V);
             break;
-#endif
         case kMusaBasic:
             SMUSPR(STATS, NS, DAT, P, DVAL, DFLG, V);
             break;

@@ -78,6 +78,8 @@ TEST(BatchUsageErrors, EveryOptionIsCheckedBeforeAnythingRuns) {
          "--predict: JAM is not among the models run"},
         {{"--models", "all", "--predict", "BM-B 1 3", ntds},
          "--predict: BM-B is not a model of this kind of data"},
+        {{"--models", "all", "--predict", "LAV-Q 2 0.1", ntds},
+         "--predict: question 2 of LAV-Q cannot be entered on its result screen"},
         {{"--ini", "--kind", "tbf", ntds}, "cannot be used with --ini"},
         {{"--kind", "interval", "--models", "GEO", TestData("data4_interval.txt")},
          "--models: GEO is not an interval model"},

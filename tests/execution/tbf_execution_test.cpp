@@ -182,7 +182,6 @@ TEST(TbfExecution, NhppWorksOnTheRunningSumsAndTheOthersOnTheTimes) {
 }
 
 TEST(TbfExecution, LittlewoodVerrallStartsFromTheHostsValues) {
-    if (!TbfSlotAvailable(kLavLinear)) GTEST_SKIP() << "Littlewood and Verrall not in this build";
     const auto data = Load("ntds_tbf.txt");
     ProgramOptions options;
     ScriptedHost unchanged;
@@ -249,8 +248,6 @@ namespace {
 // seven reports. Checked by hand: ranks against the statistics, each model's rows against its
 // own screen values, no model failing on this data.
 TEST(TbfExecution, Sys1AllModelsReportsMatchTheGoldenText) {
-    for (int slot = 0; slot < kTbfSlotCount; ++slot)
-        if (!TbfSlotAvailable(slot)) GTEST_SKIP() << "not every TBF model is in this build";
     const auto data = Load("sys1_tbf.txt");
     ProgramOptions options;
     ScriptedHost host;
