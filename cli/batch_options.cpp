@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "models/interval_models_a.h"
+
 namespace vnk::batch {
 namespace {
 
@@ -283,12 +285,15 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         if (!lavStart.empty()) o.lavStart = realsOf<2>("--lav-start", lavStart, "B0,B1");
         if (!bmStart.empty()) {
             o.bmStart = realsOf<3>("--bm-start", bmStart, "PEC,PED,TNOF");
-            checkBetween("--bm-start", (*o.bmStart)[0], 1e-7, 0.99999, "0.0000001 and 0.99999");
-            checkBetween("--bm-start", (*o.bmStart)[1], 1e-7, 0.99999, "0.0000001 and 0.99999");
+            for (int i = 0; i < 2; ++i)
+                checkBetween("--bm-start", (*o.bmStart)[static_cast<std::size_t>(i)],
+                             models::kBamProbabilityMin, models::kBamProbabilityMax,
+                             "0.0000001 and 0.99999");
         }
         if (!gpStart.empty()) {
             o.gpStart = realsOf<2>("--gp-start", gpStart, "ALPHA,AN");
-            checkBetween("--gp-start", (*o.gpStart)[0], 0.0, 1e7, "0 and 10000000");
+            checkBetween("--gp-start", (*o.gpStart)[0], models::kGpoAlphaMin, models::kGpoAlphaMax,
+                         "0 and 10000000");
         }
         if (!testTime.empty()) {
             o.testTime = realOf(testTime);

@@ -7,6 +7,7 @@
 #include "execution/model_reports.h"
 #include "execution/selection_rules.h"
 #include "execution/tbf_execution.h"
+#include "models/interval_models_a.h"
 #include "numerics/vnkdst.h"
 
 namespace vnk::batch {
@@ -34,7 +35,7 @@ class BatchHost : public ExecutionHost {
         if (!batch_.bmStart) return;
         const auto& [PEC, PED, TNOF] = *batch_.bmStart;
         // The screen keeps itself open for a total below the one it shows or above 1e7.
-        if (TNOF < r.TNOF || TNOF > 1e7) {
+        if (!models::BrooksMotleyTotalAccepted(TNOF, r.computedTNOF)) {
             refuse("--bm-start: the total number of faults must lie between " + number(r.TNOF) +
                    " and 10000000");
             return;
@@ -47,7 +48,7 @@ class BatchHost : public ExecutionHost {
         if (!batch_.gpStart) return;
         const auto& [ALPHA, AN] = *batch_.gpStart;
         // The screen keeps itself open for an AN below the last count or above 1e7.
-        if (AN < r.lastCount || AN > 1e7) {
+        if (!models::GeneralizedPoissonTotalAccepted(AN, r.lastCount)) {
             refuse("--gp-start: the total number of faults must lie between " +
                    number(r.lastCount) + " and 10000000");
             return;

@@ -46,7 +46,17 @@ struct IntervalRun {
         IntervalAccuracy& a = r.accuracy[static_cast<std::size_t>(accuracyIndex(slot))];
         a.plot.assign(static_cast<std::size_t>(std::max(r.selection.NSR(), 0)), 0.0);
         host.stepStarted(slot, kProgressAccuracyColumn);
-        analysis(a.STAT, a.RFLAG, a.INDX, RealArray(a.plot));
+        // The range screen's result is not checked on this path (Cancel keeps whatever range
+        // was there), and the interval routines index the data by it: a range they cannot
+        // use counts as a failed analysis instead of being run.
+        const IntervalSelection& s = r.selection;
+        if (s.NSB >= 1 && s.NSB <= s.NSE && s.NSE <= r.NS - 1) {
+            analysis(a.STAT, a.RFLAG, a.INDX, RealArray(a.plot));
+        } else {
+            a.STAT = 0.0;
+            a.RFLAG = status::kNotAppropriate;
+            a.INDX = 0;
+        }
         host.stepFinished(slot, kProgressAccuracyColumn);
     }
 
@@ -207,10 +217,12 @@ void runSchneidewind(IntervalRun& run) {
     run.finished(kSdw1);
 
     searchOptimumS(run);
-    // A zero S cancels its treatment, which keeps status 1.
+    // A zero S cancels its treatment, which keeps status 1. So does an S that cannot be a
+    // starting interval (below 1): the summary shows such a treatment as not run, and the
+    // routines would index the counts by it.
     for (int slot : {kSdw2, kSdw3}) {
         const int S = r.schneidewindS[static_cast<std::size_t>(slot - kSdw2)];
-        if (S == 0) continue;
+        if (S < 1) continue;
         run.started(slot);
         estimateSchneidewind(run, slot, S);
         run.finished(slot);

@@ -89,6 +89,14 @@ TEST(BatchUsageErrors, EveryOptionIsCheckedBeforeAnythingRuns) {
         {{"--kind", "interval", "--models", "BM-B", "--method", "ls",
           TestData("data4_interval.txt")},
          "--models: BM-B does not run with the ls method"},
+        // The initial-estimate screens refuse totals below what they allow; the command line
+        // then stops, as no run with those answers exists.
+        {{"--kind", "interval", "--models", "BM-B", "--bm-start", "0.85,0.1,100",
+          TestData("data4_interval.txt")},
+         "--bm-start: the total number of faults must lie between 328 and 10000000"},
+        {{"--kind", "interval", "--models", "GP", "--gp-start", "0.5,1",
+          TestData("data4_interval.txt")},
+         "--gp-start: the total number of faults must lie between 3 and 10000000"},
         {{"--kind", "interval", "--history", "hardware", "--models", "all",
           TestData("data4_interval.txt")},
          "--history: interval files hold software data"},

@@ -164,12 +164,41 @@ TEST_F(IntervalExecution, SchneidewindTreatmentsRunWithTheHostsS) {
     EXPECT_EQ(IntervalModelContext(r, kSdw3, 1000.0).scalar("TSS"), 4.0);
     ASSERT_EQ(host.sAsked.size(), 1u);
     EXPECT_EQ(r.search.SVALUE.size(), 19u);
+
+    // An S below 1 cannot start a treatment: it is cancelled like 0.
+    ScriptedHost negative;
+    negative.S2 = -2;
+    const auto n = RunIntervalExecution(Data4(), s, options, negative);
+    EXPECT_FALSE(n.ran[kSdw2]);
+    EXPECT_EQ(n.status[kSdw2], 1);
     // Whatever the search found, a found optimum is above 1 and none is reported as zeros.
     const auto& o = host.sAsked[0].optimum;
     if (host.sAsked[0].found) {
         EXPECT_TRUE(o[0] > 1 || o[1] > 1 || o[2] > 1);
     } else {
         EXPECT_EQ(o, (std::array<int, 3>{0, 0, 0}));
+    }
+}
+
+TEST_F(IntervalExecution, AnAccuracyRangeTheRoutinesCannotUseCountsAsFailed) {
+    // Cancel on the range screen keeps whatever range there was, here none at all.
+    IntervalSelection s;
+    s.models[kChooseBmB] = true;
+    s.models[kChooseGp] = true;
+    s.accuracy = true;
+    for (auto range :
+         {std::array<int, 2>{0, 0}, std::array<int, 2>{10, 19}, std::array<int, 2>{12, 11}}) {
+        s.NSB = range[0];
+        s.NSE = range[1];
+        ProgramOptions options;
+        ScriptedHost host;
+        const auto r = RunIntervalExecution(Data4(), s, options, host);
+        for (int i : {0, 2}) {  // BM-B and GP-2
+            EXPECT_EQ(r.accuracy[i].RFLAG, status::kNotAppropriate);
+            EXPECT_EQ(r.accuracy[i].INDX, 0);
+            EXPECT_EQ(r.ranks[i], 0);
+        }
+        EXPECT_TRUE(r.ran[kBmBinomial]);  // the estimations still run
     }
 }
 
