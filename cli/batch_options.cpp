@@ -143,37 +143,53 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         iterationMax, sdwS, lavStart, bmStart, gpStart, testTime, aModeFailures, pdf;
     std::vector<std::string> predicts;
 
-    app.add_option("FILE", o.file, "data file (or start-up configuration with --ini)")->required();
+    app.add_option("FILE", o.file, "data file (or start-up configuration with --ini)")
+        ->required()
+        ->type_name("");
     app.add_flag("--ini", o.ini, "read FILE as a start-up configuration (VARNOK3.INI format)");
-    auto* kindOpt = app.add_option("--kind", kind, "tbf (default), interval or hardware-interval");
+    auto* kindOpt = app.add_option("--kind", kind, "tbf (default), interval or hardware-interval")
+                        ->type_name("KIND");
     auto* layoutOpt = app.add_option("--layout", layout,
-                                     "TBF column layout C1,...,C9 (default 1,2,3,4,5,0,0,0,0)");
+                                     "TBF column layout C1,...,C9 (default 1,2,3,4,5,0,0,0,0)")
+                          ->type_name("C1,...,C9");
     auto* historyOpt = app.add_option(
         "--history", history, "software (default), hardware or system: the failure type answer");
     auto* endOpt = app.add_option("--failure-at-end", failureAtEnd,
-                                  "yes (default) or no: did a failure end the final entry");
-    app.add_option("--unit", unit, "TBF unit: seconds, minutes, hours, days, weeks, months, years");
-    app.add_option("--method", method, "ml (default) or ls");
+                                  "yes (default) or no: did a failure end the final entry")
+                       ->type_name("yes|no");
+    app.add_option("--unit", unit, "TBF unit: seconds, minutes, hours, days, weeks, months, years")
+        ->type_name("UNIT");
+    app.add_option("--method", method, "ml (default) or ls")->type_name("ml|ls");
     app.add_option("--models", models,
                    "comma list, or all. TBF: GEO,JAM,LAV-L,LAV-Q,MUS,MSA,NPT; interval: "
                    "BM-B,BM-P,GP,NHP,SDW,YAM; hardware: projection, discrete");
-    app.add_option("--measures", measures, "accuracy,bias,noise,trend or all");
-    app.add_option("--range", range, "applicability range NSB:NSE (default N/2:N-1)");
-    app.add_option("--cells", cells, "cell combination frequency, 0 to 32000 (default 5)");
+    app.add_option("--measures", measures, "accuracy,bias,noise,trend or all")
+        ->type_name("MEASURES");
+    app.add_option("--range", range, "applicability range NSB:NSE (default N/2:N-1)")
+        ->type_name("NSB:NSE");
+    app.add_option("--cells", cells, "cell combination frequency, 0 to 32000 (default 5)")
+        ->type_name("N");
     app.add_option("--iteration-max", iterationMax,
-                   "period limit of the interval number-of-periods predictions (default 1000)");
-    app.add_option("--sdw-s", sdwS, "Schneidewind S for treatments 2 and 3: S2,S3 (default 0,0)");
-    app.add_option("--lav-start", lavStart, "Littlewood and Verrall starting values B0,B1");
-    app.add_option("--bm-start", bmStart, "Brooks and Motley initial estimates PEC,PED,TNOF");
-    app.add_option("--gp-start", gpStart, "generalized Poisson initial estimates ALPHA,AN");
-    app.add_option("--test-time", testTime, "projection model: total test time");
-    app.add_option("--a-mode-failures", aModeFailures, "projection model: A-mode failures");
-    app.add_option("--predict", predicts, "\"MODEL Q V1[,V2...]\": ask question Q of a model")
+                   "period limit of the interval number-of-periods predictions (default 1000)")
+        ->type_name("X");
+    app.add_option("--sdw-s", sdwS, "Schneidewind S for treatments 2 and 3: S2,S3 (default 0,0)")
+        ->type_name("S2,S3");
+    app.add_option("--lav-start", lavStart, "Littlewood and Verrall starting values B0,B1")
+        ->type_name("B0,B1");
+    app.add_option("--bm-start", bmStart, "Brooks and Motley initial estimates PEC,PED,TNOF")
+        ->type_name("PEC,PED,TNOF");
+    app.add_option("--gp-start", gpStart, "generalized Poisson initial estimates ALPHA,AN")
+        ->type_name("ALPHA,AN");
+    app.add_option("--test-time", testTime, "projection model: total test time")->type_name("T");
+    app.add_option("--a-mode-failures", aModeFailures, "projection model: A-mode failures")
+        ->type_name("NA");
+    app.add_option("--predict", predicts, "ask question Q of a model's result screen (repeatable)")
         ->expected(1)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->type_name("\"MODEL Q V1[,V2...]\"");
     app.add_flag("--trace", o.trace, "write the trace of the routines to VNK_trace.txt");
     app.add_flag("--json", o.json, "print one JSON document instead of the reports");
-    app.add_option("--pdf", pdf, "write the reports to a PDF file");
+    app.add_option("--pdf", pdf, "write the reports to a PDF file")->type_name("FILE");
 
     ParseOutcome outcome;
     try {

@@ -42,8 +42,10 @@ int run(int argc, char** argv) {
     if (!error.empty()) return usageError(error);
 
     const std::vector<std::string> pages = BatchReportPages(result);
-    if (batch.pdf && !WriteBatchPdf(pages, *batch.pdf))
-        return usageError("--pdf: " + *batch.pdf + ": the PDF could not be written");
+    if (batch.pdf) {
+        if (const std::string error = WriteBatchPdf(pages, *batch.pdf); !error.empty())
+            return usageError("--pdf: " + error);
+    }
     for (const auto& note : result.notes)
         std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());
     if (batch.json) {

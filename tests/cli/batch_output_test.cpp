@@ -171,6 +171,23 @@ TEST(BatchOutput, PdfHasAPageForEveryText) {
     EXPECT_GE(pages, 6u);
 }
 
+TEST(BatchOutput, PdfWithoutItsModuleIsAnErrorAndTextRunsNeedNoModule) {
+    // A copy of the program without the module beside it.
+    TempDir dir;
+    const auto copy = dir.path() / "varnok3-batch";
+    std::filesystem::copy_file(VARNOK_BATCH_BINARY, copy);
+    const auto pdf = (dir.path() / "report.pdf").string();
+    const auto run = vnk::test::RunProgram(
+        copy.string(), {"--models", "GEO", "--pdf", pdf, TestData("ntds_tbf.txt")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("varnok3-batch-pdf.so could not be loaded"), std::string::npos)
+        << run.err;
+    const auto text =
+        vnk::test::RunProgram(copy.string(), {"--models", "GEO", TestData("ntds_tbf.txt")});
+    EXPECT_EQ(text.status, 0);
+}
+
 TEST(BatchOutput, PdfToAnUnwritablePlaceIsAnError) {
     const auto run = RunBatchProgram(
         {"--models", "GEO", "--pdf", "/nonexistent/dir/report.pdf", TestData("ntds_tbf.txt")});

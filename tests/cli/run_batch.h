@@ -20,9 +20,9 @@ struct BatchRun {
     std::string err;
 };
 
-// Runs the program with `args` in `directory` (the current one when empty).
-inline BatchRun RunBatchProgram(const std::vector<std::string>& args,
-                                const std::filesystem::path& directory = {}) {
+// Runs `program` with `args` in `directory` (the current one when empty).
+inline BatchRun RunProgram(const std::string& path, const std::vector<std::string>& args,
+                           const std::filesystem::path& directory = {}) {
     TempDir capture;
     const auto outPath = capture.path() / "stdout";
     const auto errPath = capture.path() / "stderr";
@@ -35,7 +35,7 @@ inline BatchRun RunBatchProgram(const std::vector<std::string>& args,
         dup2(err, STDERR_FILENO);
         if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(126);
         std::vector<char*> argv;
-        std::string program = VARNOK_BATCH_BINARY;
+        std::string program = path;
         argv.push_back(program.data());
         std::vector<std::string> copies = args;
         for (auto& a : copies) argv.push_back(a.data());
@@ -49,6 +49,11 @@ inline BatchRun RunBatchProgram(const std::vector<std::string>& args,
     run.out = ReadWholeFile(outPath);
     run.err = ReadWholeFile(errPath);
     return run;
+}
+
+inline BatchRun RunBatchProgram(const std::vector<std::string>& args,
+                                const std::filesystem::path& directory = {}) {
+    return RunProgram(VARNOK_BATCH_BINARY, args, directory);
 }
 
 inline std::string TestData(const std::string& name) {

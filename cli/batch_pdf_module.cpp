@@ -1,13 +1,13 @@
-#include "cli/batch_pdf.h"
-
+// The PDF output module of varnok3-batch: the report texts through the report printing
+// facility, rendered on the offscreen platform (no display, no widgets).
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
 
+#include "cli/batch_pdf.h"
 #include "print/report_pages.h"
 
-namespace vnk::batch {
 namespace {
 
 // Qt's own notices (a missing runtime directory, font fallbacks) are no concern of a batch
@@ -19,16 +19,16 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-bool WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path) {
-    // Rendering needs fonts but no window: the offscreen platform works with or without a
-    // display.
+extern "C" __attribute__((visibility("default"))) bool varnok_write_report_pdf(
+    const char* const* texts, const std::size_t* lengths, std::size_t count, const char* path) {
+    static_assert(std::is_same_v<decltype(&varnok_write_report_pdf), vnk::batch::PdfEntryPoint>);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
     int argc = 1;
     char name[] = "varnok3-batch";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return print::WriteReportPdf(pages, QString::fromStdString(path));
+    std::vector<std::string> pages;
+    for (std::size_t i = 0; i < count; ++i) pages.emplace_back(texts[i], lengths[i]);
+    return vnk::print::WriteReportPdf(pages, QString::fromLocal8Bit(path));
 }
-
-}  // namespace vnk::batch
