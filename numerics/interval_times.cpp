@@ -1,0 +1,28 @@
+#include "numerics/interval_times.h"
+
+namespace vnk {
+
+bool IntervalTimesFit(int NS, ConstRealArray C, ConstRealArray T) {
+    if (NS < 2 || C.size() < NS || T.size() < NS) return false;
+    double total = 0.0;
+    double start = 0.0;
+    for (int i = 1; i <= NS; ++i) {
+        if (!std::isfinite(C(i)) || C(i) < 0.0 || !std::isfinite(T(i))) return false;
+        if (T(i) < start) return false;
+        if (T(i) == start && C(i) > 0.0) return false;
+        total += C(i);
+        start = T(i);
+    }
+    return total > 0.0 && T(NS) > 0.0;
+}
+
+double OneMinusGamma2(double x) {
+    if (x < 0.01) {
+        // sum over k >= 2 of (-1)^k (k - 1) x^k / k!
+        const double x2 = x * x;
+        return x2 * (0.5 - x / 3.0 + x2 / 8.0 - x2 * x / 30.0 + x2 * x2 / 144.0);
+    }
+    return -std::expm1(-x) - x * std::exp(-x);
+}
+
+}  // namespace vnk

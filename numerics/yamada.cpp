@@ -1,0 +1,230 @@
+#include "numerics/yamada.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numerics/brent.h"
+#include "numerics/interval_accuracy.h"
+#include "numerics/interval_times.h"
+#include "numerics/period_search.h"
+#include "numerics/sanitise.h"
+#include "numerics/trace.h"
+#include "numerics/vnkgof.h"
+
+namespace vnk {
+namespace {
+
+constexpr double kZ = 1.95;
+
+// The pieces of interval i, each divided by e^(-beta T(i-1)) so that intervals late enough
+// for e(i) to underflow keep their exact ratios:
+//   p = (g(i-1) - g(i)) / e^(-beta a) = beta a (1 - e^(-beta d)) + 1 - (1 + beta d) e^(-beta d)
+//   q = (T(i)^2 e(i) - T(i-1)^2 e(i-1)) / e^(-beta a) = T(i)^2 e^(-beta d) - a^2
+// with a = T(i-1) and d = T(i) - T(i-1).
+struct ScaledPieces {
+    double p;
+    double q;
+};
+
+ScaledPieces Pieces(double beta, double a, double b) {
+    const double d = b - a;
+    return {beta * a * OneMinusExp(beta * d) + OneMinusGamma2(beta * d),
+            b * b * std::exp(-beta * d) - a * a};
+}
+
+// Expected faults between times from and from + length: N (g(from) - g(from + length)).
+double ExpectedBetween(double N, double beta, double from, double length) {
+    return N * std::exp(-beta * from) * Pieces(beta, from, from + length).p;
+}
+
+// h(beta) = sum C(i) (T(i)^2 e(i) - T(i-1)^2 e(i-1)) / (g(i-1) - g(i))
+//           - X T(NS)^2 e(NS) / (1 - g(NS)).
+double LikelihoodEquation(int NS, ConstRealArray C, ConstRealArray T, double X, double beta) {
+    double h = 0.0;
+    for (int i = 1; i <= NS; ++i) {
+        if (C(i) == 0.0) continue;
+        const ScaledPieces s = Pieces(beta, IntervalStart(T, i), T(i));
+        h += C(i) * s.q / s.p;
+    }
+    const double TN = T(NS);
+    return h - X * TN * TN * std::exp(-beta * TN) / OneMinusGamma2(beta * TN);
+}
+
+void Estimate(int NS, ConstRealArray C, ConstRealArray T, IntervalStats& STATS, int& RFLAG) {
+    STATS.clear();
+    RFLAG = -1;
+    if (!IntervalTimesFit(NS, C, T)) {
+        RFLAG = status::kNotAppropriate;
+        return;
+    }
+    double X = 0.0;
+    for (int i = 1; i <= NS; ++i) X += C(i);
+    const auto h = [&](double beta) { return LikelihoodEquation(NS, C, T, X, beta); };
+
+    const double beta1 = std::min(NS / T(NS), 1.0);
+    const Bracket b =
+        FindBracket(h, beta1, {0.1 * beta1, 0.01 * beta1, 0.001 * beta1, 0.0001 * beta1});
+    if (!b.found) {
+        RFLAG = status::kNotAppropriate;
+        return;
+    }
+    const double beta = SolveBracketedRoot(h, b.movingEnd, b.movingValue, b.fixedEnd, b.fixedValue);
+    STATS(3, kEstimate) = beta;
+
+    const double TN = T(NS);
+    const double u = OneMinusGamma2(beta * TN);  // 1 - g(NS)
+    const double N = X / u;
+    STATS(5, kEstimate) = N;
+    if (N < X) {
+        RFLAG = status::kTotalFaultsBelowObserved;
+    } else {
+        // S = sum (T(i)^2 e(i) - T(i-1)^2 e(i-1))^2 / (g(i-1) - g(i)).
+        double S = 0.0;
+        for (int i = 1; i <= NS; ++i) {
+            const double a = IntervalStart(T, i);
+            if (T(i) == a) continue;
+            const ScaledPieces s = Pieces(beta, a, T(i));
+            S += std::exp(-beta * a) * s.q * s.q / s.p;
+        }
+        const double P = beta * beta * S * N;
+        const double G = TN * TN * beta * std::exp(-beta * TN);
+        const double D = std::fabs(P * u / N - G * G);
+        const double hBeta = kZ * std::sqrt((u / N) / D);
+        const double hN = kZ * std::sqrt(P / D);
+        STATS(3, kLower) = std::max(beta - hBeta, 0.0);
+        STATS(3, kUpper) = beta + hBeta;
+        STATS(5, kLower) = std::max(N - hN, X);
+        STATS(5, kUpper) = N + hN;
+        STATS(6, kEstimate) = N - X;
+        STATS(6, kLower) = std::max(STATS(5, kLower) - X, 0.0);
+        STATS(6, kUpper) = STATS(5, kUpper) - X;
+        RFLAG = status::kOk;
+    }
+    SanitiseStats(STATS, RFLAG);
+}
+
+// Faults expected in the next t units of time after the last interval.
+double ExpectedAhead(ConstRealArray T, int NS, const IntervalStats& STATS, double t) {
+    return ExpectedBetween(STATS(5, kEstimate), STATS(3, kEstimate), T(NS), t);
+}
+
+void TracePredictionInputs(trace::Writer& w, const char* routine, double LEXP, int NS,
+                           ConstRealArray T, const IntervalStats& STATS) {
+    w.enter(routine);
+    w.real("LEXP", LEXP);
+    w.integer("NS", NS);
+    w.array("LDAT", T, NS);
+    w.stats(STATS.matrix());
+}
+
+}  // namespace
+
+void SESHMD(int NS, ConstRealArray C, ConstRealArray T, IntervalStats& STATS, int& RFLAG) {
+    trace::Writer w;
+    w.enter("SESHMD");
+    w.integer("NS", NS);
+    w.columns("C,L", {C, T}, NS);
+    Estimate(NS, C, T, STATS, RFLAG);
+    w.yields("SESHMD");
+    w.integer("RFLAG", RFLAG);
+    w.stats(STATS.matrix());
+}
+
+void SESHMA(ConstRealArray C, ConstRealArray T, int NS, int NSB, int NSE, int NSR, double& STAT,
+            int& RFLAG, int& INDX, RealArray V) {
+    trace::Writer w;
+    w.enter("SESHMA");
+    w.integer("NS", NS);
+    w.integer("NSB", NSB);
+    w.integer("NSE", NSE);
+    w.integer("NSR", NSR);
+    w.columns("C,L", {C, T}, NS);
+    trace::Suspension quiet;
+
+    IntervalStats fit;
+    IntervalAccuracyPieces pieces;
+    pieces.fitPrefix = [&](int k) {
+        int flag = 0;
+        SESHMD(k, C.first(k), T.first(k), fit, flag);
+        return flag;
+    };
+    pieces.nextLogProbability = [&](int k) {
+        const double mu =
+            ExpectedBetween(fit(5, kEstimate), fit(3, kEstimate), T(k), T(k + 1) - T(k));
+        return PoissonLogProbability(C(k + 1), mu);
+    };
+    IntervalAccuracyAnalysis(NSB, std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX, V);
+
+    quiet.resume();
+    w.yields("SESHMA");
+    w.real("STAT", STAT);
+    w.integer("RFLAG", RFLAG);
+    w.integer("INDX", INDX);
+    w.array("V", V, NSR);
+}
+
+void SESHP1(ConstRealArray T, int NS, double LEXP, const IntervalStats& STATS, double& PVAL) {
+    trace::Writer w;
+    TracePredictionInputs(w, "SESHP1", LEXP, NS, T, STATS);
+    PVAL = std::min(ExpectedAhead(T, NS, STATS, LEXP), STATS(6, kEstimate));
+    w.yields("SESHP1");
+    w.real("PVAL", PVAL);
+}
+
+void SESHP2(ConstRealArray T, int NS, double LEXP, const IntervalStats& STATS, double DNOF,
+            double PMAX, double& PVAL, int& ERRFLG) {
+    trace::Writer w;
+    w.enter("SESHP2");
+    w.real("LEXP", LEXP);
+    w.integer("NS", NS);
+    w.real("DNOF", DNOF);
+    w.real("PMAX", PMAX);
+    w.array("LDAT", T, NS);
+    w.stats(STATS.matrix());
+    const double remaining = STATS(6, kEstimate);
+    if (DNOF > remaining + 0.5) {
+        PVAL = 0.0;
+        ERRFLG = 1;
+    } else {
+        const auto expected = [&](double t) {
+            return std::min(ExpectedAhead(T, NS, STATS, t), remaining);
+        };
+        PeriodsToReach(expected, DNOF, LEXP, PMAX, PVAL, ERRFLG);
+    }
+    w.yields("SESHP2");
+    w.real("PVAL", PVAL);
+    w.integer("ERRFLG", ERRFLG);
+}
+
+void SESHP3(ConstRealArray T, int NS, double LEXP, const IntervalStats& STATS, double& PVAL) {
+    trace::Writer w;
+    TracePredictionInputs(w, "SESHP3", LEXP, NS, T, STATS);
+    PVAL = std::exp(-ExpectedAhead(T, NS, STATS, LEXP));
+    w.yields("SESHP3");
+    w.real("PVAL", PVAL);
+}
+
+void SESHPR(ConstRealArray C, ConstRealArray T, int NS, const IntervalStats& STATS, int CSCOM,
+            RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF, IntArray RFLAG) {
+    trace::Writer w;
+    w.enter("SESHPR");
+    w.integer("CSCOM", CSCOM);
+    w.integer("NS", NS);
+    w.stats(STATS.matrix());
+    w.columns("C,L", {C, T}, NS);
+    const double N = STATS(5, kEstimate);
+    const double beta = STATS(3, kEstimate);
+    for (int i = 1; i <= NS; ++i) {
+        const double a = IntervalStart(T, i);
+        PDAT(i) = ExpectedBetween(N, beta, a, T(i) - a);
+    }
+    IntervalGoodnessOfFit(C, PDAT, NS, 2, CSCOM, CHI, DOF, LIF, RFLAG);
+    w.yields("SESHPR");
+    w.reals("CHI", {CHI(1), CHI(2)});
+    w.reals("LIF", {LIF(1), LIF(2)});
+    w.integerPair("DOF", DOF(1), DOF(2));
+    w.integerPair("RFLAG", RFLAG(1), RFLAG(2));
+    w.array("PDAT", PDAT, NS);
+}
+
+}  // namespace vnk
