@@ -87,10 +87,6 @@ void BM_TbfExecution_Generated1000_AllModelsAllMeasures(benchmark::State& state)
 BENCHMARK(BM_TbfExecution_Generated1000_AllModelsAllMeasures)->Unit(benchmark::kMillisecond);
 
 void BM_IntervalExecution_Generated1000_AllSlotsAccuracy(benchmark::State& state) {
-    if (!IntervalSlotAvailable(kGp1) && !IntervalSlotAvailable(kNhp)) {
-        state.SkipWithError("interval models not in this build");
-        return;
-    }
     const IntervalWorkingData data = GeneratedIntervals1000();
     IntervalSelection selection;
     selection.selectAll = true;

@@ -128,11 +128,14 @@ Json intervalModels(const BatchResult& br) {
 Json hardware(const HardwareExecutionResults& h) {
     Json j = Json::object();
     if (h.projection.ran) {
-        const auto& v = h.projection.values;
-        j["projection"] = {
-            {"beta", v[0]},         {"lambda", v[1]},          {"rate", v[2]},
-            {"mtbf", v[3]},         {"new_b_intensity", v[4]}, {"observed_b_intensity", v[5]},
-            {"fraction_seen", v[6]}};
+        const ProjectionResult& p = h.projection.result;
+        j["projection"] = {{"beta", p.beta},
+                           {"lambda", p.lambda},
+                           {"rate", p.rate},
+                           {"mtbf", p.mtbf},
+                           {"new_b_intensity", p.newIntensity},
+                           {"observed_b_intensity", p.observedIntensity},
+                           {"fraction_seen", p.fractionSeen}};
     }
     if (h.discrete.ran) {
         const auto& d = h.discrete;

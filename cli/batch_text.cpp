@@ -5,15 +5,9 @@
 #include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
-#include "models/model_description.h"
-
-#if __has_include("models/hardware_models.h") && __has_include("models/interval_models_b.h")
 #include "models/hardware_models.h"
 #include "models/interval_models_b.h"
-#define VARNOK_HAVE_INTERVAL_B_TEXTS 1
-#else
-#define VARNOK_HAVE_INTERVAL_B_TEXTS 0
-#endif
+#include "models/model_description.h"
 
 namespace vnk::batch {
 namespace {
@@ -34,26 +28,20 @@ std::string fieldPage(const std::string& title,
     return out;
 }
 
-#if VARNOK_HAVE_INTERVAL_B_TEXTS
 std::vector<std::pair<std::string, double>> pairsOf(
     const std::vector<models::hardware::LabelledValue>& values) {
     std::vector<std::pair<std::string, double>> out;
     for (const auto& v : values) out.emplace_back(v.label, v.value);
     return out;
 }
-#endif
 
 void hardwarePages(const HardwareExecutionResults& h, std::vector<std::string>& pages) {
-#if VARNOK_HAVE_INTERVAL_B_TEXTS
     namespace hw = models::hardware;
     if (h.projection.ran && h.projection.ERRFLG == 0) {
-        ProjectionResult p;
-        const auto& v = h.projection.values;
-        p = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
         pages.push_back(fieldPage(
             hw::kProjectionTitle,
             {{hw::kTotalTestTimeLabel, h.projection.T}, {hw::kAModeFailuresLabel, h.projection.NA}},
-            pairsOf(hw::ProjectionResultFields(p))));
+            pairsOf(hw::ProjectionResultFields(h.projection.result))));
     }
     if (h.discrete.ran) {
         const auto& d = h.discrete;
@@ -63,9 +51,6 @@ void hardwarePages(const HardwareExecutionResults& h, std::vector<std::string>& 
         if (d.ERRFLG != 0) page += "\n      " + hw::DiscreteError(d.ERRFLG).text + "\n";
         pages.push_back(page);
     }
-#else
-    (void)h, (void)pages, (void)fieldPage;
-#endif
 }
 
 const models::PredictionValues& predictionsOf(const BatchResult& r, int slot) {
@@ -94,14 +79,12 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
         for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
             if (!in.ran[slot]) continue;
             pages.push_back(IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)));
-#if VARNOK_HAVE_INTERVAL_B_TEXTS
             // The optimum S investigation ran after treatment 1; its report follows it.
             const auto& s = in.search;
             if (slot == kSdw1 && !s.SVALUE.empty())
                 pages.push_back(models::OptimumSInvestigationReport(
                     in.NS, ConstRealArray(s.SVALUE), ConstRealArray(s.MSET), ConstRealArray(s.MSEF),
                     ConstRealArray(s.MSER), ConstRealArray(s.ALPHA), ConstRealArray(s.BETA)));
-#endif
         }
     }
     return pages;

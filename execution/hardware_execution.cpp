@@ -3,24 +3,18 @@
 #include <vector>
 
 #include "execution/tbf_execution.h"
-
-#if __has_include("numerics/hardware_growth.h") && __has_include("models/hardware_models.h")
 #include "models/hardware_models.h"
 #include "numerics/hardware_growth.h"
-#define VARNOK_HAVE_HARDWARE 1
-#else
-#define VARNOK_HAVE_HARDWARE 0
-#endif
 
 namespace vnk::execution {
 namespace {
 
-[[maybe_unused]] std::vector<double> fieldValues(const FailureDataSet& set, TbfField field) {
+std::vector<double> fieldValues(const FailureDataSet& set, TbfField field) {
     const ConstRealArray values = set.tbf(field).first(set.tbfCount);
     return {values.data(), values.data() + values.size()};
 }
 
-[[maybe_unused]] bool everyEntryHasHardwarePair(const FailureDataSet& set) {
+bool everyEntryHasHardwarePair(const FailureDataSet& set) {
     if (!set.hardwareFieldsPresent || set.tbfCount < 1) return false;
     for (int i = 1; i <= set.tbfCount; ++i)
         if (set.tbf(TbfField::HardwareFailures, i) == -1.0 ||
@@ -29,19 +23,14 @@ namespace {
     return true;
 }
 
-#if VARNOK_HAVE_HARDWARE
 ExecutionMessage fromModel(const models::hardware::Message& m) { return {m.text, m.caption}; }
-#endif
 
 }  // namespace
-
-bool HardwareModelsAvailable() { return VARNOK_HAVE_HARDWARE; }
 
 HardwareExecutionResults RunTbfHardwareExecution(const FailureDataSet& set,
                                                  const HardwareSelection& selection,
                                                  ProgramOptions& options, ExecutionHost& host) {
     HardwareExecutionResults r;
-#if VARNOK_HAVE_HARDWARE
     const bool chosen = selection.projection || selection.selectAll;
     if (!chosen || !everyEntryHasHardwarePair(set)) {
         r.messages.push_back(fromModel(models::hardware::TbfHardwareError()));
@@ -52,21 +41,14 @@ HardwareExecutionResults RunTbfHardwareExecution(const FailureDataSet& set,
         ProjectionInputsRequest request;
         for (double t : times) request.totalTestTime += t;
         host.projectionInputs(request);
-        ProjectionResult out;
         ProjectionRun& p = r.projection;
         p.ran = true;
         p.T = request.totalTestTime;
         p.NA = request.aModeFailures;
         GrowthProjection(p.T, p.NA, set.tbfCount, ConstRealArray(times), ConstRealArray(failures),
-                         ConstRealArray(effectiveness), out, p.ERRFLG);
-        p.values = {out.beta,        out.lambda,       out.rate,
-                    out.mtbf,        out.newIntensity, out.observedIntensity,
-                    out.fractionSeen};
+                         ConstRealArray(effectiveness), p.result, p.ERRFLG);
         if (p.ERRFLG != 0) r.messages.push_back(fromModel(models::hardware::TbfHardwareError()));
     }
-#else
-    (void)set, (void)selection, (void)host;
-#endif
     EndModelExecutionCommand(options);
     return r;
 }
@@ -75,7 +57,6 @@ HardwareExecutionResults RunIntervalHardwareExecution(const FailureDataSet& set,
                                                       const HardwareSelection& selection,
                                                       ProgramOptions& options) {
     HardwareExecutionResults r;
-#if VARNOK_HAVE_HARDWARE
     const int NS = set.intervalCount;
     if (selection.discrete || selection.selectAll) {
         std::vector<double> trials(static_cast<std::size_t>(NS)), failing(trials.size());
@@ -96,9 +77,6 @@ HardwareExecutionResults RunIntervalHardwareExecution(const FailureDataSet& set,
     }
     if (selection.growthTracking || selection.selectAll)
         r.messages.push_back(fromModel(models::hardware::GrowthTrackingNotImplemented()));
-#else
-    (void)set, (void)selection;
-#endif
     EndModelExecutionCommand(options);
     return r;
 }

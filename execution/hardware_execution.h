@@ -8,6 +8,7 @@
 #include "data/failure_data_set.h"
 #include "data/program_options.h"
 #include "execution/host.h"
+#include "numerics/hardware_growth.h"
 
 namespace vnk::execution {
 
@@ -31,8 +32,7 @@ struct ProjectionRun {
     double T = 0.0;   // total test time used
     double NA = 0.0;  // A-mode failures used
     int ERRFLG = 0;
-    // beta, lambda, rate, mtbf, new and observed B-mode intensity, fraction seen
-    std::array<double, 7> values{};
+    ProjectionResult result;
 };
 
 struct DiscreteRun {
@@ -51,9 +51,6 @@ struct HardwareExecutionResults {
     // Message boxes of the run, in order (errors, not-implemented notices).
     std::vector<ExecutionMessage> messages;
 };
-
-// Whether the hardware models are part of this build.
-bool HardwareModelsAvailable();
 
 // Hardware TBF data: the projection over every entry (time of first occurrence, failures,
 // effectiveness), after the host has given the total test time and the A-mode failures. Data

@@ -6,25 +6,16 @@
 #include "models/interval_models_a.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
-#include "numerics/vnkdst.h"
-
-// The NHPP, Schneidewind and Yamada models arrive on their own branch and are wired in as
-// soon as their routines are part of the tree.
-#if __has_include("numerics/nhpp_interval.h") && __has_include("numerics/schneidewind.h") && \
-                                                               __has_include("numerics/yamada.h")
 #include "numerics/nhpp_interval.h"
 #include "numerics/schneidewind.h"
+#include "numerics/vnkdst.h"
 #include "numerics/yamada.h"
-#define VARNOK_HAVE_INTERVAL_B 1
-#else
-#define VARNOK_HAVE_INTERVAL_B 0
-#endif
 
 namespace vnk::execution {
 namespace {
 
 // Position of a slot's analysis among the six accuracy entries.
-[[maybe_unused]] int accuracyIndex(int slot) {
+int accuracyIndex(int slot) {
     const auto it = std::find(kAccuracySlots.begin(), kAccuracySlots.end(), slot);
     return static_cast<int>(it - kAccuracySlots.begin());
 }
@@ -162,7 +153,6 @@ void runGeneralizedPoisson(IntervalRun& run) {
     run.finished(kGp3);
 }
 
-#if VARNOK_HAVE_INTERVAL_B
 void runNhpp(IntervalRun& run) {
     IntervalExecutionResults& r = run.r;
     run.analyse(kNhp, [&](double& STAT, int& RFLAG, int& INDX, RealArray V) {
@@ -244,7 +234,6 @@ void runYamada(IntervalRun& run) {
                });
     run.finished(kYam);
 }
-#endif
 
 std::vector<double> firstValues(ConstRealArray row, int n) {
     const ConstRealArray values = row.first(n);
@@ -252,11 +241,6 @@ std::vector<double> firstValues(ConstRealArray row, int n) {
 }
 
 }  // namespace
-
-bool IntervalSlotAvailable(int slot) {
-    if (slot <= kGp3) return true;
-    return VARNOK_HAVE_INTERVAL_B;
-}
 
 IntervalWorkingData IntervalWorkingDataOf(const FailureDataSet& set) {
     const int n = set.intervalCount;
@@ -293,24 +277,22 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
                RealArray(sorted));
     }
 
-    [[maybe_unused]] IntervalRun run{r,
-                                     host,
-                                     options.cellCombinations,
-                                     ConstRealArray(r.counts),
-                                     ConstRealArray(r.lengths),
-                                     ConstRealArray(r.fractions),
-                                     ConstRealArray(r.previousFaults),
-                                     ConstRealArray(r.endTimes)};
-    [[maybe_unused]] auto chosen = [&](int choice) { return r.selection.chosen(choice); };
+    IntervalRun run{r,
+                    host,
+                    options.cellCombinations,
+                    ConstRealArray(r.counts),
+                    ConstRealArray(r.lengths),
+                    ConstRealArray(r.fractions),
+                    ConstRealArray(r.previousFaults),
+                    ConstRealArray(r.endTimes)};
+    auto chosen = [&](int choice) { return r.selection.chosen(choice); };
     if (r.NS > 0) {
         if (chosen(kChooseBmB) && run.ml()) runBrooksMotley(run, kBmBinomial);
         if (chosen(kChooseBmP) && run.ml()) runBrooksMotley(run, kBmPoisson);
         if (chosen(kChooseGp)) runGeneralizedPoisson(run);
-#if VARNOK_HAVE_INTERVAL_B
         if (chosen(kChooseNhp)) runNhpp(run);
         if (chosen(kChooseSdw) && run.ml()) runSchneidewind(run);
         if (chosen(kChooseYam) && run.ml()) runYamada(run);
-#endif
     }
 
     RankIntervalExecution(r);

@@ -30,8 +30,4 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
                                               const IntervalSelection& selection,
                                               ProgramOptions& options, ExecutionHost& host);
 
-// Whether the interval models are part of this build (Brooks and Motley with generalized
-// Poisson; NHPP, Schneidewind and Yamada).
-bool IntervalSlotAvailable(int slot);
-
 }  // namespace vnk::execution

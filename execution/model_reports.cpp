@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "models/interval_models_a.h"
+#include "models/interval_models_b.h"
 #include "models/littlewood_verrall_model.h"
 #include "models/report_header.h"
 #include "models/tbf_models.h"
@@ -11,12 +12,6 @@
 
 // Model descriptions that arrive on their own branches are used as soon as they are part of
 // the tree.
-#if __has_include("models/interval_models_b.h")
-#include "models/interval_models_b.h"
-#define VARNOK_HAVE_INTERVAL_B_DESCRIPTION 1
-#else
-#define VARNOK_HAVE_INTERVAL_B_DESCRIPTION 0
-#endif
 
 namespace vnk::execution {
 namespace {
@@ -36,7 +31,6 @@ std::unique_ptr<ModelDescription> intervalDescription(int slot) {
         case kGp3:
             return std::make_unique<ModelDescription>(
                 models::GeneralizedPoissonModel(slot - kGp1 + 1));
-#if VARNOK_HAVE_INTERVAL_B_DESCRIPTION
         case kNhp:
             return std::make_unique<ModelDescription>(models::NhppIntervalModel());
         case kSdw1:
@@ -45,7 +39,6 @@ std::unique_ptr<ModelDescription> intervalDescription(int slot) {
             return std::make_unique<ModelDescription>(models::SchneidewindModel(slot - kSdw1 + 1));
         case kYam:
             return std::make_unique<ModelDescription>(models::YamadaModel());
-#endif
         default:
             return nullptr;
     }

@@ -100,7 +100,7 @@ TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelecti
     }
 
     for (int slot : kTbfProcessingOrder) {
-        if (!TbfSlotExecuted(selection, r.ESF, slot) || !TbfSlotAvailable(slot)) continue;
+        if (!TbfSlotExecuted(selection, r.ESF, slot)) continue;
         r.executed[slot] = true;
         runSlot(slot, r, host);
     }

@@ -14,19 +14,6 @@ int phiindOf(int slot) { return slot == kLavQuadratic ? 2 : 1; }
 
 }  // namespace
 
-bool TbfSlotAvailable(int slot) {
-    switch (slot) {
-        case kGeo:
-        case kJam:
-            return true;
-        case kLavLinear:
-        case kLavQuadratic:
-            return true;
-        default:
-            return true;
-    }
-}
-
 bool TbfSlotUsesCumulativeTimes(int slot) { return slot == kNpt; }
 
 std::optional<TbfApplicabilityModel> TbfSlotApplicability(int slot) {

@@ -12,9 +12,6 @@
 
 namespace vnk::execution {
 
-// Whether the slot's routines are part of this build.
-bool TbfSlotAvailable(int slot);
-
 // The slot's pieces for the shared applicability scheme, and whether it works on the
 // cumulative failure times (the NHPP model) rather than the times between failures.
 std::optional<TbfApplicabilityModel> TbfSlotApplicability(int slot);

@@ -12,9 +12,6 @@ using vnk::test::ScriptedHost;
 
 class HardwareExecution : public ::testing::Test {
   protected:
-    void SetUp() override {
-        if (!HardwareModelsAvailable()) GTEST_SKIP() << "hardware models not in this build";
-    }
     // Hardware TBF entries: time of first occurrence, failures, effectiveness.
     static FailureDataSet Modes(std::initializer_list<std::array<double, 3>> modes) {
         FailureDataSet set;
@@ -49,9 +46,9 @@ TEST_F(HardwareExecution, ProjectionUsesTheHostsTestTimeAndAModeFailures) {
     EXPECT_EQ(r.projection.ERRFLG, 0);
     EXPECT_TRUE(r.messages.empty());
     // Every effectiveness factor 1 and no A-mode failures: the rate is h = K beta / T alone.
-    const auto& v = r.projection.values;
-    EXPECT_NEAR(v[2], v[4], 1e-15);
-    EXPECT_NEAR(v[4], 3.0 * v[0] / 200.0, 1e-15);
+    const ProjectionResult& p = r.projection.result;
+    EXPECT_NEAR(p.rate, p.newIntensity, 1e-15);
+    EXPECT_NEAR(p.newIntensity, 3.0 * p.beta / 200.0, 1e-15);
     EXPECT_EQ(options.numericalMethod, method::kMaximumLikelihood);
 }
 

@@ -40,16 +40,9 @@ IntervalSelection All(bool accuracy, int N) {
     return s;
 }
 
-class IntervalExecution : public ::testing::Test {
-  protected:
-    static bool everyInterval() { return IntervalSlotAvailable(kNhp); }
-    void SetUp() override {
-        if (!IntervalSlotAvailable(kGp1)) GTEST_SKIP() << "interval models not in this build";
-    }
-};
+using IntervalExecution = ::testing::Test;
 
 TEST_F(IntervalExecution, SelectAllAsksEachScreenOnceInTheStatusScreensOrder) {
-    if (!everyInterval()) GTEST_SKIP() << "NHPP, Schneidewind and Yamada not in this build";
     const auto data = Data4();
     ProgramOptions options;
     ScriptedHost host;
@@ -105,7 +98,6 @@ TEST_F(IntervalExecution, SelectAllAsksEachScreenOnceInTheStatusScreensOrder) {
 }
 
 TEST_F(IntervalExecution, LeastSquaresWithSelectAllRunsOnlyTheModelsThatHaveIt) {
-    if (!everyInterval()) GTEST_SKIP() << "NHPP, Schneidewind and Yamada not in this build";
     ProgramOptions options;
     options.numericalMethod = method::kLeastSquares;
     ScriptedHost host;
@@ -149,7 +141,6 @@ TEST_F(IntervalExecution, EqualLengthsSkipWeightingThreeWithStatusThree) {
 }
 
 TEST_F(IntervalExecution, SchneidewindTreatmentsRunWithTheHostsS) {
-    if (!everyInterval()) GTEST_SKIP() << "NHPP, Schneidewind and Yamada not in this build";
     IntervalSelection s;
     s.models[kChooseSdw] = true;
     ProgramOptions options;
@@ -218,7 +209,6 @@ TEST_F(IntervalExecution, BrooksMotleyStartsFromTheHostsValues) {
 // summary pages and each run model's report. Checked by hand: statuses against the ran
 // flags, ranks against the accuracy statistics, counts and lengths against the file.
 TEST_F(IntervalExecution, Data4ReportsMatchTheGoldenText) {
-    if (!everyInterval()) GTEST_SKIP() << "NHPP, Schneidewind and Yamada not in this build";
     ProgramOptions options;
     ScriptedHost host;
     const auto r = RunIntervalExecution(Data4(), All(true, 19), options, host);

@@ -96,7 +96,6 @@ TEST(TbfExecution, ProgressFollowsTheStatusScreenWithMeasuresBeforeTheModel) {
 
     std::vector<std::pair<int, int>> expected;
     for (int slot : kTbfProcessingOrder) {
-        if (!TbfSlotAvailable(slot)) continue;
         expected.emplace_back(slot, kBias);
         expected.emplace_back(slot, kProgressModelsColumn);
     }
