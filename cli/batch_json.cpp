@@ -163,7 +163,7 @@ Json BatchJson(const BatchResult& r) {
         j["statistics"] = Json::object();
         j["models"] = Json::object();
     }
-    if (r.hardware) j["hardware"] = hardware(*r.hardware);
+    j["hardware"] = r.hardware ? hardware(*r.hardware) : Json::object();
     return j;
 }
 

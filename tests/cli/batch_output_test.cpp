@@ -48,15 +48,20 @@ TEST(BatchOutput, JsonHoldsEverySlotWithFullPrecision) {
     const auto run = RunBatchProgram({"--models", "all", "--measures", "accuracy,trend", "--json",
                                       "--predict", "JAM 4 2", TestData("sys1_tbf.txt")});
     ASSERT_EQ(run.status, 0) << run.err;
-    const json j = json::parse(run.out);
+    const auto j = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : j.items()) keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"kind", "history", "count", "statistics", "models",
+                                              "hardware"}));
     EXPECT_EQ(j["kind"], "tbf");
     EXPECT_EQ(j["history"], "software");
     EXPECT_EQ(j["count"], 136);
+    EXPECT_TRUE(j["hardware"].empty());
     EXPECT_EQ(j["statistics"]["sum"].get<double>(), 88682.0);  // SYS1: total CPU seconds
     ASSERT_EQ(j["models"].size(), 7u);
     int executed = 0;
     for (const char* label : {"GEO", "JAM", "LAV-L", "LAV-Q", "MUS", "MSA", "NPT"}) {
-        const json& m = j["models"][label];
+        const auto& m = j["models"][label];
         ASSERT_TRUE(m.is_object()) << label;
         EXPECT_EQ(m["stats"].size(), 12u);
         EXPECT_EQ(m["stats"][0].size(), 3u);
@@ -68,10 +73,10 @@ TEST(BatchOutput, JsonHoldsEverySlotWithFullPrecision) {
         EXPECT_EQ(m["applicability"]["accuracy"]["indx"], 68);
     }
     EXPECT_EQ(executed, 7);
-    const json& jam = j["models"]["JAM"];
+    const auto& jam = j["models"]["JAM"];
     ASSERT_EQ(jam["predictions"].size(), 1u);
     EXPECT_EQ(jam["predictions"][0]["question"], 4);
-    EXPECT_EQ(jam["predictions"][0]["inputs"], json::array({2.0}));
+    EXPECT_EQ(jam["predictions"][0]["inputs"], nlohmann::ordered_json::array({2.0}));
     EXPECT_EQ(jam["predictions"][0]["flag"], 0);
     // Full precision: a value printed with 17 significant digits reads back exactly, so the
     // Kolmogorov distance is not the 5-decimal one of the report.
