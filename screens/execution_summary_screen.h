@@ -1,0 +1,76 @@
+// "Execution Summary for Software Time Models": the ranks and the main estimates of every
+// model of the last execution, coloured by model status, with the data statistics beside them.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "execution/tbf_results.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace vnk::screens {
+
+class MessageSink;
+
+struct ExecutionSummaryActions {
+    // Opens the result screen of a slot, or its error screen when the model failed.
+    std::function<void(int slot)> openModel;
+    // Opens the applicability plots of a measure (execution::Measure).
+    std::function<void(int measure)> measurePlot;
+    std::function<void()> plot;
+    std::function<void()> print;
+    std::function<void()> help;
+};
+
+// Fill of a model's header button: green for success, yellow for kept results with a warning,
+// red for a failed or skipped model, grey for a model that was not selected.
+QColor HeaderFill(bool executed, int status);
+// The estimate a summary row shows for a slot, or nullopt for "n/a". Rows 0..7 are result
+// positions 5..12, row 8 the Kolmogorov distance.
+std::optional<double> SummaryValue(const execution::TbfExecutionResults& results, int slot,
+                                   int row);
+inline constexpr int kSummaryValueRows = 9;
+
+class ExecutionSummaryScreen : public QDialog {
+    Q_OBJECT
+  public:
+    ExecutionSummaryScreen(const execution::TbfExecutionResults& results, MessageSink& messages,
+                           ExecutionSummaryActions actions, QWidget* parent = nullptr);
+
+    QPushButton* headerButton(int slot) const {
+        return headers_.at(static_cast<std::size_t>(slot));
+    }
+    // Row buttons: the four measures, then "Overall".
+    QPushButton* rowButton(int row) const { return rowButtons_.at(static_cast<std::size_t>(row)); }
+    // The rank cell of a slot for columns Accuracy, Bias, Noise, Trend, Overall.
+    QLineEdit* rankCell(int slot, int column) const;
+    // A value cell, or null where the model has no such quantity ("n/a").
+    QLineEdit* valueCell(int slot, int row) const;
+    QLineEdit* statisticCell(int index) const {
+        return statistics_.at(static_cast<std::size_t>(index));
+    }
+    QPushButton* plotButton() const { return plot_; }
+    QPushButton* printButton() const { return print_; }
+
+  private:
+    void openMeasure(int measure);
+
+    const execution::TbfExecutionResults& results_;
+    MessageSink& messages_;
+    ExecutionSummaryActions actions_;
+    int overallRankSum_ = 0;
+    std::array<QPushButton*, execution::kTbfSlotCount> headers_{};
+    std::array<QPushButton*, 5> rowButtons_{};
+    std::array<std::array<QLineEdit*, 5>, execution::kTbfSlotCount> ranks_{};
+    std::array<std::array<QLineEdit*, kSummaryValueRows>, execution::kTbfSlotCount> values_{};
+    std::array<QLineEdit*, 11> statistics_{};
+    QPushButton* plot_ = nullptr;
+    QPushButton* print_ = nullptr;
+};
+
+}  // namespace vnk::screens

@@ -1,0 +1,21 @@
+// What a model's result and error screens hand back to their caller: the report to print,
+// the plot screen to open, the help page to show. The caller supplies these, so the screens
+// need neither the printing nor the plotting layer.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace vnk::screens {
+
+struct ModelScreenActions {
+    // The report header block of the data set; the screen appends its own blocks.
+    std::string reportHeader;
+    // Receives the whole report text. Null: "Print" is disabled.
+    std::function<void(const std::string& report)> print;
+    // Opens the model plot screen. Null: "Plots" is disabled.
+    std::function<void()> plots;
+    std::function<void()> help;
+};
+
+}  // namespace vnk::screens
