@@ -8,10 +8,10 @@ cd "$(dirname "$0")"
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"
 
-# Both run in examples/, whose VARNOK3.INI loads the sample data set at start.
-cd examples
-if [ -x ../build-release/app/varnok3 ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+if [ -x build-release/app/varnok3 ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+  # examples/VARNOK3.INI loads the sample data set at start.
+  cd examples
   exec ../build-release/app/varnok3 "$@"
 fi
-# No display: read the sample data set and print its statistics.
-exec ../build-release/demo/varnok3-demo VARNOK3.INI
+# No display: the batch command line over the sample data set.
+exec build-release/cli/varnok3-batch --models all --measures all examples/ntds.v3d

@@ -24,7 +24,14 @@ enum IntervalSlot : int {
 inline constexpr int kIntervalSlotCount = 10;
 
 // Selection boxes: BM binomial, BM Poisson, generalized Poisson, NHPP, Schneidewind, Yamada.
-enum IntervalChoice : int { kChooseBmB = 0, kChooseBmP, kChooseGp, kChooseNhp, kChooseSdw, kChooseYam };
+enum IntervalChoice : int {
+    kChooseBmB = 0,
+    kChooseBmP,
+    kChooseGp,
+    kChooseNhp,
+    kChooseSdw,
+    kChooseYam
+};
 inline constexpr int kIntervalChoiceCount = 6;
 
 // The six slots with an accuracy analysis, in ranking order.
@@ -33,9 +40,9 @@ inline constexpr std::array<int, 6> kAccuracySlots{kBmBinomial, kBmPoisson, kGp2
 
 // Which selection box covers a slot.
 inline constexpr int ChoiceOfSlot(int slot) {
-    constexpr std::array<int, kIntervalSlotCount> map{kChooseBmB, kChooseBmP, kChooseGp, kChooseGp,
-                                                      kChooseGp,  kChooseNhp, kChooseSdw, kChooseSdw,
-                                                      kChooseSdw, kChooseYam};
+    constexpr std::array<int, kIntervalSlotCount> map{
+        kChooseBmB, kChooseBmP, kChooseGp,  kChooseGp,  kChooseGp,
+        kChooseNhp, kChooseSdw, kChooseSdw, kChooseSdw, kChooseYam};
     return map[static_cast<std::size_t>(slot)];
 }
 
@@ -63,6 +70,15 @@ struct IntervalAccuracy {
     std::vector<double> plot;
 };
 
+// The optimum S investigation: the best S by each criterion (0 = none) and, per S = 1..NS,
+// the search's values (kNoFit-style negatives where an S gave no fit).
+struct SchneidewindSearch {
+    int BESTF = 0;
+    int BESTT = 0;
+    int BESTR = 0;
+    std::vector<double> SVALUE, MSET, MSEF, MSER, ALPHA, BETA;
+};
+
 struct IntervalExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
@@ -72,13 +88,20 @@ struct IntervalExecutionResults {
     std::vector<double> counts;
     std::vector<double> lengths;
     std::vector<double> endTimes;
+    std::vector<double> fractions;       // portion of the program under test
+    std::vector<double> previousFaults;  // all levels
     std::array<int, kIntervalSlotCount> status{};
+    // Whether the execution reached the slot's estimation (or, for a skipped weighting 3,
+    // decided its status); the slots whose result or error screens have something to show.
+    std::array<bool, kIntervalSlotCount> ran{};
     std::array<IntervalStats, kIntervalSlotCount> stats{};
     std::array<std::vector<double>, kIntervalSlotCount> predicted{};
     std::array<GoodnessOfFit, kIntervalSlotCount> fit{};
     std::array<IntervalAccuracy, 6> accuracy{};  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
     std::array<int, 6> ranks{};
     std::array<int, 2> schneidewindS{};  // S values of treatments 2 and 3
+    SchneidewindSearch search;           // when the optimum S investigation ran
+    double LCOR = 0.0;                   // corrections made after the final interval
     // Starting values the models were run with, for the result screens and reports.
     std::array<std::array<double, 3>, 2> bmStart{};  // PEC, PED, TNOF per BM slot
     std::array<std::array<double, 2>, 3> gpStart{};  // ALPHA, AN per GP slot

@@ -22,21 +22,25 @@ bool adequate(const IntervalExecutionResults& r, int slot, int which) {
 }
 
 std::string accuracyBlockFirst(const IntervalExecutionResults& r) {
-    return "    APPLICABILITY RESULTS                BAM-B         BAM-P         GPO-1         GPO-2         GPO-3\n"
-           "                                  ------------  ------------  ------------  ------------  ------------\n\n" +
+    return "    APPLICABILITY RESULTS                BAM-B         BAM-P         GPO-1         "
+           "GPO-2         GPO-3\n"
+           "                                  ------------  ------------  ------------  "
+           "------------  ------------\n\n" +
            Format("      Accuracy Statistic          %12.2f  %12.2f  %12s  %12.2f  %12s\n",
                   r.accuracy[0].STAT, r.accuracy[1].STAT, "n/a", r.accuracy[2].STAT, "n/a") +
-           Format("      Accuracy Rank               %12d  %12d  %12s  %12d  %12s\n\n\n", r.ranks[0],
-                  r.ranks[1], "n/a", r.ranks[2], "n/a");
+           Format("      Accuracy Rank               %12d  %12d  %12s  %12d  %12s\n\n\n",
+                  r.ranks[0], r.ranks[1], "n/a", r.ranks[2], "n/a");
 }
 
 std::string accuracyBlockSecond(const IntervalExecutionResults& r) {
-    return "    APPLICABILITY RESULTS                  NHP        SDW-T1        SDW-T2        SDW-T3           YAM\n"
-           "                                  ------------  ------------  ------------  ------------  ------------\n\n" +
+    return "    APPLICABILITY RESULTS                  NHP        SDW-T1        SDW-T2        "
+           "SDW-T3           YAM\n"
+           "                                  ------------  ------------  ------------  "
+           "------------  ------------\n\n" +
            Format("      Accuracy Statistic          %12.2f  %12.2f  %12s  %12s  %12.2f\n",
                   r.accuracy[3].STAT, r.accuracy[4].STAT, "n/a", "n/a", r.accuracy[5].STAT) +
-           Format("      Accuracy Rank               %12d  %12d  %12s  %12s  %12d\n\n\n", r.ranks[3],
-                  r.ranks[4], "n/a", "n/a", r.ranks[5]);
+           Format("      Accuracy Rank               %12d  %12d  %12s  %12s  %12d\n\n\n",
+                  r.ranks[3], r.ranks[4], "n/a", "n/a", r.ranks[5]);
 }
 
 std::string executionBlock(const IntervalExecutionResults& r, const std::array<int, 5>& s,
@@ -47,26 +51,28 @@ std::string executionBlock(const IntervalExecutionResults& r, const std::array<i
     auto fit = [&](int i) -> const GoodnessOfFit& { return r.fit[s[i]]; };
     auto ad = [&](int i, int w) { return yesNo(adequate(r, s[i], w)); };
     const std::string rule =
-        "                                  ------------  ------------  ------------  ------------  ------------\n\n";
+        "                                  ------------  ------------  ------------  ------------  "
+        "------------\n\n";
     std::string out = std::string("    EXECUTION RESULTS                ") + columns + "\n" + rule;
     out += Format("      Model Executed              %12s  %12s  %12s  %12s  %12s\n", ex(0), ex(1),
                   ex(2), ex(3), ex(4));
-    out += Format("      Model Successful            %12s  %12s  %12s  %12s  %12s\n\n", ok(0), ok(1),
-                  ok(2), ok(3), ok(4));
+    out += Format("      Model Successful            %12s  %12s  %12s  %12s  %12s\n\n", ok(0),
+                  ok(1), ok(2), ok(3), ok(4));
     out += Format("      Total Number of Faults      %12.1f  %12.1f  %12.1f  %12.1f  %12.1f\n",
                   e(0, 5), e(1, 5), e(2, 5), e(3, 5), e(4, 5));
     out += Format("      TNOF Remaining              %12.1f  %12.1f  %12.1f  %12.1f  %12.1f\n\n\n",
                   e(0, 6), e(1, 6), e(2, 6), e(3, 6), e(4, 6));
     out += std::string("    GOODNESS-OF-FIT RESULTS          ") + columns + "\n" + rule;
-    const char* chiLines[] = {"      Chi-Square w/ combinations  %12.5f  %12.5f  %12.5f  %12.5f  %12.5f\n",
-                              "      Chi-Square w/o combinations %12.5f  %12.5f  %12.5f  %12.5f  %12.5f\n"};
+    const char* chiLines[] = {
+        "      Chi-Square w/ combinations  %12.5f  %12.5f  %12.5f  %12.5f  %12.5f\n",
+        "      Chi-Square w/o combinations %12.5f  %12.5f  %12.5f  %12.5f  %12.5f\n"};
     for (int w = 0; w < 2; ++w) {
         out += Format(chiLines[w], fit(0).CHI[w], fit(1).CHI[w], fit(2).CHI[w], fit(3).CHI[w],
                       fit(4).CHI[w]);
         out += Format("      Degrees of Freedom          %12d  %12d  %12d  %12d  %12d\n",
                       fit(0).DOF[w], fit(1).DOF[w], fit(2).DOF[w], fit(3).DOF[w], fit(4).DOF[w]);
-        out += Format("      May be Adequate Fit         %12s  %12s  %12s  %12s  %12s\n\n", ad(0, w),
-                      ad(1, w), ad(2, w), ad(3, w), ad(4, w));
+        out += Format("      May be Adequate Fit         %12s  %12s  %12s  %12s  %12s\n\n",
+                      ad(0, w), ad(1, w), ad(2, w), ad(3, w), ad(4, w));
     }
     return out;
 }
@@ -90,8 +96,8 @@ std::string dataPage(const IntervalExecutionResults& r, const std::array<int, 5>
 }  // namespace
 
 std::vector<std::string> IntervalSummaryReport(const IntervalExecutionResults& r) {
-    const std::string head = models::IntervalReportHeader(
-        r.NS, ConstRealArray(r.countStatistics), ConstRealArray(r.lengthStatistics));
+    const std::string head = models::IntervalReportHeader(r.NS, ConstRealArray(r.countStatistics),
+                                                          ConstRealArray(r.lengthStatistics));
     std::vector<std::string> pages(4, head);
     if (r.selection.accuracy) pages[0] += accuracyBlockFirst(r);
     pages[0] += executionBlock(r, kFirstGroup,
@@ -99,16 +105,18 @@ std::vector<std::string> IntervalSummaryReport(const IntervalExecutionResults& r
     if (r.selection.accuracy) pages[1] += accuracyBlockSecond(r);
     pages[1] += executionBlock(r, kSecondGroup,
                                "      NHP        SDW-T1        SDW-T2        SDW-T3           YAM");
-    pages[2] += dataPage(
-        r, kFirstGroup,
-        "    ORIGINAL AND PREDICTED DATA\n\n"
-        "      Failure Num      Observed         BAM-B         BAM-P         GPO-1         GPO-2         GPO-3\n"
-        "      -----------  ------------  ------------  ------------  ------------  ------------  ------------\n\n");
-    pages[3] += dataPage(
-        r, kSecondGroup,
-        "    ORIGINAL AND PREDICTED DATA\n\n"
-        "      Failure Num      Observed           NHP        SDW-T1        SDW-T2        SDW-T3           YAM\n"
-        "      -----------  ------------  ------------  ------------  ------------  ------------  ------------\n\n");
+    pages[2] += dataPage(r, kFirstGroup,
+                         "    ORIGINAL AND PREDICTED DATA\n\n"
+                         "      Failure Num      Observed         BAM-B         BAM-P         "
+                         "GPO-1         GPO-2         GPO-3\n"
+                         "      -----------  ------------  ------------  ------------  "
+                         "------------  ------------  ------------\n\n");
+    pages[3] += dataPage(r, kSecondGroup,
+                         "    ORIGINAL AND PREDICTED DATA\n\n"
+                         "      Failure Num      Observed           NHP        SDW-T1        "
+                         "SDW-T2        SDW-T3           YAM\n"
+                         "      -----------  ------------  ------------  ------------  "
+                         "------------  ------------  ------------\n\n");
     return pages;
 }
 

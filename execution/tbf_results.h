@@ -37,7 +37,7 @@ struct ApplicabilityResult {
 struct TbfSelection {
     std::array<bool, kTbfSlotCount> models{};  // per slot
     bool selectAllModels = false;
-    bool applicability = false;                // "Model Applicability Analyses"
+    bool applicability = false;  // "Model Applicability Analyses"
     std::array<bool, kMeasureCount> measures{};
     bool selectAllMeasures = false;
     int NSB = 0;
@@ -68,7 +68,7 @@ struct TbfExecutionResults {
     std::array<std::vector<double>, kTbfSlotCount> predicted{};
     std::array<double, kTbfSlotCount> DVAL{};
     std::array<int, kTbfSlotCount> DFLG{};
-    std::array<double, kTbfSlotCount> Z{};  // Littlewood and Verrall output
+    std::array<double, kTbfSlotCount> Z{};                    // Littlewood and Verrall output
     std::array<std::array<double, 2>, kTbfSlotCount> BETA{};  // LV starting values used
     // 28 entries, model-major, measures in the order Accuracy, Bias, Noise, Trend.
     std::array<ApplicabilityResult, kTbfSlotCount * kMeasureCount> applicability{};
@@ -76,6 +76,7 @@ struct TbfExecutionResults {
     std::array<int, kTbfSlotCount * 5> ranks{};
     std::vector<double> data;            // the working TBF values
     std::vector<double> cumulativeData;  // the running sums the NPT model works on
+    double XLTM = 0.0;                   // failure-free time after the last failure (Musa)
 
     TbfExecutionResults() {
         status.fill(model_status::kNotExecuted);
@@ -87,7 +88,9 @@ struct TbfExecutionResults {
     ApplicabilityResult& measure(int slot, int m) {
         return applicability[static_cast<std::size_t>(slot * kMeasureCount + m)];
     }
-    int rank(int slot, int column) const { return ranks[static_cast<std::size_t>(slot * 5 + column)]; }
+    int rank(int slot, int column) const {
+        return ranks[static_cast<std::size_t>(slot * 5 + column)];
+    }
 };
 
 }  // namespace vnk::execution

@@ -38,7 +38,8 @@ std::string applicabilityBlock<4>(const TbfExecutionResults& r, const std::array
     auto rank = [&](int slot, int c) { return r.rank(slot, c); };
     std::string out =
         "    APPLICABILITY RESULTS                  GEO           JAM         LAV-L         LAV-Q\n"
-        "                                  ------------  ------------  ------------  ------------\n\n";
+        "                                  ------------  ------------  ------------  "
+        "------------\n\n";
     const char* statRows[] = {"      Accuracy Statistic          %12.2f  %12.2f  %12.2f  %12.2f\n",
                               "      Bias     Statistic          %12.2f  %12.2f  %12.2f  %12.2f\n",
                               "      Noise    Statistic          %12.2f  %12.2f  %12.2f  %12.2f\n",
@@ -87,7 +88,8 @@ std::string executionBlockFirst(const TbfExecutionResults& r) {
     auto e = [&](int i, int row) { return estimate(r, s[i], row); };
     std::string out =
         "    EXECUTION RESULTS                      GEO           JAM         LAV-L         LAV-Q\n"
-        "                                  ------------  ------------  ------------  ------------\n\n";
+        "                                  ------------  ------------  ------------  "
+        "------------\n\n";
     out += Format("      Model Executed              %12s  %12s  %12s  %12s\n",
                   yesNo(r.executed[s[0]]), yesNo(r.executed[s[1]]), yesNo(r.executed[s[2]]),
                   yesNo(r.executed[s[3]]));
@@ -96,10 +98,10 @@ std::string executionBlockFirst(const TbfExecutionResults& r) {
                   yesNo(successful(r, s[2])), yesNo(successful(r, s[3])));
     out += Format("      Hazard Rate                 %12.3f  %12s  %12s  %12s\n\n",
                   e(0, tbf_row::kHazardRate), "n/a", "n/a", "n/a");
-    out += Format("      Initial Intensity Function  %12.3f  %12.3f  %12.3f  %12.3f\n",
-                  e(0, 6), e(1, 6), e(2, 6), e(3, 6));
-    out += Format("      Current Intensity Function  %12.3f  %12.3f  %12.3f  %12.3f\n\n",
-                  e(0, 7), e(1, 7), e(2, 7), e(3, 7));
+    out += Format("      Initial Intensity Function  %12.3f  %12.3f  %12.3f  %12.3f\n", e(0, 6),
+                  e(1, 6), e(2, 6), e(3, 6));
+    out += Format("      Current Intensity Function  %12.3f  %12.3f  %12.3f  %12.3f\n\n", e(0, 7),
+                  e(1, 7), e(2, 7), e(3, 7));
     out += Format("      Initial MTBNF               %12s  %12s  %12s  %12s\n", "n/a", "n/a", "n/a",
                   "n/a");
     out += Format("      Current MTBNF               %12.1f  %12.1f  %12.1f  %12.1f\n\n", e(0, 9),
@@ -112,7 +114,8 @@ std::string executionBlockFirst(const TbfExecutionResults& r) {
                   e(1, 12), "n/a", "n/a");
     out +=
         "    GOODNESS-OF-FIT RESULTS                GEO           JAM         LAV-L         LAV-Q\n"
-        "                                  ------------  ------------  ------------  ------------\n\n";
+        "                                  ------------  ------------  ------------  "
+        "------------\n\n";
     out += Format("      Kolmogorov Distance         %12.5f  %12.5f  %12.5f  %12.5f\n",
                   r.DVAL[s[0]], r.DVAL[s[1]], r.DVAL[s[2]], r.DVAL[s[3]]);
     out += Format("      May be Adequate Fit         %12s  %12s  %12s  %12s\n",
@@ -129,9 +132,9 @@ std::string executionBlockSecond(const TbfExecutionResults& r) {
         "                                  ------------  ------------  ------------\n\n";
     out += Format("      Model Executed              %12s  %12s  %12s\n", yesNo(r.executed[s[0]]),
                   yesNo(r.executed[s[1]]), yesNo(r.executed[s[2]]));
-    out += Format("      Model Successful            %12s  %12s  %12s\n\n",
-                  yesNo(successful(r, s[0])), yesNo(successful(r, s[1])),
-                  yesNo(successful(r, s[2])));
+    out +=
+        Format("      Model Successful            %12s  %12s  %12s\n\n", yesNo(successful(r, s[0])),
+               yesNo(successful(r, s[1])), yesNo(successful(r, s[2])));
     out += Format("      Hazard Rate                 %12s  %12s  %12s\n\n", "n/a", "n/a", "n/a");
     out += Format("      Initial Intensity Function  %12.3f  %12.3f  %12.3f\n", e(0, 6), e(1, 6),
                   e(2, 6));
@@ -163,14 +166,15 @@ double predictedAt(const TbfExecutionResults& r, int slot, int i) {
 
 double observedAt(const TbfExecutionResults& r, int i) {
     return i >= 1 && i <= static_cast<int>(r.data.size()) ? r.data[static_cast<std::size_t>(i - 1)]
-                                                           : 0.0;
+                                                          : 0.0;
 }
 
 std::string dataPageFirst(const TbfExecutionResults& r) {
     std::string out =
         "    ORIGINAL AND PREDICTED DATA\n\n"
         "      Failure Num      Observed           GEO           JAM         LAV-L         LAV-Q\n"
-        "      -----------  ------------  ------------  ------------  ------------  ------------\n\n";
+        "      -----------  ------------  ------------  ------------  ------------  "
+        "------------\n\n";
     for (int i = 1; i <= r.NS; ++i) {
         out += Format("     %12.3d  %12.1f  %12.1f  %12.1f  %12.1f  %12.1f\n", i, observedAt(r, i),
                       predictedAt(r, kGeo, i), predictedAt(r, kJam, i),

@@ -30,15 +30,20 @@ TEST(TbfSummaryReport, ExecutionPageShowsStatusesAndNotApplicableFields) {
     ASSERT_EQ(pages.size(), 4u);
     const std::string& p1 = pages[0];
     EXPECT_EQ(p1.find("APPLICABILITY RESULTS"), std::string::npos);
-    EXPECT_NE(p1.find("      Model Executed                       yes           yes            no            no\n"),
+    EXPECT_NE(p1.find("      Model Executed                       yes           yes            no  "
+                      "          no\n"),
               std::string::npos);
-    EXPECT_NE(p1.find("      Model Successful                     yes            no            no            no\n\n"),
+    EXPECT_NE(p1.find("      Model Successful                     yes            no            no  "
+                      "          no\n\n"),
               std::string::npos);
-    EXPECT_NE(p1.find("      Hazard Rate                        0.125           n/a           n/a           n/a\n\n"),
+    EXPECT_NE(p1.find("      Hazard Rate                        0.125           n/a           n/a  "
+                      "         n/a\n\n"),
               std::string::npos);
-    EXPECT_NE(p1.find("      Total Number of Faults               n/a           1.5           n/a           n/a\n"),
+    EXPECT_NE(p1.find("      Total Number of Faults               n/a           1.5           n/a  "
+                      "         n/a\n"),
               std::string::npos);
-    EXPECT_NE(p1.find("      May be Adequate Fit                  yes            no            no            no\n"),
+    EXPECT_NE(p1.find("      May be Adequate Fit                  yes            no            no  "
+                      "          no\n"),
               std::string::npos);
     EXPECT_EQ(p1.rfind("\n\n    VARNOK EXECUTION TIME MODEL RESULTS FOR SOFTWARE ANALYSIS", 0), 0u);
 }
@@ -58,20 +63,26 @@ TEST(TbfSummaryReport, ApplicabilityBlocksOnlyWhenAMeasureWasChosen) {
     r.ranks[kGeo * 5 + kBias] = 1;
     r.ranks[kGeo * 5 + 4] = 1;
     const auto pages = TbfSummaryReport(r);
-    EXPECT_NE(pages[0].find("      Bias     Statistic                  0.12          0.00          0.00          0.00\n"),
+    EXPECT_NE(pages[0].find("      Bias     Statistic                  0.12          0.00          "
+                            "0.00          0.00\n"),
               std::string::npos);
-    EXPECT_NE(pages[0].find("\n      Overall  Rank                          1             0             0             0\n\n\n"),
+    EXPECT_NE(pages[0].find("\n      Overall  Rank                          1             0        "
+                            "     0             0\n\n\n"),
               std::string::npos);
-    EXPECT_NE(pages[1].find("    APPLICABILITY RESULTS                MUS-B         MUS-L           NPT\n"),
+    EXPECT_NE(pages[1].find(
+                  "    APPLICABILITY RESULTS                MUS-B         MUS-L           NPT\n"),
               std::string::npos);
 }
 
 TEST(TbfSummaryReport, DataPagesListEveryEntryWithZerosForModelsWithoutPredictions) {
     const auto pages = TbfSummaryReport(twoFailureRun());
-    EXPECT_NE(pages[2].find("              001          10.0          11.0           0.0           0.0           0.0\n"
-                            "              002          20.0          19.5           0.0           0.0           0.0\n"),
+    EXPECT_NE(pages[2].find("              001          10.0          11.0           0.0           "
+                            "0.0           0.0\n"
+                            "              002          20.0          19.5           0.0           "
+                            "0.0           0.0\n"),
               std::string::npos);
-    EXPECT_NE(pages[3].find("              002          20.0           0.0           0.0           0.0\n"),
+    EXPECT_NE(pages[3].find(
+                  "              002          20.0           0.0           0.0           0.0\n"),
               std::string::npos);
 }
 

@@ -1,0 +1,170 @@
+#include "cli/batch_output.h"
+#include "execution/model_reports.h"
+#include "execution/tbf_results.h"
+
+namespace vnk::batch {
+namespace {
+
+using namespace execution;
+using Json = nlohmann::ordered_json;
+
+const char* kindName(DataKindOption k) {
+    switch (k) {
+        case DataKindOption::Tbf:
+            return "tbf";
+        case DataKindOption::Interval:
+            return "interval";
+        default:
+            return "hardware-interval";
+    }
+}
+
+const char* historyName(ErrorHistory h) {
+    switch (h) {
+        case ErrorHistory::Software:
+            return "software";
+        case ErrorHistory::Hardware:
+            return "hardware";
+        case ErrorHistory::System:
+            return "system";
+        default:
+            return "none";
+    }
+}
+
+Json statistics(const std::array<double, 11>& s) {
+    static constexpr std::array<const char*, 11> names{
+        "sum",      "median",   "lower_hinge", "upper_hinge",
+        "minimum",  "maximum",  "mean",        "standard_deviation",
+        "variance", "skewness", "kurtosis"};
+    Json j = Json::object();
+    for (std::size_t i = 0; i < names.size(); ++i) j[names[i]] = s[i];
+    return j;
+}
+
+template <int Rows>
+Json statsTable(const StatsTable<Rows>& t) {
+    Json rows = Json::array();
+    for (int row = 1; row <= Rows; ++row)
+        rows.push_back({t(row, kEstimate), t(row, kLower), t(row, kUpper)});
+    return rows;
+}
+
+Json predictions(const BatchResult& r, int slot) {
+    Json list = Json::array();
+    const auto it = r.predictions.find(slot);
+    if (it == r.predictions.end()) return list;
+    for (const auto& a : it->second.asked)
+        list.push_back({{"question", a.question},
+                        {"inputs", a.inputs},
+                        {"outputs", a.outputs},
+                        {"flag", a.flag}});
+    return list;
+}
+
+Json applicabilityEntry(double STAT, int RFLAG, int INDX, int rank) {
+    return {{"stat", STAT}, {"rflag", RFLAG}, {"indx", INDX}, {"rank", rank}};
+}
+
+Json tbfModels(const BatchResult& br) {
+    static constexpr std::array<const char*, kMeasureCount> measures{"accuracy", "bias", "noise",
+                                                                     "trend"};
+    const TbfExecutionResults& r = *br.tbf;
+    Json models = Json::object();
+    for (int slot : {kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt}) {
+        Json m;
+        m["status"] = r.status[slot];
+        m["rflag"] = r.RFLAG[slot];
+        m["stats"] = statsTable(r.stats[slot]);
+        m["predicted"] = r.predicted[slot];
+        m["ks_distance"] = r.DVAL[slot];
+        m["ks_adequate"] = r.status[slot] == model_status::kSucceeded && r.DFLG[slot] != 1;
+        Json applicability = Json::object();
+        for (int i = 0; i < kMeasureCount; ++i) {
+            if (!r.selection.measureSelected(i)) continue;
+            const ApplicabilityResult& a = r.measure(slot, i);
+            applicability[measures[static_cast<std::size_t>(i)]] =
+                applicabilityEntry(a.STAT, a.RFLAG, a.INDX, r.rank(slot, i));
+        }
+        m["applicability"] = applicability;
+        m["overall_rank"] = r.rank(slot, 4);
+        m["predictions"] = predictions(br, slot);
+        models[TbfSlotLabel(slot)] = m;
+    }
+    return models;
+}
+
+Json intervalModels(const BatchResult& br) {
+    const IntervalExecutionResults& r = *br.interval;
+    Json models = Json::object();
+    for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
+        const GoodnessOfFit& g = r.fit[slot];
+        Json m;
+        m["status"] = r.status[slot];
+        m["rflag"] = r.status[slot];
+        m["stats"] = statsTable(r.stats[slot]);
+        m["predicted"] = r.predicted[slot];
+        m["chi_square"] = {g.CHI[0], g.CHI[1]};
+        m["dof"] = {g.DOF[0], g.DOF[1]};
+        m["fit_flag"] = {g.fitFlag[0], g.fitFlag[1]};
+        Json applicability = Json::object();
+        int rank = 0;
+        for (std::size_t i = 0; i < kAccuracySlots.size(); ++i) {
+            if (kAccuracySlots[i] != slot) continue;
+            rank = r.ranks[i];
+            if (r.selection.accuracy) {
+                const IntervalAccuracy& a = r.accuracy[i];
+                applicability["accuracy"] = applicabilityEntry(a.STAT, a.RFLAG, a.INDX, rank);
+            }
+        }
+        m["applicability"] = applicability;
+        m["overall_rank"] = rank;  // accuracy is the only measure of interval data
+        m["predictions"] = predictions(br, slot);
+        models[IntervalSlotLabel(slot)] = m;
+    }
+    return models;
+}
+
+Json hardware(const HardwareExecutionResults& h) {
+    Json j = Json::object();
+    if (h.projection.ran) {
+        const ProjectionResult& p = h.projection.result;
+        j["projection"] = {{"beta", p.beta},
+                           {"lambda", p.lambda},
+                           {"rate", p.rate},
+                           {"mtbf", p.mtbf},
+                           {"new_b_intensity", p.newIntensity},
+                           {"observed_b_intensity", p.observedIntensity},
+                           {"fraction_seen", p.fractionSeen}};
+    }
+    if (h.discrete.ran) {
+        const auto& d = h.discrete;
+        j["discrete"] = {{"trials", d.TT},   {"failures", d.TF},   {"lambda", d.LAMBDA},
+                         {"alpha", d.ALPHA}, {"reliability", d.R}, {"error", d.ERRFLG}};
+    }
+    return j;
+}
+
+}  // namespace
+
+Json BatchJson(const BatchResult& r) {
+    Json j;
+    j["kind"] = kindName(r.kind);
+    j["history"] = historyName(r.history);
+    j["count"] = r.count;
+    if (r.tbf) {
+        j["statistics"] = statistics(r.tbf->dataStatistics);
+        j["models"] = tbfModels(r);
+    } else if (r.interval) {
+        j["statistics"] = {{"counts", statistics(r.interval->countStatistics)},
+                           {"lengths", statistics(r.interval->lengthStatistics)}};
+        j["models"] = intervalModels(r);
+    } else {
+        j["statistics"] = Json::object();
+        j["models"] = Json::object();
+    }
+    j["hardware"] = r.hardware ? hardware(*r.hardware) : Json::object();
+    return j;
+}
+
+}  // namespace vnk::batch

@@ -1,0 +1,23 @@
+// What the command line prints: the report pages (summary pages, then each executed model's
+// report) and the JSON document.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/batch_run.h"
+
+namespace vnk::batch {
+
+// The pages in print order; the command line separates them with form feeds.
+std::vector<std::string> BatchReportPages(const BatchResult& result);
+
+// The pages as printed on stdout.
+std::string JoinedPages(const std::vector<std::string>& pages);
+
+// The whole run as one JSON document (keys in the documented order, numbers at full double
+// precision).
+nlohmann::ordered_json BatchJson(const BatchResult& result);
+
+}  // namespace vnk::batch

@@ -1,0 +1,22 @@
+// PDF output of the command line. The rendering (the report printing facility on Qt GUI's
+// offscreen platform) lives in a module loaded only when a PDF is asked for, so that every
+// other run starts without loading Qt at all.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vnk::batch {
+
+// File name of the module, looked for beside the executable.
+inline constexpr const char* kPdfModuleName = "varnok3-batch-pdf.so";
+// The module's one entry point: writes the texts (each from a new page) to `path`.
+inline constexpr const char* kPdfEntryPoint = "varnok_write_report_pdf";
+using PdfEntryPoint = bool (*)(const char* const* texts, const std::size_t* lengths,
+                               std::size_t count, const char* path);
+
+// Writes the pages to a PDF at `path`. Returns "" or what went wrong.
+std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path);
+
+}  // namespace vnk::batch

@@ -1,0 +1,34 @@
+// The PDF output module of varnok3-batch: the report texts through the report printing
+// facility, rendered on the offscreen platform (no display, no widgets).
+#include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
+
+#include "cli/batch_pdf.h"
+#include "print/report_pages.h"
+
+namespace {
+
+// Qt's own notices (a missing runtime directory, font fallbacks) are no concern of a batch
+// run's stderr; only what would stop the rendering is passed on.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "varnok3-batch: %s\n", message.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) bool varnok_write_report_pdf(
+    const char* const* texts, const std::size_t* lengths, std::size_t count, const char* path) {
+    static_assert(std::is_same_v<decltype(&varnok_write_report_pdf), vnk::batch::PdfEntryPoint>);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    int argc = 1;
+    char name[] = "varnok3-batch";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    std::vector<std::string> pages;
+    for (std::size_t i = 0; i < count; ++i) pages.emplace_back(texts[i], lengths[i]);
+    return vnk::print::WriteReportPdf(pages, QString::fromLocal8Bit(path));
+}

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "execution/interval_execution.h"
+#include "tests/cli/run_batch.h"
+
+namespace {
+
+using nlohmann::json;
+using vnk::test::RunBatchProgram;
+using vnk::test::TempDir;
+using vnk::test::TestData;
+
+std::vector<std::string> Pages(const std::string& text) {
+    std::vector<std::string> pages(1);
+    for (char c : text) {
+        if (c == '\f')
+            pages.emplace_back();
+        else
+            pages.back() += c;
+    }
+    return pages;
+}
+
+TEST(BatchOutput, TextIsTheSummaryPagesThenEachExecutedModelsReport) {
+    const auto run = RunBatchProgram({"--models", "GEO,JAM", "--measures", "all", "--predict",
+                                      "GEO 1 3", TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");  // no progress line when stderr is not a terminal
+    const auto pages = Pages(run.out);
+    ASSERT_EQ(pages.size(), 6u);
+    for (const auto& page : pages)
+        EXPECT_EQ(
+            page.rfind("\n\n    VARNOK EXECUTION TIME MODEL RESULTS FOR SOFTWARE ANALYSIS\n", 0),
+            0u);
+    EXPECT_NE(pages[0].find("    APPLICABILITY RESULTS"), std::string::npos);
+    EXPECT_NE(pages[4].find("    GEOMETRIC MODEL\n"), std::string::npos);
+    EXPECT_NE(pages[4].find(
+                  "    PREDICTIONS\n\n      For the next 3.0 failures  The Total MTBNF will be "),
+              std::string::npos);
+    EXPECT_NE(pages[5].find("    JELINSKI/MORANDA MODEL\n"), std::string::npos);
+    EXPECT_EQ(pages[5].find("PREDICTIONS"), std::string::npos);
+}
+
+TEST(BatchOutput, JsonHoldsEverySlotWithFullPrecision) {
+    const auto run = RunBatchProgram({"--models", "all", "--measures", "accuracy,trend", "--json",
+                                      "--predict", "JAM 4 2", TestData("sys1_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto j = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : j.items()) keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"kind", "history", "count", "statistics", "models",
+                                              "hardware"}));
+    EXPECT_EQ(j["kind"], "tbf");
+    EXPECT_EQ(j["history"], "software");
+    EXPECT_EQ(j["count"], 136);
+    EXPECT_TRUE(j["hardware"].empty());
+    EXPECT_EQ(j["statistics"]["sum"].get<double>(), 88682.0);  // SYS1: total CPU seconds
+    ASSERT_EQ(j["models"].size(), 7u);
+    int executed = 0;
+    for (const char* label : {"GEO", "JAM", "LAV-L", "LAV-Q", "MUS", "MSA", "NPT"}) {
+        const auto& m = j["models"][label];
+        ASSERT_TRUE(m.is_object()) << label;
+        EXPECT_EQ(m["stats"].size(), 12u);
+        EXPECT_EQ(m["stats"][0].size(), 3u);
+        if (m["status"] == 3) continue;
+        ++executed;
+        EXPECT_EQ(m["predicted"].size(), 136u) << label;
+        EXPECT_EQ(m["applicability"].size(), 2u) << label;  // accuracy and trend only
+        EXPECT_TRUE(m["applicability"].contains("trend"));
+        EXPECT_EQ(m["applicability"]["accuracy"]["indx"], 68);
+    }
+    EXPECT_EQ(executed, 7);
+    const auto& jam = j["models"]["JAM"];
+    ASSERT_EQ(jam["predictions"].size(), 1u);
+    EXPECT_EQ(jam["predictions"][0]["question"], 4);
+    EXPECT_EQ(jam["predictions"][0]["inputs"], nlohmann::ordered_json::array({2.0}));
+    EXPECT_EQ(jam["predictions"][0]["flag"], 0);
+    // Full precision: a value printed with 17 significant digits reads back exactly, so the
+    // Kolmogorov distance is not the 5-decimal one of the report.
+    const double d = j["models"]["GEO"]["ks_distance"].get<double>();
+    EXPECT_NE(d, std::round(d * 1e5) / 1e5);
+}
+
+TEST(BatchOutput, FailureAtEndNoMakesTheLastTimeFailureFree) {
+    const auto run = RunBatchProgram(
+        {"--models", "MUS", "--failure-at-end", "no", "--json", TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(json::parse(run.out)["count"], 25);
+}
+
+TEST(BatchOutput, PredictionMessagesGoToStderrAndTheRunCompletes) {
+    // An intensity above the current one cannot be reached.
+    const auto run = RunBatchProgram(
+        {"--models", "GEO", "--json", "--predict", "GEO 2 1000", TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "varnok3-batch: GEO question 2: Input greater than current for Prediction 2\n");
+    EXPECT_EQ(json::parse(run.out)["models"]["GEO"]["predictions"][0]["flag"], 1);
+}
+
+TEST(BatchOutput, LeastSquaresRunsWhatTheSelectionScreenAllows) {
+    const auto run =
+        RunBatchProgram({"--models", "all", "--method", "ls", "--json", TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json j = json::parse(run.out);
+    EXPECT_EQ(j["models"]["GEO"]["status"], 0);
+    for (const char* label : {"MUS", "MSA", "NPT"}) EXPECT_EQ(j["models"][label]["status"], 3);
+    EXPECT_EQ(j["models"]["GEO"]["stats"][3][1], 0.0);  // no limits under least squares
+}
+
+TEST(BatchOutput, TraceGoesToTheCurrentDirectory) {
+    TempDir dir;
+    const auto run =
+        RunBatchProgram({"--models", "GEO", "--trace", TestData("ntds_tbf.txt")}, dir.path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string trace = vnk::test::ReadWholeFile(dir.path() / "VNK_trace.txt");
+    EXPECT_NE(trace.find("SGEOMD"), std::string::npos);
+    EXPECT_NE(trace.find("SGEOPR"), std::string::npos);
+}
+
+TEST(BatchOutput, StartupConfigurationIsReadFromItsDirectory) {
+    const auto run =
+        RunBatchProgram({"--ini", "--models", "JAM", "--json", "VARNOK3.INI"}, VARNOK_EXAMPLES_DIR);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json j = json::parse(run.out);
+    EXPECT_EQ(j["kind"], "tbf");
+    EXPECT_EQ(j["count"], 26);
+    EXPECT_NEAR(j["models"]["JAM"]["stats"][9][0].get<double>(), 31.2, 0.05);
+}
+
+TEST(BatchOutput, IntervalRunListsTheTenSlots) {
+    const auto run = RunBatchProgram({"--kind", "interval", "--models", "all", "--measures", "all",
+                                      "--json", TestData("data4_interval.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json j = json::parse(run.out);
+    EXPECT_EQ(j["kind"], "interval");
+    EXPECT_EQ(j["count"], 19);
+    EXPECT_EQ(j["statistics"]["counts"]["sum"], 328.0);
+    ASSERT_EQ(j["models"].size(), 10u);
+    for (const char* label : {"BM-B", "BM-P", "GP-2", "NHP", "S-T1", "YAM"})
+        EXPECT_TRUE(j["models"][label]["applicability"].contains("accuracy")) << label;
+    for (const char* label : {"GP-1", "GP-3", "S-T2", "S-T3"})
+        EXPECT_TRUE(j["models"][label]["applicability"].empty()) << label;
+    // Pressing OK on the optimum S screen unchanged leaves S2 = S3 = 0: no treatments 2, 3.
+    EXPECT_EQ(j["models"]["S-T2"]["status"], 1);
+    EXPECT_EQ(j["models"]["S-T3"]["status"], 1);
+}
+
+TEST(BatchOutput, PdfHasAPageForEveryText) {
+    TempDir dir;
+    const auto pdf = (dir.path() / "report.pdf").string();
+    const auto run =
+        RunBatchProgram({"--models", "GEO,JAM", "--pdf", pdf, TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    const std::string bytes = vnk::test::ReadWholeFile(pdf);
+    ASSERT_EQ(bytes.rfind("%PDF", 0), 0u);
+    // Four summary pages (the data pages are short for 26 entries) and two model reports.
+    std::size_t pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
+         at = bytes.find("/Type /Page\n", at + 1))
+        ++pages;
+    EXPECT_GE(pages, 6u);
+}
+
+TEST(BatchOutput, PdfWithoutItsModuleIsAnErrorAndTextRunsNeedNoModule) {
+    // A copy of the program without the module beside it.
+    TempDir dir;
+    const auto copy = dir.path() / "varnok3-batch";
+    std::filesystem::copy_file(VARNOK_BATCH_BINARY, copy);
+    const auto pdf = (dir.path() / "report.pdf").string();
+    const auto run = vnk::test::RunProgram(
+        copy.string(), {"--models", "GEO", "--pdf", pdf, TestData("ntds_tbf.txt")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("varnok3-batch-pdf.so could not be loaded"), std::string::npos)
+        << run.err;
+    const auto text =
+        vnk::test::RunProgram(copy.string(), {"--models", "GEO", TestData("ntds_tbf.txt")});
+    EXPECT_EQ(text.status, 0);
+}
+
+TEST(BatchOutput, PdfToAnUnwritablePlaceIsAnError) {
+    const auto run = RunBatchProgram(
+        {"--models", "GEO", "--pdf", "/nonexistent/dir/report.pdf", TestData("ntds_tbf.txt")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("--pdf: /nonexistent/dir/report.pdf: the PDF could not be written"),
+              std::string::npos);
+}
+
+}  // namespace
