@@ -13,6 +13,7 @@
 #include "app/document.h"
 #include "app/main_frame.h"
 #include "app/messages.h"
+#include "app/model_execution.h"
 #include "app/prompter.h"
 
 namespace {
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     vnk::app::CVarno3Doc doc;
     vnk::app::WidgetPrompter prompter;
     vnk::app::CMainFrame frame(doc, prompter);
+    vnk::app::InstallModelExecution(frame);
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec);
     if (!frame.startUp(ec ? std::filesystem::path(".") : folder)) return 1;
