@@ -173,12 +173,12 @@ models::PredictionOutcome AskPrediction(const ModelDescription& d, const ModelCo
                                         int question, const std::vector<double>& inputs,
                                         PredictionValues& values) {
     const auto q = static_cast<std::size_t>(question);
-    const auto& spec = d.predictions.at(q);
+    const auto& design = d.predictions.at(q);
     // Inputs not given keep what the screen shows.
     std::vector<double> typed = values.inputs.at(q);
-    typed.resize(static_cast<std::size_t>(spec.inputCount), 0.0);
+    typed.resize(static_cast<std::size_t>(design.inputCount), 0.0);
     for (std::size_t i = 0; i < typed.size() && i < inputs.size(); ++i) typed[i] = inputs[i];
-    models::PredictionOutcome outcome = spec.answer(ctx, typed, values.outputs.at(q));
+    models::PredictionOutcome outcome = design.answer(ctx, typed, values.outputs.at(q));
     values.inputs.at(q) = outcome.inputs.empty() ? typed : outcome.inputs;
     if (!outcome.outputs.empty()) values.outputs.at(q) = outcome.outputs;
     return outcome;

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 namespace vnk::plot {
 

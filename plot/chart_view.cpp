@@ -22,10 +22,10 @@ PngPathPrompter DefaultPngPathPrompter() {
     };
 }
 
-bool SaveChartPng(const ChartSpec& spec, const QString& path, const QSize& size) {
+bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& size) {
     if (path.isEmpty() || size.isEmpty()) return false;
     // A view of its own, never shown, so the picture is laid out for exactly this size.
-    QChartView view(BuildChart(spec));
+    QChartView view(BuildChart(design));
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.setRenderHint(QPainter::Antialiasing);
     view.setFrameShape(QFrame::NoFrame);
@@ -41,27 +41,27 @@ bool SaveChartPng(const ChartSpec& spec, const QString& path, const QSize& size)
     return image.save(path, "PNG");
 }
 
-ChartView::ChartView(const ChartSpec& spec, QWidget* parent)
+ChartView::ChartView(const ChartSpec& design, QWidget* parent)
     : QChartView(parent), prompter_(DefaultPngPathPrompter()) {
     setRenderHint(QPainter::Antialiasing);
     savePng_ = new QAction(QStringLiteral("Save Chart as PNG..."), this);
     connect(savePng_, &QAction::triggered, this, &ChartView::askAndSavePng);
     addAction(savePng_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    setSpec(spec);
+    setSpec(design);
 }
 
-void ChartView::setSpec(const ChartSpec& spec) {
-    spec_ = spec;
+void ChartView::setSpec(const ChartSpec& design) {
+    design_ = design;
     QChart* old = chart();
-    setChart(BuildChart(spec_));
+    setChart(BuildChart(design_));
     // setChart leaves the old chart to its caller.
     delete old;
 }
 
 bool ChartView::savePng(const QString& path) const {
     const QSize size = isVisible() && !this->size().isEmpty() ? this->size() : kDefaultPngSize;
-    return SaveChartPng(spec_, path, size);
+    return SaveChartPng(design_, path, size);
 }
 
 void ChartView::askAndSavePng() {

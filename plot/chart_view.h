@@ -6,7 +6,7 @@
 #include <QtCharts/QChartView>
 #include <functional>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 class QAction;
 
@@ -17,17 +17,17 @@ namespace vnk::plot {
 using PngPathPrompter = std::function<QString(QWidget* parent)>;
 PngPathPrompter DefaultPngPathPrompter();
 
-// Renders `spec` to a PNG file of `size` pixels. Returns false when the file cannot be written.
-bool SaveChartPng(const ChartSpec& spec, const QString& path, const QSize& size);
+// Renders `design` to a PNG file of `size` pixels. Returns false when the file cannot be written.
+bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& size);
 
 class ChartView : public QChartView {
     Q_OBJECT
 public:
-    explicit ChartView(const ChartSpec& spec = {}, QWidget* parent = nullptr);
+    explicit ChartView(const ChartSpec& design = {}, QWidget* parent = nullptr);
 
     // Replaces what the view draws.
-    void setSpec(const ChartSpec& spec);
-    const ChartSpec& spec() const { return spec_; }
+    void setSpec(const ChartSpec& design);
+    const ChartSpec& design() const { return design_; }
 
     void setPngPathPrompter(PngPathPrompter prompter) { prompter_ = std::move(prompter); }
     QAction* savePngAction() const { return savePng_; }
@@ -38,7 +38,7 @@ public:
 private:
     void askAndSavePng();
 
-    ChartSpec spec_;
+    ChartSpec design_;
     PngPathPrompter prompter_;
     QAction* savePng_ = nullptr;
 };

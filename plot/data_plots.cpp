@@ -64,16 +64,16 @@ PlotSpec TbfDataPlot(const TbfPlotData& data, const QString& title,
                      const std::vector<double>& drawn) {
     const std::vector<double> shown = data.timeToFailure ? TimeToFailure(data.times) : data.times;
     const std::vector<double> plotted = data.timeToFailure ? TimeToFailure(drawn) : drawn;
-    PlotSpec spec;
-    spec.chart.title = title;
-    spec.chart.series = TbfDataSeries(data, plotted);
-    spec.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(plotted.size()))};
-    spec.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(plotted)};
+    PlotSpec design;
+    design.chart.title = title;
+    design.chart.series = TbfDataSeries(data, plotted);
+    design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(plotted.size()))};
+    design.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(plotted)};
     QList<double> types;
     for (std::size_t i = 0; i < data.times.size(); ++i) types << FailureType(data, i);
-    spec.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Failure Type")},
+    design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Failure Type")},
                                {ToList(shown), types});
-    return spec;
+    return design;
 }
 
 // Data minus prediction for every entry that has both.
@@ -140,64 +140,64 @@ PlotSpec HardwareIntervalPlot(const HardwareIntervalPlotData& data) {
     std::vector<double> failing(data.unitsFailing.begin(), data.unitsFailing.begin() + n);
     std::vector<double> successful(n);
     for (std::size_t i = 0; i < n; ++i) successful[i] = data.unitsTested[i] - failing[i];
-    PlotSpec spec;
-    spec.chart.title = QStringLiteral("Raw Data Plot");
-    spec.chart.series = {Series(QStringLiteral("Failing Units"), colour::kRed, Numbered(failing)),
+    PlotSpec design;
+    design.chart.title = QStringLiteral("Raw Data Plot");
+    design.chart.series = {Series(QStringLiteral("Failing Units"), colour::kRed, Numbered(failing)),
                          Series(QStringLiteral("Successful Units"), colour::kGreen,
                                 Numbered(successful))};
-    spec.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(n))};
-    spec.chart.y = {QStringLiteral("Units"), IntervalYAxis(YValues(spec.chart))};
-    spec.table = NumberedTable({QStringLiteral("Units Tested"), QStringLiteral("Units Failing")},
+    design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(n))};
+    design.chart.y = {QStringLiteral("Units"), IntervalYAxis(YValues(design.chart))};
+    design.table = NumberedTable({QStringLiteral("Units Tested"), QStringLiteral("Units Failing")},
                                {ToList(data.unitsTested), ToList(data.unitsFailing)});
-    return spec;
+    return design;
 }
 
 PlotSpec TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind) {
-    PlotSpec spec;
+    PlotSpec design;
     const QString model = QString::fromStdString(data.modelName);
     if (kind == ModelPlotKind::DataAndPredicted) {
-        spec.chart.title = QStringLiteral("Raw and Predicted Data Plot");
-        spec.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(data.times)),
+        design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
+        design.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(data.times)),
                              Series(model, colour::Predicted(0), Numbered(data.predicted))};
     } else {
-        spec.chart.title = QStringLiteral("Residual Data Plot");
-        spec.chart.series = {Series(QStringLiteral("Residual Data"), colour::kSoftware,
+        design.chart.title = QStringLiteral("Residual Data Plot");
+        design.chart.series = {Series(QStringLiteral("Residual Data"), colour::kSoftware,
                                     Numbered(Residuals(data.times, data.predicted)))};
     }
     const std::size_t points = std::max(data.times.size(), data.predicted.size());
-    spec.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(points))};
-    spec.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(spec.chart))};
-    spec.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level"),
+    design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(points))};
+    design.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(design.chart))};
+    design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level"),
                                 QStringLiteral("Predicted")},
                                {ToList(data.times), ToList(data.severities),
                                 ToList(data.predicted)});
-    return spec;
+    return design;
 }
 
 PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind) {
-    PlotSpec spec;
+    PlotSpec design;
     const int first = std::max(data.firstPredicted, 1);
     const QString model = QString::fromStdString(data.modelName);
     if (kind == ModelPlotKind::DataAndPredicted) {
-        spec.chart.title = QStringLiteral("Raw and Predicted Data Plot");
-        spec.chart.series = {
+        design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
+        design.chart.series = {
             Series(QStringLiteral("Counts"), colour::kSoftware, Numbered(data.counts)),
             Series(model, colour::Predicted(0), Numbered(data.predicted, first))};
     } else {
-        spec.chart.title = QStringLiteral("Residual Data Plot");
+        design.chart.title = QStringLiteral("Residual Data Plot");
         const auto offset = static_cast<std::size_t>(first - 1);
-        spec.chart.series = {Series(QStringLiteral("Residual Data"), colour::kSoftware,
+        design.chart.series = {Series(QStringLiteral("Residual Data"), colour::kSoftware,
                                     Numbered(Residuals(data.counts, data.predicted, offset),
                                              first))};
     }
-    spec.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
-    spec.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(spec.chart))};
+    design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
+    design.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(design.chart))};
     // The predicted row lines up with the intervals it belongs to.
     QList<double> predicted(first - 1, std::numeric_limits<double>::quiet_NaN());
     predicted << ToList(data.predicted);
-    spec.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Predicted")},
+    design.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Predicted")},
                                {ToList(data.counts), predicted});
-    return spec;
+    return design;
 }
 
 PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data) {
@@ -205,34 +205,34 @@ PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data) {
         return data.timeToFailure ? TimeToFailure(v) : v;
     };
     const std::vector<double> times = transformed(data.times);
-    PlotSpec spec;
-    spec.chart.title = QStringLiteral("Raw and Predicted Data Plot");
-    spec.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(times))};
+    PlotSpec design;
+    design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
+    design.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(times))};
     int index = 0;
     for (const PredictedSeries& m : data.models)
-        spec.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
+        design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
                                     Numbered(transformed(m.values)));
-    spec.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(times.size()))};
-    spec.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(spec.chart))};
-    spec.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level")},
+    design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(times.size()))};
+    design.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(design.chart))};
+    design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level")},
                                {ToList(times), ToList(data.severities)});
-    return spec;
+    return design;
 }
 
 PlotSpec IntervalSummaryPlot(const IntervalSummaryPlotData& data) {
-    PlotSpec spec;
-    spec.chart.title = QStringLiteral("Raw and Predicted Data Plot");
-    spec.chart.series = {
+    PlotSpec design;
+    design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
+    design.chart.series = {
         Series(QStringLiteral("Counts"), colour::kSoftware, Numbered(data.counts))};
     int index = 0;
     for (const PredictedSeries& m : data.models)
-        spec.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
+        design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
                                     Numbered(m.values));
-    spec.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
-    spec.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(spec.chart))};
-    spec.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},
+    design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
+    design.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(design.chart))};
+    design.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},
                                {ToList(data.counts), ToList(data.lengths)});
-    return spec;
+    return design;
 }
 
 }  // namespace vnk::plot

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 namespace vnk::plot {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 namespace vnk::plot {
 

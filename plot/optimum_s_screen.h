@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 class QPushButton;
 class QTableWidget;

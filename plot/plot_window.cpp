@@ -9,22 +9,22 @@
 
 namespace vnk::plot {
 
-PlotWindow::PlotWindow(const PlotSpec& spec, QWidget* parent)
-    : QWidget(parent, Qt::Window), spec_(spec) {
+PlotWnd::PlotWnd(const PlotSpec& design, QWidget* parent)
+    : QWidget(parent, Qt::Window), design_(design) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Plot"));
-    table_ = new ValueTable(spec_.table, this);
-    chart_ = new ChartView(spec_.chart, this);
+    table_ = new ValueTable(design_.table, this);
+    chart_ = new ChartView(design_.chart, this);
     resize(1000, 700);
 }
 
-void PlotWindow::placeOnScreen(const QRect& screen) {
+void PlotWnd::placeOnScreen(const QRect& screen) {
     const int W = screen.width();
     const int H = screen.height();
     setGeometry(screen.left(), screen.top(), W, H - (2 * H) / 33 + 5);
 }
 
-void PlotWindow::resizeEvent(QResizeEvent* event) {
+void PlotWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The table takes a fifth of the width less a small gap; the chart the rest.
     const int W = width();
@@ -33,8 +33,8 @@ void PlotWindow::resizeEvent(QResizeEvent* event) {
     chart_->setGeometry(std::max(fifth - 2, 0), 0, std::max(W - fifth - 2, 0), height());
 }
 
-PlotWindow* ShowPlotWindow(const PlotSpec& spec, QWidget* parent) {
-    auto* window = new PlotWindow(spec, parent);
+PlotWnd* ShowPlotWindow(const PlotSpec& design, QWidget* parent) {
+    auto* window = new PlotWnd(design, parent);
     QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen) window->placeOnScreen(screen->geometry());
     window->show();

@@ -5,19 +5,19 @@
 
 #include <QWidget>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 namespace vnk::plot {
 
 class ChartView;
 class ValueTable;
 
-class PlotWindow : public QWidget {
+class PlotWnd : public QWidget {
     Q_OBJECT
 public:
-    explicit PlotWindow(const PlotSpec& spec, QWidget* parent = nullptr);
+    explicit PlotWnd(const PlotSpec& design, QWidget* parent = nullptr);
 
-    const PlotSpec& spec() const { return spec_; }
+    const PlotSpec& design() const { return design_; }
     ChartView* chartView() const { return chart_; }
     ValueTable* valueTable() const { return table_; }
 
@@ -29,12 +29,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    PlotSpec spec_;
+    PlotSpec design_;
     ValueTable* table_ = nullptr;
     ChartView* chart_ = nullptr;
 };
 
-// Opens a plot window for `spec` on the primary screen (or the parent's) and returns it.
-PlotWindow* ShowPlotWindow(const PlotSpec& spec, QWidget* parent = nullptr);
+// Opens a plot window for `design` on the primary screen (or the parent's) and returns it.
+PlotWnd* ShowPlotWindow(const PlotSpec& design, QWidget* parent = nullptr);
 
 }  // namespace vnk::plot

@@ -33,9 +33,9 @@ TabbedChart::TabbedChart(const QStringList& tabs, ChartFor chartFor, QWidget* pa
 bool TabbedChart::showsChart() const { return area_->currentWidget() == view_; }
 
 void TabbedChart::show(int index) {
-    const std::optional<ChartSpec> spec = chartFor_(index);
-    if (spec) view_->setSpec(*spec);
-    area_->setCurrentIndex(spec ? 0 : 1);
+    const std::optional<ChartSpec> design = chartFor_(index);
+    if (design) view_->setSpec(*design);
+    area_->setCurrentIndex(design ? 0 : 1);
 }
 
 }  // namespace vnk::plot

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 class QStackedWidget;
 class QTabBar;

@@ -4,21 +4,21 @@
 
 namespace vnk::plot {
 
-ValueTable::ValueTable(const TableSpec& spec, QWidget* parent) : QTableWidget(parent) {
+ValueTable::ValueTable(const TableSpec& design, QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     horizontalHeader()->setMinimumSectionSize(28);
-    setSpec(spec);
+    setSpec(design);
 }
 
-void ValueTable::setSpec(const TableSpec& spec) {
+void ValueTable::setSpec(const TableSpec& design) {
     clear();
-    setRowCount(static_cast<int>(spec.rowLabels.size()));
-    setColumnCount(static_cast<int>(spec.columnLabels.size()));
-    setVerticalHeaderLabels(spec.rowLabels);
-    setHorizontalHeaderLabels(spec.columnLabels);
-    for (int r = 0; r < rowCount() && r < spec.cells.size(); ++r) {
-        const QStringList& row = spec.cells[r];
+    setRowCount(static_cast<int>(design.rowLabels.size()));
+    setColumnCount(static_cast<int>(design.columnLabels.size()));
+    setVerticalHeaderLabels(design.rowLabels);
+    setHorizontalHeaderLabels(design.columnLabels);
+    for (int r = 0; r < rowCount() && r < design.cells.size(); ++r) {
+        const QStringList& row = design.cells[r];
         for (int c = 0; c < columnCount() && c < row.size(); ++c) {
             auto* item = new QTableWidgetItem(row[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

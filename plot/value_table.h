@@ -3,15 +3,15 @@
 
 #include <QTableWidget>
 
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 namespace vnk::plot {
 
 class ValueTable : public QTableWidget {
     Q_OBJECT
 public:
-    explicit ValueTable(const TableSpec& spec = {}, QWidget* parent = nullptr);
-    void setSpec(const TableSpec& spec);
+    explicit ValueTable(const TableSpec& design = {}, QWidget* parent = nullptr);
+    void setSpec(const TableSpec& design);
 };
 
 }  // namespace vnk::plot

@@ -31,9 +31,9 @@ void PlotsPrintTest::startUpLoadShowsTheRawDataPlot() {
     QVERIFY(h.frame.startUp(h.folder()));
     QVERIFY(h.prompter.messages.isEmpty());
 #ifdef VARNOK_HAVE_PLOTS
-    const auto windows = h.frame.findChildren<plot::PlotWindow*>();
+    const auto windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 1);
-    const plot::ChartSpec& chart = windows[0]->spec().chart;
+    const plot::ChartSpec& chart = windows[0]->design().chart;
     QCOMPARE(chart.title, QStringLiteral("Raw Data Plot"));
     QCOMPARE(chart.y.title, QStringLiteral("Time - Hours"));
     // A system history: software failures 1 and 3, the hardware failure 2.
@@ -64,11 +64,11 @@ void PlotsPrintTest::plotKindFollowsTheData() {
     for (int i = 1; i <= 3; ++i) set.setEntry(i, {double(i), 0.0, 1.0, -1.0, -1.0});
     h.options().viewPreference = view_preference::kTimeToFailure;
     h.frame.runCommand(command::kSmoothedData);
-    auto windows = h.frame.findChildren<plot::PlotWindow*>();
+    auto windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows[0]->spec().chart.title, QStringLiteral("Smoothed Data Plot"));
+    QCOMPARE(windows[0]->design().chart.title, QStringLiteral("Smoothed Data Plot"));
     // The table shows the running sums 1, 3, 6 of the raw values.
-    QCOMPARE(windows[0]->spec().table.cells[0].last(), plot::TableValue(6.0));
+    QCOMPARE(windows[0]->design().table.cells[0].last(), plot::TableValue(6.0));
 
     // TBF data without entries have nothing to plot.
     set.tbfCount = 0;
@@ -88,7 +88,7 @@ void PlotsPrintTest::plotKindFollowsTheData() {
     set.errorHistory = ErrorHistory::Hardware;
     set.hardwareInterval(interval_row::kUnitsOnTest, 1) = 10.0;
     h.frame.runCommand(command::kRawData);
-    windows = h.frame.findChildren<plot::PlotWindow*>();
+    windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 2);
     QVERIFY(h.prompter.problems.isEmpty());
 #endif

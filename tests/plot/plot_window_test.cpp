@@ -92,7 +92,7 @@ private slots:
         TbfPlotData data;
         data.times = {30, 113, 81, 115, 9, 2};
         data.unit = 4;  // days
-        PlotWindow window(RawTbfPlot(data));
+        PlotWnd window(RawTbfPlot(data));
         QCOMPARE(window.windowTitle(), QStringLiteral("Plot"));
         QChartView* view = window.chartView();
         QCOMPARE(view->chart()->title(), QStringLiteral("Raw Data Plot"));
@@ -125,7 +125,7 @@ private slots:
         data.times = {1, 2, 3};
         data.failureTypes = {0, 1, 0};
         data.history = history::kSystem;
-        PlotWindow window(RawTbfPlot(data));
+        PlotWnd window(RawTbfPlot(data));
         QChartView* view = window.chartView();
         QCOMPARE(SeriesNames(view), (QStringList{"Raw Software Data", "Raw Hardware Data"}));
         QCOMPARE(Points(view, 0), Pts({{1, 1}, {3, 3}}));
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(Row(window.valueTable(), 1), (QStringList{"0", "1", "0"}));
 
         data.history = history::kHardware;
-        PlotWindow hardware(RawTbfPlot(data));
+        PlotWnd hardware(RawTbfPlot(data));
         QCOMPARE(SeriesNames(hardware.chartView()), QStringList{"Raw Hardware Data"});
     }
 
@@ -144,7 +144,7 @@ private slots:
         TbfPlotData data;
         data.times = {1, 2, 3};
         data.timeToFailure = true;
-        PlotWindow window(RawTbfPlot(data));
+        PlotWnd window(RawTbfPlot(data));
         QCOMPARE(Points(window.chartView(), 0), Pts({{1, 1}, {2, 3}, {3, 6}}));
         QCOMPARE(Row(window.valueTable(), 0), (QStringList{"1", "3", "6"}));
         CompareAxis(Axis(window.chartView(), Qt::Vertical), 0, 7, 1);
@@ -152,7 +152,7 @@ private slots:
         // In a system history the sums run over every failure before each series is split off.
         data.failureTypes = {0, 1, 0};
         data.history = history::kSystem;
-        PlotWindow system(RawTbfPlot(data));
+        PlotWnd system(RawTbfPlot(data));
         QCOMPARE(Points(system.chartView(), 0), Pts({{1, 1}, {3, 6}}));
         QCOMPARE(Points(system.chartView(), 1), Pts({{2, 3}}));
     }
@@ -160,7 +160,7 @@ private slots:
     void smoothedPlotTabulatesTheRawTimes() {
         TbfPlotData data;
         data.times = {2, 2, 2, 50, 2, 2, 2};
-        PlotWindow window(SmoothedTbfPlot(data));
+        PlotWnd window(SmoothedTbfPlot(data));
         QCOMPARE(window.chartView()->chart()->title(), QStringLiteral("Smoothed Data Plot"));
         for (const QPointF& p : Points(window.chartView(), 0)) QCOMPARE(p.y(), 2.0);
         QCOMPARE(Row(window.valueTable(), 0), (QStringList{"2", "2", "2", "50", "2", "2", "2"}));
@@ -170,7 +170,7 @@ private slots:
         HardwareIntervalPlotData data;
         data.unitsTested = {10, 12, 8};
         data.unitsFailing = {4, 3, 1};
-        PlotWindow window(HardwareIntervalPlot(data));
+        PlotWnd window(HardwareIntervalPlot(data));
         QChartView* view = window.chartView();
         QCOMPARE(view->chart()->title(), QStringLiteral("Raw Data Plot"));
         QCOMPARE(SeriesNames(view), (QStringList{"Failing Units", "Successful Units"}));
@@ -192,14 +192,14 @@ private slots:
         data.severities = {1, 2, 1};
         data.predicted = {6, 8, 10};
         data.unit = 3;
-        PlotWindow both(TbfModelPlot(data, ModelPlotKind::DataAndPredicted));
+        PlotWnd both(TbfModelPlot(data, ModelPlotKind::DataAndPredicted));
         QCOMPARE(SeriesNames(both.chartView()), (QStringList{"Raw Software Data", "Geometric Model"}));
         QCOMPARE(Points(both.chartView(), 1), Pts({{1, 6}, {2, 8}, {3, 10}}));
         QCOMPARE(Axis(both.chartView(), Qt::Vertical)->titleText(), QStringLiteral("Time - Hours"));
         QCOMPARE(RowLabels(both.valueTable()), (QStringList{"TBF Units", "Severity Level", "Predicted"}));
         QCOMPARE(Row(both.valueTable(), 2), (QStringList{"6", "8", "10"}));
 
-        PlotWindow residuals(TbfModelPlot(data, ModelPlotKind::Residuals));
+        PlotWnd residuals(TbfModelPlot(data, ModelPlotKind::Residuals));
         QCOMPARE(Points(residuals.chartView(), 0), Pts({{1, -1}, {2, 0}, {3, 2}}));
         // floor(0.2 (2 + 1 + 1)) would be 0: a fifth of the axis instead.
         CompareAxis(Axis(residuals.chartView(), Qt::Vertical), -1, 3, 0.8);
@@ -211,10 +211,10 @@ private slots:
         data.counts = {4, 3, 5, 2};
         data.predicted = {4.5, 1.5};
         data.firstPredicted = 3;
-        PlotWindow both(IntervalModelPlot(data, ModelPlotKind::DataAndPredicted));
+        PlotWnd both(IntervalModelPlot(data, ModelPlotKind::DataAndPredicted));
         QCOMPARE(Points(both.chartView(), 1), Pts({{3, 4.5}, {4, 1.5}}));
         QCOMPARE(Row(both.valueTable(), 1), (QStringList{"", "", "4.5", "1.5"}));
-        PlotWindow residuals(IntervalModelPlot(data, ModelPlotKind::Residuals));
+        PlotWnd residuals(IntervalModelPlot(data, ModelPlotKind::Residuals));
         QCOMPARE(Points(residuals.chartView(), 0), Pts({{3, 0.5}, {4, 0.5}}));
         QCOMPARE(Axis(residuals.chartView(), Qt::Horizontal)->titleText(),
                  QStringLiteral("Interval Number"));
@@ -227,7 +227,7 @@ private slots:
         data.severities = {1, 1, 2};
         data.timeToFailure = true;
         data.models = {{"GEO", {1, 1, 1}}, {"JAM", {2, 2, 2}}};
-        PlotWindow window(TbfSummaryPlot(data));
+        PlotWnd window(TbfSummaryPlot(data));
         QChartView* view = window.chartView();
         QCOMPARE(view->chart()->title(), QStringLiteral("Raw and Predicted Data Plot"));
         QCOMPARE(SeriesNames(view), (QStringList{"Raw Software Data", "GEO", "JAM"}));
@@ -241,7 +241,7 @@ private slots:
         intervals.counts = {3, 1};
         intervals.lengths = {1, 1};
         intervals.models = {{"YAM", {2.5, 1.5}}};
-        PlotWindow iw(IntervalSummaryPlot(intervals));
+        PlotWnd iw(IntervalSummaryPlot(intervals));
         QCOMPARE(SeriesNames(iw.chartView()), (QStringList{"Counts", "YAM"}));
         QCOMPARE(Axis(iw.chartView(), Qt::Vertical)->titleText(), QStringLiteral("Faults"));
     }
@@ -249,7 +249,7 @@ private slots:
     // The table takes a fifth of the width, the chart the rest; the window fills the width of
     // the screen and its height less a band of 2/33.
     void windowLayout() {
-        PlotWindow window(RawTbfPlot({{1, 2, 3}, {}, 0, history::kSoftware, false}));
+        PlotWnd window(RawTbfPlot({{1, 2, 3}, {}, 0, history::kSoftware, false}));
         window.placeOnScreen(QRect(0, 0, 1000, 660));
         window.show();
         QCOMPARE(window.geometry().size(), QSize(1000, 660 - 40 + 5));
@@ -261,14 +261,14 @@ private slots:
     void windowsAreIndependentOfLaterData() {
         TbfPlotData data;
         data.times = {1, 2, 3};
-        PlotWindow* first = ShowPlotWindow(RawTbfPlot(data));
+        PlotWnd* first = ShowPlotWindow(RawTbfPlot(data));
         data.times = {7, 8};
-        PlotWindow* second = ShowPlotWindow(RawTbfPlot(data));
+        PlotWnd* second = ShowPlotWindow(RawTbfPlot(data));
         QCOMPARE(Points(first->chartView(), 0).size(), 3);
         QCOMPARE(Points(second->chartView(), 0).size(), 2);
         QVERIFY(first->isVisible() && second->isVisible());
         QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
-        QPointer<PlotWindow> closed(first);
+        QPointer<PlotWnd> closed(first);
         first->close();
         QTRY_VERIFY(closed.isNull());
         second->close();
@@ -281,9 +281,9 @@ private slots:
         data.times = {5, 1, 5, 1, 5};
         data.failureTypes = {1, 1, 1, 1, 1};
         data.history = history::kHardware;
-        PlotWindow window(RawTbfPlot(data));
+        PlotWnd window(RawTbfPlot(data));
         const QString path = dir.filePath(QStringLiteral("plot.png"));
-        QVERIFY(SaveChartPng(window.chartView()->spec(), path, QSize(640, 480)));
+        QVERIFY(SaveChartPng(window.chartView()->design(), path, QSize(640, 480)));
         QImage image(path);
         QCOMPARE(image.size(), QSize(640, 480));
         int blue = 0;

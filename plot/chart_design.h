@@ -1,6 +1,6 @@
 // What a chart shows, as plain values: titles, axes, series with their colours and points, and
 // the value table beside it. Plot builders fill these from the data they are given; chart views
-// draw them. A spec is a copy, so a window built from it never follows later data changes.
+// draw them. A design is a copy, so a window built from it never follows later data changes.
 #pragma once
 
 #include <QColor>

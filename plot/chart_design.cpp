@@ -1,4 +1,4 @@
-#include "plot/chart_spec.h"
+#include "plot/chart_design.h"
 
 #include <algorithm>
 #include <array>
