@@ -91,6 +91,16 @@ TbfArrays FailureDataSet::tbfArrays() {
                      tbf(TbfField::EffectivenessFactor));
 }
 
+IntervalEntry FailureDataSet::intervalEntry(int j) const {
+    IntervalEntry e;
+    e.length = intervalRow(interval_row::kLength)(j);
+    e.fraction = intervalRow(interval_row::kFraction)(j);
+    e.faults = intervalRow(interval_row::kFaults)(j);
+    e.previousFaults = intervalRow(interval_row::kPreviousFaults)(j);
+    e.corrections = intervalRow(interval_row::kCorrections)(j);
+    return e;
+}
+
 TbfEntry FailureDataSet::entry(int i) const {
     TbfEntry e;
     for (TbfField f : kFields) e.field(f) = tbf(f, i);

@@ -59,6 +59,15 @@ inline constexpr double kSoftwareFailure = 0.0;
 inline constexpr double kHardwareFailure = 1.0;
 
 // One TBF entry with every field at its cleared value.
+// One software interval's all-levels fields.
+struct IntervalEntry {
+    double length = 1.0;
+    double fraction = 1.0;        // portion of the program under test
+    double faults = 0.0;          // fault count, all levels
+    double previousFaults = 0.0;  // faults found before this interval
+    double corrections = 0.0;     // fault corrections, all levels
+};
+
 struct TbfEntry {
     double timeBetweenFailures = -1.0;
     double failureType = -1.0;
@@ -132,6 +141,8 @@ class FailureDataSet {
     // The five arrays over the full capacity, as VNKEDT and the compaction take them.
     TbfArrays tbfArrays();
     TbfEntry entry(int i) const;
+    // The all-levels fields of software interval j (1-based), as the interval models read them.
+    IntervalEntry intervalEntry(int j) const;
     void setEntry(int i, const TbfEntry& e);
 
     // Interval matrix. Software rows 1 to 17 hold interval j in column j.

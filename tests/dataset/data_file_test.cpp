@@ -267,6 +267,11 @@ TEST_F(DataFileTest, IntervalFileGivesCountsLengthsAndRunningSums) {
         EXPECT_EQ(set.interval(vnk::interval_row::kPreviousFaults, j), running[j - 1]) << j;
         EXPECT_EQ(set.interval(vnk::interval_row::kCorrections, j), running[j - 1]) << j;
     }
+    const vnk::IntervalEntry third = set.intervalEntry(3);
+    EXPECT_EQ(third.faults, 1.0);
+    EXPECT_EQ(third.length, 3.0);
+    EXPECT_EQ(third.previousFaults, 7.0);
+    EXPECT_EQ(third.corrections, 7.0);
     EXPECT_EQ(set.correctionsAfterFinalInterval, 0.0);
 
     writeText(file("three.txt"), "2 1\n5 1\n1 1\n");
