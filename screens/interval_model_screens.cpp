@@ -1,0 +1,24 @@
+#include "screens/interval_model_screens.h"
+
+#include "execution/model_reports.h"
+#include "screens/model_error_screen.h"
+#include "screens/model_result_screen.h"
+
+namespace vnk::screens {
+
+void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results, int slot,
+                             double PMAX, MessageSink& messages, ModelScreenActions actions,
+                             const std::function<int(QDialog&)>& exec, QWidget* parent) {
+    const models::ModelDescription* description = execution::IntervalSlotDescription(slot);
+    if (!description) return;
+    models::ModelContext ctx = execution::IntervalModelContext(results, slot, PMAX);
+    if (execution::IntervalSlotFailed(results, slot)) {
+        ModelErrorScreen screen(*description, std::move(ctx), std::move(actions), parent);
+        exec(screen);
+        return;
+    }
+    ModelResultScreen screen(*description, std::move(ctx), messages, std::move(actions), parent);
+    exec(screen);
+}
+
+}  // namespace vnk::screens
