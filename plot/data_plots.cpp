@@ -227,7 +227,7 @@ PlotSpec IntervalSummaryPlot(const IntervalSummaryPlotData& data) {
     int index = 0;
     for (const PredictedSeries& m : data.models)
         design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
-                                    Numbered(m.values));
+                                    Numbered(m.values, std::max(m.first, 1)));
     design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
     design.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(design.chart))};
     design.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},

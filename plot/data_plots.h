@@ -105,7 +105,8 @@ PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind
 // One model's predicted data in a summary plot.
 struct PredictedSeries {
     std::string name;            // legend text
-    std::vector<double> values;  // predicted value per entry or interval, from 1
+    std::vector<double> values;  // predicted value per entry or interval, from `first`
+    int first = 1;               // entry or interval number of values[0]
 };
 
 // The TBF execution summary's plot.
