@@ -6,8 +6,10 @@
 #include "app/command_context.h"
 #include "app/data_commands.h"
 #include "app/document.h"
+#include "app/interval_model_execution.h"
 #include "app/main_frame.h"
 #include "app/prompter.h"
+#include "app/prompter_seams.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
 #include "models/model_description.h"
@@ -25,19 +27,6 @@
 
 namespace vnk::app {
 namespace {
-
-// The execution screens' message seam, answered by the program's prompter.
-class PrompterMessages : public screens::MessageSink {
-public:
-    explicit PrompterMessages(Prompter& prompter) : prompter_(prompter) {}
-    void message(QWidget* parent, const QString& caption, const QString& text,
-                 screens::MessageIcon icon) override {
-        prompter_.message(parent, Message{caption, text, static_cast<MessageIcon>(icon)});
-    }
-
-private:
-    Prompter& prompter_;
-};
 
 std::vector<double> severitiesOf(const FailureDataSet& set) {
     std::vector<double> out;
@@ -142,7 +131,7 @@ void RunModelExecution(CMainFrame& frame) {
     Prompter& prompter = frame.prompter();
     FailureDataSet& set = doc.data();
     if (set.dataKind == DataKind::Interval) {
-        prompter.information(&frame, QStringLiteral("Interval model execution is not yet available in this version of the program."));
+        RunIntervalModelExecution(frame);
         execution::EndModelExecutionCommand(doc.options());
         return;
     }

@@ -1,5 +1,6 @@
 #include "support/scripted_prompter.h"
 
+#include <QPrinter>
 #include <QPushButton>
 
 namespace vnk::app::test {
@@ -54,9 +55,12 @@ QString ScriptedPrompter::saveFileName(QWidget*, const FileChoice& choice) {
 
 void ScriptedPrompter::help(QWidget*, const QString& page) { helpPages << page; }
 
-bool ScriptedPrompter::setUpPrinter(QPrinter&, QWidget*) {
+bool ScriptedPrompter::setUpPrinter(QPrinter& printer, QWidget*) {
     ++printScreens;
-    return false;
+    if (printPdfPath.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printPdfPath);
+    return true;
 }
 
 QStringList ScriptedPrompter::messageTexts() const {

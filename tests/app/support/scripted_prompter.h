@@ -29,7 +29,8 @@ public:
     QString openFileName(QWidget* parent, const FileChoice& choice) override;
     QString saveFileName(QWidget* parent, const FileChoice& choice) override;
     void help(QWidget* from, const QString& page) override;
-    // Counts the print screens shown and cancels each.
+    // Counts the print screens shown; cancels each, or with printPdfPath set prints to that
+    // PDF file.
     bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
 
     // The next screen must be an S; `work` drives it and must close it.
@@ -53,6 +54,7 @@ public:
     QStringList screens;    // captions of the screens run, in order
     QStringList helpPages;  // pages help was asked for
     int printScreens = 0;
+    QString printPdfPath;
     QStringList problems;
 
     // The texts of the messages shown, in order.
