@@ -21,7 +21,7 @@ namespace {
 
 using namespace execution;
 
-const QColor kGrey(120, 120, 120);
+const QColor kGreyText(200, 200, 200);
 constexpr int kCellWidth = 80;
 
 // Grid columns: a margin inside the group frames, the row labels, the ten slots, a margin.
@@ -38,6 +38,15 @@ QLineEdit* Cell(QWidget* parent) {
     QLineEdit* cell = screens::NewValueBox(parent);
     cell->setFixedWidth(kCellWidth);
     return cell;
+}
+
+// In the narrow cells a value reads from its first digits ("%f", as the blue highlighting
+// judges it); the whole value is in the tool tip.
+void ShowNumber(QLineEdit& cell, double value) {
+    screens::ShowValue(cell, value);
+    cell.setToolTip(cell.text());
+    cell.setText(QString::asprintf("%f", value));
+    cell.setCursorPosition(0);
 }
 
 void ShowWhole(QLineEdit& cell, int value) { cell.setText(QString::number(value)); }
@@ -102,7 +111,7 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
         active_[s] = active;
         auto* header = new HeaderButton(QString::fromLatin1(IntervalSlotLabel(slot)),
                                         screens::HeaderFill(active, results_.status[s]),
-                                        active ? QColor(Qt::black) : kGrey, this);
+                                        active ? QColor(Qt::black) : kGreyText, this);
         header->setEnabled(active);
         header->setFixedWidth(kCellWidth);
         headers_[s] = header;
@@ -129,19 +138,19 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
             QLineEdit* cell = Cell(this);
             switch (row) {
                 case kTnofRow:
-                    screens::ShowValue(*cell, stats(5, kEstimate));
+                    ShowNumber(*cell, stats(5, kEstimate));
                     break;
                 case kTnofrRow:
-                    screens::ShowValue(*cell, stats(6, kEstimate));
+                    ShowNumber(*cell, stats(6, kEstimate));
                     break;
                 case kChiSquareCombinedRow:
-                    screens::ShowValue(*cell, fit.CHI[0]);
+                    ShowNumber(*cell, fit.CHI[0]);
                     break;
                 case kFreedomCombinedRow:
                     ShowWhole(*cell, fit.DOF[0]);
                     break;
                 case kChiSquareRow:
-                    screens::ShowValue(*cell, fit.CHI[1]);
+                    ShowNumber(*cell, fit.CHI[1]);
                     break;
                 default:
                     ShowWhole(*cell, fit.DOF[1]);
@@ -166,12 +175,12 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
     statisticsGrid->addWidget(new QLabel(QStringLiteral("Lengths:"), statistics), 2, 0);
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = Cell(statistics);
-        screens::ShowValue(*counts_[i], results_.countStatistics[i]);
+        ShowNumber(*counts_[i], results_.countStatistics[i]);
         statisticsGrid->addWidget(counts_[i], 1, static_cast<int>(i) + 1);
     }
     for (std::size_t i = 0; i < lengths_.size(); ++i) {
         lengths_[i] = Cell(statistics);
-        screens::ShowValue(*lengths_[i], results_.lengthStatistics[i]);
+        ShowNumber(*lengths_[i], results_.lengthStatistics[i]);
         statisticsGrid->addWidget(lengths_[i], 2, static_cast<int>(i) + 1);
     }
     layout->addWidget(statistics);
