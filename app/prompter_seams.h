@@ -27,6 +27,7 @@ private:
     Prompter& prompter_;
 };
 
+// Also opens the model's help page from the Help button of each interval screen it runs.
 class PrompterIntervalScreens : public interval_screens::Prompter {
 public:
     PrompterIntervalScreens(app::Prompter& prompter, QWidget* parent)
@@ -34,7 +35,7 @@ public:
     void stop(const QString& text, const QString& caption) override {
         prompter_.error(parent_, text, caption);
     }
-    int run(QDialog& screen) override { return prompter_.exec(screen); }
+    int run(QDialog& screen) override;
 
 private:
     app::Prompter& prompter_;

@@ -32,6 +32,8 @@ public:
     QLabel* rowLabel(int slot) const { return rows_.at(static_cast<std::size_t>(slot)); }
     QLabel* columnLabel(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
     QProgressBar* progress() const { return progress_; }
+    // The host that opens the interval screens, for what they need beyond the requests.
+    IntervalScreensHost& screensHost() { return screens_; }
 
     void brooksMotleyStart(execution::BrooksMotleyStartRequest& request) override;
     void generalizedPoissonStart(execution::GeneralizedPoissonStartRequest& request) override;

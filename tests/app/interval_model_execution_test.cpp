@@ -102,6 +102,12 @@ void CheckHeaderColours(const IntervalSummaryScreen& s, const IntervalExecutionR
     }
 }
 
+QPushButton* HelpButtonOf(QDialog& screen) {
+    for (QPushButton* b : screen.findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Help")) return b;
+    qFatal("no Help button on %s", qPrintable(screen.windowTitle()));
+}
+
 void CloseTopLevelPlots() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<plot::PlotWnd*>(w)) w->close();
@@ -162,7 +168,12 @@ void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens
     InstallModelExecution(h.frame);
     h.options().iterationMaximum = 250.0;
     SelectAll(h, false);
-    OkEach(h, 2, 2);
+    h.prompter.on<interval_screens::BrooksMotleyStartDialog>(
+        [](interval_screens::BrooksMotleyStartDialog& s) {
+            HelpButtonOf(s)->click();
+            s.okButton()->click();
+        });
+    OkEach(h, 1, 2);
     h.prompter.on<interval_screens::OptimumSDialog>(
         [](interval_screens::OptimumSDialog& s) { s.okButton()->click(); });  // both left at 0
     const QString pdf = h.path("nhp.pdf");
@@ -198,7 +209,7 @@ void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens
     QVERIFY2(h.prompter.scriptDone(), qPrintable(h.prompter.problems.join('\n')));
     QVERIFY2(h.prompter.problems.isEmpty(), qPrintable(h.prompter.problems.join('\n')));
     QCOMPARE(h.prompter.helpPages,
-             (QStringList{"model_nhpp_interval", "menu_executions"}));
+             (QStringList{"model_brooks_motley", "model_nhpp_interval", "menu_executions"}));
     // The model's residual plot and the summary's raw and predicted data plot.
     QList<plot::PlotWnd*> plots;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -365,6 +376,7 @@ void IntervalModelExecutionTest::hardwareIntervalDataRunsTheDiscreteModel() {
             QVERIFY(std::abs(s.field(2)->text().toDouble() - 0.595358) < 5e-4);
             QVERIFY(std::abs(s.field(3)->text().toDouble() - 0.780111) < 5e-4);
             QVERIFY(std::abs(s.field(4)->text().toDouble() - 0.809560) < 5e-4);
+            HelpButtonOf(s)->click();
             s.okButton()->click();
         });
     h.frame.runCommand(command::kModelExecution);
@@ -374,6 +386,7 @@ void IntervalModelExecutionTest::hardwareIntervalDataRunsTheDiscreteModel() {
     QCOMPARE(h.prompter.messages[0].caption, QStringLiteral("Growth tracking Model - Continuous"));
     QCOMPARE(h.prompter.messages[0].text, QStringLiteral("This Model has not been implemented."));
     QCOMPARE(h.prompter.messages[0].icon, MessageIcon::Stop);
+    QCOMPARE(h.prompter.helpPages, QStringList{"model_amsaa_discrete"});
     QVERIFY(!h.doc.intervalResults);  // no software execution
 
     // Ten units in every configuration, kept once as the constant number on test, failing
