@@ -104,6 +104,44 @@ private slots:
         QTest::mouseClick(h.okButton(), Qt::LeftButton);
         QVERIFY(hw.runsDiscrete() && hw.runsGrowthTracking());
     }
+
+    void clearingSelectAllUnderEitherMethod() {
+        IntervalSelection sel;
+        HardwareIntervalSelection hw;
+        // Maximum likelihood: Select All with Accuracy, then cleared with no model ticked.
+        IntervalSelectionDialog ml(sel, hw, false, 1);
+        ml.selectAllBox()->click();
+        ml.accuracyBox()->click();
+        QVERIFY(ml.accuracyBox()->isChecked());
+        ml.selectAllBox()->click();
+        for (int c = 0; c < kIntervalChoiceCount; ++c) QVERIFY(ml.modelBox(c)->isEnabled());
+        QVERIFY(!ml.accuracyBox()->isChecked());
+        QVERIFY(!ml.accuracyBox()->isEnabled());
+
+        // Least squares: Select All never offers Accuracy; clearing it gives back only the
+        // generalized Poisson and NHPP boxes.
+        IntervalSelectionDialog ls(sel, hw, false, 2);
+        ls.selectAllBox()->click();
+        QVERIFY(!ls.accuracyBox()->isEnabled());
+        ls.selectAllBox()->click();
+        for (int c = 0; c < kIntervalChoiceCount; ++c)
+            QCOMPARE(ls.modelBox(c)->isEnabled(), c == kChooseGp || c == kChooseNhp);
+        ls.modelBox(kChooseNhp)->click();
+        QVERIFY(!ls.accuracyBox()->isEnabled());
+    }
+
+    void cancelLeavesTheSelectionAsItWas() {
+        IntervalSelection sel;
+        sel.models[kChooseYam] = true;
+        sel.accuracy = true;
+        HardwareIntervalSelection hw;
+        hw.discrete = true;
+        IntervalSelectionDialog d(sel, hw, false, 1);
+        d.modelBox(kChooseNhp)->click();
+        d.reject();
+        QVERIFY(sel.models[kChooseYam] && !sel.models[kChooseNhp] && sel.accuracy);
+        QVERIFY(hw.discrete);
+    }
 };
 
 QTEST_MAIN(IntervalSelectionTest)
