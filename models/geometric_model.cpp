@@ -1,3 +1,4 @@
+#include "models/positive_input_rule.h"
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/geometric.h"
@@ -6,24 +7,17 @@ namespace vnk::models {
 namespace {
 
 constexpr int kPhiRow = 4;
+using Reset = ResetOnNonPositive;
 
 PredictionQuestion NextFailuresQuestion() {
     PredictionQuestion q;
     q.pieces = NextFailuresPieces();
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double K = inputs.at(0);
-        if (K > 0.0) {
-            double PVAL = 0.0;
-            SGEOP3(ctx.tbfStats, ctx.NS, K, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (K < 0.0) {
-            out.errorMessage = PositiveNumberRequired(1);
-        }
-        return out;
+                  const std::vector<double>& current) {
+        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Outputs,
+                                   [&](double K, PredictionOutcome& out) {
+                                       SGEOP3(ctx.tbfStats, ctx.NS, K, out.outputs[0]);
+                                   });
     };
     return q;
 }
@@ -35,21 +29,12 @@ PredictionQuestion DesiredIntensityQuestion() {
     q.outputCount = 2;
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
                   const std::vector<double>& current) {
-        PredictionOutcome out;
-        out.outputs = current;
-        out.outputs.resize(2, 0.0);
-        const double DIF = inputs.at(0);
-        if (DIF > 0.0) {
-            double PVAL1 = 0.0, PVAL2 = 0.0;
-            int ERRLFG = 0;
-            SGEOP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
-            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
-            out.computed = true;
-            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
-        } else if (DIF < 0.0) {
-            out.errorMessage = PositiveNumberRequired(2);
-        }
-        return out;
+        return AnswerPositiveInput(
+            2, inputs.at(0), current, 2, Reset::Nothing, [&](double DIF, PredictionOutcome& out) {
+                int ERRLFG = 0;
+                SGEOP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
+                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
+            });
     };
     return q;
 }
@@ -58,19 +43,11 @@ PredictionQuestion FurtherFailuresQuestion() {
     PredictionQuestion q;
     q.pieces = FurtherFailuresPieces();
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double LOP = inputs.at(0);
-        if (LOP > 0.0) {
-            double PVAL = 0.0;
-            SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (LOP < 0.0) {
-            out.errorMessage = PositiveNumberRequired(3);
-        }
-        return out;
+                  const std::vector<double>& current) {
+        return AnswerPositiveInput(3, inputs.at(0), current, 1, Reset::Outputs,
+                                   [&](double LOP, PredictionOutcome& out) {
+                                       SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                   });
     };
     return q;
 }

@@ -1,3 +1,4 @@
+#include "models/positive_input_rule.h"
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/jelinski_moranda.h"
@@ -7,6 +8,7 @@ namespace {
 
 constexpr int kPhiRow = 4;
 using Kind = PredictionPiece::Kind;
+using Reset = ResetOnNonPositive;
 
 PredictionQuestion ReliabilityQuestion() {
     PredictionQuestion q;
@@ -15,19 +17,11 @@ PredictionQuestion ReliabilityQuestion() {
                 {Kind::Text, "the expected Reliability is ", 0},
                 {Kind::Output, "", 0}};
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double LOP = inputs.at(0);
-        if (LOP > 0.0) {
-            double PVAL = 0.0;
-            SJAMP1(ctx.tbfStats, LOP, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (LOP < 0.0) {
-            out.errorMessage = PositiveNumberRequired(1);
-        }
-        return out;
+                  const std::vector<double>& current) {
+        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Outputs,
+                                   [&](double LOP, PredictionOutcome& out) {
+                                       SJAMP1(ctx.tbfStats, LOP, out.outputs[0]);
+                                   });
     };
     return q;
 }
@@ -36,22 +30,15 @@ PredictionQuestion NextFailuresQuestion() {
     PredictionQuestion q;
     q.pieces = NextFailuresPieces();
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double K = inputs.at(0);
-        if (K > 0.0) {
-            double PVAL = 0.0;
-            int ERRFLG = 0;
-            SJAMP3(ctx.tbfStats, ctx.NS, K, PVAL, ERRFLG);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-            if (ERRFLG == 1)
-                out.errorMessage = "The input desired number of failures is illegal for Prediction 2.";
-        } else if (K < 0.0) {
-            out.errorMessage = PositiveNumberRequired(2);
-        }
-        return out;
+                  const std::vector<double>& current) {
+        return AnswerPositiveInput(
+            2, inputs.at(0), current, 1, Reset::Outputs, [&](double K, PredictionOutcome& out) {
+                int ERRFLG = 0;
+                SJAMP3(ctx.tbfStats, ctx.NS, K, out.outputs[0], ERRFLG);
+                if (ERRFLG == 1)
+                    out.errorMessage =
+                        "The input desired number of failures is illegal for Prediction 2.";
+            });
     };
     return q;
 }
@@ -64,22 +51,12 @@ PredictionQuestion DesiredIntensityQuestion() {
     q.outputCount = 2;
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
                   const std::vector<double>& current) {
-        PredictionOutcome out;
-        out.outputs = current;
-        out.outputs.resize(2, 0.0);
-        const double DIF = inputs.at(0);
-        if (DIF > 0.0) {
-            double PVAL1 = 0.0, PVAL2 = 0.0;
-            int ERRLFG = 0;
-            SJAMP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
-            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
-            out.computed = true;
-            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
-        } else {
-            if (DIF < 0.0) out.errorMessage = PositiveNumberRequired(3);
-            out.inputs = {0.0};
-        }
-        return out;
+        return AnswerPositiveInput(
+            3, inputs.at(0), current, 2, Reset::Input, [&](double DIF, PredictionOutcome& out) {
+                int ERRLFG = 0;
+                SJAMP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
+                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
+            });
     };
     return q;
 }
@@ -88,19 +65,11 @@ PredictionQuestion FurtherFailuresQuestion() {
     PredictionQuestion q;
     q.pieces = FurtherFailuresPieces();
     q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double LOP = inputs.at(0);
-        if (LOP > 0.0) {
-            double PVAL = 0.0;
-            SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (LOP < 0.0) {
-            out.errorMessage = PositiveNumberRequired(4);
-        }
-        return out;
+                  const std::vector<double>& current) {
+        return AnswerPositiveInput(4, inputs.at(0), current, 1, Reset::Outputs,
+                                   [&](double LOP, PredictionOutcome& out) {
+                                       SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                   });
     };
     return q;
 }

@@ -19,7 +19,7 @@ PredictionOutcome AnswerPositiveInput(
     if (input < 0.0) out.errorMessage = PositiveNumberRequired(question);
     if (reset == ResetOnNonPositive::Input)
         out.inputs = {0.0};
-    else
+    else if (reset == ResetOnNonPositive::Outputs)
         out.outputs.assign(static_cast<std::size_t>(outputCount), 0.0);
     return out;
 }

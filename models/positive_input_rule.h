@@ -1,7 +1,7 @@
-// The rule of the "Run" button that every single-input prediction question of the Musa and
-// non-homogeneous Poisson models follows: a positive input runs the question, a negative one
-// asks for a positive number, and a non-positive one resets either the input box or the
-// outputs to 0.
+// The rule of the "Run" button that every single-input prediction question of the
+// time-between-failure models follows: a positive input runs the question, a negative one
+// asks for a positive number, and a non-positive one resets the input box or the outputs to 0,
+// or leaves both as they are.
 #pragma once
 
 #include <functional>
@@ -11,7 +11,7 @@
 
 namespace vnk::models {
 
-enum class ResetOnNonPositive { Input, Outputs };
+enum class ResetOnNonPositive { Input, Outputs, Nothing };
 
 // `compute` receives the positive input and fills the outcome's outputs and message.
 PredictionOutcome AnswerPositiveInput(
