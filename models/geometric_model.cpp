@@ -10,46 +10,28 @@ constexpr int kPhiRow = 4;
 using Reset = ResetOnNonPositive;
 
 PredictionQuestion NextFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = NextFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double K, PredictionOutcome& out) {
-                                       SGEOP3(ctx.tbfStats, ctx.NS, K, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(NextFailuresPieces(), 1, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double K, PredictionOutcome& out) {
+                                     SGEOP3(ctx.tbfStats, ctx.NS, K, out.outputs[0]);
+                                 });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = DesiredIntensityPieces();
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            2, inputs.at(0), current, 2, Reset::Nothing, [&](double DIF, PredictionOutcome& out) {
-                int ERRLFG = 0;
-                SGEOP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
-                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        DesiredIntensityPieces(), 2, 2, Reset::Nothing,
+        [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
+            int ERRLFG = 0;
+            SGEOP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(3, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 3, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -72,11 +54,10 @@ std::string EstimationBlock(const ModelContext& ctx) {
         "      Purification Level          %12.3f       (%5.3f,%5.3f)\n"
         "\n"
         "\n",
-        S(kPhiRow, kEstimate), S(kPhiRow, kLower), S(kPhiRow, kUpper),
-        S(kHazardRate, kEstimate), S(kHazardRate, kLower), S(kHazardRate, kUpper),
-        S(kInitialIntensity, kEstimate), S(kCurrentIntensity, kEstimate),
-        S(kCurrentMtbnf, kEstimate), S(kCurrentMtbnf, kLower), S(kCurrentMtbnf, kUpper),
-        S(kPurificationLevel, kEstimate), S(kPurificationLevel, kLower),
+        S(kPhiRow, kEstimate), S(kPhiRow, kLower), S(kPhiRow, kUpper), S(kHazardRate, kEstimate),
+        S(kHazardRate, kLower), S(kHazardRate, kUpper), S(kInitialIntensity, kEstimate),
+        S(kCurrentIntensity, kEstimate), S(kCurrentMtbnf, kEstimate), S(kCurrentMtbnf, kLower),
+        S(kCurrentMtbnf, kUpper), S(kPurificationLevel, kEstimate), S(kPurificationLevel, kLower),
         S(kPurificationLevel, kUpper));
 }
 
@@ -111,8 +92,7 @@ ModelDescription Build() {
                    {"Current Intensity Function:", kCurrentIntensity, false},
                    {"Current MTBNF:", kCurrentMtbnf, true},
                    {"Purification Level:", kPurificationLevel, true}};
-    d.predictions = {NextFailuresQuestion(), DesiredIntensityQuestion(),
-                     FurtherFailuresQuestion()};
+    d.predictions = {NextFailuresQuestion(), DesiredIntensityQuestion(), FurtherFailuresQuestion()};
     d.estimationBlock = EstimationBlock;
     d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
         return PredictionLines(v);

@@ -11,67 +11,41 @@ using Kind = PredictionPiece::Kind;
 using Reset = ResetOnNonPositive;
 
 PredictionQuestion ReliabilityQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  For a specified time of ", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "the expected Reliability is ", 0},
-                {Kind::Output, "", 0}};
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SJAMP1(ctx.tbfStats, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(ReliabilityPieces(), 1, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SJAMP1(ctx.tbfStats, LOP, out.outputs[0]);
+                                 });
 }
 
 PredictionQuestion NextFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = NextFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            2, inputs.at(0), current, 1, Reset::Outputs, [&](double K, PredictionOutcome& out) {
-                int ERRFLG = 0;
-                SJAMP3(ctx.tbfStats, ctx.NS, K, out.outputs[0], ERRFLG);
-                if (ERRFLG == 1)
-                    out.errorMessage =
-                        "The input desired number of failures is illegal for Prediction 2.";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        NextFailuresPieces(), 2, 1, Reset::Outputs,
+        [](const ModelContext& ctx, double K, PredictionOutcome& out) {
+            int ERRFLG = 0;
+            SJAMP3(ctx.tbfStats, ctx.NS, K, out.outputs[0], ERRFLG);
+            if (ERRFLG == 1)
+                out.errorMessage =
+                    "The input desired number of failures is illegal for Prediction 2.";
+        });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1). An input of 0 or below is
 // reset to 0.0 and the outputs keep their values.
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = DesiredIntensityPieces();
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            3, inputs.at(0), current, 2, Reset::Input, [&](double DIF, PredictionOutcome& out) {
-                int ERRLFG = 0;
-                SJAMP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
-                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        DesiredIntensityPieces(), 3, 2, Reset::Input,
+        [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
+            int ERRLFG = 0;
+            SJAMP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(4, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 4, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -107,9 +81,7 @@ std::string PredictionLines(const PredictionValues& v) {
     const double LOP4 = ValueAt(v.inputs, 3, 0);
     if (LOP1 == 0.0 && K == 0.0 && DIF == 0.0 && LOP4 == 0.0) return "";
     std::string out = "    PREDICTIONS\n\n";
-    if (LOP1 != 0.0)
-        out += Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
-                      LOP1, ValueAt(v.outputs, 0, 0));
+    if (LOP1 != 0.0) out += ReliabilityLine(LOP1, ValueAt(v.outputs, 0, 0));
     if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 1, 0));
     if (DIF != 0.0)
         out += DesiredIntensityLine(DIF, ValueAt(v.outputs, 2, 0), ValueAt(v.outputs, 2, 1));

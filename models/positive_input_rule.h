@@ -18,4 +18,10 @@ PredictionOutcome AnswerPositiveInput(
     int question, double input, const std::vector<double>& currentOutputs, int outputCount,
     ResetOnNonPositive reset, const std::function<void(double, PredictionOutcome&)>& compute);
 
+// A question with one input box and `outputCount` output boxes that answers by this rule;
+// `compute` receives the context and the positive input.
+PredictionQuestion PositiveInputQuestion(
+    std::vector<PredictionPiece> pieces, int question, int outputCount, ResetOnNonPositive reset,
+    std::function<void(const ModelContext&, double, PredictionOutcome&)> compute);
+
 }  // namespace vnk::models
