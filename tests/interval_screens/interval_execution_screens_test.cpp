@@ -75,7 +75,6 @@ class IntervalExecutionScreensTest : public QObject {
     Q_OBJECT
 private slots:
     void statusScreenTicksEveryStepAndForwardsTheQuestions();
-    void leastSquaresStatusScreenLeavesTheMaximumLikelihoodRowsIdle();
     void summaryHeadersFollowStatusAndActiveRules();
     void summaryCellsAndStatistics();
     void accuracyButtonOpensPlotsOnlyForAnAnalysisThatSucceeded();
@@ -139,25 +138,6 @@ void IntervalExecutionScreensTest::statusScreenTicksEveryStepAndForwardsTheQuest
     QCOMPARE(status.progress()->value(), 16);
 }
 
-void IntervalExecutionScreensTest::leastSquaresStatusScreenLeavesTheMaximumLikelihoodRowsIdle() {
-    IntervalSelection selection;
-    selection.selectAll = true;
-    Answers answers;
-    IntervalStatusScreen status(selection, 2, answers);
-    status.show();
-    ProgramOptions options;
-    options.numericalMethod = 2;
-    RunIntervalExecution(Data4(), selection, options, status);
-    QCOMPARE(answers.titles, QStringList{"Generalized Poisson Model - Weighting Function 2"});
-    for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
-        const bool runs = slot == kGp1 || slot == kGp2 || slot == kNhp;
-        QCOMPARE(status.rowLabel(slot)->isEnabled(), runs);
-        QCOMPARE(status.box(slot, 1)->isChecked(), runs);
-    }
-    QVERIFY(!status.columnLabel(0)->isEnabled());
-    QCOMPARE(status.progress()->value(), status.progress()->maximum());
-}
-
 void IntervalExecutionScreensTest::summaryHeadersFollowStatusAndActiveRules() {
     // Chosen: NHP (status 1: yellow), generalized Poisson (GP-1 green, GP-2 red, GP-3 skipped
     // with status 3: red), Schneidewind with S2 = 2 and S3 = 0 (S-T3 inactive).
@@ -216,11 +196,7 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     Answers answers;
     IntervalStatusScreen status(selection, 1, answers);
     const IntervalExecutionResults r = RunIntervalExecution(Data4(), selection, options, status);
-    bool printed = false, plotted = false;
-    IntervalSummaryActions actions;
-    actions.print = [&] { printed = true; };
-    actions.plot = [&] { plotted = true; };
-    IntervalSummaryScreen screen(r, actions);
+    IntervalSummaryScreen screen(r, {});
 
     for (int slot : {kGp1, kGp3, kSdw2, kSdw3}) QVERIFY(!screen.rankCell(slot));
     const auto labels = screen.findChildren<QLabel*>();
@@ -248,10 +224,6 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     QCOMPARE(screen.lengthStatistic(4)->text(), QStringLiteral("0.960000"));
     QCOMPARE(screen.lengthStatistic(5)->text(), QStringLiteral("4.210000"));
 
-    screen.printButton()->click();
-    screen.plotsButton()->click();
-    QVERIFY(printed && plotted);
-    QVERIFY(!screen.helpButton()->isEnabled());  // no help action given
 }
 
 void IntervalExecutionScreensTest::accuracyButtonOpensPlotsOnlyForAnAnalysisThatSucceeded() {
