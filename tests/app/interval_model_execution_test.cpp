@@ -124,8 +124,7 @@ void IntervalModelExecutionTest::tohmaEqualLengthsWithAccuracyAndOptimumS() {
     // Every length is 1: weighting 3 is skipped, so only weighting 2 asks its estimates.
     OkEach(h, 2, 1);
     AnswerS(h, QStringLiteral("20"), QStringLiteral("30"));
-    const QString pdf = h.path("summary.pdf");
-    h.prompter.printPdfPath = pdf;
+    h.prompter.pdfFolder = QString::fromStdString(h.folder().string());
     bool summaryShown = false;
     h.prompter.on<IntervalSummaryScreen>([&](IntervalSummaryScreen& s) {
         summaryShown = true;
@@ -154,6 +153,8 @@ void IntervalModelExecutionTest::tohmaEqualLengthsWithAccuracyAndOptimumS() {
     QCOMPARE(h.prompter.printScreens, 1);
     QCOMPARE(h.options().numericalMethod, 1);
 
+    QCOMPARE(h.prompter.pdfFiles.size(), 1);
+    const QString pdf = h.prompter.pdfFiles[0];
     if (vnk::test::PdfPages(pdf) < 0) QSKIP("poppler tools are not available");
     QVERIFY(vnk::test::PdfPages(pdf) >= 4);
     const QString text = vnk::test::PdfText(pdf);
@@ -176,7 +177,6 @@ void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens
     OkEach(h, 1, 2);
     h.prompter.on<interval_screens::OptimumSDialog>(
         [](interval_screens::OptimumSDialog& s) { s.okButton()->click(); });  // both left at 0
-    const QString pdf = h.path("nhp.pdf");
     h.prompter.on<IntervalSummaryScreen>([&](IntervalSummaryScreen& s) {
         const IntervalExecutionResults& r = *h.doc.intervalResults;
         // Every model reaches a result on DATA4 (the hand-checked summary report in
@@ -189,7 +189,7 @@ void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens
         }
         QCOMPARE(r.schneidewindS, (std::array<int, 2>{0, 0}));
         QVERIFY(!s.accuracyButton()->isEnabled());
-        h.prompter.printPdfPath = pdf;
+        h.prompter.pdfFolder = QString::fromStdString(h.folder().string());
         s.headerButton(kNhp)->click();
         s.plotsButton()->click();
         s.helpButton()->click();
@@ -221,9 +221,12 @@ void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens
     QCOMPARE(titles, (QStringList{"Raw and Predicted Data Plot", "Residual Data Plot"}));
     CloseTopLevelPlots();
 
+    QCOMPARE(h.prompter.pdfFiles.size(), 1);  // the model's report
+    const QString pdf = h.prompter.pdfFiles[0];
     if (vnk::test::PdfPages(pdf) < 0) QSKIP("poppler tools are not available");
     const QString text = vnk::test::PdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("VARNOK INTERVAL MODEL RESULTS FOR SOFTWARE ANALYSIS")));
+    QVERIFY(text.contains(QStringLiteral("NON-HOMOGENEOUS POISSON MODEL")));
     QVERIFY(!text.contains(QStringLiteral("ERRORS OCCURRED")));
 }
 
