@@ -29,7 +29,8 @@ public:
     QString openFileName(QWidget* parent, const FileChoice& choice) override;
     QString saveFileName(QWidget* parent, const FileChoice& choice) override;
     void help(QWidget* from, const QString& page) override;
-    // Counts the print screens shown and cancels each.
+    // Counts the print screens shown and cancels each, unless `pdfFolder` is set: then each
+    // print goes to a PDF file of its own there (listed in `pdfFiles`).
     bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
 
     // The next screen must be an S; `work` drives it and must close it.
@@ -53,6 +54,8 @@ public:
     QStringList screens;    // captions of the screens run, in order
     QStringList helpPages;  // pages help was asked for
     int printScreens = 0;
+    QString pdfFolder;
+    QStringList pdfFiles;
     QStringList problems;
 
     // The texts of the messages shown, in order.
