@@ -36,7 +36,9 @@ CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening
     result_ = NewValueBox(this);
     result_->setMaximumWidth(160);
     auto* resultLabel = new QLabel(QString::fromLatin1(models::kCalendarTimeResultLabel), this);
-    resultLabel->setFont(HeadingFont(resultLabel->font()));
+    QFont bold = resultLabel->font();
+    bold.setBold(true);
+    resultLabel->setFont(bold);
     grid->addWidget(resultLabel, row, 0);
     grid->addWidget(result_, row, 1);
     grid->setColumnStretch(0, 1);

@@ -329,6 +329,10 @@ void NtdsExecutionTest::allModelsAndMeasures() {
         }
         QVERIFY2(nonzero >= 2, qPrintable(labels[m]));  // real ranks, not all failed
     }
+    // The NHPP model looks for its root from b = 1/t(k) up: on the first 22 failures
+    // (t = 149 days) the likelihood peaks at b t = 0.18, so its analyses stop at their first
+    // refit and it has no rank.
+    for (int c = 0; c < 5; ++c) QCOMPARE(ranks[ex::kNpt][static_cast<std::size_t>(c)], 0);
     std::vector<double> averages(7, 0.0);
     for (int slot = 0; slot < 7; ++slot) {
         double sum = 0.0;
