@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/prompter.h"
 #include "app/prompter_seams.h"
+#include "app/tbf_hardware_execution.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
 #include "models/model_description.h"
@@ -19,6 +20,7 @@
 #include "plot/model_plot_selection.h"
 #include "plot/plot_window.h"
 #include "print/print_report.h"
+#include "screens/calendar_time_screen.h"
 #include "screens/execution_summary_screen.h"
 #include "screens/lav_starting_values_screen.h"
 #include "screens/message_sink.h"
@@ -98,6 +100,18 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
             plot::ShowPlotWindow(plot::TbfModelPlot(data, choose.choice()), &frame);
         };
         modelActions.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
+        if (slot == execution::kMusaBasic) {
+            modelActions.extraButtons.push_back({"Calendar", [&, slot](QWidget* screen) {
+                screens::CalendarTimeActions calendar;
+                calendar.print = [&, screen](const std::string& report) {
+                    printReport(prompter, {report}, screen);
+                };
+                calendar.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
+                screens::OpenCalendarTime(screens::TbfModelContext(results, slot),
+                                          static_cast<int>(set.tbfUnit), messages, calendar, exec,
+                                          screen);
+            }});
+        }
         screens::OpenTbfModelScreen(results, slot, messages, modelActions, exec, &frame);
     };
     actions.measurePlot = [&](int measureIndex) {
@@ -160,6 +174,9 @@ void RunModelExecution(CMainFrame& frame) {
     };
     seams.statistics = [&](const QString&) {
         ShowStatistics(CommandContext{doc, prompter, &frame});
+    };
+    seams.hardware = [&](const execution::HardwareSelection& selection) {
+        RunTbfHardwareModels(set, doc.options(), selection, prompter, &frame);
     };
     const std::optional<execution::TbfExecutionResults> results =
         screens::RunTbfModelExecution(set, doc.options(), messages, seams, &frame);

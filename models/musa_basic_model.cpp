@@ -210,9 +210,16 @@ CalendarTimeInputs CalendarTimeDefaults(const ModelContext& ctx) {
 
 CalendarTimeOutcome RunCalendarTime(const CalendarTimeInputs& in) {
     CalendarTimeOutcome out;
+    // Below the current MTBNF the segments run backwards and the hours come out negative.
+    if (!(in.DMTBFH > in.CMTBFH)) {
+        out.errorMessage =
+            "The desired MTBNF must be larger than the current Mean Time Before Next Failure.";
+        return out;
+    }
     SMUSCT(in.TNOF, in.CMTBFH, in.DMTBFH, in.IMTBFH, in.NS, in.PC, in.PF, in.PI, in.PMQ, in.RHOC,
            in.TC, in.TI, in.XMC, in.XMF, in.XMI, in.XMQ, out.XINT);
-    if (!std::isfinite(out.XINT)) {
+    // Negative resources or a total below the failures seen can also give negative hours.
+    if (!std::isfinite(out.XINT) || out.XINT < 0.0) {
         out.XINT = 0.0;
         out.errorMessage =
             "The calendar time cannot be computed from these values; every resource, work and "

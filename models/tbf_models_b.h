@@ -53,9 +53,9 @@ std::string CalendarTimeWarning(int tbfUnit);
 // The screen's values on opening: NS and rows 10, 9 and 8 of the estimates, all else 0.
 CalendarTimeInputs CalendarTimeDefaults(const ModelContext& ctx);
 
-// "Run": the additional calendar hours (SMUSCT). Inputs the component cannot work with
-// (no personnel, no queue, ...) give a value that is not finite; the screen then shows 0.0
-// and `errorMessage` says why.
+// "Run": the additional calendar hours (SMUSCT). A desired MTBNF not above the current one,
+// or inputs the component cannot work with (no personnel, no queue, negative values, ...),
+// give no number: the screen then shows 0.0 and `errorMessage` says why.
 struct CalendarTimeOutcome {
     double XINT = 0.0;
     std::string errorMessage;

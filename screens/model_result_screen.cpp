@@ -53,6 +53,15 @@ ModelResultScreen::ModelResultScreen(const models::ModelDescription& description
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
+    int at = buttons->indexOf(print_) + 1;
+    for (const ModelScreenButton& extra : actions_.extraButtons) {
+        auto* b = new QPushButton(QString::fromStdString(extra.text), this);
+        b->setAutoDefault(false);
+        b->setEnabled(static_cast<bool>(extra.pressed));
+        buttons->insertWidget(at++, b);
+        connect(b, &QPushButton::clicked, this, [this, pressed = extra.pressed] { pressed(this); });
+        extra_.push_back(b);
+    }
     ok_->setDefault(true);
     layout->addLayout(buttons);
 

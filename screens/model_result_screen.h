@@ -33,6 +33,10 @@ class ModelResultScreen : public QDialog {
     QPushButton* plotsButton() const { return plots_; }
     QPushButton* helpButton() const { return help_; }
     QPushButton* okButton() const { return ok_; }
+    // The caller's further buttons (ModelScreenActions::extraButtons), in their order.
+    QPushButton* extraButton(int index) const {
+        return extra_.at(static_cast<std::size_t>(index));
+    }
 
     // The prediction inputs and outputs as the boxes hold them.
     models::PredictionValues predictionValues() const;
@@ -60,6 +64,7 @@ class ModelResultScreen : public QDialog {
     QPushButton* plots_ = nullptr;
     QPushButton* help_ = nullptr;
     QPushButton* ok_ = nullptr;
+    std::vector<QPushButton*> extra_;
 };
 
 }  // namespace vnk::screens

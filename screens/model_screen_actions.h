@@ -5,8 +5,18 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+class QWidget;
 
 namespace vnk::screens {
+
+// A button a model's result screen offers beside "Print" (Musa's basic model: "Calendar").
+struct ModelScreenButton {
+    std::string text;
+    // Receives the result screen, as the parent of whatever the button opens.
+    std::function<void(QWidget* screen)> pressed;
+};
 
 struct ModelScreenActions {
     // The report header block of the data set; the screen appends its own blocks.
@@ -16,6 +26,8 @@ struct ModelScreenActions {
     // Opens the model plot screen. Null: "Plots" is disabled.
     std::function<void()> plots;
     std::function<void()> help;
+    // Further buttons of the result screen, placed after "Print" in this order.
+    std::vector<ModelScreenButton> extraButtons;
 };
 
 }  // namespace vnk::screens

@@ -57,13 +57,20 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
     TbfSelectionState chosen;
     for (;;) {
         TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, {}, parent);
+        screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
         if (seams.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
+        // Hardware data always go to the hardware branch, which itself says when nothing it
+        // can run was chosen; system data go there once a hardware or system box is ticked.
         if (chosen.modelClass == ModelClass::Hardware) {
-            messages.message(
-                parent, QStringLiteral("Error"),
-                QStringLiteral("Hardware and system model execution is not yet available."),
-                MessageIcon::Stop);
+            if (seams.hardware) {
+                seams.hardware(HardwareChoice(chosen));
+            } else {
+                messages.message(
+                    parent, QStringLiteral("Error"),
+                    QStringLiteral("Hardware and system model execution is not yet available."),
+                    MessageIcon::Stop);
+            }
             return std::nullopt;
         }
         if (AnySoftwareModelChosen(chosen)) break;

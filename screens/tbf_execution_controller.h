@@ -1,5 +1,6 @@
 // The Model Execution command for time-between-failure data: selection, measures and range,
-// the processing status screen while the engine runs, and the record for the summary. Modal
+// the processing status screen while the engine runs, and the record for the summary; or,
+// for hardware and system models, the hand-over to the hardware branch. Modal
 // screens and messages go through the caller's seams; the engine is handed in as a function,
 // so this flow does not depend on how the engine is linked.
 #pragma once
@@ -10,6 +11,7 @@
 
 #include "data/failure_data_set.h"
 #include "data/program_options.h"
+#include "execution/hardware_execution.h"
 #include "execution/host.h"
 #include "execution/tbf_results.h"
 
@@ -35,9 +37,13 @@ struct TbfExecutionSeams {
     std::function<void(execution::LavStartRequest&)> lavStartingValues;
     // Shows the preliminary statistics screen under the given caption.
     std::function<void(const QString& caption)> statistics;
+    // Runs the hardware models for the boxes ticked, with their screens and messages. Null:
+    // the command says the branch is not available.
+    std::function<void(const execution::HardwareSelection&)> hardware;
 };
 
-// Runs the command to the end of the execution; nullopt when it ended without executing.
+// Runs the command to the end of the execution; nullopt when it ended without a software
+// execution (cancelled, refused, or handed to the hardware branch).
 // The numerical method is maximum likelihood again afterwards, whichever way it ended.
 std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const FailureDataSet& set,
                                                                    ProgramOptions& options,

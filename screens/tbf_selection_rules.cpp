@@ -31,17 +31,41 @@ bool AnySoftwareModelChosen(const TbfSelectionState& s) {
     return false;
 }
 
+bool AnyHardwareOrSystemModelChosen(const TbfSelectionState& s) {
+    if (s.selectAllHardware || s.selectAllSystem) return true;
+    for (bool m : s.hardware)
+        if (m) return true;
+    for (bool m : s.system)
+        if (m) return true;
+    return false;
+}
+
+execution::HardwareSelection HardwareChoice(const TbfSelectionState& s) {
+    execution::HardwareSelection h;
+    h.projection = s.hardware[hardware_box::kProjection];
+    h.selectAll = s.selectAllHardware;
+    for (int box = 0; box < kHardwareModelCount; ++box)
+        if (box != hardware_box::kProjection && s.hardware[static_cast<std::size_t>(box)])
+            h.otherModels = true;
+    for (bool m : s.system)
+        if (m) h.otherModels = true;
+    if (s.selectAllSystem) h.otherModels = true;
+    return h;
+}
+
 namespace {
 
-// After a software flag changed: the class follows the first box ticked, and clearing the
-// last box withdraws the applicability choice (and, for system data, the class).
+// After a flag changed: the class follows the first box ticked, and clearing the last box
+// withdraws the applicability choice (and, for system data, the class).
 TbfSelectionState Settle(TbfSelectionState s) {
-    if (AnySoftwareModelChosen(s)) {
+    if (!AnySoftwareModelChosen(s)) s.applicability = false;
+    if (s.history != ErrorHistory::System) return s;
+    if (AnySoftwareModelChosen(s))
         s.modelClass = ModelClass::Software;
-    } else {
-        s.applicability = false;
-        if (s.history == ErrorHistory::System) s.modelClass = ModelClass::NotChosen;
-    }
+    else if (AnyHardwareOrSystemModelChosen(s))
+        s.modelClass = ModelClass::Hardware;
+    else
+        s.modelClass = ModelClass::NotChosen;
     return s;
 }
 
@@ -62,6 +86,26 @@ TbfSelectionState ToggleApplicability(TbfSelectionState s, bool checked) {
     return s;
 }
 
+TbfSelectionState ToggleHardwareModel(TbfSelectionState s, int box, bool checked) {
+    s.hardware.at(static_cast<std::size_t>(box)) = checked;
+    return Settle(s);
+}
+
+TbfSelectionState ToggleSelectAllHardware(TbfSelectionState s, bool checked) {
+    s.selectAllHardware = checked;
+    return Settle(s);
+}
+
+TbfSelectionState ToggleSystemModel(TbfSelectionState s, int box, bool checked) {
+    s.system.at(static_cast<std::size_t>(box)) = checked;
+    return Settle(s);
+}
+
+TbfSelectionState ToggleSelectAllSystem(TbfSelectionState s, bool checked) {
+    s.selectAllSystem = checked;
+    return Settle(s);
+}
+
 TbfSelectionEnables Enables(const TbfSelectionState& s) {
     TbfSelectionEnables e;
     const bool system = s.history == ErrorHistory::System;
@@ -69,12 +113,20 @@ TbfSelectionEnables Enables(const TbfSelectionState& s) {
         s.history == ErrorHistory::Software || (system && s.modelClass != ModelClass::Hardware);
     e.hardwareGroup =
         s.history == ErrorHistory::Hardware || (system && s.modelClass != ModelClass::Software);
-    e.systemGroup = system && s.modelClass == ModelClass::NotChosen;
+    // A system box makes the class hardware, so the group stays live to be cleared again.
+    e.systemGroup = system && s.modelClass != ModelClass::Software;
     e.selectAll = e.softwareGroup;
     for (int slot = 0; slot < kTbfModelCount; ++slot)
         e.models[static_cast<std::size_t>(slot)] =
             e.softwareGroup && !s.selectAll && !(s.method == 2 && NeedsMaximumLikelihood(slot));
     e.applicability = e.softwareGroup && s.method == 1 && AnySoftwareModelChosen(s);
+    e.selectAllHardware = e.hardwareGroup;
+    for (int box = 0; box < kHardwareModelCount; ++box)
+        e.hardware[static_cast<std::size_t>(box)] =
+            e.hardwareGroup && !s.selectAllHardware &&
+            (box != hardware_box::kProjection || s.hardwareFields);
+    e.selectAllSystem = e.systemGroup;
+    for (bool& box : e.system) box = e.systemGroup && !s.selectAllSystem;
     return e;
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "execution/hardware_execution.h"
+
 namespace vnk::screens {
 
 inline constexpr int kTbfModelCount = 7;
@@ -21,6 +23,16 @@ enum class ModelClass { Software = 0, Hardware = 1, NotChosen = 2 };
 // The Musa and non-homogeneous Poisson models have no least-squares form.
 bool NeedsMaximumLikelihood(int slot);
 
+// The hardware group, in screen order. Only the projection model computes anything; the
+// others answer with the "not implemented" message.
+inline constexpr int kHardwareModelCount = 7;
+namespace hardware_box {
+inline constexpr int kProjection = 0, kExponential = 1, kWeibull = 2, kRayleigh = 3,
+                     kMaturityProjection = 4, kHyperexponential = 5, kMarkov = 6;
+}
+// The system group: models without computation.
+inline constexpr int kSystemModelCount = 2;
+
 struct TbfSelectionState {
     ErrorHistory history = ErrorHistory::Software;
     int method = 1;  // 1 maximum likelihood, 2 least squares
@@ -28,6 +40,12 @@ struct TbfSelectionState {
     std::array<bool, kTbfModelCount> models{};
     bool selectAll = false;
     bool applicability = false;
+    // Whether the data set has its hardware fields (what the projection model reads).
+    bool hardwareFields = false;
+    std::array<bool, kHardwareModelCount> hardware{};
+    bool selectAllHardware = false;
+    std::array<bool, kSystemModelCount> system{};
+    bool selectAllSystem = false;
 };
 
 struct TbfSelectionEnables {
@@ -37,6 +55,10 @@ struct TbfSelectionEnables {
     bool softwareGroup = false;
     bool hardwareGroup = false;
     bool systemGroup = false;
+    std::array<bool, kHardwareModelCount> hardware{};
+    bool selectAllHardware = false;
+    std::array<bool, kSystemModelCount> system{};
+    bool selectAllSystem = false;
 };
 
 // The state when the screen opens: every flag cleared, the class from the error history.
@@ -44,9 +66,19 @@ TbfSelectionState OpenTbfSelection(ErrorHistory history, int method);
 TbfSelectionState ToggleModel(TbfSelectionState s, int slot, bool checked);
 TbfSelectionState ToggleSelectAll(TbfSelectionState s, bool checked);
 TbfSelectionState ToggleApplicability(TbfSelectionState s, bool checked);
+// A hardware or system box makes the class hardware (the models that are not software);
+// clearing the last one of a system history returns the class to not chosen.
+TbfSelectionState ToggleHardwareModel(TbfSelectionState s, int box, bool checked);
+TbfSelectionState ToggleSelectAllHardware(TbfSelectionState s, bool checked);
+TbfSelectionState ToggleSystemModel(TbfSelectionState s, int box, bool checked);
+TbfSelectionState ToggleSelectAllSystem(TbfSelectionState s, bool checked);
 TbfSelectionEnables Enables(const TbfSelectionState& s);
 
 bool AnySoftwareModelChosen(const TbfSelectionState& s);
+bool AnyHardwareOrSystemModelChosen(const TbfSelectionState& s);
+// What the hardware execution runs for the boxes ticked: the projection, or only models that
+// have no computation.
+execution::HardwareSelection HardwareChoice(const TbfSelectionState& s);
 // Whether the execution runs the model in `slot`: chosen itself, or covered by Select All
 // (which does not cover the maximum-likelihood-only models under least squares).
 bool ModelExecuted(const std::array<bool, kTbfModelCount>& models, bool selectAll, int method,

@@ -41,6 +41,21 @@ const char* ModelCaption(int slot) {
     }
 }
 
+constexpr std::array<const char*, kHardwareModelCount> kHardwareCaptions = {
+    "Reliability Growth Projection Model", "Exponential Distribution Model",
+    "Weibull Distribution Model",          "Rayleigh Distribution Model",
+    "Maturity Projection Model-Cont. ",    "Hyperexponential Model",
+    "Markov Model"};
+constexpr std::array<const char*, kSystemModelCount> kSystemCaptions = {
+    "System Reliability Growth Model", "System Availability Model"};
+
+// Sets a box without its toggled signal, so refreshing never feeds back into the state.
+void Show(QCheckBox* box, bool checked, bool enabled) {
+    const QSignalBlocker block(box);
+    box->setChecked(checked);
+    box->setEnabled(enabled);
+}
+
 // OK, Cancel and Help in a row; Help is enabled only when there is help to show.
 QHBoxLayout* DialogButtons(QDialog& dialog, const std::function<void()>& help,
                            QPushButton* extra = nullptr) {
@@ -93,11 +108,7 @@ TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
         state_ = ToggleApplicability(state_, on);
         refresh();
     });
-    // The hardware and system models join these groups with the hardware branch.
-    hardware_ = new QGroupBox(QStringLiteral("Hardware Reliability Models"), this);
-    system_ = new QGroupBox(QStringLiteral("System Reliability Models"), this);
-    new QVBoxLayout(hardware_);
-    new QVBoxLayout(system_);
+    buildHardwareGroups();
     groups->addWidget(software_);
     groups->addWidget(hardware_);
     groups->addWidget(system_);
@@ -113,24 +124,68 @@ TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
     refresh();
 }
 
+void TbfSelectionScreen::buildHardwareGroups() {
+    hardware_ = new QGroupBox(QStringLiteral("Hardware Reliability Models"), this);
+    auto* hardwareBoxes = new QVBoxLayout(hardware_);
+    for (int box = 0; box < kHardwareModelCount; ++box) {
+        auto* check = new QCheckBox(
+            QString::fromLatin1(kHardwareCaptions[static_cast<std::size_t>(box)]), hardware_);
+        hardwareBoxes->addWidget(check);
+        hardwareModels_[static_cast<std::size_t>(box)] = check;
+        connect(check, &QCheckBox::toggled, this, [this, box](bool on) {
+            state_ = ToggleHardwareModel(state_, box, on);
+            refresh();
+        });
+    }
+    selectAllHardware_ = new QCheckBox(QStringLiteral("Select All Hardware Models"), hardware_);
+    hardwareBoxes->addWidget(selectAllHardware_);
+    hardwareBoxes->addStretch();
+    connect(selectAllHardware_, &QCheckBox::toggled, this, [this](bool on) {
+        state_ = ToggleSelectAllHardware(state_, on);
+        refresh();
+    });
+
+    system_ = new QGroupBox(QStringLiteral("System Reliability Models"), this);
+    auto* systemBoxes = new QVBoxLayout(system_);
+    for (int box = 0; box < kSystemModelCount; ++box) {
+        auto* check = new QCheckBox(
+            QString::fromLatin1(kSystemCaptions[static_cast<std::size_t>(box)]), system_);
+        systemBoxes->addWidget(check);
+        systemModels_[static_cast<std::size_t>(box)] = check;
+        connect(check, &QCheckBox::toggled, this, [this, box](bool on) {
+            state_ = ToggleSystemModel(state_, box, on);
+            refresh();
+        });
+    }
+    selectAllSystem_ = new QCheckBox(QStringLiteral("Select All System Models"), system_);
+    systemBoxes->addWidget(selectAllSystem_);
+    systemBoxes->addStretch();
+    connect(selectAllSystem_, &QCheckBox::toggled, this, [this](bool on) {
+        state_ = ToggleSelectAllSystem(state_, on);
+        refresh();
+    });
+}
+
+void TbfSelectionScreen::setHardwareFieldsPresent(bool present) {
+    state_.hardwareFields = present;
+    refresh();
+}
+
 void TbfSelectionScreen::refresh() {
     const TbfSelectionEnables e = Enables(state_);
     for (int slot = 0; slot < kTbfModelCount; ++slot) {
-        QCheckBox* box = models_[static_cast<std::size_t>(slot)];
-        const QSignalBlocker block(box);
-        box->setChecked(state_.models[static_cast<std::size_t>(slot)]);
-        box->setEnabled(e.models[static_cast<std::size_t>(slot)]);
+        const auto s = static_cast<std::size_t>(slot);
+        Show(models_[s], state_.models[s], e.models[s]);
     }
-    {
-        const QSignalBlocker block(selectAll_);
-        selectAll_->setChecked(state_.selectAll);
-        selectAll_->setEnabled(e.selectAll);
-    }
-    {
-        const QSignalBlocker block(applicability_);
-        applicability_->setChecked(state_.applicability);
-        applicability_->setEnabled(e.applicability);
-    }
+    Show(selectAll_, state_.selectAll, e.selectAll);
+    Show(applicability_, state_.applicability, e.applicability);
+    for (std::size_t box = 0; box < hardwareModels_.size(); ++box)
+        Show(hardwareModels_[box], state_.hardware[box], e.hardware[box]);
+    Show(selectAllHardware_, state_.selectAllHardware, e.selectAllHardware);
+    for (std::size_t box = 0; box < systemModels_.size(); ++box)
+        Show(systemModels_[box], state_.system[box], e.system[box]);
+    Show(selectAllSystem_, state_.selectAllSystem, e.selectAllSystem);
+    software_->setEnabled(e.softwareGroup);
     hardware_->setEnabled(e.hardwareGroup);
     system_->setEnabled(e.systemGroup);
 }

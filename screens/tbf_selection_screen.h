@@ -1,5 +1,6 @@
 // "Time-Between-Failure Model Executions": which software models to run and whether to run the
-// applicability analyses. The check boxes follow the rules of tbf_selection_rules.h.
+// applicability analyses, or which hardware or system models. The check boxes follow the
+// rules of tbf_selection_rules.h.
 #pragma once
 
 #include <QDialog>
@@ -23,16 +24,27 @@ class TbfSelectionScreen : public QDialog {
                        std::function<void(const QString& caption)> statistics = {},
                        std::function<void()> help = {}, QWidget* parent = nullptr);
 
+    // Whether the data set has its hardware fields: only then the projection box is offered.
+    void setHardwareFieldsPresent(bool present);
+
     const TbfSelectionState& selection() const { return state_; }
     QCheckBox* modelBox(int slot) const { return models_.at(static_cast<std::size_t>(slot)); }
     QCheckBox* selectAllBox() const { return selectAll_; }
     QCheckBox* applicabilityBox() const { return applicability_; }
     QGroupBox* hardwareGroup() const { return hardware_; }
     QGroupBox* systemGroup() const { return system_; }
+    // Hardware boxes by hardware_box index, system boxes by their order in the group.
+    QCheckBox* hardwareBox(int box) const {
+        return hardwareModels_.at(static_cast<std::size_t>(box));
+    }
+    QCheckBox* selectAllHardwareBox() const { return selectAllHardware_; }
+    QCheckBox* systemBox(int box) const { return systemModels_.at(static_cast<std::size_t>(box)); }
+    QCheckBox* selectAllSystemBox() const { return selectAllSystem_; }
     QPushButton* statisticsButton() const { return statistics_; }
 
   private:
     void refresh();
+    void buildHardwareGroups();
 
     TbfSelectionState state_;
     std::array<QCheckBox*, kTbfModelCount> models_{};
@@ -41,6 +53,10 @@ class TbfSelectionScreen : public QDialog {
     QGroupBox* software_ = nullptr;
     QGroupBox* hardware_ = nullptr;
     QGroupBox* system_ = nullptr;
+    std::array<QCheckBox*, kHardwareModelCount> hardwareModels_{};
+    QCheckBox* selectAllHardware_ = nullptr;
+    std::array<QCheckBox*, kSystemModelCount> systemModels_{};
+    QCheckBox* selectAllSystem_ = nullptr;
     QPushButton* statistics_ = nullptr;
 };
 

@@ -209,6 +209,20 @@ TEST(MusaBasicModel, CalendarTimeScreenAndReport) {
               "    Desired MTBNF (hours)                                                           :      5.00000\n"
               "    Additional time to Mean Time Before Next Failure                                :     22.69717\n");
     // clang-format on
+
+    // Below the current MTBNF, or with fewer total faults than failures seen, the segments
+    // would add negative hours: no number, and a reason.
+    vnk::models::CalendarTimeInputs lower = in;
+    lower.DMTBFH = in.CMTBFH;
+    const auto refused = vnk::models::RunCalendarTime(lower);
+    EXPECT_EQ(refused.XINT, 0.0);
+    EXPECT_EQ(refused.errorMessage,
+              "The desired MTBNF must be larger than the current Mean Time Before Next Failure.");
+    vnk::models::CalendarTimeInputs fewFaults = in;
+    fewFaults.TNOF = 3.0;  // 4 failures seen
+    const auto negative = vnk::models::RunCalendarTime(fewFaults);
+    EXPECT_EQ(negative.XINT, 0.0);
+    EXPECT_FALSE(negative.errorMessage.empty());
 }
 
 TEST(MusaLogarithmicModel, ScreenReportAndRules) {

@@ -51,6 +51,78 @@ class TbfExecutionControllerTest : public QObject {
         QCOMPARE(options.numericalMethod, 1);
     }
 
+    void hardwareChoicesGoToTheHardwareBranch() {
+        RecordingSink sink;
+        ProgramOptions options;
+        options.numericalMethod = 2;
+        FailureDataSet set = TbfSoftwareSet(5);
+        set.errorHistory = vnk::ErrorHistory::System;
+        set.hardwareFieldsPresent = true;
+        bool projectionOffered = false;
+        bool softwareClosed = false;
+        Script script;
+        script.steps = {[&](QDialog& d) {
+            auto& s = dynamic_cast<TbfSelectionScreen&>(d);
+            projectionOffered = s.hardwareBox(hardware_box::kProjection)->isEnabled();
+            s.hardwareBox(hardware_box::kProjection)->click();
+            softwareClosed = !s.modelBox(ex::kGeo)->isEnabled();
+            return int(QDialog::Accepted);
+        }};
+        std::vector<ex::HardwareSelection> handed;
+        TbfExecutionSeams seams;
+        seams.exec = std::ref(script);
+        seams.okCancel = [](const QString&, const QString&) { return false; };
+        seams.hardware = [&](const ex::HardwareSelection& h) { handed.push_back(h); };
+        bool ran = false;
+        seams.run = [&](const ex::TbfSelection&, ProgramOptions&, ex::ExecutionHost&) {
+            ran = true;
+            return ex::TbfExecutionResults{};
+        };
+        QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
+        QVERIFY(projectionOffered && softwareClosed);
+        QCOMPARE(handed.size(), std::size_t{1});
+        QVERIFY(handed[0].projection && !handed[0].otherModels);
+        QVERIFY(!ran);
+        QVERIFY(sink.texts.isEmpty());
+        QCOMPARE(options.numericalMethod, 1);
+
+        // Hardware data with nothing ticked still go there: that branch has the message.
+        set.errorHistory = vnk::ErrorHistory::Hardware;
+        set.hardwareFieldsPresent = false;
+        script.steps = {[&](QDialog& d) {
+            projectionOffered =
+                dynamic_cast<TbfSelectionScreen&>(d).hardwareBox(hardware_box::kProjection)
+                    ->isEnabled();
+            return int(QDialog::Accepted);
+        }};
+        script.next = 0;
+        QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
+        QVERIFY(!projectionOffered);
+        QCOMPARE(handed.size(), std::size_t{2});
+        QVERIFY(!handed[1].projection && !handed[1].selectAll && !handed[1].otherModels);
+    }
+
+    void systemDataWithNothingTickedAskForAModel() {
+        RecordingSink sink;
+        ProgramOptions options;
+        FailureDataSet set = TbfSoftwareSet(5);
+        set.errorHistory = vnk::ErrorHistory::System;
+        Script script;
+        script.steps = {[](QDialog&) { return int(QDialog::Accepted); }};
+        QStringList asked;
+        TbfExecutionSeams seams;
+        seams.exec = std::ref(script);
+        seams.okCancel = [&](const QString&, const QString& text) {
+            asked << text;
+            return false;
+        };
+        int handed = 0;
+        seams.hardware = [&](const ex::HardwareSelection&) { ++handed; };
+        QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
+        QCOMPARE(asked, QStringList{"You must select a model to execute"});
+        QCOMPARE(handed, 0);
+    }
+
     void noModelAsksAgainThenCancelEnds() {
         RecordingSink sink;
         ProgramOptions options;

@@ -76,6 +76,61 @@ class TbfSelectionRulesTest : public QObject {
         QVERIFY(software.softwareGroup && !software.hardwareGroup && !software.systemGroup);
     }
 
+    void projectionNeedsTheHardwareFields() {
+        auto s = OpenTbfSelection(ErrorHistory::Hardware, 1);
+        QVERIFY(!Enables(s).hardware[hardware_box::kProjection]);
+        QVERIFY(Enables(s).hardware[hardware_box::kMarkov]);
+        QVERIFY(Enables(s).selectAllHardware);
+        s.hardwareFields = true;
+        QVERIFY(Enables(s).hardware[hardware_box::kProjection]);
+        // Select All covers the group: its boxes are disabled while it is on.
+        s = ToggleSelectAllHardware(s, true);
+        for (bool box : Enables(s).hardware) QVERIFY(!box);
+        QVERIFY(HardwareChoice(s).selectAll);
+        QVERIFY(!HardwareChoice(s).otherModels);
+        // Hardware data never leave the hardware class.
+        s = ToggleSelectAllHardware(s, false);
+        QCOMPARE(s.modelClass, ModelClass::Hardware);
+        QVERIFY(!AnyHardwareOrSystemModelChosen(s));
+    }
+
+    void hardwareAndSystemBoxesChooseTheHardwareClassOnSystemData() {
+        auto s = OpenTbfSelection(ErrorHistory::System, 1);
+        s.hardwareFields = true;
+        s = ToggleHardwareModel(s, hardware_box::kWeibull, true);
+        QCOMPARE(s.modelClass, ModelClass::Hardware);
+        auto e = Enables(s);
+        QVERIFY(!e.softwareGroup && !e.selectAll && !e.applicability);
+        for (bool m : e.models) QVERIFY(!m);
+        QVERIFY(e.hardwareGroup && e.systemGroup);  // both stay live to be changed again
+        QVERIFY(e.system[0] && e.hardware[hardware_box::kProjection]);
+        s = ToggleSystemModel(s, 1, true);
+        s = ToggleHardwareModel(s, hardware_box::kWeibull, false);
+        QCOMPARE(s.modelClass, ModelClass::Hardware);  // the system box still holds it
+        vnk::execution::HardwareSelection h = HardwareChoice(s);
+        QVERIFY(!h.projection && !h.selectAll && h.otherModels);
+        s = ToggleSystemModel(s, 1, false);
+        QCOMPARE(s.modelClass, ModelClass::NotChosen);
+        e = Enables(s);
+        QVERIFY(e.softwareGroup && e.hardwareGroup && e.systemGroup);
+
+        s = ToggleSelectAllSystem(s, true);
+        QCOMPARE(s.modelClass, ModelClass::Hardware);
+        QVERIFY(!Enables(s).system[0] && !Enables(s).system[1] && Enables(s).selectAllSystem);
+        QVERIFY(HardwareChoice(s).otherModels);
+        s = ToggleSelectAllSystem(s, false);
+        s = ToggleHardwareModel(s, hardware_box::kProjection, true);
+        h = HardwareChoice(s);
+        QVERIFY(h.projection && !h.otherModels);
+
+        // A software box closes both other groups.
+        s = ToggleHardwareModel(s, hardware_box::kProjection, false);
+        s = ToggleModel(s, tbf_slot::kGeo, true);
+        e = Enables(s);
+        QVERIFY(!e.hardwareGroup && !e.systemGroup && !e.selectAllSystem);
+        for (bool box : e.hardware) QVERIFY(!box);
+    }
+
     void rangeDefaultsAndValidation() {
         const auto r = DefaultRange(26);  // NTDS
         QCOMPARE(r.NSB, 13);
