@@ -11,7 +11,7 @@
 #include "execution/host.h"
 #include "execution/interval_execution.h"
 
-namespace test {
+namespace vnk::test {
 
 // The whole program tested in every interval (fraction 1), previous faults the counts
 // before each interval and the last count corrected after the final interval, as reading an
@@ -63,4 +63,4 @@ inline vnk::execution::IntervalExecutionResults Execute(
     return vnk::execution::RunIntervalExecution(data, selection, options, host);
 }
 
-}  // namespace test
+}  // namespace vnk::test
