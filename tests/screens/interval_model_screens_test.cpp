@@ -271,6 +271,24 @@ class IntervalModelScreensTest : public QObject {
         }
     }
 
+    void brooksMotleyPredictsWithThePecOfTheRun() {
+        test::ScriptedHost host;
+        host.PEC = 0.9;
+        const auto r = test::Execute(test::ReadIntervals("data4_interval.txt"), host);
+        QCOMPARE(r.bmStart[0][0], 0.9);
+        QCOMPARE(r.status[ex::kBmBinomial], 0);
+        const IntervalStats& st = r.stats[ex::kBmBinomial];
+        const double q = st(4, kEstimate), N = st(5, kEstimate);
+        const double expected =
+            std::min((N - 0.9 * 328.0) * (1.0 - std::pow(1.0 - q, 2.0)), st(6, kEstimate));
+        RecordingSink sink;
+        Open(r, ex::kBmBinomial, kPmax, sink, {}, [&](QDialog& d) {
+            auto& s = static_cast<ModelResultScreen&>(d);
+            Ask(s, 0, {"2"});
+            QVERIFY(std::fabs(Shown(s.output(0, 0)) - expected) < 1e-9 * expected);
+        });
+    }
+
     void generalizedPoissonPredictions() {
         const auto& r = Data4();
         const double lastLength = r.lengths.back();
@@ -553,6 +571,22 @@ class IntervalModelScreensTest : public QObject {
         // Treatments left at S = 0 were not run: nothing opens.
         QVERIFY(!tohma.ran[ex::kSdw2]);
         QCOMPARE(Open(tohma, ex::kSdw2, kPmax, sink, {}, [](QDialog&) {}), QString());
+    }
+
+    void schneidewindSOutsideTheData() {
+        // An S past the last interval leaves nothing to fit; an S below 1 is not run.
+        const auto r = test::Execute(test::ReadIntervals("data4_interval.txt"), 25, -2);
+        QCOMPARE(r.status[ex::kSdw2], 3);
+        QVERIFY(!r.ran[ex::kSdw3]);
+        RecordingSink sink;
+        QString box;
+        const QString opened = Open(r, ex::kSdw2, kPmax, sink, {}, [&](QDialog& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Schneidewind's Model"));
+            box = static_cast<ModelErrorScreen&>(d).errorBox()->toPlainText();
+        });
+        QCOMPARE(opened, QStringLiteral("ModelErrorScreen"));
+        QVERIFY(box.endsWith("The Data are not appropriate for the model."));
+        QCOMPARE(Open(r, ex::kSdw3, kPmax, sink, {}, [](QDialog&) {}), QString());
     }
 
     void errorTextsOfEveryStatus() {

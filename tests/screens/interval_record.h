@@ -38,29 +38,41 @@ inline vnk::execution::IntervalWorkingData ReadIntervals(const std::string& name
     return vnk::execution::IntervalWorkingDataOf(set);
 }
 
-// Answers the optimum S screen with S2 and S3 and remembers what it was asked.
+// Answers the optimum S screen with S2 and S3 and remembers what it was asked; answers the
+// Brooks and Motley start screen with PEC when one is given.
 struct ScriptedHost : vnk::execution::ExecutionHost {
     int S2 = 0;
     int S3 = 0;
+    double PEC = 0.0;  // 0: keep the computed value
     vnk::execution::SchneidewindSRequest asked;
     void schneidewindS(vnk::execution::SchneidewindSRequest& request) override {
         asked = request;
         request.S2 = S2;
         request.S3 = S3;
     }
+    void brooksMotleyStart(vnk::execution::BrooksMotleyStartRequest& request) override {
+        if (PEC > 0.0) request.PEC = PEC;
+    }
 };
 
+// Every software model selected.
 inline vnk::execution::IntervalExecutionResults Execute(
-    const vnk::execution::IntervalWorkingData& data, int S2 = 0, int S3 = 0,
+    const vnk::execution::IntervalWorkingData& data, ScriptedHost& host,
     int ESF = vnk::method::kMaximumLikelihood) {
     vnk::execution::IntervalSelection selection;
     selection.selectAll = true;
     vnk::ProgramOptions options;
     options.numericalMethod = ESF;
+    return vnk::execution::RunIntervalExecution(data, selection, options, host);
+}
+
+inline vnk::execution::IntervalExecutionResults Execute(
+    const vnk::execution::IntervalWorkingData& data, int S2 = 0, int S3 = 0,
+    int ESF = vnk::method::kMaximumLikelihood) {
     ScriptedHost host;
     host.S2 = S2;
     host.S3 = S3;
-    return vnk::execution::RunIntervalExecution(data, selection, options, host);
+    return Execute(data, host, ESF);
 }
 
 }  // namespace vnk::test
