@@ -1,3 +1,4 @@
+#include "models/positive_input_rule.h"
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/geometric.h"
@@ -6,73 +7,31 @@ namespace vnk::models {
 namespace {
 
 constexpr int kPhiRow = 4;
+using Reset = ResetOnNonPositive;
 
 PredictionQuestion NextFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = NextFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double K = inputs.at(0);
-        if (K > 0.0) {
-            double PVAL = 0.0;
-            SGEOP3(ctx.tbfStats, ctx.NS, K, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (K < 0.0) {
-            out.errorMessage = PositiveNumberRequired(1);
-        }
-        return out;
-    };
-    return q;
+    return PositiveInputQuestion(NextFailuresPieces(), 1, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double K, PredictionOutcome& out) {
+                                     SGEOP3(ctx.tbfStats, ctx.NS, K, out.outputs[0]);
+                                 });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = DesiredIntensityPieces();
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        PredictionOutcome out;
-        out.outputs = current;
-        out.outputs.resize(2, 0.0);
-        const double DIF = inputs.at(0);
-        if (DIF > 0.0) {
-            double PVAL1 = 0.0, PVAL2 = 0.0;
+    return PositiveInputQuestion(
+        DesiredIntensityPieces(), 2, 2, Reset::Nothing,
+        [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
             int ERRLFG = 0;
-            SGEOP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
-            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
-            out.computed = true;
+            SGEOP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
             if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 2";
-        } else if (DIF < 0.0) {
-            out.errorMessage = PositiveNumberRequired(2);
-        }
-        return out;
-    };
-    return q;
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double LOP = inputs.at(0);
-        if (LOP > 0.0) {
-            double PVAL = 0.0;
-            SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (LOP < 0.0) {
-            out.errorMessage = PositiveNumberRequired(3);
-        }
-        return out;
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 3, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SGEOP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -95,11 +54,10 @@ std::string EstimationBlock(const ModelContext& ctx) {
         "      Purification Level          %12.3f       (%5.3f,%5.3f)\n"
         "\n"
         "\n",
-        S(kPhiRow, kEstimate), S(kPhiRow, kLower), S(kPhiRow, kUpper),
-        S(kHazardRate, kEstimate), S(kHazardRate, kLower), S(kHazardRate, kUpper),
-        S(kInitialIntensity, kEstimate), S(kCurrentIntensity, kEstimate),
-        S(kCurrentMtbnf, kEstimate), S(kCurrentMtbnf, kLower), S(kCurrentMtbnf, kUpper),
-        S(kPurificationLevel, kEstimate), S(kPurificationLevel, kLower),
+        S(kPhiRow, kEstimate), S(kPhiRow, kLower), S(kPhiRow, kUpper), S(kHazardRate, kEstimate),
+        S(kHazardRate, kLower), S(kHazardRate, kUpper), S(kInitialIntensity, kEstimate),
+        S(kCurrentIntensity, kEstimate), S(kCurrentMtbnf, kEstimate), S(kCurrentMtbnf, kLower),
+        S(kCurrentMtbnf, kUpper), S(kPurificationLevel, kEstimate), S(kPurificationLevel, kLower),
         S(kPurificationLevel, kUpper));
 }
 
@@ -134,8 +92,7 @@ ModelDescription Build() {
                    {"Current Intensity Function:", kCurrentIntensity, false},
                    {"Current MTBNF:", kCurrentMtbnf, true},
                    {"Purification Level:", kPurificationLevel, true}};
-    d.predictions = {NextFailuresQuestion(), DesiredIntensityQuestion(),
-                     FurtherFailuresQuestion()};
+    d.predictions = {NextFailuresQuestion(), DesiredIntensityQuestion(), FurtherFailuresQuestion()};
     d.estimationBlock = EstimationBlock;
     d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
         return PredictionLines(v);

@@ -1,3 +1,4 @@
+#include "models/positive_input_rule.h"
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/jelinski_moranda.h"
@@ -7,102 +8,44 @@ namespace {
 
 constexpr int kPhiRow = 4;
 using Kind = PredictionPiece::Kind;
+using Reset = ResetOnNonPositive;
 
 PredictionQuestion ReliabilityQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  For a specified time of ", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "the expected Reliability is ", 0},
-                {Kind::Output, "", 0}};
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double LOP = inputs.at(0);
-        if (LOP > 0.0) {
-            double PVAL = 0.0;
-            SJAMP1(ctx.tbfStats, LOP, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (LOP < 0.0) {
-            out.errorMessage = PositiveNumberRequired(1);
-        }
-        return out;
-    };
-    return q;
+    return PositiveInputQuestion(ReliabilityPieces(), 1, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SJAMP1(ctx.tbfStats, LOP, out.outputs[0]);
+                                 });
 }
 
 PredictionQuestion NextFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = NextFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double K = inputs.at(0);
-        if (K > 0.0) {
-            double PVAL = 0.0;
+    return PositiveInputQuestion(
+        NextFailuresPieces(), 2, 1, Reset::Outputs,
+        [](const ModelContext& ctx, double K, PredictionOutcome& out) {
             int ERRFLG = 0;
-            SJAMP3(ctx.tbfStats, ctx.NS, K, PVAL, ERRFLG);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
+            SJAMP3(ctx.tbfStats, ctx.NS, K, out.outputs[0], ERRFLG);
             if (ERRFLG == 1)
-                out.errorMessage = "The input desired number of failures is illegal for Prediction 2.";
-        } else if (K < 0.0) {
-            out.errorMessage = PositiveNumberRequired(2);
-        }
-        return out;
-    };
-    return q;
+                out.errorMessage =
+                    "The input desired number of failures is illegal for Prediction 2.";
+        });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1). An input of 0 or below is
 // reset to 0.0 and the outputs keep their values.
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = DesiredIntensityPieces();
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        PredictionOutcome out;
-        out.outputs = current;
-        out.outputs.resize(2, 0.0);
-        const double DIF = inputs.at(0);
-        if (DIF > 0.0) {
-            double PVAL1 = 0.0, PVAL2 = 0.0;
+    return PositiveInputQuestion(
+        DesiredIntensityPieces(), 3, 2, Reset::Input,
+        [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
             int ERRLFG = 0;
-            SJAMP4(ctx.tbfStats, DIF, PVAL1, PVAL2, ERRLFG);
-            out.outputs = {Displayable(PVAL2), Displayable(PVAL1)};
-            out.computed = true;
+            SJAMP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
             if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
-        } else {
-            if (DIF < 0.0) out.errorMessage = PositiveNumberRequired(3);
-            out.inputs = {0.0};
-        }
-        return out;
-    };
-    return q;
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>&) {
-        PredictionOutcome out;
-        out.outputs = {0.0};
-        const double LOP = inputs.at(0);
-        if (LOP > 0.0) {
-            double PVAL = 0.0;
-            SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, PVAL);
-            out.outputs = {Displayable(PVAL)};
-            out.computed = true;
-        } else if (LOP < 0.0) {
-            out.errorMessage = PositiveNumberRequired(4);
-        }
-        return out;
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 4, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SJAMP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -138,9 +81,7 @@ std::string PredictionLines(const PredictionValues& v) {
     const double LOP4 = ValueAt(v.inputs, 3, 0);
     if (LOP1 == 0.0 && K == 0.0 && DIF == 0.0 && LOP4 == 0.0) return "";
     std::string out = "    PREDICTIONS\n\n";
-    if (LOP1 != 0.0)
-        out += Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
-                      LOP1, ValueAt(v.outputs, 0, 0));
+    if (LOP1 != 0.0) out += ReliabilityLine(LOP1, ValueAt(v.outputs, 0, 0));
     if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 1, 0));
     if (DIF != 0.0)
         out += DesiredIntensityLine(DIF, ValueAt(v.outputs, 2, 0), ValueAt(v.outputs, 2, 1));

@@ -13,90 +13,58 @@ using Kind = PredictionPiece::Kind;
 using Reset = ResetOnNonPositive;
 
 PredictionQuestion ReliabilityQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  For a specified time of ", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "the expected Reliability is ", 0},
-                {Kind::Output, "", 0}};
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Input,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SMUSP1(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(ReliabilityPieces(), 1, 1, Reset::Input,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SMUSP1(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 PredictionQuestion NextFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = NextFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            2, inputs.at(0), current, 1, Reset::Outputs, [&](double K, PredictionOutcome& out) {
-                int ERRFLG = 0;
-                SMUSP3(ctx.tbfStats, ctx.data, ctx.NS, K, out.outputs[0], ERRFLG);
-                if (ERRFLG == 1) {
-                    out.outputs[0] = 0.0;
-                    out.errorMessage =
-                        "The input desired number of failures is illegal for Prediction 2.";
-                }
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        NextFailuresPieces(), 2, 1, Reset::Outputs,
+        [](const ModelContext& ctx, double K, PredictionOutcome& out) {
+            int ERRFLG = 0;
+            SMUSP3(ctx.tbfStats, ctx.data, ctx.NS, K, out.outputs[0], ERRFLG);
+            if (ERRFLG == 1) {
+                out.outputs[0] = 0.0;
+                out.errorMessage =
+                    "The input desired number of failures is illegal for Prediction 2.";
+            }
+        });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = DesiredIntensityPieces();
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            3, inputs.at(0), current, 2, Reset::Input, [&](double DIF, PredictionOutcome& out) {
-                int ERRLFG = 0;
-                SMUSP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
-                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        DesiredIntensityPieces(), 3, 2, Reset::Input,
+        [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
+            int ERRLFG = 0;
+            SMUSP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
+        });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
 PredictionQuestion DesiredMtbnfQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  To reach a desired MTBNF of ", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, ", the number of failures must be ", 0},
-                {Kind::Output, "", 0},
-                {Kind::Text, "and the time must be", 0},
-                {Kind::Output, "", 1}};
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            4, inputs.at(0), current, 2, Reset::Input, [&](double DMTBNF, PredictionOutcome& out) {
-                int ERRLFG = 0;
-                SMUSP5(ctx.tbfStats, DMTBNF, ctx.NS, out.outputs[1], out.outputs[0], ERRLFG);
-                if (ERRLFG == 1) out.errorMessage = "Input less than current for Prediction 4";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        {{Kind::Text, ">  To reach a desired MTBNF of ", 0},
+         {Kind::Input, "", 0},
+         {Kind::Text, ", the number of failures must be ", 0},
+         {Kind::Output, "", 0},
+         {Kind::Text, "and the time must be", 0},
+         {Kind::Output, "", 1}},
+        4, 2, Reset::Input, [](const ModelContext& ctx, double DMTBNF, PredictionOutcome& out) {
+            int ERRLFG = 0;
+            SMUSP5(ctx.tbfStats, DMTBNF, ctx.NS, out.outputs[1], out.outputs[0], ERRLFG);
+            if (ERRLFG == 1) out.errorMessage = "Input less than current for Prediction 4";
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(5, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SMUSP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 5, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SMUSP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -137,9 +105,7 @@ std::string PredictionLines(const PredictionValues& v) {
     const double LOP5 = ValueAt(v.inputs, 4, 0);
     if (LOP1 == 0.0 && K == 0.0 && DIF == 0.0 && DMTBNF == 0.0 && LOP5 == 0.0) return "";
     std::string out = "    PREDICTIONS\n\n";
-    if (LOP1 != 0.0)
-        out += Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
-                      LOP1, ValueAt(v.outputs, 0, 0));
+    if (LOP1 != 0.0) out += ReliabilityLine(LOP1, ValueAt(v.outputs, 0, 0));
     if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 1, 0));
     if (DIF != 0.0)
         out += DesiredIntensityLine(DIF, ValueAt(v.outputs, 2, 0), ValueAt(v.outputs, 2, 1));

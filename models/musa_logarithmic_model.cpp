@@ -10,62 +10,35 @@ using Kind = PredictionPiece::Kind;
 using Reset = ResetOnNonPositive;
 
 PredictionQuestion ReliabilityQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  For a specified time of ", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "the expected Reliability is ", 0},
-                {Kind::Output, "", 0}};
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Input,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SMSAP1(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(ReliabilityPieces(), 1, 1, Reset::Input,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SMSAP1(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 PredictionQuestion NextFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = NextFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(2, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double K, PredictionOutcome& out) {
-                                       SMSAP3(ctx.tbfStats, ctx.data, ctx.NS, K, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(NextFailuresPieces(), 2, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double K, PredictionOutcome& out) {
+                                     SMSAP3(ctx.tbfStats, ctx.data, ctx.NS, K, out.outputs[0]);
+                                 });
 }
 
 // Outputs in screen order: 0 = failures (PVAL2), 1 = time (PVAL1).
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = DesiredIntensityPieces();
-    q.outputCount = 2;
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            3, inputs.at(0), current, 2, Reset::Input, [&](double DIF, PredictionOutcome& out) {
-                int ERRLFG = 0;
-                SMSAP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
-                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        DesiredIntensityPieces(), 3, 2, Reset::Input,
+        [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
+            int ERRLFG = 0;
+            SMSAP4(ctx.tbfStats, DIF, out.outputs[1], out.outputs[0], ERRLFG);
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(4, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SMSAP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 4, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SMSAP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -99,9 +72,7 @@ std::string PredictionLines(const PredictionValues& v) {
     const double LOP4 = ValueAt(v.inputs, 3, 0);
     if (LOP1 == 0.0 && K == 0.0 && DIF == 0.0 && LOP4 == 0.0) return "";
     std::string out = "    PREDICTIONS\n\n";
-    if (LOP1 != 0.0)
-        out += Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
-                      LOP1, ValueAt(v.outputs, 0, 0));
+    if (LOP1 != 0.0) out += ReliabilityLine(LOP1, ValueAt(v.outputs, 0, 0));
     if (K != 0.0) out += NextFailuresLine(K, ValueAt(v.outputs, 1, 0));
     // The report gives the time only (output 1).
     if (DIF != 0.0)

@@ -12,19 +12,10 @@ using Reset = ResetOnNonPositive;
 
 // Every question reads ctx.data, the cumulative failure times.
 PredictionQuestion ReliabilityQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  For a specified time of ", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, "the expected Reliability is ", 0},
-                {Kind::Output, "", 0}};
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(1, inputs.at(0), current, 1, Reset::Input,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SNPTP1(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(ReliabilityPieces(), 1, 1, Reset::Input,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SNPTP1(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 // Inputs: 0 = operational time SOT, 1 = reliability SR. Both must be positive; otherwise both
@@ -66,34 +57,23 @@ PredictionQuestion ReliabilityTimeQuestion() {
 }
 
 PredictionQuestion DesiredIntensityQuestion() {
-    PredictionQuestion q;
-    q.pieces = {{Kind::Text, ">  To reach a desired intensity function of", 0},
-                {Kind::Input, "", 0},
-                {Kind::Text, " the time must be", 0},
-                {Kind::Output, "", 0}};
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(
-            3, inputs.at(0), current, 1, Reset::Input, [&](double DIF, PredictionOutcome& out) {
-                int ERRLFG = 0;
-                SNPTP4(ctx.tbfStats, DIF, out.outputs[0], ERRLFG);
-                if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
-            });
-    };
-    return q;
+    return PositiveInputQuestion(
+        {{Kind::Text, ">  To reach a desired intensity function of", 0},
+         {Kind::Input, "", 0},
+         {Kind::Text, " the time must be", 0},
+         {Kind::Output, "", 0}},
+        3, 1, Reset::Input, [](const ModelContext& ctx, double DIF, PredictionOutcome& out) {
+            int ERRLFG = 0;
+            SNPTP4(ctx.tbfStats, DIF, out.outputs[0], ERRLFG);
+            if (ERRLFG == 1) out.errorMessage = "Input greater than current for Prediction 3";
+        });
 }
 
 PredictionQuestion FurtherFailuresQuestion() {
-    PredictionQuestion q;
-    q.pieces = FurtherFailuresPieces();
-    q.answer = [](const ModelContext& ctx, const std::vector<double>& inputs,
-                  const std::vector<double>& current) {
-        return AnswerPositiveInput(4, inputs.at(0), current, 1, Reset::Outputs,
-                                   [&](double LOP, PredictionOutcome& out) {
-                                       SNPTP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
-                                   });
-    };
-    return q;
+    return PositiveInputQuestion(FurtherFailuresPieces(), 4, 1, Reset::Outputs,
+                                 [](const ModelContext& ctx, double LOP, PredictionOutcome& out) {
+                                     SNPTP6(ctx.tbfStats, ctx.data, ctx.NS, LOP, out.outputs[0]);
+                                 });
 }
 
 std::string EstimationBlock(const ModelContext& ctx) {
@@ -128,9 +108,7 @@ std::string PredictionLines(const PredictionValues& v) {
     const double LOP4 = ValueAt(v.inputs, 3, 0);
     if (LOP1 == 0.0 && SOT == 0.0 && SR == 0.0 && DIF == 0.0 && LOP4 == 0.0) return "";
     std::string out = "    PREDICTIONS\n\n";
-    if (LOP1 != 0.0)
-        out += Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
-                      LOP1, ValueAt(v.outputs, 0, 0));
+    if (LOP1 != 0.0) out += ReliabilityLine(LOP1, ValueAt(v.outputs, 0, 0));
     if (SOT != 0.0 || SR != 0.0)
         out += Format(
             "      For a specified Operational Time of %3.1f  The time to reach a specified\n"

@@ -19,9 +19,24 @@ PredictionOutcome AnswerPositiveInput(
     if (input < 0.0) out.errorMessage = PositiveNumberRequired(question);
     if (reset == ResetOnNonPositive::Input)
         out.inputs = {0.0};
-    else
+    else if (reset == ResetOnNonPositive::Outputs)
         out.outputs.assign(static_cast<std::size_t>(outputCount), 0.0);
     return out;
+}
+
+PredictionQuestion PositiveInputQuestion(
+    std::vector<PredictionPiece> pieces, int question, int outputCount, ResetOnNonPositive reset,
+    std::function<void(const ModelContext&, double, PredictionOutcome&)> compute) {
+    PredictionQuestion q;
+    q.pieces = std::move(pieces);
+    q.outputCount = outputCount;
+    q.answer = [=](const ModelContext& ctx, const std::vector<double>& inputs,
+                   const std::vector<double>& current) {
+        return AnswerPositiveInput(
+            question, inputs.at(0), current, outputCount, reset,
+            [&](double input, PredictionOutcome& out) { compute(ctx, input, out); });
+    };
+    return q;
 }
 
 }  // namespace vnk::models

@@ -12,6 +12,13 @@ std::string PositiveNumberRequired(int question) {
     return Format("A positive number is required to run Prediction %d", question);
 }
 
+std::vector<PredictionPiece> ReliabilityPieces() {
+    return {{Kind::Text, ">  For a specified time of ", 0},
+            {Kind::Input, "", 0},
+            {Kind::Text, "the expected Reliability is ", 0},
+            {Kind::Output, "", 0}};
+}
+
 std::vector<PredictionPiece> NextFailuresPieces() {
     return {{Kind::Text, ">   For the next", 0},
             {Kind::Input, "", 0},
@@ -36,6 +43,11 @@ std::vector<PredictionPiece> FurtherFailuresPieces() {
             {Kind::Output, "", 0}};
 }
 
+std::string ReliabilityLine(double time, double reliability) {
+    return Format("      For a specified time of %3.1f  The expected Reliability is %5.3f\n\n",
+                  time, reliability);
+}
+
 std::string NextFailuresLine(double K, double total) {
     return Format("      For the next %3.1f failures  The Total MTBNF will be %3.1f\n\n", K, total);
 }
@@ -48,8 +60,9 @@ std::string DesiredIntensityLine(double DIF, double failures, double time) {
 }
 
 std::string FurtherFailuresLine(double LOP, double failures) {
-    return Format("      In a specified time of %3.1f  The number of failures expected is %3.1f\n\n",
-                  LOP, failures);
+    return Format(
+        "      In a specified time of %3.1f  The number of failures expected is %3.1f\n\n", LOP,
+        failures);
 }
 
 double ValueAt(const std::vector<std::vector<double>>& table, std::size_t question,

@@ -14,11 +14,13 @@ namespace vnk::models {
 std::string PositiveNumberRequired(int question);
 
 // Pieces of the common questions, in screen order.
+std::vector<PredictionPiece> ReliabilityPieces();       // time -> reliability
 std::vector<PredictionPiece> NextFailuresPieces();      // K -> total MTBNF
 std::vector<PredictionPiece> DesiredIntensityPieces();  // DIF -> failures (output 0), time (1)
 std::vector<PredictionPiece> FurtherFailuresPieces();   // LOP -> expected failures
 
 // Report lines of the common questions.
+std::string ReliabilityLine(double time, double reliability);
 std::string NextFailuresLine(double K, double total);
 std::string DesiredIntensityLine(double DIF, double failures, double time);
 std::string FurtherFailuresLine(double LOP, double failures);

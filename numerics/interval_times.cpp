@@ -1,5 +1,8 @@
 #include "numerics/interval_times.h"
 
+#include "numerics/trace.h"
+#include "numerics/vnkgof.h"
+
 namespace vnk {
 
 bool IntervalTimesFit(int NS, ConstRealArray C, ConstRealArray T) {
@@ -23,6 +26,31 @@ double OneMinusGamma2(double x) {
         return x2 * (0.5 - x / 3.0 + x2 / 8.0 - x2 * x / 30.0 + x2 * x2 / 144.0);
     }
     return -std::expm1(-x) - x * std::exp(-x);
+}
+
+void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected,
+                             ConstRealArray C, ConstRealArray T, int NS,
+                             const IntervalStats& STATS, int CSCOM, RealArray PDAT, RealArray CHI,
+                             IntArray DOF, RealArray LIF, IntArray RFLAG) {
+    trace::Writer w;
+    w.enter(routine);
+    w.integer("CSCOM", CSCOM);
+    w.integer("NS", NS);
+    w.stats(STATS.matrix());
+    w.columns("C,L", {C, T}, NS);
+    const double N = STATS(5, kEstimate);
+    const double beta = STATS(3, kEstimate);
+    for (int i = 1; i <= NS; ++i) {
+        const double a = IntervalStart(T, i);
+        PDAT(i) = expected(N, beta, a, T(i) - a);
+    }
+    IntervalGoodnessOfFit(C, PDAT, NS, 2, CSCOM, CHI, DOF, LIF, RFLAG);
+    w.yields(routine);
+    w.reals("CHI", {CHI(1), CHI(2)});
+    w.reals("LIF", {LIF(1), LIF(2)});
+    w.integerPair("DOF", DOF(1), DOF(2));
+    w.integerPair("RFLAG", RFLAG(1), RFLAG(2));
+    w.array("PDAT", PDAT, NS);
 }
 
 }  // namespace vnk

@@ -24,4 +24,13 @@ inline double OneMinusExp(double x) { return -std::expm1(-x); }
 // 1 - (1 + x) e^(-x), accurate for small x where the two terms nearly cancel.
 double OneMinusGamma2(double x);
 
+// The predicted-data routine of a model on end times (name e.g. "SNPIPR"): the expected faults
+// of each interval from the estimates' N = STATS(5) and beta = STATS(3), both goodness-of-fit
+// results with two estimated parameters, and the routine's trace blocks.
+using ExpectedFaultsBetween = double (*)(double N, double beta, double from, double length);
+void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected,
+                             ConstRealArray C, ConstRealArray T, int NS,
+                             const IntervalStats& STATS, int CSCOM, RealArray PDAT, RealArray CHI,
+                             IntArray DOF, RealArray LIF, IntArray RFLAG);
+
 }  // namespace vnk

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 #include "numerics/brent.h"
 #include "numerics/kolmogorov.h"
@@ -127,25 +126,14 @@ void SJAMMD(int ESF, int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
 }
 
 TbfApplicabilityModel JelinskiMorandaApplicabilityModel() {
-    auto fitted = std::make_shared<TbfStats>();
-    TbfApplicabilityModel m;
-    m.routine = "SJAMMA";
-    m.fit = [fitted](ConstRealArray prefix) {
-        int rflag = 0;
-        SJAMMD(method::kMaximumLikelihood, prefix.size(), prefix, *fitted, rflag);
-        return rflag;
-    };
-    m.negLogDensity = [fitted](const TbfStep& s) {
-        const double rate = NextRate(*fitted, s.k);
-        return rate * s.x - std::log(rate);
-    };
-    m.distribution = [fitted](const TbfStep& s) {
-        return 1.0 - std::exp(-NextRate(*fitted, s.k) * s.x);
-    };
-    m.median = [fitted](const TbfStep& s) {
-        return TbfMedian{true, kLn2 / NextRate(*fitted, s.k)};
-    };
-    return m;
+    return ExponentialApplicabilityModel(
+        "SJAMMA",
+        [](ConstRealArray prefix, TbfStats& fitted) {
+            int rflag = 0;
+            SJAMMD(method::kMaximumLikelihood, prefix.size(), prefix, fitted, rflag);
+            return rflag;
+        },
+        NextRate);
 }
 
 void SJAMMA(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, int TYP, double& STAT,

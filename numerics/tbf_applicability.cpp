@@ -1,6 +1,7 @@
 #include "numerics/tbf_applicability.h"
 
 #include <cmath>
+#include <memory>
 
 #include "numerics/kolmogorov.h"
 #include "numerics/trace.h"
@@ -206,6 +207,26 @@ void RunTbfApplicability(const TbfApplicabilityModel& model, ConstRealArray DAT,
 
     quiet.resume();
     TraceOutputs(model, NSR, one);
+}
+
+TbfApplicabilityModel ExponentialApplicabilityModel(
+    std::string routine, std::function<int(ConstRealArray prefix, TbfStats& fitted)> fit,
+    std::function<double(const TbfStats& fitted, int k)> rate) {
+    auto fitted = std::make_shared<TbfStats>();
+    TbfApplicabilityModel m;
+    m.routine = std::move(routine);
+    m.fit = [fitted, fit](ConstRealArray prefix) { return fit(prefix, *fitted); };
+    m.negLogDensity = [fitted, rate](const TbfStep& s) {
+        const double r = rate(*fitted, s.k);
+        return r * s.x - std::log(r);
+    };
+    m.distribution = [fitted, rate](const TbfStep& s) {
+        return 1.0 - std::exp(-rate(*fitted, s.k) * s.x);
+    };
+    m.median = [fitted, rate](const TbfStep& s) {
+        return TbfMedian{true, kLn2 / rate(*fitted, s.k)};
+    };
+    return m;
 }
 
 }  // namespace vnk

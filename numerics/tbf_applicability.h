@@ -98,6 +98,13 @@ struct TbfApplicabilityModel {
     std::function<TbfMedian(const TbfStep&)> median;
 };
 
+// A model whose next time between failures is exponential with the rate the fitted estimates
+// give for failure k (the geometric and Jelinski/Moranda models): `fit` estimates from a prefix
+// into the shared table, `rate` reads the rate of failure k from it.
+TbfApplicabilityModel ExponentialApplicabilityModel(
+    std::string routine, std::function<int(ConstRealArray prefix, TbfStats& fitted)> fit,
+    std::function<double(const TbfStats& fitted, int k)> rate);
+
 // One MA call: the routine's whole behaviour, trace included (input block, tracing suspended
 // during the refits, output block when tracing was on at entry). Argument order of the MA
 // routines. A range that the arrays cannot hold (NSB < 1, NSE > NS - 1, NSB > NSE,

@@ -206,25 +206,8 @@ void SESHP3(ConstRealArray T, int NS, double LEXP, const IntervalStats& STATS, d
 
 void SESHPR(ConstRealArray C, ConstRealArray T, int NS, const IntervalStats& STATS, int CSCOM,
             RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF, IntArray RFLAG) {
-    trace::Writer w;
-    w.enter("SESHPR");
-    w.integer("CSCOM", CSCOM);
-    w.integer("NS", NS);
-    w.stats(STATS.matrix());
-    w.columns("C,L", {C, T}, NS);
-    const double N = STATS(5, kEstimate);
-    const double beta = STATS(3, kEstimate);
-    for (int i = 1; i <= NS; ++i) {
-        const double a = IntervalStart(T, i);
-        PDAT(i) = ExpectedBetween(N, beta, a, T(i) - a);
-    }
-    IntervalGoodnessOfFit(C, PDAT, NS, 2, CSCOM, CHI, DOF, LIF, RFLAG);
-    w.yields("SESHPR");
-    w.reals("CHI", {CHI(1), CHI(2)});
-    w.reals("LIF", {LIF(1), LIF(2)});
-    w.integerPair("DOF", DOF(1), DOF(2));
-    w.integerPair("RFLAG", RFLAG(1), RFLAG(2));
-    w.array("PDAT", PDAT, NS);
+    RunEndTimePredictedData("SESHPR", ExpectedBetween, C, T, NS, STATS, CSCOM, PDAT, CHI, DOF, LIF,
+                            RFLAG);
 }
 
 }  // namespace vnk
