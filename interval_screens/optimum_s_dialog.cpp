@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "models/interval_models_b.h"
+#include "numerics/schneidewind.h"
 
 namespace vnk::interval_screens {
 
@@ -80,11 +81,35 @@ void OptimumSDialog::okPressed() {
 }
 
 void OptimumSDialog::openInvestigation() {
-    // Not modal to this screen's answer: the person may look at the table while choosing S.
+    // Modal to this screen only, and without waiting here: the S screen keeps its answer
+    // open until the investigation is closed.
     auto* screen = new plot::OptimumSInvestigationScreen(investigation_, this);
     screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setWindowModality(Qt::WindowModal);
+    connect(screen, &plot::OptimumSInvestigationScreen::printRequested, this, [this] {
+        if (print_) print_(OptimumSReport(investigation_));
+    });
+    connect(screen, &plot::OptimumSInvestigationScreen::helpRequested, this,
+            &OptimumSDialog::helpRequested);
     screen->show();
     emit investigationOpened(screen);
+}
+
+plot::OptimumSData OptimumSDataOf(const execution::SchneidewindSearch& search) {
+    return {search.SVALUE, search.MSET, search.MSEF, search.MSER, search.ALPHA, search.BETA};
+}
+
+std::string OptimumSReport(const plot::OptimumSData& data) {
+    // Every array padded to the number of S values, entries it lacks counting as no fit.
+    const std::size_t NS = data.sValue.size();
+    auto padded = [NS](std::vector<double> v) {
+        v.resize(NS, kNoFit);
+        return v;
+    };
+    const std::vector<double> S = data.sValue, T = padded(data.mseT), F = padded(data.mseF),
+                              R = padded(data.mseR), A = padded(data.alpha),
+                              B = padded(data.beta);
+    return models::OptimumSInvestigationReport(static_cast<int>(NS), S, T, F, R, A, B);
 }
 
 }  // namespace vnk::interval_screens

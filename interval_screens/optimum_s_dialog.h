@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <string>
 
 #include "execution/host.h"
 #include "plot/optimum_s_screen.h"
@@ -26,6 +28,11 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* investigateButton() const { return investigate_; }
 
+    // Receives the investigation report when Print is pressed on the investigation screen.
+    void setReportPrinter(std::function<void(const std::string&)> print) {
+        print_ = std::move(print);
+    }
+
 signals:
     void helpRequested();
     void investigationOpened(vnk::plot::OptimumSInvestigationScreen* screen);
@@ -40,7 +47,14 @@ private:
     QLineEdit* s3_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* investigate_ = nullptr;
+    std::function<void(const std::string&)> print_;
 };
+
+// The investigation arrays of an optimum S search, as the investigation screen takes them.
+plot::OptimumSData OptimumSDataOf(const execution::SchneidewindSearch& search);
+
+// The investigation screen's "Print" text for these arrays.
+std::string OptimumSReport(const plot::OptimumSData& data);
 
 // The S a field holds: any integer; anything else keeps `previous`.
 int ParseS(const QString& text, int previous);

@@ -20,7 +20,10 @@ void IntervalScreensHost::generalizedPoissonStart(
 }
 
 void IntervalScreensHost::schneidewindS(execution::SchneidewindSRequest& request) {
-    OptimumSDialog screen(request, optimumS_, parent_);
+    // Investigate shows the search this execution just ran.
+    OptimumSDialog screen(request, request.search ? OptimumSDataOf(*request.search) : optimumS_,
+                          parent_);
+    screen.setReportPrinter(print_);
     prompter_.run(screen);
 }
 

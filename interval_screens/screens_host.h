@@ -2,6 +2,9 @@
 // executions ask opens its screen through the prompter.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "execution/host.h"
 #include "interval_screens/interval_selection_rules.h"
 #include "interval_screens/prompter.h"
@@ -17,7 +20,12 @@ public:
     // What the screens need beyond their requests: C(NS), the lowest total the generalized
     // Poisson screen accepts, and the optimum S search's arrays for Investigate.
     void setLastCount(double lastCount) { lastCount_ = lastCount; }
+    // Used when the request carries no search of its own.
     void setOptimumSData(plot::OptimumSData data) { optimumS_ = std::move(data); }
+    // Prints the optimum S investigation report (the investigation screen's Print).
+    void setReportPrinter(std::function<void(const std::string&)> print) {
+        print_ = std::move(print);
+    }
 
     void brooksMotleyStart(execution::BrooksMotleyStartRequest& request) override;
     void generalizedPoissonStart(execution::GeneralizedPoissonStartRequest& request) override;
@@ -29,6 +37,7 @@ private:
     QWidget* parent_;
     double lastCount_ = 0.0;
     plot::OptimumSData optimumS_;
+    std::function<void(const std::string&)> print_;
 };
 
 // The hardware interval branch: the discrete model when chosen (its error message or its

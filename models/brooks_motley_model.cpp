@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "models/interval_models_a.h"
+#include "models/interval_screen_pieces.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/period_search.h"
 
@@ -163,8 +164,9 @@ ModelDescription BrooksMotleyModel(int BOPFLG) {
                    {"Total Number of Faults:", 5, false},
                    {"Total Number of Faults Remaining:", 6, false}};
     d.predictions = {expectedFaultsQuestion(), periodsQuestion()};
-    d.predictionsHeading = "Predictons:";
-    d.errorHeading = "Errors:";
+    d.predictionsHeading = pieces::kPredictionsHeading;
+    d.errorHeading = pieces::kErrorsHeading;
+    d.headingPointSize = pieces::kHeadingPointSize;
     const std::string heading = binomial ? "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Binomial\n"
                                          : "    BROOKS AND MOTLEY'S DISCRETE SR MODEL - Poisson\n";
     d.estimationBlock = [heading](const ModelContext& ctx) {

@@ -1,4 +1,5 @@
 #include "models/interval_models_a.h"
+#include "models/interval_screen_pieces.h"
 #include "numerics/generalized_poisson.h"
 #include "numerics/period_search.h"
 
@@ -21,9 +22,10 @@ double outputOr0(const PredictionValues& v, std::size_t q, std::size_t i) {
 }
 
 // Prediction 1 runs for a positive length; prediction 2 for a positive number of faults and a
-// length other than 0.
+// positive length. A negative length is no testing period: weighting 1 would square it into a
+// plausible answer and the others would search until the period limit.
 bool firstAsked(double length) { return length > 0.0; }
-bool secondAsked(double faults, double length) { return faults > 0.0 && length != 0.0; }
+bool secondAsked(double faults, double length) { return faults > 0.0 && length > 0.0; }
 
 const char* prediction2Caption(int weighting) {
     switch (weighting) {
@@ -213,8 +215,9 @@ ModelDescription GeneralizedPoissonModel(int weighting) {
         };
     }
     d.predictions = {expectedFaultsQuestion(weighting), periodsQuestion(weighting)};
-    d.predictionsHeading = "Predictons:";
-    d.errorHeading = "Errors:";
+    d.predictionsHeading = pieces::kPredictionsHeading;
+    d.errorHeading = pieces::kErrorsHeading;
+    d.headingPointSize = pieces::kHeadingPointSize;
     d.estimationBlock = [weighting](const ModelContext& ctx) {
         return estimationBlock(weighting, ctx.intervalStats);
     };

@@ -33,6 +33,12 @@ inline bool FaultsRemain(const ModelContext& ctx) {
     return !(ctx.intervalStats(6, kEstimate) < 0.5);
 }
 
+// The result screens of the interval models head their sections in 20-point bold, spell the
+// prediction heading "Predictons:" and head the error box "Errors:".
+inline constexpr int kHeadingPointSize = 20;
+inline constexpr const char* kPredictionsHeading = "Predictons:";
+inline constexpr const char* kErrorsHeading = "Errors:";
+
 inline constexpr const char* kErrorHeading = "\r\nModel Execution Returned Error:\r\n";
 inline constexpr const char* kNotAppropriate = "The Data are not appropriate for the model.";
 inline constexpr const char* kBelowObserved =

@@ -111,6 +111,8 @@ struct ModelDescription {
     std::function<bool(const ModelContext&)> runEnabled;
     // Heading over the prediction questions (some screens spell it "Predictons:").
     std::string predictionsHeading = "Predictions:";
+    // Point size of the result screen's section headings; 0: the 20-pixel heading font.
+    int headingPointSize = 0;
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every

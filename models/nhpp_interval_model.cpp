@@ -44,7 +44,8 @@ PredictionQuestion PeriodsQuestion() {
         out.outputs = current;
         const double DNOF = in.at(0);
         const double LEXP = in.at(1);
-        if (!(DNOF > 0.0) || LEXP == 0.0) return out;
+        // A negative length is no testing period: the search would only run into PMAX.
+        if (!(DNOF > 0.0) || !(LEXP > 0.0)) return out;
         const std::vector<double> T = EndTimes(ctx.lengths);
         double PVAL = 0.0;
         int ERRFLG = 0;
@@ -82,7 +83,7 @@ std::string PredictionLines(const PredictionValues& v) {
     const double DNOF = ValueOr0(v.inputs, 1, 0);
     const double LEXP2 = ValueOr0(v.inputs, 1, 1);
     const bool first = LEXP > 0.0;
-    const bool second = DNOF > 0.0 && LEXP2 != 0.0;
+    const bool second = DNOF > 0.0 && LEXP2 > 0.0;
     if (!first && !second) return "";
     std::string out = "    PREDICTIONS\n\n";
     if (first) {
@@ -131,6 +132,9 @@ ModelDescription NhppIntervalModel() {
         return PredictionLines(v);
     };
     d.errorText = ErrorText;
+    d.predictionsHeading = kPredictionsHeading;
+    d.errorHeading = kErrorsHeading;
+    d.headingPointSize = kHeadingPointSize;
     d.runEnabled = FaultsRemain;
     return d;
 }

@@ -130,6 +130,9 @@ ModelDescription SchneidewindModel(int TSF) {
         return PredictionLines(v);
     };
     d.errorText = ErrorText;
+    d.predictionsHeading = kPredictionsHeading;
+    d.errorHeading = kErrorsHeading;
+    d.headingPointSize = kHeadingPointSize;
     d.runEnabled = FaultsRemain;
     return d;
 }

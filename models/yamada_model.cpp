@@ -132,6 +132,9 @@ ModelDescription YamadaModel() {
         return PredictionLines(v);
     };
     d.errorText = ErrorText;
+    d.predictionsHeading = kPredictionsHeading;
+    d.errorHeading = kErrorsHeading;
+    d.headingPointSize = kHeadingPointSize;
     d.runEnabled = FaultsRemain;
     return d;
 }

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "screens/value_field.h"
 
@@ -13,7 +14,10 @@ EstimateTable::EstimateTable(const std::vector<models::EstimateRow>& rows,
     : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    const bool showLimits = ctx.ESF == method::kMaximumLikelihood;
+    // A model without limit rows has no limit columns to head.
+    const bool anyLimits =
+        std::any_of(rows.begin(), rows.end(), [](const models::EstimateRow& r) { return r.hasLimits; });
+    const bool showLimits = ctx.ESF == method::kMaximumLikelihood && anyLimits;
     lowerHeading_ = new QLabel(QStringLiteral("Lower 95% CI"), this);
     upperHeading_ = new QLabel(QStringLiteral("Upper 95% CI"), this);
     grid->addWidget(lowerHeading_, 0, 2);

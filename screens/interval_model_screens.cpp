@@ -10,7 +10,11 @@ void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results,
                              double PMAX, MessageSink& messages, ModelScreenActions actions,
                              const std::function<int(QDialog&)>& exec, QWidget* parent) {
     const models::ModelDescription* description = execution::IntervalSlotDescription(slot);
-    if (!description) return;
+    // A slot the execution never reached keeps status 1 without an estimation behind it: its
+    // error screen would claim an iteration limit that was never hit.
+    if (!description || slot < 0 || slot >= execution::kIntervalSlotCount ||
+        !results.ran[static_cast<std::size_t>(slot)])
+        return;
     models::ModelContext ctx = execution::IntervalModelContext(results, slot, PMAX);
     if (execution::IntervalSlotFailed(results, slot)) {
         ModelErrorScreen screen(*description, std::move(ctx), std::move(actions), parent);

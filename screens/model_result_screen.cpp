@@ -14,9 +14,12 @@ namespace vnk::screens {
 
 namespace {
 
-QLabel* Heading(const QString& text, QWidget* parent) {
+// pointSize 0: the common heading font; otherwise bold at that point size.
+QLabel* Heading(const QString& text, int pointSize, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setFont(HeadingFont(label->font()));
+    QFont font = HeadingFont(label->font());
+    if (pointSize > 0) font.setPointSize(pointSize);
+    label->setFont(font);
     return label;
 }
 
@@ -32,12 +35,13 @@ ModelResultScreen::ModelResultScreen(const models::ModelDescription& description
       actions_(std::move(actions)) {
     setWindowTitle(QString::fromStdString(description_.title));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Heading(QStringLiteral("Estimations:"), this));
+    layout->addWidget(Heading(QStringLiteral("Estimations:"), description_.headingPointSize, this));
     table_ = new EstimateTable(description_.estimates, context_, this);
     layout->addWidget(table_);
 
     if (!description_.predictions.empty()) {
-        layout->addWidget(Heading(QString::fromStdString(description_.predictionsHeading), this));
+        layout->addWidget(Heading(QString::fromStdString(description_.predictionsHeading),
+                                  description_.headingPointSize, this));
         int number = 0;
         for (const models::PredictionQuestion& question : description_.predictions)
             addPredictionLine(question, number++, *layout);
@@ -86,6 +90,8 @@ void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& ques
     std::vector<QLineEdit*> outputs(static_cast<std::size_t>(question.outputCount), nullptr);
     const std::vector<double> defaults =
         question.defaultInputs ? question.defaultInputs(context_) : std::vector<double>{};
+    // Long lines squeeze their boxes; keep room for a few digits in each.
+    const int boxWidth = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8;
     for (const models::PredictionPiece& piece : question.pieces) {
         const auto at = static_cast<std::size_t>(piece.index);
         switch (piece.kind) {
@@ -97,6 +103,7 @@ void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& ques
                 box->setText(ValueText(at < defaults.size() ? defaults[at] : 0.0));
                 box->setObjectName(QStringLiteral("input_%1_%2").arg(number).arg(piece.index));
                 box->setEnabled(question.inputEnabled);
+                box->setMinimumWidth(boxWidth);
                 line->addWidget(box);
                 if (at < inputs.size()) inputs[at] = box;
                 break;
@@ -104,6 +111,7 @@ void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& ques
             case models::PredictionPiece::Kind::Output: {
                 auto* box = NewValueBox(this);
                 box->setObjectName(QStringLiteral("output_%1_%2").arg(number).arg(piece.index));
+                box->setMinimumWidth(boxWidth);
                 line->addWidget(box);
                 if (at < outputs.size()) outputs[at] = box;
                 break;

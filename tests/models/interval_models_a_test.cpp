@@ -193,11 +193,8 @@ TEST(GeneralizedPoissonModel, PredictionLinesFollowTheirConditions) {
               "4.3\n\n" +
                   second);
     v.inputs[0][0] = 0.0;
-    v.inputs[1][1] = -1.0;  // a negative length still asks prediction 2
-    EXPECT_EQ(vnk::models::GeneralizedPoissonModel(2).predictionLines(ctx, v),
-              "    PREDICTIONS\n\n"
-              "      For the next 3.0 faults to be discovered, if the testing length is expected "
-              "to be\n        -1.0  The expected number of periods is 7.0\n\n");
+    v.inputs[1][1] = -1.0;  // a negative length is no testing period: nothing was asked
+    EXPECT_EQ(vnk::models::GeneralizedPoissonModel(2).predictionLines(ctx, v), "");
     v.inputs[1][1] = 0.0;
     EXPECT_EQ(vnk::models::GeneralizedPoissonModel(2).predictionLines(ctx, v), "");
 }

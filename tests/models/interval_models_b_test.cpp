@@ -39,14 +39,18 @@ TEST(NhppIntervalReport, EstimationBlockAndPredictionLines) {
                   "      Proportionality Constant           0.026       (0.018,0.035)\n\n"
                   "      Total Number of Faults             458.6       (372.2,545.1)\n"
                   "      TNOF Remaining                     130.6       (44.2,217.1)\n\n\n");
-    // Prediction 2 needs a number of faults and a length that is not zero.
+    // Prediction 2 needs a number of faults and a positive length.
     EXPECT_EQ(d.predictionLines(ctx, {{{0.0}, {5.0, 0.0}}, {{0.0}, {0.0}}}), "");
     EXPECT_EQ(d.predictionLines(ctx, {{{2.5}, {5.0, -1.0}}, {{7.25}, {3.0}}}),
               "    PREDICTIONS\n\n"
               "      For the next testing period of length 2.5  The expected number of faults "
+              "is 7.2\n\n");
+    EXPECT_EQ(d.predictionLines(ctx, {{{2.5}, {5.0, 1.0}}, {{7.25}, {3.0}}}),
+              "    PREDICTIONS\n\n"
+              "      For the next testing period of length 2.5  The expected number of faults "
               "is 7.2\n\n"
               "      For the next 5.0 faults to be discovered, if the testing length is expected "
-              "to be\n        -1.0  The expected number of periods is 3.0\n\n");
+              "to be\n        1.0  The expected number of periods is 3.0\n\n");
 }
 
 TEST(NhppIntervalReport, ErrorTextsOfTheSharedErrorBox) {
