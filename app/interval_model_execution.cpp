@@ -168,6 +168,9 @@ void RunIntervalModelExecution(CMainFrame& frame) {
 
     interval_screens::IntervalStatusScreen status(selection, options.numericalMethod,
                                                   screensPrompter, &frame);
+    // The optimum S investigation's Print.
+    status.screensHost().setReportPrinter(
+        [&](const std::string& report) { PrintPages(prompter, {report}, &frame); });
     status.show();
     doc.intervalResults = execution::RunIntervalExecution(execution::IntervalWorkingDataOf(set),
                                                           selection, options, status);

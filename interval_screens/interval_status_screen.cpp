@@ -30,10 +30,6 @@ bool HasAccuracyAnalysis(int slot) {
     return std::find(kAccuracySlots.begin(), kAccuracySlots.end(), slot) != kAccuracySlots.end();
 }
 
-plot::OptimumSData InvestigationOf(const SchneidewindSearch& s) {
-    return {s.SVALUE, s.MSET, s.MSEF, s.MSER, s.ALPHA, s.BETA};
-}
-
 }  // namespace
 
 IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, int method,
@@ -92,8 +88,6 @@ void IntervalStatusScreen::generalizedPoissonStart(GeneralizedPoissonStartReques
 }
 
 void IntervalStatusScreen::schneidewindS(SchneidewindSRequest& request) {
-    screens_.setOptimumSData(request.search ? InvestigationOf(*request.search)
-                                            : plot::OptimumSData{});
     screens_.schneidewindS(request);
     // A treatment left at zero does not run: its step leaves the count.
     const int skipped = (request.S2 < 1 ? 1 : 0) + (request.S3 < 1 ? 1 : 0);

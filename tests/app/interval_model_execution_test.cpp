@@ -21,6 +21,7 @@
 #include "interval_screens/start_dialogs.h"
 #include "plot/interval_accuracy_screen.h"
 #include "plot/model_plot_selection.h"
+#include "plot/optimum_s_screen.h"
 #include "plot/plot_window.h"
 #include "print/pdf_probe.h"
 #include "screens/execution_summary_screen.h"
@@ -77,14 +78,6 @@ void SelectAll(AppHarness& h, bool accuracy) {
     });
 }
 
-void AnswerS(AppHarness& h, const QString& s2, const QString& s3) {
-    h.prompter.on<interval_screens::OptimumSDialog>([=](interval_screens::OptimumSDialog& s) {
-        s.type2Field()->setText(s2);
-        s.type3Field()->setText(s3);
-        s.okButton()->click();
-    });
-}
-
 // The header colours of a summary follow the record: green for status 0, yellow for 1, red
 // otherwise, grey for a column whose model was not part of the execution.
 void CheckHeaderColours(const IntervalSummaryScreen& s, const IntervalExecutionResults& r) {
@@ -123,8 +116,20 @@ void IntervalModelExecutionTest::tohmaEqualLengthsWithAccuracyAndOptimumS() {
     h.prompter.on<screens::RangeScreen>([](screens::RangeScreen& s) { s.accept(); });
     // Every length is 1: weighting 3 is skipped, so only weighting 2 asks its estimates.
     OkEach(h, 2, 1);
-    AnswerS(h, QStringLiteral("20"), QStringLiteral("30"));
     h.prompter.pdfFolder = QString::fromStdString(h.folder().string());
+    h.prompter.on<interval_screens::OptimumSDialog>([](interval_screens::OptimumSDialog& s) {
+        // The investigation's Print and Help, then the S values.
+        QObject::connect(&s, &interval_screens::OptimumSDialog::investigationOpened, &s,
+                         [](plot::OptimumSInvestigationScreen* investigation) {
+                             investigation->printButton()->click();
+                             investigation->helpButton()->click();
+                             investigation->close();
+                         });
+        s.investigateButton()->click();
+        s.type2Field()->setText(QStringLiteral("20"));
+        s.type3Field()->setText(QStringLiteral("30"));
+        s.okButton()->click();
+    });
     bool summaryShown = false;
     h.prompter.on<IntervalSummaryScreen>([&](IntervalSummaryScreen& s) {
         summaryShown = true;
@@ -150,12 +155,15 @@ void IntervalModelExecutionTest::tohmaEqualLengthsWithAccuracyAndOptimumS() {
     QVERIFY(summaryShown);
     QVERIFY2(h.prompter.scriptDone(), qPrintable(h.prompter.problems.join('\n')));
     QVERIFY2(h.prompter.problems.isEmpty(), qPrintable(h.prompter.problems.join('\n')));
-    QCOMPARE(h.prompter.printScreens, 1);
+    QCOMPARE(h.prompter.helpPages, QStringList{"model_schneidewind"});
     QCOMPARE(h.options().numericalMethod, 1);
 
-    QCOMPARE(h.prompter.pdfFiles.size(), 1);
-    const QString pdf = h.prompter.pdfFiles[0];
-    if (vnk::test::PdfPages(pdf) < 0) QSKIP("poppler tools are not available");
+    // The investigation report, then the summary report.
+    QCOMPARE(h.prompter.pdfFiles.size(), 2);
+    if (vnk::test::PdfPages(h.prompter.pdfFiles[1]) < 0) QSKIP("poppler tools are not available");
+    QVERIFY(vnk::test::PdfText(h.prompter.pdfFiles[0])
+                .contains(QStringLiteral("SCHNEIDEWIND'S OPTIMUM S INVESTIGATION REPORT")));
+    const QString pdf = h.prompter.pdfFiles[1];
     QVERIFY(vnk::test::PdfPages(pdf) >= 4);
     const QString text = vnk::test::PdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("VARNOK INTERVAL MODEL RESULTS FOR SOFTWARE ANALYSIS")));
