@@ -11,6 +11,7 @@
 #include "app/prompter.h"
 #include "app/prompter_seams.h"
 #include "app/tbf_hardware_execution.h"
+#include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
 #include "models/model_description.h"
@@ -42,12 +43,6 @@ QString modelHelpPage(int slot) {
         "model_musa_basic",  "model_musa_logarithmic", "model_nhpp_tbf",
         "model_littlewood_verrall"};
     return QString::fromLatin1(pages[slot]);
-}
-
-void printReport(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent) {
-    print::PrintReport(pages, true, parent, [&prompter](QPrinter& printer, QWidget* p) {
-        return prompter.setUpPrinter(printer, p);
-    });
 }
 
 plot::ApplicabilityPlotData applicabilityPlotData(const execution::TbfExecutionResults& r,
@@ -84,10 +79,10 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         screens::ModelScreenActions modelActions;
         modelActions.reportHeader = header;
         modelActions.print = [&](const std::string& report) {
-            printReport(prompter, {report}, &frame);
+            PrintPages(prompter, {report}, &frame);
         };
         modelActions.plots = [&, slot]() {
-            const models::ModelContext ctx = screens::TbfModelContext(results, slot);
+            const models::ModelContext ctx = execution::TbfModelContext(results, slot);
             const QString title = QString::fromStdString(screens::TbfModelDescription(slot).plotTitle);
             plot::ModelPlotSelection choose(title, &frame);
             if (prompter.exec(choose) != QDialog::Accepted) return;
@@ -104,10 +99,10 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
             modelActions.extraButtons.push_back({"Calendar", [&, slot](QWidget* screen) {
                 screens::CalendarTimeActions calendar;
                 calendar.print = [&, screen](const std::string& report) {
-                    printReport(prompter, {report}, screen);
+                    PrintPages(prompter, {report}, screen);
                 };
                 calendar.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
-                screens::OpenCalendarTime(screens::TbfModelContext(results, slot),
+                screens::OpenCalendarTime(execution::TbfModelContext(results, slot),
                                           static_cast<int>(set.tbfUnit), messages, calendar, exec,
                                           screen);
             }});
@@ -132,7 +127,7 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         }
         plot::ShowPlotWindow(plot::TbfSummaryPlot(data), &frame);
     };
-    actions.print = [&]() { printReport(prompter, execution::TbfSummaryReport(results), &frame); };
+    actions.print = [&]() { PrintPages(prompter, execution::TbfSummaryReport(results), &frame); };
     actions.help = [&]() { prompter.help(&frame, QStringLiteral("menu_executions")); };
     screens::ExecutionSummaryScreen summary(results, messages, actions, &frame);
     prompter.exec(summary);

@@ -16,8 +16,6 @@ namespace vnk::screens {
 class MessageSink;
 
 const models::ModelDescription& TbfModelDescription(int slot);
-// The values the slot's screens and report texts read from the record.
-models::ModelContext TbfModelContext(const execution::TbfExecutionResults& results, int slot);
 // The error screen opens for a failed model, the result screen otherwise; `exec` runs it.
 void OpenTbfModelScreen(const execution::TbfExecutionResults& results, int slot,
                         MessageSink& messages, ModelScreenActions actions,

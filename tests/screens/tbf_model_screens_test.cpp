@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "execution/model_reports.h"
 #include "recording_sink.h"
 #include "screens/model_error_screen.h"
 #include "screens/model_result_screen.h"
@@ -49,10 +50,10 @@ class TbfModelScreensTest : public QObject {
         record.data = {1, 2, 3};
         record.cumulativeData = {1, 3, 6};
         record.Z[ex::kLavQuadratic] = 7.5;
-        QCOMPARE(TbfModelContext(record, ex::kNpt).data, (std::vector<double>{1, 3, 6}));
-        QCOMPARE(TbfModelContext(record, ex::kGeo).data, (std::vector<double>{1, 2, 3}));
-        QCOMPARE(TbfModelContext(record, ex::kGeo).ESF, 2);
-        const auto lav = TbfModelContext(record, ex::kLavQuadratic);
+        QCOMPARE(ex::TbfModelContext(record, ex::kNpt).data, (std::vector<double>{1, 3, 6}));
+        QCOMPARE(ex::TbfModelContext(record, ex::kGeo).data, (std::vector<double>{1, 2, 3}));
+        QCOMPARE(ex::TbfModelContext(record, ex::kGeo).ESF, 2);
+        const auto lav = ex::TbfModelContext(record, ex::kLavQuadratic);
         QCOMPARE(lav.scalar("PHIIND"), 2.0);
         QCOMPARE(lav.scalar("Z"), 7.5);
         for (int slot = 0; slot < ex::kTbfSlotCount; ++slot)
