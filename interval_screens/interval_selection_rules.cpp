@@ -1,12 +1,13 @@
 #include "interval_screens/interval_selection_rules.h"
 
+#include "execution/selection_rules.h"
+
 namespace vnk::interval_screens {
 
 using namespace vnk::execution;
 
 bool NeedsMaximumLikelihood(int choice) {
-    return choice == kChooseBmB || choice == kChooseBmP || choice == kChooseSdw ||
-           choice == kChooseYam;
+    return execution::IntervalChoiceNeedsMaximumLikelihood(choice);
 }
 
 IntervalSelectionEnables SelectionEnables(const IntervalSelectionState& s) {

@@ -1,10 +1,10 @@
 #include "screens/tbf_selection_rules.h"
 
+#include "execution/selection_rules.h"
+
 namespace vnk::screens {
 
-bool NeedsMaximumLikelihood(int slot) {
-    return slot == tbf_slot::kMusBasic || slot == tbf_slot::kMusLog || slot == tbf_slot::kNpt;
-}
+bool NeedsMaximumLikelihood(int slot) { return execution::TbfSlotNeedsMaximumLikelihood(slot); }
 
 TbfSelectionState OpenTbfSelection(ErrorHistory history, int method) {
     TbfSelectionState s;
