@@ -1,5 +1,8 @@
 #include "numerics/interval_times.h"
 
+#include <algorithm>
+
+#include "numerics/interval_accuracy.h"
 #include "numerics/trace.h"
 #include "numerics/vnkgof.h"
 
@@ -28,10 +31,10 @@ double OneMinusGamma2(double x) {
     return -std::expm1(-x) - x * std::exp(-x);
 }
 
-void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected,
-                             ConstRealArray C, ConstRealArray T, int NS,
-                             const IntervalStats& STATS, int CSCOM, RealArray PDAT, RealArray CHI,
-                             IntArray DOF, RealArray LIF, IntArray RFLAG) {
+void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected, ConstRealArray C,
+                             ConstRealArray T, int NS, const IntervalStats& STATS, int CSCOM,
+                             RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF,
+                             IntArray RFLAG) {
     trace::Writer w;
     w.enter(routine);
     w.integer("CSCOM", CSCOM);
@@ -51,6 +54,38 @@ void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected
     w.integerPair("DOF", DOF(1), DOF(2));
     w.integerPair("RFLAG", RFLAG(1), RFLAG(2));
     w.array("PDAT", PDAT, NS);
+}
+
+void RunEndTimeAccuracy(const char* routine,
+                        const std::function<int(int k, IntervalStats& fit)>& fitPrefix,
+                        ExpectedFaultsBetween expected, ConstRealArray C, ConstRealArray T, int NS,
+                        int NSB, int NSE, int NSR, double& STAT, int& RFLAG, int& INDX,
+                        RealArray V) {
+    trace::Writer w;
+    w.enter(routine);
+    w.integer("NS", NS);
+    w.integer("NSB", NSB);
+    w.integer("NSE", NSE);
+    w.integer("NSR", NSR);
+    w.columns("C,L", {C, T}, NS);
+    trace::Suspension quiet;
+
+    IntervalStats fit;
+    IntervalAccuracyPieces pieces;
+    pieces.fitPrefix = [&](int k) { return fitPrefix(k, fit); };
+    pieces.nextLogProbability = [&](int k) {
+        const double mu = expected(fit(5, kEstimate), fit(3, kEstimate), T(k), T(k + 1) - T(k));
+        return PoissonLogProbability(C(k + 1), mu);
+    };
+    // The next interval must exist.
+    IntervalAccuracyAnalysis(NSB, std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX, V);
+
+    quiet.resume();
+    w.yields(routine);
+    w.real("STAT", STAT);
+    w.integer("RFLAG", RFLAG);
+    w.integer("INDX", INDX);
+    w.array("V", V, NSR);
 }
 
 }  // namespace vnk

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 
 #include "numerics/conventions.h"
 
@@ -28,9 +29,19 @@ double OneMinusGamma2(double x);
 // of each interval from the estimates' N = STATS(5) and beta = STATS(3), both goodness-of-fit
 // results with two estimated parameters, and the routine's trace blocks.
 using ExpectedFaultsBetween = double (*)(double N, double beta, double from, double length);
-void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected,
-                             ConstRealArray C, ConstRealArray T, int NS,
-                             const IntervalStats& STATS, int CSCOM, RealArray PDAT, RealArray CHI,
-                             IntArray DOF, RealArray LIF, IntArray RFLAG);
+void RunEndTimePredictedData(const char* routine, ExpectedFaultsBetween expected, ConstRealArray C,
+                             ConstRealArray T, int NS, const IntervalStats& STATS, int CSCOM,
+                             RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF,
+                             IntArray RFLAG);
+
+// The accuracy routine of a model on end times (name e.g. "SNPIMA"): refits the first k
+// intervals with `fitPrefix` (maximum likelihood, filling `fit`) and scores the count of
+// interval k + 1 as Poisson with the expected faults the fit gives it, with the routine's trace
+// blocks (tracing suspended during the refits).
+void RunEndTimeAccuracy(const char* routine,
+                        const std::function<int(int k, IntervalStats& fit)>& fitPrefix,
+                        ExpectedFaultsBetween expected, ConstRealArray C, ConstRealArray T, int NS,
+                        int NSB, int NSE, int NSR, double& STAT, int& RFLAG, int& INDX,
+                        RealArray V);
 
 }  // namespace vnk

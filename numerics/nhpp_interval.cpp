@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "numerics/brent.h"
-#include "numerics/interval_accuracy.h"
 #include "numerics/interval_times.h"
 #include "numerics/period_search.h"
 #include "numerics/sanitise.h"
@@ -142,36 +141,14 @@ void SNPIMD(int ESF, int NS, ConstRealArray C, ConstRealArray T, IntervalStats& 
 
 void SNPIMA(ConstRealArray C, ConstRealArray T, int NS, int NSB, int NSE, int NSR, double& STAT,
             int& RFLAG, int& INDX, RealArray V) {
-    trace::Writer w;
-    w.enter("SNPIMA");
-    w.integer("NS", NS);
-    w.integer("NSB", NSB);
-    w.integer("NSE", NSE);
-    w.integer("NSR", NSR);
-    w.columns("C,L", {C, T}, NS);
-    trace::Suspension quiet;
-
-    IntervalStats fit;
-    IntervalAccuracyPieces pieces;
-    pieces.fitPrefix = [&](int k) {
-        int flag = 0;
-        SNPIMD(method::kMaximumLikelihood, k, C.first(k), T.first(k), fit, flag);
-        return flag;
-    };
-    pieces.nextLogProbability = [&](int k) {
-        const double mu =
-            ExpectedBetween(fit(5, kEstimate), fit(3, kEstimate), T(k), T(k + 1) - T(k));
-        return PoissonLogProbability(C(k + 1), mu);
-    };
-    // The next interval must exist.
-    IntervalAccuracyAnalysis(NSB, std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX, V);
-
-    quiet.resume();
-    w.yields("SNPIMA");
-    w.real("STAT", STAT);
-    w.integer("RFLAG", RFLAG);
-    w.integer("INDX", INDX);
-    w.array("V", V, NSR);
+    RunEndTimeAccuracy(
+        "SNPIMA",
+        [&](int k, IntervalStats& fit) {
+            int flag = 0;
+            SNPIMD(method::kMaximumLikelihood, k, C.first(k), T.first(k), fit, flag);
+            return flag;
+        },
+        ExpectedBetween, C, T, NS, NSB, NSE, NSR, STAT, RFLAG, INDX, V);
 }
 
 void SNPIP1(ConstRealArray T, int NS, double LEXP, const IntervalStats& STATS, double& PVAL) {
