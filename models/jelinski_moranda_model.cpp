@@ -89,16 +89,6 @@ std::string PredictionLines(const PredictionValues& v) {
     return out;
 }
 
-std::string ErrorText(int RFLAG) {
-    if (RFLAG == status::kOk) return "";
-    std::string text = "\r\nModel Execution Returned Error:\r\n";
-    if (RFLAG == status::kNotAppropriate)
-        text += "\r\nThe Data are not appropriate for the model.";
-    else if (RFLAG == status::kTotalFaultsBelowObserved)
-        text += "\r\nThe total faults estimate was less than the observed faults to date.";
-    return text;
-}
-
 ModelDescription Build() {
     using namespace tbf_row;
     ModelDescription d;
@@ -121,7 +111,7 @@ ModelDescription Build() {
     d.predictionLines = [](const ModelContext&, const PredictionValues& v) {
         return PredictionLines(v);
     };
-    d.errorText = ErrorText;
+    d.errorText = TotalFaultsErrorText;
     // Nothing is left to predict once fewer than half a fault remains.
     d.runEnabled = [](const ModelContext& ctx) {
         return ctx.tbfStats(kRemainingFaults, kEstimate) >= 0.5;

@@ -71,6 +71,16 @@ double ValueAt(const std::vector<std::vector<double>>& table, std::size_t questi
     return table[question][index];
 }
 
+std::string TotalFaultsErrorText(int RFLAG) {
+    if (RFLAG == status::kOk) return "";
+    std::string text = "\r\nModel Execution Returned Error:\r\n";
+    if (RFLAG == status::kNotAppropriate)
+        text += "\r\nThe Data are not appropriate for the model.";
+    else if (RFLAG == status::kTotalFaultsBelowObserved)
+        text += "\r\nThe total faults estimate was less than the observed faults to date.";
+    return text;
+}
+
 double Displayable(double value) {
     if (std::isnan(value)) return 0.0;
     if (std::isinf(value)) return value > 0.0 ? kLimitOverflowMarker : -kLimitOverflowMarker;

@@ -29,6 +29,10 @@ std::string FurtherFailuresLine(double LOP, double failures);
 double ValueAt(const std::vector<std::vector<double>>& table, std::size_t question,
                std::size_t index);
 
+// The error box text of the models whose estimation fails only when the data do not suit the
+// model or the total faults fall below the failures seen.
+std::string TotalFaultsErrorText(int RFLAG);
+
 // A prediction result as a screen and a report may show it: an overflow becomes the table
 // sanitiser's marker with its sign, a not-a-number value 0.0.
 double Displayable(double value);
