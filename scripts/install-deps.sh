@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
-  xvfb xauth poppler-utils fonts-liberation2 imagemagick
+  xvfb xauth openbox poppler-utils fonts-liberation2 imagemagick ccache
   nlohmann-json3-dev libcli11-dev
 )
 
