@@ -145,6 +145,35 @@ Json hardware(const HardwareExecutionResults& h) {
     return j;
 }
 
+Json points(const std::vector<TrendPoint>& series) {
+    Json list = Json::array();
+    for (const auto& [i, value] : series) list.push_back({i, value});
+    return list;
+}
+
+// Every number is finite by construction of the analysis; what has no value is null.
+Json trend(const TrendAnalysis& a) {
+    Json j;
+    j["laplace_factor"] = points(a.laplace);
+    j["running_average"] = points(a.runningAverage);
+    j["laplace_end"] = a.ok() ? Json(a.laplaceEnd) : Json(nullptr);
+    if (a.timeTruncated) j["laplace_time_truncated"] = a.laplaceTimeTruncated;
+    if (a.interval && a.ok()) j["unequal_lengths"] = a.unequalLengths;
+    j["verdict"] = TrendVerdictName(a.verdict);
+    if (!a.ok()) j["reason"] = TrendStatusText(a.status);
+    if (a.hardware && a.ok()) {
+        const MilHdbk189Result& m = a.milHdbk189;
+        if (m.status == trend_status::kOk)
+            j["mil_hdbk_189"] = {{"statistic", m.statistic}, {"dof", m.dof}, {"p_value", m.pValue}};
+        else
+            j["mil_hdbk_189"] = {{"statistic", nullptr},
+                                 {"dof", nullptr},
+                                 {"p_value", nullptr},
+                                 {"reason", TrendStatusText(m.status)}};
+    }
+    return j;
+}
+
 }  // namespace
 
 Json BatchJson(const BatchResult& r) {
@@ -164,6 +193,7 @@ Json BatchJson(const BatchResult& r) {
         j["models"] = Json::object();
     }
     j["hardware"] = r.hardware ? hardware(*r.hardware) : Json::object();
+    if (r.trend) j["trend"] = trend(*r.trend);
     return j;
 }
 

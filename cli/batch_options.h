@@ -46,6 +46,7 @@ struct BatchOptions {
     std::vector<PredictRequest> predictions;
     bool trace = false;
     bool json = false;
+    bool trend = false;  // the trend analysis before (or instead of) the models
     std::optional<std::string> pdf;
     // Which of the kind-specific options were given (for the "not with --ini" checks).
     bool kindGiven = false, layoutGiven = false, historyGiven = false, failureAtEndGiven = false;

@@ -7,6 +7,7 @@
 #include "execution/model_reports.h"
 #include "execution/selection_rules.h"
 #include "execution/tbf_execution.h"
+#include "execution/trend_analysis.h"
 #include "models/interval_models_a.h"
 #include "numerics/vnkdst.h"
 
@@ -326,7 +327,8 @@ void answerPredictions(const BatchOptions& batch, bool tbf, BatchResult& result)
 std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, ProgramOptions& options,
                      bool progress, BatchResult& result) {
     try {
-        if (batch.models.empty()) throw UsageError{"You must select a model to execute"};
+        if (batch.models.empty() && !batch.trend)
+            throw UsageError{"You must select a model to execute"};
         options.numericalMethod = batch.method;
         if (batch.cells) options.cellCombinations = *batch.cells;
         if (batch.iterationMax) options.iterationMaximum = *batch.iterationMax;
@@ -338,6 +340,11 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
                           ? DataKindOption::HardwareInterval
                           : DataKindOption::Interval;
         result.count = tbf ? set.tbfCount : set.intervalCount;
+        if (batch.trend) result.trend = TrendAnalysisOf(set);
+        if (batch.models.empty()) {  // the trend analysis alone
+            EndModelExecutionCommand(options);
+            return "";
+        }
         BatchHost host(batch, progress, tbf);
 
         if (result.kind == DataKindOption::Tbf) {

@@ -15,6 +15,7 @@
 #include "execution/interval_results.h"
 #include "execution/tbf_results.h"
 #include "models/model_description.h"
+#include "numerics/trend_tests.h"
 
 namespace vnk::batch {
 
@@ -41,6 +42,7 @@ struct BatchResult {
     std::optional<execution::IntervalExecutionResults> interval;
     std::optional<execution::HardwareExecutionResults> hardware;
     std::map<int, SlotPredictions> predictions;  // by slot, for the models that have a report
+    std::optional<TrendAnalysis> trend;          // with --trend
     // Lines for stderr that do not stop the run (prediction messages, notices).
     std::vector<std::string> notes;
 };

@@ -8,6 +8,7 @@
 #include "models/hardware_models.h"
 #include "models/interval_models_b.h"
 #include "models/model_description.h"
+#include "models/trend_report.h"
 
 namespace vnk::batch {
 namespace {
@@ -63,19 +64,20 @@ const models::PredictionValues& predictionsOf(const BatchResult& r, int slot) {
 
 std::vector<std::string> BatchReportPages(const BatchResult& r) {
     std::vector<std::string> pages;
+    if (r.trend) pages.push_back(models::TrendAnalysisReport(*r.trend));
     if (r.hardware) {
         hardwarePages(*r.hardware, pages);
         return pages;
     }
     if (r.tbf) {
-        pages = TbfSummaryReport(*r.tbf);
+        for (auto& page : TbfSummaryReport(*r.tbf)) pages.push_back(std::move(page));
         for (int slot : kTbfProcessingOrder)
             if (r.tbf->executed[slot])
                 pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)));
     }
     if (r.interval) {
         const IntervalExecutionResults& in = *r.interval;
-        pages = IntervalSummaryReport(in);
+        for (auto& page : IntervalSummaryReport(in)) pages.push_back(std::move(page));
         for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
             if (!in.ran[slot]) continue;
             pages.push_back(IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)));

@@ -83,6 +83,8 @@ const char* TrendStatusText(int status) {
             return "A failure at time zero leaves the MIL-HDBK-189 test undefined";
         case trend_status::kEndBeforeLastFailure:
             return "The test ended before the last failure";
+        case trend_status::kNotApplicable:
+            return "The trend tests need times between failures or interval counts";
         default:
             return "A value is not a finite number";
     }

@@ -29,6 +29,7 @@ inline constexpr int kNotANumber = 6;        // a value that is not a finite num
 inline constexpr int kNegativeCount = 7;     // an interval count below zero
 inline constexpr int kFailureAtZero = 8;     // MIL-HDBK-189: a failure at time 0
 inline constexpr int kEndBeforeLastFailure = 9;  // MIL-HDBK-189: T before the last failure
+inline constexpr int kNotApplicable = 10;    // data without a time axis (one-shot trials)
 }  // namespace trend_status
 
 // The sentence naming a status, e.g. "Too few data for a trend test"; "" for kOk.
