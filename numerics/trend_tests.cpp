@@ -110,6 +110,7 @@ const char* TrendVerdictName(TrendVerdict verdict) {
 std::vector<TrendPoint> LaplaceFactorsTbf(ConstRealArray DAT, int NS) {
     std::vector<TrendPoint> points;
     if (NS < 2) return points;
+    points.reserve(static_cast<std::size_t>(NS - 1));
     const std::vector<double> T = scaledCumulativeTimes(DAT, NS);
     double earlier = 0.0;  // sum of T_j, j < i
     for (int i = 2; i <= NS; ++i) {
@@ -137,6 +138,7 @@ double LaplaceTimeTruncated(ConstRealArray DAT, int NS, double XLTM) {
 
 std::vector<TrendPoint> RunningAverageTbf(ConstRealArray DAT, int NS) {
     std::vector<TrendPoint> points;
+    points.reserve(static_cast<std::size_t>(std::max(NS, 0)));
     double mean = 0.0;
     for (int i = 1; i <= NS; ++i) {
         mean += (DAT(i) - mean) / i;  // updated in place: no sum to overflow
