@@ -32,6 +32,9 @@ bool always(const MenuState&, int) { return true; }
 bool never(const MenuState&, int) { return false; }
 bool hasTbfEntries(const MenuState& s, int) { return s.tbfCount > 0; }
 bool hasHistory(const MenuState& s, int) { return historySet(s); }
+bool hasTrendData(const MenuState& s, int) {
+    return (s.dataKind == kTbf && s.tbfCount > 0) || s.dataKind == kInterval;
+}
 bool canSmooth(const MenuState& s, int) {
     return s.tbfCount > 0 || s.errorHistory == kSoftware;
 }
@@ -68,6 +71,7 @@ std::vector<CommandSpec> buildTable() {
         {kRawData, "Data>Plots", "Raw Data", &M::onRawData, 0, hasHistory, nullptr},
         {kSmoothedData, "Data>Plots", "Smoothed Data", &M::onSmoothedData, 0, canSmooth, nullptr},
         {kStatistics, "Data", "Statistics", &M::onStatistics, 0, hasTbfEntries, nullptr},
+        {kTrendAnalysis, "Data", "Trend Analysis", &M::onTrendAnalysis, 0, hasTrendData, nullptr},
         {kTbfToInterval, "Conversions", "Time Between Failure -> Interval", &M::onTbfToInterval, 0,
          never, nullptr},
         {kIntervalToTbf, "Conversions", "Interval -> Time Between Failure", &M::onIntervalToTbf, 0,

@@ -24,6 +24,7 @@ const std::vector<HelpTopic>& HelpTopics() {
         {help_page::kDataEntry, "Typing data in"},
         {help_page::kEditing, "Editing TBF data"},
         {help_page::kStatistics, "Data statistics"},
+        {help_page::kTrendAnalysis, "Trend analysis"},
         {help_page::kConversionsMenu, "Conversions menu"},
         {help_page::kTransformationsMenu, "Transformations menu"},
         {help_page::kExecutionsMenu, "Executions menu"},

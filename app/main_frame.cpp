@@ -18,6 +18,7 @@
 #include "app/prompter.h"
 #include "app/screens/about_screen.h"
 #include "app/screens/value_screen.h"
+#include "app/trend_commands.h"
 #include "app/view.h"
 #include "data/startup_config.h"
 #include "numerics/trace.h"
@@ -150,6 +151,7 @@ void CMainFrame::onAppendDataEntry(int) { AppendDataEntry(context()); }
 void CMainFrame::onAppendFile(int) { AppendFromFile(context()); }
 void CMainFrame::onEdit(int) { EditData(context()); }
 void CMainFrame::onStatistics(int) { ShowStatistics(context()); }
+void CMainFrame::onTrendAnalysis(int) { ShowTrendAnalysis(context()); }
 
 void CMainFrame::onRawData(int) { ShowDataPlot(context(), false); }
 void CMainFrame::onSmoothedData(int) { ShowDataPlot(context(), true); }
@@ -178,6 +180,10 @@ void CMainFrame::onModelExecution(int) {
     }
     if (!modelExecution_) {
         prompter_.information(this, QString::fromLatin1(text::kModelExecutionPending));
+        return;
+    }
+    if (!ConfirmExecutionDespiteDecay(context())) {
+        doc_.options().numericalMethod = method::kMaximumLikelihood;
         return;
     }
     modelExecution_(*this);

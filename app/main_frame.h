@@ -65,6 +65,7 @@ public:
     void onRawData(int);
     void onSmoothedData(int);
     void onStatistics(int);
+    void onTrendAnalysis(int);
     void onTbfToInterval(int);
     void onIntervalToTbf(int);
     void onSeverityReduction(int level);
