@@ -6,7 +6,8 @@ cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release -j "$(nproc)"
+# Only the two programs it runs; the test suites and benchmarks are built by test.sh.
+cmake --build --preset release -j "$(nproc)" --target varnok3 varnok3-batch
 
 if [ -x build-release/app/varnok3 ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   # examples/VARNOK3.INI loads the sample data set at start.

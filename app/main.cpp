@@ -9,12 +9,12 @@
 #include <clocale>
 #include <filesystem>
 
-#include "app/artwork.h"
-#include "app/document.h"
-#include "app/main_frame.h"
-#include "app/messages.h"
-#include "app/model_execution.h"
-#include "app/prompter.h"
+#include "app/shell/artwork.h"
+#include "app/shell/document.h"
+#include "app/shell/main_frame.h"
+#include "app/kit/messages.h"
+#include "app/commands/model_execution.h"
+#include "app/kit/prompter.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/help_pages.h"
-#include "app/messages.h"
-#include "app/prompter.h"
+#include "app/kit/help_pages.h"
+#include "app/kit/messages.h"
+#include "app/kit/prompter.h"
 #include "models/model_description.h"
 #include "models/trend_report.h"
 

@@ -4,7 +4,7 @@
 // ANALYSIS report block) and Help.
 #pragma once
 
-#include "app/screens/screen.h"
+#include "app/kit/screen.h"
 #include "numerics/trend_tests.h"
 
 class QLabel;

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/document.h"
-#include "app/main_frame.h"
+#include "app/shell/document.h"
+#include "app/shell/main_frame.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 

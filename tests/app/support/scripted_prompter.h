@@ -11,7 +11,7 @@
 #include <functional>
 #include <typeinfo>
 
-#include "app/prompter.h"
+#include "app/kit/prompter.h"
 
 namespace vnk::app::test {
 

@@ -1,0 +1,102 @@
+#include "app/commands/tbf_execution_controller.h"
+
+#include <QDialog>
+
+#include "app/kit/message_sink.h"
+#include "app/screens/execution/processing_status_screen.h"
+#include "app/screens/execution/tbf_selection_screen.h"
+
+namespace vnk::screens {
+
+namespace {
+
+// Every path out of the command leaves maximum likelihood as the numerical method.
+struct MethodReset {
+    ProgramOptions& options;
+    ~MethodReset() { options.numericalMethod = method::kMaximumLikelihood; }
+};
+
+execution::TbfSelection EngineSelection(const TbfSelectionState& chosen,
+                                        const MeasureSelection& measures,
+                                        const ApplicabilityRange& range) {
+    execution::TbfSelection s;
+    // Both tables are kept by slot in the same order.
+    s.models = chosen.models;
+    s.selectAllModels = chosen.selectAll;
+    s.applicability = chosen.applicability;
+    s.measures = measures.measures;
+    s.selectAllMeasures = measures.selectAll;
+    s.NSB = range.NSB;
+    s.NSE = range.NSE;
+    return s;
+}
+
+}  // namespace
+
+std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const FailureDataSet& set,
+                                                                   ProgramOptions& options,
+                                                                   MessageSink& messages,
+                                                                   const TbfExecutionSeams& seams,
+                                                                   QWidget* parent) {
+    MethodReset reset{options};
+    if (set.dataKind == DataKind::None || set.errorHistory == vnk::ErrorHistory::None) {
+        messages.message(parent, QStringLiteral("Error"),
+                         QStringLiteral("Both Data Type and Error History are required. Enter "
+                                        "Input/New or open to specify."),
+                         MessageIcon::Stop);
+        return std::nullopt;
+    }
+    if (set.dataKind != DataKind::Tbf) {
+        messages.message(parent, QStringLiteral("Error"),
+                         QStringLiteral("Model execution for interval data is not yet available."),
+                         MessageIcon::Stop);
+        return std::nullopt;
+    }
+
+    const auto history = static_cast<ErrorHistory>(static_cast<int>(set.errorHistory));
+    TbfSelectionState chosen;
+    for (;;) {
+        TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, {}, parent);
+        screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
+        if (seams.exec(screen) != QDialog::Accepted) return std::nullopt;
+        chosen = screen.selection();
+        // Hardware data always go to the hardware branch, which itself says when nothing it
+        // can run was chosen; system data go there once a hardware or system box is ticked.
+        if (chosen.modelClass == ModelClass::Hardware) {
+            if (seams.hardware) {
+                seams.hardware(HardwareChoice(chosen));
+            } else {
+                messages.message(
+                    parent, QStringLiteral("Error"),
+                    QStringLiteral("Hardware and system model execution is not yet available."),
+                    MessageIcon::Stop);
+            }
+            return std::nullopt;
+        }
+        if (AnySoftwareModelChosen(chosen)) break;
+        if (!seams.okCancel(QStringLiteral("Error"),
+                            QStringLiteral("You must select a model to execute")))
+            return std::nullopt;
+    }
+
+    MeasureSelection measures;
+    ApplicabilityRange range = DefaultRange(set.tbfCount);
+    if (chosen.applicability) {
+        MeasureScreen measureScreen({}, parent);
+        if (seams.exec(measureScreen) != QDialog::Accepted) return std::nullopt;
+        measures = measureScreen.selection();
+        RangeScreen rangeScreen(set.tbfCount, messages, {}, parent);
+        if (seams.exec(rangeScreen) != QDialog::Accepted) return std::nullopt;
+        range = rangeScreen.range();
+    }
+
+    const execution::TbfSelection selection = EngineSelection(chosen, measures, range);
+    ProcessingStatusScreen status(selection, options.numericalMethod, parent);
+    status.setLavStartingValues(seams.lavStartingValues);
+    status.show();
+    execution::TbfExecutionResults results = seams.run(selection, options, status);
+    status.accept();
+    return results;
+}
+
+}  // namespace vnk::screens

@@ -1,0 +1,58 @@
+#include "app/kit/screen.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/kit/prompter.h"
+
+namespace vnk::app {
+
+Screen::Screen(Prompter& prompter, const QString& caption, const QString& helpPage,
+               QWidget* parent)
+    : QDialog(parent), prompter_(prompter), helpPage_(helpPage) {
+    setWindowTitle(caption);
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    body_ = new QVBoxLayout;
+    outer->addLayout(body_);
+    outer->addSpacing(8);
+    buttons_ = new QHBoxLayout;
+    buttons_->addStretch(1);
+    outer->addLayout(buttons_);
+}
+
+QPushButton* Screen::button(const QString& objectName) const {
+    return findChild<QPushButton*>(objectName);
+}
+
+QPushButton* Screen::addButton(const QString& text, const QString& objectName) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    if (buttons_->count() == 1) b->setDefault(true);
+    buttons_->addWidget(b);
+    return b;
+}
+
+QPushButton* Screen::addHelpButton() {
+    QPushButton* b = addButton(QStringLiteral("Help"), QStringLiteral("helpButton"));
+    connect(b, &QPushButton::clicked, this, &Screen::showHelp);
+    return b;
+}
+
+void Screen::addOkCancelHelp() {
+    QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* cancel = addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    addHelpButton();
+}
+
+void Screen::showHelp() { prompter_.help(this, helpPage_); }
+
+void Screen::showError(const QString& text, const QString& caption) {
+    prompter_.error(this, text, caption);
+}
+
+}  // namespace vnk::app

@@ -1,0 +1,140 @@
+#include "app/screens/execution/applicability_plot_screen.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "plot/results_panel.h"
+#include "plot/tabbed_chart.h"
+
+namespace vnk::plot {
+namespace {
+
+// Models in tab order with the slot each one fills.
+struct ModelEntry {
+    const char* tab;
+    const char* caption;
+    int slot;  // 0-based TBF slot
+};
+constexpr std::array<ModelEntry, 7> kModels{{
+    {"GEO", "Geometric", 0},
+    {"JAM", "Jelinski/Moranda:", 1},
+    {"LAVL", "Littlewood and Verrall Linear:", 2},
+    {"LAVQ", "Littlewood and Verrall Quadratic:", 6},
+    {"MUSB", "Musa's Basic:", 3},
+    {"MUSL", "Musa's Logarithmic:", 4},
+    {"NPT", "Non-homogeneous Poisson:", 5},
+}};
+
+int ModelCount() { return static_cast<int>(kModels.size()); }
+
+// The first `count` stored values, as far as the array holds them.
+std::vector<double> Stored(const std::vector<double>& plot, int count) {
+    const auto n = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)), plot.size());
+    return {plot.begin(), plot.begin() + static_cast<std::ptrdiff_t>(n)};
+}
+
+int Points(const ApplicabilityPlotData& data, const ApplicabilityResult& r) {
+    return data.nsr > 0 ? data.nsr : r.indx;
+}
+
+ChartSpec ScatterChart(const QString& name, const std::vector<double>& values) {
+    ChartSpec chart;
+    chart.title = name;
+    SeriesSpec series{name, colour::kGreen, SeriesKind::Scatter, {}};
+    for (std::size_t i = 0; i < values.size(); ++i)
+            series.points << QPointF(static_cast<double>(i + 1), values[i]);
+    chart.series = {series};
+    chart.x = {QStringLiteral("Point Number"), TbfXAxis(static_cast<int>(values.size()))};
+    chart.y = {QString(), TbfYAxis(values)};
+    return chart;
+}
+
+// The U-plot: the empirical distribution of the sorted u-values as a step line, and the line of
+// unit slope that a perfectly calibrated model would follow.
+ChartSpec UPlotChart(const QString& name, const std::vector<double>& sortedU) {
+    ChartSpec chart;
+    chart.title = name;
+    SeriesSpec steps{name, colour::kGreen, SeriesKind::Line, {}, false};
+    if (!sortedU.empty()) {
+        const double n = static_cast<double>(sortedU.size());
+        steps.points << QPointF(0.0, 0.0);
+        for (std::size_t i = 0; i < sortedU.size(); ++i) {
+            steps.points << QPointF(sortedU[i], static_cast<double>(i) / n)
+                         << QPointF(sortedU[i], static_cast<double>(i + 1) / n);
+        }
+        steps.points << QPointF(1.0, 1.0);
+    }
+    SeriesSpec diagonal{QStringLiteral("Uniform"), colour::kReference, SeriesKind::Line,
+                        {QPointF(0.0, 0.0), QPointF(1.0, 1.0)}, false};
+    chart.series = {steps, diagonal};
+    chart.x = {QString(), UnitAxis()};
+    chart.y = {QString(), UnitAxis()};
+    return chart;
+}
+
+}  // namespace
+
+QString ApplicabilityCaption(int m) {
+    switch (m) {
+        case measure::kBias:
+            return QStringLiteral("Bias Analysis - Scatter and U - Plots");
+        case measure::kNoise:
+            return QStringLiteral("Noise Analysis");
+        case measure::kTrend:
+            return QStringLiteral("Trend Analysis - Y Plots");
+        default:
+            return QStringLiteral("Accuracy Analysis - Scatter Plots");
+    }
+}
+
+QStringList ApplicabilityTabs(int m) {
+    QStringList tabs;
+    if (m == measure::kBias) {
+        for (const ModelEntry& e : kModels) tabs << QString::fromLatin1(e.tab) + QStringLiteral("-U");
+        for (const ModelEntry& e : kModels) tabs << QString::fromLatin1(e.tab) + QStringLiteral("-S");
+    } else {
+        for (const ModelEntry& e : kModels) tabs << QString::fromLatin1(e.tab);
+    }
+    return tabs;
+}
+
+int ApplicabilitySlot(int tab) { return kModels[static_cast<std::size_t>(tab % ModelCount())].slot; }
+
+std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, int tab) {
+    const QStringList tabs = ApplicabilityTabs(data.measure);
+    if (tab < 0 || tab >= tabs.size()) return std::nullopt;
+    const ApplicabilityResult& r = data.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
+    if (r.rflag != 0) return std::nullopt;
+    const int points = Points(data, r);
+    if (data.measure == measure::kBias && tab < ModelCount())
+        return UPlotChart(tabs[tab], Stored(r.plot1, points));
+    const bool scatterOfU = data.measure == measure::kBias;
+    return ScatterChart(tabs[tab], Stored(scatterOfU ? r.plot2 : r.plot1, points));
+}
+
+ApplicabilityPlotScreen::ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent)
+    : QDialog(parent), data_(data) {
+    setWindowTitle(ApplicabilityCaption(data_.measure));
+    QList<ResultsRow> rows;
+    for (const ModelEntry& e : kModels) {
+        const ApplicabilityResult& r = data_.models[static_cast<std::size_t>(e.slot)];
+        rows << ResultsRow{QString::fromLatin1(e.caption), r.stat, r.rank, r.indx};
+    }
+    results_ = new ResultsPanel(rows, this);
+    charts_ = new TabbedChart(ApplicabilityTabs(data_.measure),
+                              [this](int tab) { return ApplicabilityChart(data_, tab); }, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* areas = new QHBoxLayout;
+    areas->addWidget(results_);
+    areas->addWidget(charts_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(areas, 1);
+    layout->addWidget(buttons);
+    resize(1100, 650);
+}
+
+}  // namespace vnk::plot

@@ -1,0 +1,229 @@
+#include "app/screens/execution/execution_summary_screen.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/kit/message_sink.h"
+#include "app/screens/execution/tbf_selection_rules.h"
+#include "app/kit/value_field.h"
+
+namespace vnk::screens {
+
+namespace {
+
+using namespace execution;
+
+constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
+    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
+
+const char* HeaderText(int slot) {
+    switch (slot) {
+        case kGeo:
+            return "GEO";
+        case kJam:
+            return "JAM";
+        case kLavLinear:
+            return "LAV-L";
+        case kLavQuadratic:
+            return "LAV-Q";
+        case kMusaBasic:
+            return "MS-B";
+        case kMusaLog:
+            return "MS-L";
+        default:
+            return "NPT";
+    }
+}
+
+constexpr std::array<const char*, 5> kRankRows = {"Accuracy", "Bias", "Noise", "Trend", "Overall"};
+constexpr std::array<const char*, kSummaryValueRows> kValueRows = {
+    "HazRate:", "IIF:", "CIF:", "IMTBNF:", "CMTBNF:", "TNOF:", "TNOFR:", "Purf Lev:", "KS Dist:"};
+constexpr std::array<const char*, 11> kStatisticLabels = {"Number of Entries:",
+                                                          "Average of the Data:",
+                                                          "Median of the Data:",
+                                                          "Lower Hinge:",
+                                                          "Upper Hinge:",
+                                                          "Minimum:",
+                                                          "Maximum:",
+                                                          "Standard Deviation:",
+                                                          "Variance:",
+                                                          "Skewness:",
+                                                          "Kurtosis:"};
+
+// Which result positions (5..12) each slot supplies.
+bool Supplies(int slot, int position) {
+    switch (position) {
+        case 5:
+            return slot == kGeo;
+        case 6:
+        case 7:
+            return true;
+        case 8:
+            return slot == kMusaBasic;
+        case 9:
+            return slot != kNpt;
+        case 10:
+        case 11:
+            return slot == kJam || slot == kMusaBasic || slot == kNpt;
+        case 12:
+            return slot != kLavLinear && slot != kLavQuadratic;
+        default:
+            return false;
+    }
+}
+
+void Fill(QPushButton& button, const QColor& fill, const QColor& text) {
+    button.setStyleSheet(
+        QStringLiteral("background-color: %1; color: %2;").arg(fill.name(), text.name()));
+}
+
+const QColor kGrey(120, 120, 120);
+
+}  // namespace
+
+QColor HeaderFill(bool executed, int status) {
+    if (!executed) return kGrey;
+    switch (status) {
+        case model_status::kSucceeded:
+            return QColor(Qt::green);
+        case model_status::kTotalFaultsBelowObserved:
+            return QColor(235, 225, 33);
+        default:
+            return QColor(Qt::red);
+    }
+}
+
+std::optional<double> SummaryValue(const TbfExecutionResults& results, int slot, int row) {
+    const auto s = static_cast<std::size_t>(slot);
+    if (row == kSummaryValueRows - 1) return results.DVAL[s];
+    const int position = row + 5;
+    if (!Supplies(slot, position)) return std::nullopt;
+    return results.stats[s](position, kEstimate);
+}
+
+ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& results,
+                                               MessageSink& messages,
+                                               ExecutionSummaryActions actions, QWidget* parent)
+    : QDialog(parent), results_(results), messages_(messages), actions_(std::move(actions)) {
+    setWindowTitle(QStringLiteral("Execution Summary for Software Time Models"));
+    const TbfSelection& selection = results_.selection;
+    const bool anyMeasure = selection.anyMeasure();
+    if (anyMeasure)
+        for (int slot = 0; slot < kTbfSlotCount; ++slot) overallRankSum_ += results_.rank(slot, 4);
+
+    auto* outer = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* grid = new QGridLayout;
+    for (int r = 0; r < 5; ++r) {
+        auto* button =
+            new QPushButton(QString::fromLatin1(kRankRows[static_cast<std::size_t>(r)]), this);
+        button->setAutoDefault(false);
+        const bool enabled = r == 4 ? anyMeasure : selection.measureSelected(r);
+        button->setEnabled(enabled);
+        Fill(*button, enabled ? palette().color(QPalette::Button) : kGrey,
+             enabled ? QColor(Qt::black) : kGrey);
+        rowButtons_[static_cast<std::size_t>(r)] = button;
+        grid->addWidget(button, r + 1, 0);
+        if (r < 4) connect(button, &QPushButton::clicked, this, [this, r] { openMeasure(r); });
+    }
+    for (int r = 0; r < kSummaryValueRows; ++r)
+        grid->addWidget(
+            new QLabel(QString::fromLatin1(kValueRows[static_cast<std::size_t>(r)]), this), r + 6,
+            0);
+
+    int column = 1;
+    for (int slot : kColumnOrder) {
+        const auto s = static_cast<std::size_t>(slot);
+        const bool executed =
+            ModelExecuted(selection.models, selection.selectAllModels, results_.ESF, slot);
+        auto* header = new QPushButton(QString::fromLatin1(HeaderText(slot)), this);
+        header->setAutoDefault(false);
+        header->setEnabled(executed);
+        Fill(*header, HeaderFill(executed, results_.status[s]),
+             executed ? QColor(Qt::black) : kGrey);
+        headers_[s] = header;
+        grid->addWidget(header, 0, column);
+        connect(header, &QPushButton::clicked, this, [this, slot] {
+            if (actions_.openModel) actions_.openModel(slot);
+        });
+        for (int r = 0; r < 5; ++r) {
+            QLineEdit* cell = NewValueBox(this);
+            cell->setText(QString::number(results_.rank(slot, r)));
+            const bool enabled = executed && (r == 0   ? selection.measureSelected(kAccuracy)
+                                              : r == 4 ? anyMeasure
+                                                       : true);
+            cell->setEnabled(enabled);
+            ranks_[s][static_cast<std::size_t>(r)] = cell;
+            grid->addWidget(cell, r + 1, column);
+        }
+        for (int r = 0; r < kSummaryValueRows; ++r) {
+            const std::optional<double> value = SummaryValue(results_, slot, r);
+            if (!value) {
+                grid->addWidget(new QLabel(QStringLiteral("n/a"), this), r + 6, column,
+                                Qt::AlignCenter);
+                continue;
+            }
+            QLineEdit* cell = NewValueBox(this);
+            ShowValue(*cell, *value);
+            cell->setEnabled(executed);
+            values_[s][static_cast<std::size_t>(r)] = cell;
+            grid->addWidget(cell, r + 6, column);
+        }
+        ++column;
+    }
+    left->addLayout(grid);
+
+    auto* buttons = new QHBoxLayout;
+    plot_ = new QPushButton(QStringLiteral("Plot"), this);
+    print_ = new QPushButton(QStringLiteral("Print"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    for (QPushButton* b : {plot_, print_, help}) b->setAutoDefault(false);
+    ok->setDefault(true);
+    plot_->setEnabled(static_cast<bool>(actions_.plot));
+    print_->setEnabled(static_cast<bool>(actions_.print));
+    help->setEnabled(static_cast<bool>(actions_.help));
+    for (QPushButton* b : {plot_, print_, ok, help}) buttons->addWidget(b);
+    connect(plot_, &QPushButton::clicked, this, [this] { actions_.plot(); });
+    connect(print_, &QPushButton::clicked, this, [this] { actions_.print(); });
+    connect(help, &QPushButton::clicked, this, [this] { actions_.help(); });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    left->addLayout(buttons);
+    outer->addLayout(left);
+
+    auto* panel = new QGroupBox(QStringLiteral("Software Data Statistics"), this);
+    auto* form = new QFormLayout(panel);
+    for (std::size_t i = 0; i < statistics_.size(); ++i) {
+        QLineEdit* cell = NewValueBox(panel);
+        ShowValue(*cell, results_.dataStatistics[i]);
+        statistics_[i] = cell;
+        form->addRow(QString::fromLatin1(kStatisticLabels[i]), cell);
+    }
+    outer->addWidget(panel);
+}
+
+QLineEdit* ExecutionSummaryScreen::rankCell(int slot, int column) const {
+    return ranks_.at(static_cast<std::size_t>(slot)).at(static_cast<std::size_t>(column));
+}
+
+QLineEdit* ExecutionSummaryScreen::valueCell(int slot, int row) const {
+    return values_.at(static_cast<std::size_t>(slot)).at(static_cast<std::size_t>(row));
+}
+
+void ExecutionSummaryScreen::openMeasure(int measure) {
+    if (overallRankSum_ == 0) {
+        messages_.message(this, QStringLiteral("Error"),
+                          QStringLiteral("No Model Applicability Analysis was successful."),
+                          MessageIcon::Stop);
+        return;
+    }
+    if (actions_.measurePlot) actions_.measurePlot(measure);
+}
+
+}  // namespace vnk::screens

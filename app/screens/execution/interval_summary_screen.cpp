@@ -1,0 +1,224 @@
+#include "app/screens/execution/interval_summary_screen.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "execution/model_reports.h"
+#include "execution/selection_rules.h"
+#include "app/kit/header_button.h"
+#include "app/screens/execution/execution_summary_screen.h"
+#include "app/kit/value_field.h"
+
+namespace vnk::interval_screens {
+
+namespace {
+
+using namespace execution;
+
+const QColor kGreyText(200, 200, 200);
+constexpr int kCellWidth = 80;
+
+// Grid columns: a margin inside the group frames, the row labels, the ten slots, a margin.
+constexpr int kLabelColumn = 1;
+constexpr int kFirstSlotColumn = 2;
+constexpr int kLastColumn = kFirstSlotColumn + kIntervalSlotCount;
+
+int AccuracyEntry(int slot) {
+    const auto it = std::find(kAccuracySlots.begin(), kAccuracySlots.end(), slot);
+    return it == kAccuracySlots.end() ? -1 : static_cast<int>(it - kAccuracySlots.begin());
+}
+
+QLineEdit* Cell(QWidget* parent) {
+    QLineEdit* cell = screens::NewValueBox(parent);
+    cell->setFixedWidth(kCellWidth);
+    return cell;
+}
+
+// In the narrow cells a value reads from its first digits ("%f", as the blue highlighting
+// judges it); the whole value is in the tool tip.
+void ShowNumber(QLineEdit& cell, double value) {
+    screens::ShowValue(cell, value);
+    cell.setToolTip(cell.text());
+    cell.setText(QString::asprintf("%f", value));
+    cell.setCursorPosition(0);
+}
+
+void ShowWhole(QLineEdit& cell, int value) { cell.setText(QString::number(value)); }
+
+// A group frame behind rows first..last of the grid, its title in row first.
+void AddGroupFrame(QWidget* parent, QGridLayout* grid, const QString& title, int first, int last) {
+    auto* frame = new QGroupBox(title, parent);
+    grid->addWidget(frame, first, 0, last - first + 1, kLastColumn + 1);
+    frame->lower();
+    grid->setRowMinimumHeight(first, parent->fontMetrics().height() + 2);
+    grid->setRowMinimumHeight(last, 6);
+}
+
+}  // namespace
+
+bool AccuracyAnalysisRan(const IntervalExecutionResults& r, int entry) {
+    const int slot = kAccuracySlots.at(static_cast<std::size_t>(entry));
+    return r.selection.accuracy && r.ran[static_cast<std::size_t>(slot)];
+}
+
+bool AccuracyAnalysisSucceeded(const IntervalExecutionResults& r, int entry) {
+    return AccuracyAnalysisRan(r, entry) && r.accuracy.at(static_cast<std::size_t>(entry)).RFLAG == 0;
+}
+
+IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& results,
+                                             IntervalSummaryActions actions, QWidget* parent)
+    : QDialog(parent), results_(results), actions_(std::move(actions)) {
+    setWindowTitle(QStringLiteral("Execution Summary for Interval Software Models"));
+    const IntervalSelection& selection = results_.selection;
+
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->setColumnMinimumWidth(0, 6);
+    grid->setColumnMinimumWidth(kLastColumn, 6);
+
+    // Rows: headers, Accuracy, TNOF, TNOFR, a gap, then the two chi-square groups of a title
+    // row, two value rows and a bottom margin each, with a gap between them.
+    constexpr int kAccuracyRow = 1;
+    constexpr std::array<int, kSummaryRowCount> kValueGridRows = {2, 3, 6, 7, 11, 12};
+    AddGroupFrame(this, grid, QStringLiteral("User Specified Cell Combination Frequency "), 5, 8);
+    AddGroupFrame(this, grid, QStringLiteral("No Cell Combinations"), 10, 13);
+    grid->setRowMinimumHeight(4, 6);
+    grid->setRowMinimumHeight(9, 6);
+
+    accuracy_ = new QPushButton(QStringLiteral("Accuracy"), this);
+    accuracy_->setAutoDefault(false);
+    accuracy_->setEnabled(selection.accuracy);
+    grid->addWidget(accuracy_, kAccuracyRow, kLabelColumn);
+    connect(accuracy_, &QPushButton::clicked, this, &IntervalSummaryScreen::openAccuracy);
+    constexpr std::array<const char*, kSummaryRowCount> kRowLabels = {
+        "TNOF:", "TNOFR:", "Chi - Square:", "Degrees of Freedom:", "Chi - Square:",
+        "Degrees of Freedom:"};
+    for (int row = 0; row < kSummaryRowCount; ++row)
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowLabels[static_cast<std::size_t>(row)]), this),
+                        kValueGridRows[static_cast<std::size_t>(row)], kLabelColumn);
+
+    for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        const int column = kFirstSlotColumn + slot;
+        const bool active = IntervalColumnActive(selection, results_.ESF, slot,
+                                                 results_.schneidewindS[0], results_.schneidewindS[1]);
+        active_[s] = active;
+        auto* header = new HeaderButton(QString::fromLatin1(IntervalSlotLabel(slot)),
+                                        screens::HeaderFill(active, results_.status[s]),
+                                        active ? QColor(Qt::black) : kGreyText, this);
+        header->setEnabled(active);
+        header->setFixedWidth(kCellWidth);
+        headers_[s] = header;
+        grid->addWidget(header, 0, column);
+        connect(header, &QPushButton::clicked, this, [this, slot] {
+            if (actions_.openModel) actions_.openModel(slot);
+        });
+
+        const int entry = AccuracyEntry(slot);
+        if (entry < 0) {
+            grid->addWidget(new QLabel(QStringLiteral("n/a"), this), kAccuracyRow, column,
+                            Qt::AlignCenter);
+        } else {
+            QLineEdit* rank = Cell(this);
+            ShowWhole(*rank, results_.ranks[static_cast<std::size_t>(entry)]);
+            rank->setEnabled(active && selection.accuracy);
+            ranks_[s] = rank;
+            grid->addWidget(rank, kAccuracyRow, column);
+        }
+
+        const IntervalStats& stats = results_.stats[s];
+        const GoodnessOfFit& fit = results_.fit[s];
+        for (int row = 0; row < kSummaryRowCount; ++row) {
+            QLineEdit* cell = Cell(this);
+            switch (row) {
+                case kTnofRow:
+                    ShowNumber(*cell, stats(5, kEstimate));
+                    break;
+                case kTnofrRow:
+                    ShowNumber(*cell, stats(6, kEstimate));
+                    break;
+                case kChiSquareCombinedRow:
+                    ShowNumber(*cell, fit.CHI[0]);
+                    break;
+                case kFreedomCombinedRow:
+                    ShowWhole(*cell, fit.DOF[0]);
+                    break;
+                case kChiSquareRow:
+                    ShowNumber(*cell, fit.CHI[1]);
+                    break;
+                default:
+                    ShowWhole(*cell, fit.DOF[1]);
+                    break;
+            }
+            cell->setEnabled(active);
+            values_[s][static_cast<std::size_t>(row)] = cell;
+            grid->addWidget(cell, kValueGridRows[static_cast<std::size_t>(row)], column);
+        }
+    }
+    layout->addLayout(grid);
+
+    auto* statistics = new QGroupBox(QStringLiteral("Preliminary Software Data Statistics "), this);
+    auto* statisticsGrid = new QGridLayout(statistics);
+    constexpr std::array<const char*, 11> kStatisticHeadings = {
+        "Sum", "Median", "L. Hinge", "U. Hinge", "Min", "Max",
+        "Mean", "S. D.", "Variance", "Skew", "Kurtosis"};
+    for (std::size_t i = 0; i < kStatisticHeadings.size(); ++i)
+        statisticsGrid->addWidget(new QLabel(QString::fromLatin1(kStatisticHeadings[i]), statistics),
+                                  0, static_cast<int>(i) + 1, Qt::AlignCenter);
+    statisticsGrid->addWidget(new QLabel(QStringLiteral("Counts:"), statistics), 1, 0);
+    statisticsGrid->addWidget(new QLabel(QStringLiteral("Lengths:"), statistics), 2, 0);
+    for (std::size_t i = 0; i < counts_.size(); ++i) {
+        counts_[i] = Cell(statistics);
+        ShowNumber(*counts_[i], results_.countStatistics[i]);
+        statisticsGrid->addWidget(counts_[i], 1, static_cast<int>(i) + 1);
+    }
+    for (std::size_t i = 0; i < lengths_.size(); ++i) {
+        lengths_[i] = Cell(statistics);
+        ShowNumber(*lengths_[i], results_.lengthStatistics[i]);
+        statisticsGrid->addWidget(lengths_[i], 2, static_cast<int>(i) + 1);
+    }
+    layout->addWidget(statistics);
+
+    auto* buttons = new QHBoxLayout;
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    plots_ = new QPushButton(QStringLiteral("Plots"), this);
+    help_ = new QPushButton(QStringLiteral("Help"), this);
+    print_ = new QPushButton(QStringLiteral("Print"), this);
+    ok_->setDefault(true);
+    buttons->addStretch();
+    for (QPushButton* b : {ok_, plots_, help_, print_}) {
+        if (b != ok_) b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    plots_->setEnabled(static_cast<bool>(actions_.plot));
+    print_->setEnabled(static_cast<bool>(actions_.print));
+    help_->setEnabled(static_cast<bool>(actions_.help));
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(plots_, &QPushButton::clicked, this, [this] { actions_.plot(); });
+    connect(print_, &QPushButton::clicked, this, [this] { actions_.print(); });
+    connect(help_, &QPushButton::clicked, this, [this] { actions_.help(); });
+    layout->addLayout(buttons);
+}
+
+QLineEdit* IntervalSummaryScreen::valueCell(int slot, int row) const {
+    return values_.at(static_cast<std::size_t>(slot)).at(static_cast<std::size_t>(row));
+}
+
+void IntervalSummaryScreen::openAccuracy() {
+    // With no analysis that succeeded there is nothing to chart.
+    for (int entry = 0; entry < static_cast<int>(kAccuracySlots.size()); ++entry) {
+        if (AccuracyAnalysisSucceeded(results_, entry)) {
+            if (actions_.accuracyPlot) actions_.accuracyPlot();
+            return;
+        }
+    }
+}
+
+}  // namespace vnk::interval_screens

@@ -1,0 +1,112 @@
+#include "app/screens/execution/processing_status_screen.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "app/screens/execution/tbf_selection_rules.h"
+
+namespace vnk::screens {
+
+namespace {
+
+using namespace execution;
+
+// Rows on screen: the quadratic Littlewood and Verrall model beside the linear one.
+constexpr std::array<int, kTbfSlotCount> kRowOrder = {
+    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
+
+const char* RowCaption(int slot) {
+    switch (slot) {
+        case kGeo:
+            return "Geometric Model:";
+        case kJam:
+            return "Jelinski/Moranda Model:";
+        case kLavLinear:
+            return "Littlewood and Verrall Linear Model:";
+        case kLavQuadratic:
+            return "Littlewood and Verrall Quadratic Model:";
+        case kMusaBasic:
+            return "Musa's Basic Model:";
+        case kMusaLog:
+            return "Musa's Logarithmic Model:";
+        default:
+            return "Non-homogeneous Poisson Model:";
+    }
+}
+
+// Drawn with these leading blanks.
+constexpr std::array<const char*, ProcessingStatusScreen::kColumns> kColumnCaptions = {
+    "Accuracy", "   Bias", " Noise", "  Trend", "Models"};
+
+}  // namespace
+
+ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& selection, int method,
+                                               QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(
+        QStringLiteral("Processing Status Report of Selected Applicability Analyses and Models"));
+    // The engine runs on this thread while the screen paints; nothing else may take input.
+    setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    for (int c = 0; c < kColumns; ++c) {
+        auto* label =
+            new QLabel(QString::fromLatin1(kColumnCaptions[static_cast<std::size_t>(c)]), this);
+        label->setEnabled(c == kModelsColumn || selection.measureSelected(c));
+        columns_[static_cast<std::size_t>(c)] = label;
+        grid->addWidget(label, 0, c + 1);
+    }
+    int line = 1;
+    int measures = 0;
+    for (int m = 0; m < kMeasureCount; ++m) measures += selection.measureSelected(m) ? 1 : 0;
+    for (int slot : kRowOrder) {
+        const bool executed =
+            ModelExecuted(selection.models, selection.selectAllModels, method, slot);
+        auto* label = new QLabel(QString::fromLatin1(RowCaption(slot)), this);
+        label->setEnabled(executed);
+        rows_[static_cast<std::size_t>(slot)] = label;
+        grid->addWidget(label, line, 0);
+        for (int c = 0; c < kColumns; ++c) {
+            auto* box = new QCheckBox(this);
+            box->setEnabled(false);
+            // Progress is the engine's to report, not the user's to change.
+            box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            box->setFocusPolicy(Qt::NoFocus);
+            boxes_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(c)] = box;
+            grid->addWidget(box, line, c + 1, Qt::AlignCenter);
+        }
+        if (executed) totalSteps_ += measures + 1;
+        ++line;
+    }
+    layout->addLayout(grid);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, totalSteps_ > 0 ? totalSteps_ : 1);
+    progress_->setValue(0);
+    layout->addWidget(progress_);
+}
+
+QCheckBox* ProcessingStatusScreen::box(int slot, int column) const {
+    return boxes_.at(static_cast<std::size_t>(slot)).at(static_cast<std::size_t>(column));
+}
+
+void ProcessingStatusScreen::lavStartingValues(LavStartRequest& request) {
+    if (lavStart_) lavStart_(request);
+}
+
+void ProcessingStatusScreen::stepStarted(int row, int column) {
+    box(row, column)->setEnabled(true);
+    QCoreApplication::processEvents();
+}
+
+void ProcessingStatusScreen::stepFinished(int row, int column) {
+    box(row, column)->setChecked(true);
+    progress_->setValue(std::min(progress_->value() + 1, progress_->maximum()));
+    // The engine runs on this thread: let the screen paint between steps.
+    QCoreApplication::processEvents();
+}
+
+}  // namespace vnk::screens

@@ -1,0 +1,249 @@
+#include "app/screens/execution/tbf_selection_screen.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/kit/message_sink.h"
+#include "app/kit/value_field.h"
+
+namespace vnk::screens {
+
+namespace {
+
+// The box order on screen: the quadratic Littlewood and Verrall model sits beside the linear.
+constexpr std::array<int, kTbfModelCount> kScreenOrder = {
+    tbf_slot::kGeo,      tbf_slot::kJam,    tbf_slot::kLavLinear, tbf_slot::kLavQuadratic,
+    tbf_slot::kMusBasic, tbf_slot::kMusLog, tbf_slot::kNpt};
+
+const char* ModelCaption(int slot) {
+    switch (slot) {
+        case tbf_slot::kGeo:
+            return "Geometric Model";
+        case tbf_slot::kJam:
+            return "Jelinski/Moranda Model";
+        case tbf_slot::kLavLinear:
+            return "Littlewood and Verrall Linear Model";
+        case tbf_slot::kLavQuadratic:
+            return "Littlewood and Verrall Quadratic Model";
+        case tbf_slot::kMusBasic:
+            return "Musa's Basic Model";
+        case tbf_slot::kMusLog:
+            return "Musa's Logarithmic Model";
+        default:
+            return "Non-homogeneous Poisson Model";
+    }
+}
+
+constexpr std::array<const char*, kHardwareModelCount> kHardwareCaptions = {
+    "Reliability Growth Projection Model", "Exponential Distribution Model",
+    "Weibull Distribution Model",          "Rayleigh Distribution Model",
+    "Maturity Projection Model-Cont. ",    "Hyperexponential Model",
+    "Markov Model"};
+constexpr std::array<const char*, kSystemModelCount> kSystemCaptions = {
+    "System Reliability Growth Model", "System Availability Model"};
+
+// Sets a box without its toggled signal, so refreshing never feeds back into the state.
+void Show(QCheckBox* box, bool checked, bool enabled) {
+    const QSignalBlocker block(box);
+    box->setChecked(checked);
+    box->setEnabled(enabled);
+}
+
+// OK, Cancel and Help in a row; Help is enabled only when there is help to show.
+QHBoxLayout* DialogButtons(QDialog& dialog, const std::function<void()>& help,
+                           QPushButton* extra = nullptr) {
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto* helpButton = new QPushButton(QStringLiteral("Help"), &dialog);
+    ok->setDefault(true);
+    for (QPushButton* b : {cancel, helpButton}) b->setAutoDefault(false);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    if (extra) row->addWidget(extra);
+    row->addWidget(helpButton);
+    helpButton->setEnabled(static_cast<bool>(help));
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(helpButton, &QPushButton::clicked, &dialog, [help] { help(); });
+    return row;
+}
+
+}  // namespace
+
+TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
+                                       std::function<void(const QString&)> statistics,
+                                       std::function<void()> help, QWidget* parent)
+    : QDialog(parent), state_(OpenTbfSelection(history, method)) {
+    setWindowTitle(QStringLiteral("Time-Between-Failure Model Executions"));
+    auto* layout = new QVBoxLayout(this);
+    auto* groups = new QHBoxLayout;
+    software_ = new QGroupBox(QStringLiteral("Software Reliability Models"), this);
+    auto* softwareBoxes = new QVBoxLayout(software_);
+    for (int slot : kScreenOrder) {
+        auto* box = new QCheckBox(QString::fromLatin1(ModelCaption(slot)), software_);
+        softwareBoxes->addWidget(box);
+        models_[static_cast<std::size_t>(slot)] = box;
+        connect(box, &QCheckBox::toggled, this, [this, slot](bool on) {
+            state_ = ToggleModel(state_, slot, on);
+            refresh();
+        });
+    }
+    selectAll_ = new QCheckBox(QStringLiteral("Select All Software Models"), software_);
+    applicability_ = new QCheckBox(QStringLiteral("Model Applicability Analyses"), software_);
+    softwareBoxes->addWidget(selectAll_);
+    softwareBoxes->addWidget(applicability_);
+    connect(selectAll_, &QCheckBox::toggled, this, [this](bool on) {
+        state_ = ToggleSelectAll(state_, on);
+        refresh();
+    });
+    connect(applicability_, &QCheckBox::toggled, this, [this](bool on) {
+        state_ = ToggleApplicability(state_, on);
+        refresh();
+    });
+    buildHardwareGroups();
+    groups->addWidget(software_);
+    groups->addWidget(hardware_);
+    groups->addWidget(system_);
+    layout->addLayout(groups);
+
+    statistics_ = new QPushButton(QStringLiteral("Statistics"), this);
+    statistics_->setAutoDefault(false);
+    statistics_->setEnabled(static_cast<bool>(statistics));
+    connect(statistics_, &QPushButton::clicked, this, [this, statistics] {
+        statistics(QString::fromStdString(StatisticsTitle(state_.modelClass)));
+    });
+    layout->addLayout(DialogButtons(*this, help, statistics_));
+    refresh();
+}
+
+void TbfSelectionScreen::buildHardwareGroups() {
+    hardware_ = new QGroupBox(QStringLiteral("Hardware Reliability Models"), this);
+    auto* hardwareBoxes = new QVBoxLayout(hardware_);
+    for (int box = 0; box < kHardwareModelCount; ++box) {
+        auto* check = new QCheckBox(
+            QString::fromLatin1(kHardwareCaptions[static_cast<std::size_t>(box)]), hardware_);
+        hardwareBoxes->addWidget(check);
+        hardwareModels_[static_cast<std::size_t>(box)] = check;
+        connect(check, &QCheckBox::toggled, this, [this, box](bool on) {
+            state_ = ToggleHardwareModel(state_, box, on);
+            refresh();
+        });
+    }
+    selectAllHardware_ = new QCheckBox(QStringLiteral("Select All Hardware Models"), hardware_);
+    hardwareBoxes->addWidget(selectAllHardware_);
+    hardwareBoxes->addStretch();
+    connect(selectAllHardware_, &QCheckBox::toggled, this, [this](bool on) {
+        state_ = ToggleSelectAllHardware(state_, on);
+        refresh();
+    });
+
+    system_ = new QGroupBox(QStringLiteral("System Reliability Models"), this);
+    auto* systemBoxes = new QVBoxLayout(system_);
+    for (int box = 0; box < kSystemModelCount; ++box) {
+        auto* check = new QCheckBox(
+            QString::fromLatin1(kSystemCaptions[static_cast<std::size_t>(box)]), system_);
+        systemBoxes->addWidget(check);
+        systemModels_[static_cast<std::size_t>(box)] = check;
+        connect(check, &QCheckBox::toggled, this, [this, box](bool on) {
+            state_ = ToggleSystemModel(state_, box, on);
+            refresh();
+        });
+    }
+    selectAllSystem_ = new QCheckBox(QStringLiteral("Select All System Models"), system_);
+    systemBoxes->addWidget(selectAllSystem_);
+    systemBoxes->addStretch();
+    connect(selectAllSystem_, &QCheckBox::toggled, this, [this](bool on) {
+        state_ = ToggleSelectAllSystem(state_, on);
+        refresh();
+    });
+}
+
+void TbfSelectionScreen::setHardwareFieldsPresent(bool present) {
+    state_.hardwareFields = present;
+    refresh();
+}
+
+void TbfSelectionScreen::refresh() {
+    const TbfSelectionEnables e = Enables(state_);
+    for (int slot = 0; slot < kTbfModelCount; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        Show(models_[s], state_.models[s], e.models[s]);
+    }
+    Show(selectAll_, state_.selectAll, e.selectAll);
+    Show(applicability_, state_.applicability, e.applicability);
+    for (std::size_t box = 0; box < hardwareModels_.size(); ++box)
+        Show(hardwareModels_[box], state_.hardware[box], e.hardware[box]);
+    Show(selectAllHardware_, state_.selectAllHardware, e.selectAllHardware);
+    for (std::size_t box = 0; box < systemModels_.size(); ++box)
+        Show(systemModels_[box], state_.system[box], e.system[box]);
+    Show(selectAllSystem_, state_.selectAllSystem, e.selectAllSystem);
+    software_->setEnabled(e.softwareGroup);
+    hardware_->setEnabled(e.hardwareGroup);
+    system_->setEnabled(e.systemGroup);
+}
+
+MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Model Applicability Analysis"));
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(QStringLiteral("Applicability Analyses"), this);
+    auto* boxes = new QVBoxLayout(group);
+    // Screen order Accuracy, Noise, Bias, Trend; flags in the order Accuracy, Bias, Noise, Trend.
+    const std::array<std::pair<int, const char*>, 4> order = {
+        {{0, "Accuracy"}, {2, "Noise"}, {1, "Bias"}, {3, "Trend"}}};
+    for (const auto& [measure, caption] : order) {
+        auto* box = new QCheckBox(QString::fromLatin1(caption), group);
+        boxes->addWidget(box);
+        boxes_[static_cast<std::size_t>(measure)] = box;
+        connect(box, &QCheckBox::toggled, this, [this, m = measure](bool on) {
+            state_.measures[static_cast<std::size_t>(m)] = on;
+        });
+    }
+    selectAll_ = new QCheckBox(QStringLiteral("Select All"), group);
+    boxes->addWidget(selectAll_);
+    connect(selectAll_, &QCheckBox::toggled, this, [this](bool on) {
+        state_.selectAll = on;
+        for (QCheckBox* box : boxes_) box->setEnabled(!on);
+    });
+    layout->addWidget(group);
+    layout->addLayout(DialogButtons(*this, help));
+}
+
+RangeScreen::RangeScreen(int N, MessageSink& messages, std::function<void()> help, QWidget* parent)
+    : QDialog(parent), N_(N), messages_(messages), range_(DefaultRange(N)) {
+    setWindowTitle(QStringLiteral("Model Applicability Analysis Range"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(
+        QStringLiteral("The Model Applicability Analysis defines the default range as follows "),
+        this));
+    auto* form = new QFormLayout;
+    start_ = new QLineEdit(QString::number(range_.NSB), this);
+    end_ = new QLineEdit(QString::number(range_.NSE), this);
+    form->addRow(QStringLiteral("Starting Point"), start_);
+    form->addRow(QStringLiteral("Ending Point"), end_);
+    layout->addLayout(form);
+    layout->addLayout(DialogButtons(*this, help));
+}
+
+void RangeScreen::accept() {
+    const auto NSB = ParseWhole(start_->text());
+    const auto NSE = ParseWhole(end_->text());
+    // Text that is not a whole number is refused like an index out of range.
+    const auto accepted = NSB && NSE ? AcceptRange(*NSB, *NSE, N_) : std::nullopt;
+    if (!accepted) {
+        messages_.message(this, QStringLiteral("Error"), QString::fromLatin1(kRangeMessage),
+                          MessageIcon::Stop);
+        return;
+    }
+    range_ = *accepted;
+    QDialog::accept();
+}
+
+}  // namespace vnk::screens

@@ -1,0 +1,108 @@
+// "Time-Between-Failure Model Executions": which software models to run and whether to run the
+// applicability analyses, or which hardware or system models. The check boxes follow the
+// rules of tbf_selection_rules.h.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "app/screens/execution/tbf_selection_rules.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace vnk::screens {
+
+class TbfSelectionScreen : public QDialog {
+    Q_OBJECT
+  public:
+    // `statistics` shows the preliminary statistics screen under the caption it is given.
+    TbfSelectionScreen(ErrorHistory history, int method,
+                       std::function<void(const QString& caption)> statistics = {},
+                       std::function<void()> help = {}, QWidget* parent = nullptr);
+
+    // Whether the data set has its hardware fields: only then the projection box is offered.
+    void setHardwareFieldsPresent(bool present);
+
+    const TbfSelectionState& selection() const { return state_; }
+    QCheckBox* modelBox(int slot) const { return models_.at(static_cast<std::size_t>(slot)); }
+    QCheckBox* selectAllBox() const { return selectAll_; }
+    QCheckBox* applicabilityBox() const { return applicability_; }
+    QGroupBox* hardwareGroup() const { return hardware_; }
+    QGroupBox* systemGroup() const { return system_; }
+    // Hardware boxes by hardware_box index, system boxes by their order in the group.
+    QCheckBox* hardwareBox(int box) const {
+        return hardwareModels_.at(static_cast<std::size_t>(box));
+    }
+    QCheckBox* selectAllHardwareBox() const { return selectAllHardware_; }
+    QCheckBox* systemBox(int box) const { return systemModels_.at(static_cast<std::size_t>(box)); }
+    QCheckBox* selectAllSystemBox() const { return selectAllSystem_; }
+    QPushButton* statisticsButton() const { return statistics_; }
+
+  private:
+    void refresh();
+    void buildHardwareGroups();
+
+    TbfSelectionState state_;
+    std::array<QCheckBox*, kTbfModelCount> models_{};
+    QCheckBox* selectAll_ = nullptr;
+    QCheckBox* applicability_ = nullptr;
+    QGroupBox* software_ = nullptr;
+    QGroupBox* hardware_ = nullptr;
+    QGroupBox* system_ = nullptr;
+    std::array<QCheckBox*, kHardwareModelCount> hardwareModels_{};
+    QCheckBox* selectAllHardware_ = nullptr;
+    std::array<QCheckBox*, kSystemModelCount> systemModels_{};
+    QCheckBox* selectAllSystem_ = nullptr;
+    QPushButton* statistics_ = nullptr;
+};
+
+// "Model Applicability Analysis": the measures to compute.
+class MeasureScreen : public QDialog {
+    Q_OBJECT
+  public:
+    explicit MeasureScreen(std::function<void()> help = {}, QWidget* parent = nullptr);
+
+    const MeasureSelection& selection() const { return state_; }
+    // Measures in the order Accuracy, Bias, Noise, Trend.
+    QCheckBox* measureBox(int measure) const {
+        return boxes_.at(static_cast<std::size_t>(measure));
+    }
+    QCheckBox* selectAllBox() const { return selectAll_; }
+
+  private:
+    MeasureSelection state_;
+    std::array<QCheckBox*, 4> boxes_{};
+    QCheckBox* selectAll_ = nullptr;
+};
+
+class MessageSink;
+
+// "Model Applicability Analysis Range": the first and last data index of the analyses.
+class RangeScreen : public QDialog {
+    Q_OBJECT
+  public:
+    // N: the number of entries (times between failures or intervals).
+    RangeScreen(int N, MessageSink& messages, std::function<void()> help = {},
+                QWidget* parent = nullptr);
+
+    QLineEdit* startBox() const { return start_; }
+    QLineEdit* endBox() const { return end_; }
+    const ApplicabilityRange& range() const { return range_; }
+
+  public slots:
+    // Keeps the screen open with the range message while the range is refused.
+    void accept() override;
+
+  private:
+    int N_ = 0;
+    MessageSink& messages_;
+    ApplicabilityRange range_;
+    QLineEdit* start_ = nullptr;
+    QLineEdit* end_ = nullptr;
+};
+
+}  // namespace vnk::screens

@@ -1,0 +1,125 @@
+#include "app/screens/model/calendar_time_screen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/kit/message_sink.h"
+#include "app/kit/value_field.h"
+
+namespace vnk::screens {
+
+CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening,
+                                       MessageSink& messages, CalendarTimeActions actions,
+                                       QWidget* parent)
+    : QDialog(parent), messages_(messages), actions_(std::move(actions)) {
+    setWindowTitle(QString::fromLatin1(models::kCalendarTimeTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const models::CalendarTimeField& f : models::CalendarTimeFields()) {
+        auto* label = new QLabel(QString::fromStdString(f.label), this);
+        label->setWordWrap(true);
+        const double value = f.value ? opening.*f.value : static_cast<double>(opening.NS);
+        auto* box = new QLineEdit(ValueText(value), this);
+        box->setMaximumWidth(160);
+        // A result belongs to the values it was computed from: editing one withdraws it.
+        connect(box, &QLineEdit::textEdited, this, [this] { showResult(0.0); });
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        fields_.push_back(box);
+        ++row;
+    }
+    result_ = NewValueBox(this);
+    result_->setMaximumWidth(160);
+    auto* resultLabel = new QLabel(QString::fromLatin1(models::kCalendarTimeResultLabel), this);
+    QFont bold = resultLabel->font();
+    bold.setBold(true);
+    resultLabel->setFont(bold);
+    grid->addWidget(resultLabel, row, 0);
+    grid->addWidget(result_, row, 1);
+    grid->setColumnStretch(0, 1);
+    layout->addLayout(grid);
+
+    auto* buttons = new QHBoxLayout;
+    run_ = new QPushButton(QStringLiteral("Run"), this);
+    print_ = new QPushButton(QStringLiteral("Print"), this);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    help_ = new QPushButton(QStringLiteral("Help"), this);
+    for (QPushButton* b : {run_, print_, ok_, help_}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    ok_->setDefault(true);
+    print_->setEnabled(static_cast<bool>(actions_.print));
+    help_->setEnabled(static_cast<bool>(actions_.help));
+    layout->addLayout(buttons);
+    connect(run_, &QPushButton::clicked, this, &CalendarTimeScreen::run);
+    connect(print_, &QPushButton::clicked, this, &CalendarTimeScreen::print);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help_, &QPushButton::clicked, this, [this] { actions_.help(); });
+    resize(760, sizeHint().height());
+}
+
+std::optional<models::CalendarTimeInputs> CalendarTimeScreen::typedInputs() {
+    models::CalendarTimeInputs in;
+    const auto& fields = models::CalendarTimeFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        QLineEdit* box = fields_[i];
+        bool ok = false;
+        if (fields[i].value) {
+            const auto value = ParseValue(box->text());
+            if (value) in.*fields[i].value = *value;
+            ok = value.has_value();
+        } else {
+            const auto NS = ParseWhole(box->text());
+            if (NS) in.NS = *NS;
+            ok = NS.has_value();
+        }
+        if (!ok) {
+            box->setFocus();
+            box->selectAll();
+            return std::nullopt;
+        }
+    }
+    return in;
+}
+
+void CalendarTimeScreen::run() {
+    const auto in = typedInputs();
+    if (!in) return;
+    const models::CalendarTimeOutcome outcome = models::RunCalendarTime(*in);
+    showResult(outcome.XINT);
+    if (!outcome.errorMessage.empty())
+        messages_.message(this, QString::fromStdString(outcome.errorCaption),
+                          QString::fromStdString(outcome.errorMessage), MessageIcon::Stop);
+}
+
+void CalendarTimeScreen::print() {
+    if (!actions_.print) return;
+    const auto in = typedInputs();
+    if (!in) return;
+    actions_.print(models::CalendarTimeReport(*in, XINT_));
+}
+
+void CalendarTimeScreen::showResult(double XINT) {
+    XINT_ = XINT;
+    ShowValue(*result_, XINT);
+}
+
+void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, MessageSink& messages,
+                      CalendarTimeActions actions, const std::function<int(QDialog&)>& exec,
+                      QWidget* parent) {
+    const std::string warning = models::CalendarTimeWarning(tbfUnit);
+    if (!warning.empty())
+        messages.message(parent, QString(), QString::fromStdString(warning),
+                         MessageIcon::Exclamation);
+    CalendarTimeScreen screen(models::CalendarTimeDefaults(context), messages, std::move(actions),
+                              parent);
+    exec(screen);
+}
+
+}  // namespace vnk::screens

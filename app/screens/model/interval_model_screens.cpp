@@ -1,0 +1,28 @@
+#include "app/screens/model/interval_model_screens.h"
+
+#include "execution/model_reports.h"
+#include "app/screens/model/model_error_screen.h"
+#include "app/screens/model/model_result_screen.h"
+
+namespace vnk::screens {
+
+void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results, int slot,
+                             double PMAX, MessageSink& messages, ModelScreenActions actions,
+                             const std::function<int(QDialog&)>& exec, QWidget* parent) {
+    const models::ModelDescription* description = execution::IntervalSlotDescription(slot);
+    // A slot the execution never reached keeps status 1 without an estimation behind it: its
+    // error screen would claim an iteration limit that was never hit.
+    if (!description || slot < 0 || slot >= execution::kIntervalSlotCount ||
+        !results.ran[static_cast<std::size_t>(slot)])
+        return;
+    models::ModelContext ctx = execution::IntervalModelContext(results, slot, PMAX);
+    if (execution::IntervalSlotFailed(results, slot)) {
+        ModelErrorScreen screen(*description, std::move(ctx), std::move(actions), parent);
+        exec(screen);
+        return;
+    }
+    ModelResultScreen screen(*description, std::move(ctx), messages, std::move(actions), parent);
+    exec(screen);
+}
+
+}  // namespace vnk::screens

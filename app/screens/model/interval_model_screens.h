@@ -1,0 +1,23 @@
+// From the last interval execution to a model's screen: the result screen of a slot that
+// succeeded, its error screen otherwise.
+#pragma once
+
+#include <functional>
+
+#include "execution/interval_results.h"
+#include "app/screens/model/model_screen_actions.h"
+
+class QDialog;
+class QWidget;
+
+namespace vnk::screens {
+
+class MessageSink;
+
+// Opens the slot's screen through `exec`. PMAX is the period limit of the predictions. A slot
+// whose model is not part of this build, or that the execution did not run, opens nothing.
+void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results, int slot,
+                             double PMAX, MessageSink& messages, ModelScreenActions actions,
+                             const std::function<int(QDialog&)>& exec, QWidget* parent = nullptr);
+
+}  // namespace vnk::screens

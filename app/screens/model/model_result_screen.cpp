@@ -1,0 +1,175 @@
+#include "app/screens/model/model_result_screen.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/screens/model/estimate_table.h"
+#include "app/kit/message_sink.h"
+#include "app/kit/value_field.h"
+
+namespace vnk::screens {
+
+namespace {
+
+// pointSize 0: the common heading font; otherwise bold at that point size.
+QLabel* Heading(const QString& text, int pointSize, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = HeadingFont(label->font());
+    if (pointSize > 0) font.setPointSize(pointSize);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+ModelResultScreen::ModelResultScreen(const models::ModelDescription& description,
+                                     models::ModelContext context, MessageSink& messages,
+                                     ModelScreenActions actions, QWidget* parent)
+    : QDialog(parent),
+      description_(description),
+      context_(std::move(context)),
+      messages_(messages),
+      actions_(std::move(actions)) {
+    setWindowTitle(QString::fromStdString(description_.title));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Heading(QStringLiteral("Estimations:"), description_.headingPointSize, this));
+    table_ = new EstimateTable(description_.estimates, context_, this);
+    layout->addWidget(table_);
+
+    if (!description_.predictions.empty()) {
+        layout->addWidget(Heading(QString::fromStdString(description_.predictionsHeading),
+                                  description_.headingPointSize, this));
+        int number = 0;
+        for (const models::PredictionQuestion& question : description_.predictions)
+            addPredictionLine(question, number++, *layout);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    run_ = new QPushButton(QStringLiteral("Run"), this);
+    print_ = new QPushButton(QStringLiteral("Print"), this);
+    plots_ = new QPushButton(QString::fromStdString(description_.plotsButtonText), this);
+    help_ = new QPushButton(QStringLiteral("Help"), this);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    for (QPushButton* b : {run_, print_, plots_, help_, ok_}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    int at = buttons->indexOf(print_) + 1;
+    for (const ModelScreenButton& extra : actions_.extraButtons) {
+        auto* b = new QPushButton(QString::fromStdString(extra.text), this);
+        b->setAutoDefault(false);
+        b->setEnabled(static_cast<bool>(extra.pressed));
+        buttons->insertWidget(at++, b);
+        connect(b, &QPushButton::clicked, this, [this, pressed = extra.pressed] { pressed(this); });
+        extra_.push_back(b);
+    }
+    ok_->setDefault(true);
+    layout->addLayout(buttons);
+
+    run_->setEnabled(!description_.predictions.empty() &&
+                     (!description_.runEnabled || description_.runEnabled(context_)));
+    print_->setEnabled(static_cast<bool>(actions_.print));
+    // Results that came with a warning status cannot be plotted.
+    plots_->setEnabled(static_cast<bool>(actions_.plots) && context_.RFLAG == 0);
+    help_->setEnabled(static_cast<bool>(actions_.help));
+
+    connect(run_, &QPushButton::clicked, this, &ModelResultScreen::runPredictions);
+    connect(print_, &QPushButton::clicked, this, [this] { actions_.print(reportText()); });
+    connect(plots_, &QPushButton::clicked, this, [this] { actions_.plots(); });
+    connect(help_, &QPushButton::clicked, this, [this] { actions_.help(); });
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& question, int number,
+                                          QVBoxLayout& into) {
+    auto* line = new QHBoxLayout;
+    std::vector<QLineEdit*> inputs(static_cast<std::size_t>(question.inputCount), nullptr);
+    std::vector<QLineEdit*> outputs(static_cast<std::size_t>(question.outputCount), nullptr);
+    const std::vector<double> defaults =
+        question.defaultInputs ? question.defaultInputs(context_) : std::vector<double>{};
+    // Long lines squeeze their boxes; keep room for a few digits in each.
+    const int boxWidth = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8;
+    for (const models::PredictionPiece& piece : question.pieces) {
+        const auto at = static_cast<std::size_t>(piece.index);
+        switch (piece.kind) {
+            case models::PredictionPiece::Kind::Text:
+                line->addWidget(new QLabel(QString::fromStdString(piece.text), this));
+                break;
+            case models::PredictionPiece::Kind::Input: {
+                auto* box = new QLineEdit(this);
+                box->setText(ValueText(at < defaults.size() ? defaults[at] : 0.0));
+                box->setObjectName(QStringLiteral("input_%1_%2").arg(number).arg(piece.index));
+                box->setEnabled(question.inputEnabled);
+                box->setMinimumWidth(boxWidth);
+                line->addWidget(box);
+                if (at < inputs.size()) inputs[at] = box;
+                break;
+            }
+            case models::PredictionPiece::Kind::Output: {
+                auto* box = NewValueBox(this);
+                box->setObjectName(QStringLiteral("output_%1_%2").arg(number).arg(piece.index));
+                box->setMinimumWidth(boxWidth);
+                line->addWidget(box);
+                if (at < outputs.size()) outputs[at] = box;
+                break;
+            }
+        }
+    }
+    line->addStretch();
+    into.addLayout(line);
+    inputs_.push_back(std::move(inputs));
+    outputs_.push_back(std::move(outputs));
+    outputValues_.emplace_back(static_cast<std::size_t>(question.outputCount), 0.0);
+}
+
+QLineEdit* ModelResultScreen::input(int question, int index) const {
+    return inputs_.at(static_cast<std::size_t>(question)).at(static_cast<std::size_t>(index));
+}
+
+QLineEdit* ModelResultScreen::output(int question, int index) const {
+    return outputs_.at(static_cast<std::size_t>(question)).at(static_cast<std::size_t>(index));
+}
+
+models::PredictionValues ModelResultScreen::predictionValues() const {
+    models::PredictionValues values;
+    for (const auto& boxes : inputs_) {
+        std::vector<double> row;
+        for (const QLineEdit* box : boxes) row.push_back(box ? ReadValue(box->text()) : 0.0);
+        values.inputs.push_back(std::move(row));
+    }
+    // The outputs keep full precision; the boxes only show them.
+    values.outputs = outputValues_;
+    return values;
+}
+
+void ModelResultScreen::runPredictions() {
+    const models::PredictionValues values = predictionValues();
+    for (std::size_t q = 0; q < description_.predictions.size(); ++q) {
+        const models::PredictionQuestion& question = description_.predictions[q];
+        if (!question.answer || !question.inputEnabled) continue;
+        const models::PredictionOutcome outcome =
+            question.answer(context_, values.inputs[q], outputValues_[q]);
+        for (std::size_t i = 0; i < outcome.outputs.size() && i < outputs_[q].size(); ++i) {
+            outputValues_[q][i] = outcome.outputs[i];
+            if (outputs_[q][i]) ShowValue(*outputs_[q][i], outcome.outputs[i]);
+        }
+        for (std::size_t i = 0; i < outcome.inputs.size() && i < inputs_[q].size(); ++i)
+            if (inputs_[q][i]) inputs_[q][i]->setText(ValueText(outcome.inputs[i]));
+        if (!outcome.errorMessage.empty())
+            messages_.message(this, QString::fromStdString(outcome.errorCaption),
+                              QString::fromStdString(outcome.errorMessage), MessageIcon::Stop);
+    }
+}
+
+std::string ModelResultScreen::reportText() const {
+    std::string text = actions_.reportHeader;
+    if (description_.estimationBlock) text += description_.estimationBlock(context_);
+    if (description_.predictionLines)
+        text += description_.predictionLines(context_, predictionValues());
+    return text;
+}
+
+}  // namespace vnk::screens

@@ -1,0 +1,29 @@
+#include "app/screens/model/tbf_model_screens.h"
+
+#include "execution/model_reports.h"
+#include "app/screens/model/model_error_screen.h"
+#include "app/screens/model/model_result_screen.h"
+
+namespace vnk::screens {
+
+using namespace execution;
+
+const models::ModelDescription& TbfModelDescription(int slot) {
+    return *TbfSlotDescription(slot);
+}
+
+void OpenTbfModelScreen(const TbfExecutionResults& results, int slot, MessageSink& messages,
+                        ModelScreenActions actions, const std::function<int(QDialog&)>& exec,
+                        QWidget* parent) {
+    const models::ModelDescription& description = TbfModelDescription(slot);
+    models::ModelContext ctx = TbfModelContext(results, slot);
+    if (results.status[static_cast<std::size_t>(slot)] == model_status::kFailed) {
+        ModelErrorScreen screen(description, std::move(ctx), std::move(actions), parent);
+        exec(screen);
+        return;
+    }
+    ModelResultScreen screen(description, std::move(ctx), messages, std::move(actions), parent);
+    exec(screen);
+}
+
+}  // namespace vnk::screens

@@ -1,0 +1,24 @@
+// From the last TBF execution to a model's screen: which description a slot has, what the
+// description reads, and whether the result or the error screen opens.
+#pragma once
+
+#include <functional>
+
+#include "execution/tbf_results.h"
+#include "models/model_description.h"
+#include "app/screens/model/model_screen_actions.h"
+
+class QDialog;
+class QWidget;
+
+namespace vnk::screens {
+
+class MessageSink;
+
+const models::ModelDescription& TbfModelDescription(int slot);
+// The error screen opens for a failed model, the result screen otherwise; `exec` runs it.
+void OpenTbfModelScreen(const execution::TbfExecutionResults& results, int slot,
+                        MessageSink& messages, ModelScreenActions actions,
+                        const std::function<int(QDialog&)>& exec, QWidget* parent = nullptr);
+
+}  // namespace vnk::screens

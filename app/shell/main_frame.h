@@ -1,0 +1,105 @@
+// The main window: the menu built from the command table, the command handlers, start-up and
+// close. The window holds no data of its own; the document does.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QSize>
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+#include "app/shell/command_table.h"
+
+class QAction;
+class QMenu;
+
+namespace vnk::app {
+
+class CVarno3Doc;
+class CVarno3View;
+class Prompter;
+struct CommandContext;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CVarno3Doc& doc, Prompter& prompter, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Start-up after creation: the trace off, then the start-up configuration of `folder`
+    // loaded when there is one, and its raw data plot shown. False after a configuration
+    // error, whose message has been shown: the program must end.
+    bool startUp(const std::filesystem::path& folder);
+
+    // The close sequence shared by File / Exit and closing the window: the offer to save
+    // changed data, then the trace file closed. False when the user chose to stay.
+    bool queryClose();
+
+    // The execution screens register themselves here; until then Model Execution says that
+    // execution is not available. Called with complete data only.
+    using ModelExecution = std::function<void(CMainFrame&)>;
+    void setModelExecution(ModelExecution run) { modelExecution_ = std::move(run); }
+
+    // Runs a menu command as choosing it does: nothing when its item is disabled.
+    void runCommand(int id);
+    QAction* action(int id) const { return actions_.value(id); }
+    // Enable and check state of every item from the current state.
+    void refreshCommands();
+
+    CVarno3Doc& document() const { return doc_; }
+    Prompter& prompter() const { return prompter_; }
+    CVarno3View* view() const { return view_; }
+    // The screen size recorded when the window was created; plot windows size from it.
+    QSize screenSize() const { return screenSize_; }
+
+    // ---- Command handlers (the command table names them) ------------------------------------
+    void onSave(int);
+    void onSaveAs(int);
+    void onExit(int);
+    void onNewDataEntry(int);
+    void onNewFile(int);
+    void onAppendDataEntry(int);
+    void onAppendFile(int);
+    void onEdit(int);
+    void onRawData(int);
+    void onSmoothedData(int);
+    void onStatistics(int);
+    void onTrendAnalysis(int);
+    void onTbfToInterval(int);
+    void onIntervalToTbf(int);
+    void onSeverityReduction(int level);
+    void onSystemReduction(int failureType);
+    void onConvertUnits(int unit);
+    void onTransformation(int kind);
+    void onNumericalMethod(int method);
+    void onExecutionSeverity(int level);
+    void onModelExecution(int);
+    void onDefineUnit(int unit);
+    void onViewPreference(int preference);
+    void onCellCombinations(int);
+    void onIterationMaximum(int);
+    void onPredictionNumber(int);
+    void onTrace(int);
+    void onAbout(int);
+    void onHelpTopics(int);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* menuFor(const QString& path);
+    CommandContext context();
+
+    CVarno3Doc& doc_;
+    Prompter& prompter_;
+    CVarno3View* view_;
+    QSize screenSize_;
+    ModelExecution modelExecution_;
+    QMap<int, QAction*> actions_;
+    QMap<QString, QMenu*> menus_;
+    bool closing_ = false;
+};
+
+}  // namespace vnk::app

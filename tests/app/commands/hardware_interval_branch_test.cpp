@@ -1,0 +1,130 @@
+// The hardware interval branch on a hardware interval data set: the discrete model's result
+// screen with its five values, its error message, and the growth tracking notice.
+#include <QDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "data/failure_data_set.h"
+#include "execution/hardware_execution.h"
+#include "app/screens/execution/hardware_screens.h"
+#include "app/commands/screens_host.h"
+
+using namespace vnk;
+using namespace vnk::interval_screens;
+
+namespace {
+
+class ScriptedPrompter : public Prompter {
+  public:
+    QStringList titles;
+    QStringList messages;  // "caption: text"
+    QStringList labels;
+    std::vector<double> values;
+    bool readOnly = true;
+    void stop(const QString& text, const QString& caption) override {
+        messages << caption + ": " + text;
+    }
+    int run(QDialog& screen) override {
+        titles << screen.windowTitle();
+        const auto* form = screen.findChild<QFormLayout*>();
+        for (int r = 0; r < form->rowCount(); ++r) {
+            labels << static_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget())->text();
+            auto* box = static_cast<QLineEdit*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
+            readOnly = readOnly && box->isReadOnly();
+            values.push_back(box->text().toDouble());
+        }
+        screen.show();
+        QTest::mouseClick(screen.findChild<QPushButton*>(), Qt::LeftButton);
+        return screen.result();
+    }
+};
+
+// Hardware interval data as the entry screen leaves it: units on test and units failing (all
+// levels) per configuration.
+FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<double>& failing) {
+    FailureDataSet set;
+    set.dataKind = DataKind::Interval;
+    set.errorHistory = ErrorHistory::Hardware;
+    set.intervalCount = static_cast<int>(trials.size());
+    for (int j = 1; j <= set.intervalCount; ++j) {
+        set.hardwareInterval(interval_row::kUnitsOnTest, j) = trials[static_cast<std::size_t>(j - 1)];
+        set.hardwareInterval(interval_row::kUnitsFailing, j) = failing[static_cast<std::size_t>(j - 1)];
+    }
+    return set;
+}
+
+void RunBranch(const FailureDataSet& set, const HardwareIntervalSelection& selection,
+               Prompter& prompter) {
+    const int n = set.intervalCount;
+    RunHardwareIntervalModels(selection, n, set.hardwareRow(interval_row::kUnitsOnTest).first(n),
+                              set.hardwareRow(interval_row::kUnitsFailing).first(n), prompter);
+}
+
+}  // namespace
+
+class HardwareIntervalBranchTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void discreteModelShowsItsFiveValues() {
+        // 14, 19, 15 and 20 trials with 5, 3, 4 and 4 failures. Reference maximum of the
+        // binomial likelihood found independently by a nested ternary search (see
+        // tests/data/README.md): alpha 0.780111, lambda 0.595358, reliability 0.809560.
+        const FailureDataSet set = HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4});
+        ScriptedPrompter prompter;
+        HardwareIntervalSelection discrete;
+        discrete.discrete = true;
+        RunBranch(set, discrete, prompter);
+        QCOMPARE(prompter.titles, QStringList{"AMSAA Discrete Reliability Growth Model"});
+        QCOMPARE(prompter.labels,
+                 (QStringList{"Total Number of Trials:", "Total Number of Failures:",
+                              "Model Scale Parameter:", "Model Growth Parameter:",
+                              "Estimated Reliability of the final configuration:"}));
+        QVERIFY(prompter.messages.isEmpty());
+        QVERIFY(prompter.readOnly);
+        QCOMPARE(prompter.values.size(), std::size_t(5));
+        QCOMPARE(prompter.values[0], 68.0);
+        QCOMPARE(prompter.values[1], 16.0);
+        // Six digits of the reference; the screen shows eight.
+        QVERIFY(std::fabs(prompter.values[2] - 0.595358) < 5e-6);
+        QVERIFY(std::fabs(prompter.values[3] - 0.780111) < 5e-6);
+        QVERIFY(std::fabs(prompter.values[4] - 0.809560) < 5e-6);
+
+        // The engine's hardware branch computes the same from the data set.
+        ProgramOptions options;
+        execution::HardwareSelection engine;
+        engine.discrete = true;
+        const auto r = execution::RunIntervalHardwareExecution(set, engine, options);
+        QCOMPARE(r.discrete.TT, prompter.values[0]);
+        QVERIFY(std::fabs(r.discrete.ALPHA - prompter.values[3]) < 1e-7);
+        QVERIFY(std::fabs(r.discrete.R - prompter.values[4]) < 1e-7);
+    }
+
+    void everyTrialFailedGivesTheErrorMessageThenTheTrackingNotice() {
+        ScriptedPrompter prompter;
+        HardwareIntervalSelection both;
+        both.both = true;
+        RunBranch(HardwareSet({3, 4, 2}, {3, 4, 2}), both, prompter);
+        QVERIFY(prompter.titles.isEmpty());
+        QCOMPARE(prompter.messages,
+                 (QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an "
+                              "error status.",
+                              "Growth tracking Model - Continuous: This Model has not been "
+                              "implemented."}));
+    }
+
+    void growthTrackingAloneRunsNoModel() {
+        ScriptedPrompter prompter;
+        HardwareIntervalSelection tracking;
+        tracking.growthTracking = true;
+        RunBranch(HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4}), tracking, prompter);
+        QVERIFY(prompter.titles.isEmpty());
+        QCOMPARE(prompter.messages,
+                 QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
+    }
+};
+
+QTEST_MAIN(HardwareIntervalBranchTest)
+#include "hardware_interval_branch_test.moc"

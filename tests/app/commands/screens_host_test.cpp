@@ -1,0 +1,95 @@
+// The host answering the executions' questions through a scripted prompter, and the hardware
+// interval branch with its messages.
+#include <functional>
+#include <vector>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/screens/execution/hardware_screens.h"
+#include "app/screens/execution/optimum_s_dialog.h"
+#include "app/commands/screens_host.h"
+
+using namespace vnk;
+using namespace vnk::interval_screens;
+
+namespace {
+class ScriptedPrompter : public Prompter {
+public:
+    std::function<void(QDialog&)> answer;  // edits the screen; then OK is pressed
+    QStringList titles;
+    QStringList messages;
+    void stop(const QString& text, const QString& caption) override {
+        messages << caption + ": " + text;
+    }
+    int run(QDialog& screen) override {
+        titles << screen.windowTitle();
+        if (answer) answer(screen);
+        screen.show();
+        for (QPushButton* b : screen.findChildren<QPushButton*>())
+            if (b->text() == "OK") QTest::mouseClick(b, Qt::LeftButton);
+        return screen.result();
+    }
+};
+}  // namespace
+
+class ScreensHostTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hostOpensEachScreenAndReturnsAnswers() {
+        ScriptedPrompter p;
+        IntervalScreensHost host(p);
+        host.setLastCount(6.0);
+
+        execution::BrooksMotleyStartRequest bm{1, 0.5, 0.2, 30.0};
+        host.brooksMotleyStart(bm);
+        QCOMPARE(bm.TNOF, 29.0);
+
+        p.answer = [](QDialog& d) { d.findChild<QLineEdit*>("field1")->setText("5"); };
+        execution::GeneralizedPoissonStartRequest gp{2, 0.0, 9.0};
+        host.generalizedPoissonStart(gp);  // 5 < C(NS) = 6: refused, the screen stays open
+        QCOMPARE(gp.AN, 5.0);
+
+        p.answer = [](QDialog& d) { static_cast<OptimumSDialog&>(d).type2Field()->setText("4"); };
+        execution::SchneidewindSRequest s;
+        s.found = true;
+        s.optimum = {4, 0, 0};
+        host.schneidewindS(s);
+        QCOMPARE(s.S2, 4);
+        QCOMPARE(s.S3, 0);
+
+        p.answer = nullptr;
+        execution::ProjectionInputsRequest pr{50.0, 2.0};
+        host.projectionInputs(pr);
+        QCOMPARE(pr.totalTestTime, 50.0);
+        QCOMPARE(p.titles, (QStringList{"Brooks and Motley Discrete SR Model",
+                                        "Generalized Poisson Model - Weighting Function 2",
+                                        "Schneidewind Model Optimum S Investigation",
+                                        "AMSAA / CROW Additional Input Values"}));
+    }
+
+    void hardwareDiscreteResultThenGrowthTrackingMessage() {
+        ScriptedPrompter p;
+        std::vector<double> trials{10, 10, 10, 10}, failures{5, 3, 2, 1};
+        HardwareIntervalSelection both;
+        both.both = true;
+        RunHardwareIntervalModels(both, 4, trials, failures, p);
+        QCOMPARE(p.titles, QStringList{"AMSAA Discrete Reliability Growth Model"});
+        QCOMPARE(p.messages, QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
+    }
+
+    void hardwareDiscreteErrorWhenEveryTrialFailed() {
+        ScriptedPrompter p;
+        std::vector<double> trials{2, 3}, failures{2, 3};
+        HardwareIntervalSelection discrete;
+        discrete.discrete = true;
+        RunHardwareIntervalModels(discrete, 2, trials, failures, p);
+        QVERIFY(p.titles.isEmpty());
+        QCOMPARE(p.messages, QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an error status."});
+    }
+};
+
+QTEST_MAIN(ScreensHostTest)
+#include "screens_host_test.moc"

@@ -1,0 +1,148 @@
+// Selection screen rules under both numerical methods, as pure functions and on the screen.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/screens/execution/interval_selection_dialog.h"
+
+using namespace vnk;
+using namespace vnk::execution;
+using namespace vnk::interval_screens;
+
+class IntervalSelectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void leastSquaresLeavesOnlyGpAndNhp() {
+        IntervalSelectionState s;
+        s.method = 2;
+        const auto e = SelectionEnables(s);
+        const std::array<bool, 6> expected{false, false, true, true, false, false};
+        QCOMPARE(e.models, expected);
+        QVERIFY(e.selectAll);
+        QVERIFY(!e.accuracy);
+        QVERIFY(!e.hardwareGroup);
+        s.models[kChooseGp] = true;  // a model ticked under least squares: still no accuracy
+        QVERIFY(!SelectionEnables(s).accuracy);
+        s.selectAll = true;
+        QVERIFY(!SelectionEnables(s).accuracy);
+    }
+
+    void maximumLikelihoodTickEnablesAccuracyAndLastUntickClearsIt() {
+        IntervalSelectionState s;
+        QVERIFY(!SelectionEnables(s).accuracy);
+        s.models[kChooseNhp] = true;
+        s.accuracy = true;
+        QVERIFY(SelectionEnables(s).accuracy);
+        QVERIFY(Settle(s).accuracy);
+        s.models[kChooseNhp] = false;
+        QVERIFY(!Settle(s).accuracy);
+        // Yamada enables it whatever the method.
+        IntervalSelectionState y;
+        y.method = 2;
+        y.models[kChooseYam] = true;
+        QVERIFY(SelectionEnables(y).accuracy);
+    }
+
+    void selectAllDisablesModelBoxes() {
+        IntervalSelectionState s;
+        s.selectAll = true;
+        const auto e = SelectionEnables(s);
+        QCOMPARE(e.models, (std::array<bool, 6>{}));
+        QVERIFY(e.accuracy);
+    }
+
+    void hardwareDataDisablesSoftwareGroup() {
+        IntervalSelectionState s;
+        s.hardwareData = true;
+        const auto e = SelectionEnables(s);
+        QVERIFY(e.hardwareGroup);
+        QVERIFY(!e.selectAll && !e.accuracy);
+        QCOMPARE(e.models, (std::array<bool, 6>{}));
+    }
+
+    void screenFollowsRulesAndOkStores() {
+        IntervalSelection sel;
+        sel.models[kChooseBmB] = true;  // a stale tick: the screen opens clear
+        sel.NSB = 3;
+        HardwareIntervalSelection hw;
+        IntervalSelectionDialog d(sel, hw, false, 1);
+        QCOMPARE(d.windowTitle(), QString("Interval Fault Count Model Executions"));
+        QVERIFY(!d.modelBox(kChooseBmB)->isChecked());
+        QVERIFY(!d.accuracyBox()->isEnabled());
+        QVERIFY(!d.discreteBox()->isEnabled());
+        d.show();
+        d.modelBox(kChooseSdw)->setChecked(true);
+        QVERIFY(d.accuracyBox()->isEnabled());
+        d.accuracyBox()->setChecked(true);
+        d.selectAllBox()->setChecked(true);
+        QVERIFY(!d.modelBox(kChooseGp)->isEnabled());
+        d.selectAllBox()->setChecked(false);
+        QVERIFY(d.modelBox(kChooseGp)->isEnabled());
+        QVERIFY(d.accuracyBox()->isChecked());  // Schneidewind still ticked
+        d.modelBox(kChooseSdw)->setChecked(false);
+        QVERIFY(!d.accuracyBox()->isChecked());
+        QVERIFY(!d.accuracyBox()->isEnabled());
+        d.modelBox(kChooseYam)->setChecked(true);
+        d.accuracyBox()->setChecked(true);
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QVERIFY(sel.models[kChooseYam] && !sel.models[kChooseBmB] && sel.accuracy);
+        QCOMPARE(sel.NSB, 3);
+    }
+
+    void leastSquaresScreenAndHardwareScreen() {
+        IntervalSelection sel;
+        HardwareIntervalSelection hw;
+        IntervalSelectionDialog ls(sel, hw, false, 2);
+        QVERIFY(!ls.modelBox(kChooseBmP)->isEnabled());
+        QVERIFY(ls.modelBox(kChooseNhp)->isEnabled());
+
+        IntervalSelectionDialog h(sel, hw, true, 1);
+        QVERIFY(!h.selectAllBox()->isEnabled());
+        QVERIFY(h.bothHardwareBox()->isEnabled());
+        h.show();
+        h.bothHardwareBox()->setChecked(true);
+        QTest::mouseClick(h.okButton(), Qt::LeftButton);
+        QVERIFY(hw.runsDiscrete() && hw.runsGrowthTracking());
+    }
+
+    void clearingSelectAllUnderEitherMethod() {
+        IntervalSelection sel;
+        HardwareIntervalSelection hw;
+        // Maximum likelihood: Select All with Accuracy, then cleared with no model ticked.
+        IntervalSelectionDialog ml(sel, hw, false, 1);
+        ml.selectAllBox()->click();
+        ml.accuracyBox()->click();
+        QVERIFY(ml.accuracyBox()->isChecked());
+        ml.selectAllBox()->click();
+        for (int c = 0; c < kIntervalChoiceCount; ++c) QVERIFY(ml.modelBox(c)->isEnabled());
+        QVERIFY(!ml.accuracyBox()->isChecked());
+        QVERIFY(!ml.accuracyBox()->isEnabled());
+
+        // Least squares: Select All never offers Accuracy; clearing it gives back only the
+        // generalized Poisson and NHPP boxes.
+        IntervalSelectionDialog ls(sel, hw, false, 2);
+        ls.selectAllBox()->click();
+        QVERIFY(!ls.accuracyBox()->isEnabled());
+        ls.selectAllBox()->click();
+        for (int c = 0; c < kIntervalChoiceCount; ++c)
+            QCOMPARE(ls.modelBox(c)->isEnabled(), c == kChooseGp || c == kChooseNhp);
+        ls.modelBox(kChooseNhp)->click();
+        QVERIFY(!ls.accuracyBox()->isEnabled());
+    }
+
+    void cancelLeavesTheSelectionAsItWas() {
+        IntervalSelection sel;
+        sel.models[kChooseYam] = true;
+        sel.accuracy = true;
+        HardwareIntervalSelection hw;
+        hw.discrete = true;
+        IntervalSelectionDialog d(sel, hw, false, 1);
+        d.modelBox(kChooseNhp)->click();
+        d.reject();
+        QVERIFY(sel.models[kChooseYam] && !sel.models[kChooseNhp] && sel.accuracy);
+        QVERIFY(hw.discrete);
+    }
+};
+
+QTEST_MAIN(IntervalSelectionTest)
+#include "interval_selection_test.moc"
