@@ -56,8 +56,10 @@ int run(int argc, char** argv) {
 
     FailureDataSet set;
     ProgramOptions options;
-    if (const std::string error = LoadBatchData(batch, set, options); !error.empty())
+    std::vector<std::string> dataNotes;
+    if (const std::string error = LoadBatchData(batch, set, options, &dataNotes); !error.empty())
         return usageError(error);
+    for (const auto& note : dataNotes) std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());
     if (batch.pdf) {
         if (const std::string refusal = refusedOutput(*batch.pdf, batch, set); !refusal.empty())
             return usageError("--pdf: " + refusal);
