@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "data/data_file.h"
+#include "data/data_line.h"
 #include "data/line_reader.h"
 #include "data/number_text.h"
 #include "data/startup_config.h"
@@ -53,6 +54,21 @@ std::string checkIntervalValues(const std::string& path, const FailureDataSet& s
     return "";
 }
 
+// A line that is not data ends the run: the batch has nobody to ask whether to skip it.
+std::string refusedLines(const ReadProblems& problems) {
+    if (problems.refusedLineCount == 0) return "";
+    std::string message = problems.refusedLines.front();
+    if (problems.refusedLineCount > 1)
+        message += " (and " + std::to_string(problems.refusedLineCount - 1) +
+                   (problems.refusedLineCount == 2 ? " more line" : " more lines") +
+                   " that are not data)";
+    return message;
+}
+
+void addNote(std::vector<std::string>* notes, std::string note) {
+    if (notes && !note.empty()) notes->push_back(std::move(note));
+}
+
 ErrorHistory historyOf(HistoryOption h) {
     switch (h) {
         case HistoryOption::Software:
@@ -64,12 +80,19 @@ ErrorHistory historyOf(HistoryOption h) {
     }
 }
 
-std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options) {
+std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options,
+                    std::vector<std::string>* notes) {
     set.clearDescriptors(options);
     set.clearTbfEntries();
     set.dataKind = DataKind::Tbf;
     const TbfReadResult read = readTbfFile(set, batch.file, batch.layout);
     if (read.status != FileStatus::Ok) return withFile(batch.file, kErrorOpeningFileMessage);
+    if (std::string refusal = refusedLines(read.problems); !refusal.empty()) return refusal;
+    if (!read.problems.note.empty())
+        addNote(notes, read.problems.note + (batch.failureAtEnd
+                                                 ? std::string()
+                                                 : "; the last entry read gives the failure-free "
+                                                   "time"));
     if (read.askErrorHistory) {
         if (batch.history == HistoryOption::System)
             return withFile(batch.file,
@@ -81,7 +104,8 @@ std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptio
     return checkTbfValues(batch.file, set);
 }
 
-std::string readInterval(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options) {
+std::string readInterval(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options,
+                         std::vector<std::string>* notes) {
     set.clearDescriptors(options);
     set.dataKind = DataKind::Interval;
     if (!applyIntervalErrorHistory(set, historyOf(batch.history)))
@@ -89,6 +113,8 @@ std::string readInterval(const BatchOptions& batch, FailureDataSet& set, Program
                "--kind hardware-interval)";
     const IntervalReadResult read = readIntervalFile(set, batch.file);
     if (read.status != FileStatus::Ok) return withFile(batch.file, kErrorOpeningFileMessage);
+    if (std::string refusal = refusedLines(read.problems); !refusal.empty()) return refusal;
+    addNote(notes, read.problems.note);
     set.currentFileName = batch.file;
     return checkIntervalValues(batch.file, set);
 }
@@ -106,7 +132,7 @@ std::string readConfiguration(const BatchOptions& batch, FailureDataSet& set,
 }  // namespace
 
 std::string ReadHardwareIntervalFile(const std::string& path, FailureDataSet& set,
-                                     ProgramOptions& options) {
+                                     ProgramOptions& options, std::vector<std::string>* notes) {
     std::ifstream in;
     if (!openDataFile(path, in)) return withFile(path, kErrorOpeningFileMessage);
     set.clearDescriptors(options);
@@ -117,15 +143,25 @@ std::string ReadHardwareIntervalFile(const std::string& path, FailureDataSet& se
     std::string line;
     int lineNumber = 0;
     int n = 0;
+    long long leftOut = 0;
     while (readLine(in, line, kMaxDataLineLength)) {
-        ++lineNumber;
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        if (++lineNumber == 1) stripByteOrderMark(line);
+        if (isBlankLine(line)) continue;
         const std::string where = "line " + std::to_string(lineNumber);
-        if (n == kCapacity - 1)
-            break;  // as the other readers, lines beyond the capacity are not read
+        if (n == kCapacity - 1) {
+            ++leftOut;  // as the other readers, lines beyond the capacity are not read
+            continue;
+        }
+        const std::vector<LineToken> tokens = splitLineTokens(line, 3);
         double values[2] = {0.0, 0.0};
-        if (scanReals(line, 2, values) != 2)
-            return withFile(path, where + ": expected units on test and units failing");
+        for (std::size_t k = 0; k < 2; ++k) {
+            const auto value = k < tokens.size() ? parseWholeNumber(tokens[k].text) : std::nullopt;
+            if (!value) return withFile(path, where + ": expected units on test and units failing");
+            values[k] = *value;
+        }
+        if (tokens.size() > 2)
+            return lineProblem(path, lineNumber, tokens[2].column,
+                               "more than units on test and units failing");
         const double onTest = values[0], failing = values[1];
         if (!(onTest >= 1.0) || onTest != std::floor(onTest))
             return withFile(path, where + ": units on test must be a whole number from 1");
@@ -139,10 +175,12 @@ std::string ReadHardwareIntervalFile(const std::string& path, FailureDataSet& se
     set.intervalCount = n;
     set.currentFileName = path;
     if (n < 1) return withFile(path, "the file holds no intervals");
+    if (leftOut > 0) addNote(notes, capacityNote(path, n, leftOut));
     return "";
 }
 
-std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options) {
+std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options,
+                          std::vector<std::string>* notes) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(batch.file, ec))
         return withFile(batch.file, kErrorOpeningFileMessage);
@@ -151,11 +189,11 @@ std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, Progra
     if (batch.ini)
         error = readConfiguration(batch, set, options);
     else if (batch.kind == DataKindOption::HardwareInterval)
-        error = ReadHardwareIntervalFile(batch.file, set, options);
+        error = ReadHardwareIntervalFile(batch.file, set, options, notes);
     else if (batch.kind == DataKindOption::Interval)
-        error = readInterval(batch, set, options);
+        error = readInterval(batch, set, options, notes);
     else
-        error = readTbf(batch, set, options);
+        error = readTbf(batch, set, options, notes);
     if (!error.empty()) return error;
     if (batch.unit) set.tbfUnit = static_cast<TbfUnit>(*batch.unit);
     if (!set.isComplete())

@@ -11,10 +11,12 @@ namespace vnk::batch {
 
 // File name of the module, looked for beside the executable.
 inline constexpr const char* kPdfModuleName = "varnok3-batch-pdf.so";
-// The module's one entry point: writes the texts (each from a new page) to `path`.
+// The module's one entry point: writes the texts (each from a new page) to `path`; on failure
+// `reason` (of `reasonSize` bytes) receives why, terminated.
 inline constexpr const char* kPdfEntryPoint = "varnok_write_report_pdf";
 using PdfEntryPoint = bool (*)(const char* const* texts, const std::size_t* lengths,
-                               std::size_t count, const char* path);
+                               std::size_t count, const char* path, char* reason,
+                               std::size_t reasonSize);
 
 // Writes the pages to a PDF at `path`. Returns "" or what went wrong.
 std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path);

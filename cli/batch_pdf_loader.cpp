@@ -21,8 +21,9 @@ std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::stri
         lengths.push_back(page.size());
     }
     // The module stays loaded: Qt's objects must not outlive their code.
-    if (!write(texts.data(), lengths.data(), pages.size(), path.c_str()))
-        return path + ": the PDF could not be written";
+    char reason[512] = "";
+    if (!write(texts.data(), lengths.data(), pages.size(), path.c_str(), reason, sizeof reason))
+        return path + ": " + (reason[0] != '\0' ? reason : "the PDF could not be written");
     return "";
 }
 

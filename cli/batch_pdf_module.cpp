@@ -20,7 +20,8 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) bool varnok_write_report_pdf(
-    const char* const* texts, const std::size_t* lengths, std::size_t count, const char* path) {
+    const char* const* texts, const std::size_t* lengths, std::size_t count, const char* path,
+    char* reason, std::size_t reasonSize) {
     static_assert(std::is_same_v<decltype(&varnok_write_report_pdf), vnk::batch::PdfEntryPoint>);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
@@ -30,5 +31,8 @@ extern "C" __attribute__((visibility("default"))) bool varnok_write_report_pdf(
     QGuiApplication app(argc, argv);
     std::vector<std::string> pages;
     for (std::size_t i = 0; i < count; ++i) pages.emplace_back(texts[i], lengths[i]);
-    return vnk::print::WriteReportPdf(pages, QString::fromLocal8Bit(path));
+    std::string why;
+    const bool written = vnk::print::WriteReportPdf(pages, QString::fromLocal8Bit(path), &why);
+    if (!written && reasonSize > 0) std::snprintf(reason, reasonSize, "%s", why.c_str());
+    return written;
 }

@@ -1,7 +1,9 @@
 // varnok3-batch: the models of Varnok 3 over a data file, without screens.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -10,6 +12,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_pdf.h"
 #include "cli/batch_run.h"
+#include "data/atomic_file.h"
 #include "numerics/trace.h"
 
 namespace {
@@ -19,27 +22,61 @@ int usageError(const std::string& message) {
     return 2;
 }
 
+// Every byte of the output must reach stdout, including what the close still has to flush
+// ("> /dev/full" is a failure, not an empty success). Returns "" or the system's reason.
+std::string writeStandardOutput(const std::string& text) {
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+                         std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const bool closed = std::fclose(stdout) == 0;
+    if (written && closed) return "";
+    return errno != 0 ? std::strerror(errno) : "the output could not be written";
+}
+
+// An output may not overwrite the data it was made from.
+std::string refusedOutput(const std::string& output, const vnk::batch::BatchOptions& batch,
+                          const vnk::FailureDataSet& set) {
+    for (const std::string& input : {batch.file, set.currentFileName}) {
+        if (!input.empty() && vnk::isSameFile(output, input))
+            return output + ": the output would replace the input file " + input;
+    }
+    return "";
+}
+
 int run(int argc, char** argv) {
     using namespace vnk;
     using namespace vnk::batch;
     const ParseOutcome parsed = ParseBatchOptions(argc, argv);
     if (!parsed.options) {
-        std::fputs(parsed.out.c_str(), stdout);
+        if (const std::string failure = writeStandardOutput(parsed.out); !failure.empty())
+            return usageError("standard output: " + failure);
         return parsed.exitCode == 0 ? 0 : usageError(parsed.error);
     }
     const BatchOptions& batch = *parsed.options;
 
     FailureDataSet set;
     ProgramOptions options;
-    if (const std::string error = LoadBatchData(batch, set, options); !error.empty())
+    std::vector<std::string> dataNotes;
+    if (const std::string error = LoadBatchData(batch, set, options, &dataNotes); !error.empty())
         return usageError(error);
-    if (batch.trace && !trace::open("VNK_trace.txt"))
-        return usageError("VNK_trace.txt: Error Opening File");
+    for (const auto& note : dataNotes) std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());
+    if (batch.pdf) {
+        if (const std::string refusal = refusedOutput(*batch.pdf, batch, set); !refusal.empty())
+            return usageError("--pdf: " + refusal);
+    }
+    if (batch.trace) {
+        if (const std::string refusal = refusedOutput(trace::kDefaultFileName, batch, set);
+            !refusal.empty())
+            return usageError(refusal);
+        if (!trace::open(trace::kDefaultFileName))
+            return usageError("VNK_trace.txt: Error Opening File");
+    }
 
     BatchResult result;
     const std::string error = RunBatch(batch, set, options, isatty(STDERR_FILENO) != 0, result);
-    trace::close();
+    const std::string traceError = trace::close();
     if (!error.empty()) return usageError(error);
+    if (!traceError.empty()) return usageError("VNK_trace.txt: " + traceError);
 
     const std::vector<std::string> pages = BatchReportPages(result);
     if (batch.pdf) {
@@ -48,14 +85,14 @@ int run(int argc, char** argv) {
     }
     for (const auto& note : result.notes)
         std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());
-    if (batch.json) {
-        const std::string text = BatchJson(result).dump(2) + "\n";
-        std::fwrite(text.data(), 1, text.size(), stdout);
-    } else if (!batch.pdf) {
-        const std::string text = JoinedPages(pages);
-        std::fwrite(text.data(), 1, text.size(), stdout);
-    }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::string text;
+    if (batch.json)
+        text = BatchJson(result).dump(2) + "\n";
+    else if (!batch.pdf)
+        text = JoinedPages(pages);
+    if (const std::string failure = writeStandardOutput(text); !failure.empty())
+        return usageError("standard output: " + failure);
+    return 0;
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 #include "data/atomic_file.h"
+#include "data/data_line.h"
 #include "data/line_reader.h"
 #include "data/number_text.h"
 
@@ -12,20 +15,47 @@ namespace vnk {
 
 // ---- Writing --------------------------------------------------------------------------------
 
+namespace {
+
+// A value right-justified in its column; a value as wide as the column or wider is set off
+// from the one before by a blank, so that no two values ever run together.
+void appendColumn(std::string& line, const std::string& text, std::size_t width) {
+    if (text.size() < width)
+        line.append(width - text.size(), ' ');
+    else if (!line.empty() && line.back() != ' ')
+        line += ' ';
+    line += text;
+}
+
+// The fixed decimals the file has always had when they read back as exactly the value, else
+// the shortest text that does: saving never changes a value.
+std::string exactText(double value, int decimals) {
+    std::string text;
+    appendFixed(text, value, 0, decimals);
+    if (const auto back = parseRealPrefix(text); back && *back == value) return text;
+    text.clear();
+    appendShortest(text, value);
+    return text;
+}
+
+std::string intText(double value) { return std::to_string(truncateToInt(value)); }
+
+}  // namespace
+
 std::string formatTbfLine(const FailureDataSet& set, int i) {
     const TbfEntry e = set.entry(i);
     std::string line;
-    appendFixed(line, e.timeBetweenFailures, 12, 5);
-    appendInt(line, truncateToInt(e.failureType), 3);
+    appendColumn(line, exactText(e.timeBetweenFailures, 5), 12);
+    appendColumn(line, intText(e.failureType), 3);
     line += ' ';
     if (set.severityType == SeverityType::Variable) {
-        appendInt(line, truncateToInt(e.severityLevel), 3);
+        appendColumn(line, intText(e.severityLevel), 3);
         line += ' ';
     }
     if (set.hardwareFieldsPresent && e.hardwareFailures != -1.0) {
-        appendInt(line, truncateToInt(e.hardwareFailures), 3);
+        appendColumn(line, intText(e.hardwareFailures), 3);
         line += ' ';
-        appendFixed(line, e.effectivenessFactor, 4, 3);
+        appendColumn(line, exactText(e.effectivenessFactor, 3), 4);
     }
     line += '\n';
     return line;
@@ -71,26 +101,86 @@ bool openDataFile(const std::filesystem::path& path, std::ifstream& in) {
 
 namespace {
 
-// Splits at blanks and line feeds only, as the file format has always done: a tab stays
-// inside its token.
-int splitTokens(std::string_view line, std::array<std::string_view, kLayoutColumns>& tokens) {
-    int count = 0;
-    std::size_t pos = 0;
-    while (count < kLayoutColumns) {
-        pos = line.find_first_not_of(" \n", pos);
-        if (pos == std::string_view::npos) break;
-        const std::size_t end = line.find_first_of(" \n", pos);
-        tokens[static_cast<std::size_t>(count++)] = line.substr(pos, end - pos);
-        if (end == std::string_view::npos) break;
-        pos = end;
+// The range a field read from a file must lie in, where it has one.
+struct FieldRange {
+    const char* name;
+    double low;
+    double high;
+};
+std::optional<FieldRange> rangeOfField(int code) {
+    switch (code) {
+        case field_code::kFailureType:
+            return FieldRange{"failure type", 0.0, 2.0};
+        case field_code::kSeverityLevel:
+            return FieldRange{"severity level", 1.0, 4.0};
+        case field_code::kEffectivenessFactor:
+            return FieldRange{"effectiveness factor", 0.0, 1.0};
+        default:
+            return std::nullopt;
     }
-    return count;
+}
+
+// Reads the next line that holds something, numbering every line of the file; the byte order
+// mark an editor may put first is not part of the data.
+bool nextDataLine(std::istream& in, std::string& line, int& lineNumber) {
+    while (readLine(in, line, kMaxDataLineLength)) {
+        if (++lineNumber == 1) stripByteOrderMark(line);
+        if (!isBlankLine(line)) return true;
+    }
+    return false;
+}
+
+// After the capacity is reached: how many lines holding something were left out.
+void noteLinesLeftOut(std::istream& in, int kept, std::string_view file, ReadProblems* problems,
+                      int lineNumber) {
+    std::string line;
+    long long leftOut = 0;
+    while (nextDataLine(in, line, lineNumber)) ++leftOut;
+    if (leftOut > 0 && problems) problems->note = capacityNote(file, kept, leftOut);
+}
+
+// Where a line stops being data, and why.
+struct LineRefusal {
+    std::size_t column;
+    std::string reason;
+};
+
+// The fields of one TBF line, or the reason it is not data. Nothing is stored on refusal.
+std::optional<LineRefusal> parseTbfLine(std::string_view line, const ColumnLayout& layout,
+                                        std::array<std::optional<double>, kLayoutColumns>& values) {
+    const std::vector<LineToken> tokens = splitLineTokens(line, kLayoutColumns);
+    values.fill(std::nullopt);
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        const int code = layout[k];
+        if (code < field_code::kTimeBetweenFailures || code > field_code::kEffectivenessFactor)
+            continue;
+        const std::optional<double> value = parseWholeNumber(tokens[k].text);
+        if (!value) return LineRefusal{tokens[k].column, notANumber(tokens[k].text)};
+        if (const auto range = rangeOfField(code);
+            range && (*value < range->low || *value > range->high))
+            return LineRefusal{tokens[k].column,
+                               outsideRange(range->name, *value, range->low, range->high)};
+        values[k] = value;
+    }
+    return std::nullopt;
+}
+
+void refuseLine(ReadProblems* problems, std::string_view file, int lineNumber,
+                const LineRefusal& refusal) {
+    if (!problems) return;
+    ++problems->refusedLineCount;
+    if (problems->refusedLines.size() < kMaxRefusalMessages)
+        problems->refusedLines.push_back(
+            lineProblem(file, lineNumber, refusal.column, refusal.reason));
 }
 
 // Reads the lines of an opened file and derives the descriptors over all entries.
-TbfReadResult finishTbfRead(FailureDataSet& set, std::istream& in, const ColumnLayout& layout) {
+TbfReadResult finishTbfRead(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
+                            const std::filesystem::path& path) {
     TbfReadResult result;
-    result.linesRead = readTbfLines(set, in, layout);
+    ReadProblems problems;
+    result.linesRead = readTbfLines(set, in, layout, &problems, path.string());
+    result.problems = std::move(problems);
     set.deriveDescriptors();
     result.askErrorHistory = set.failureTypeMissing;
     // The question is about the last entry read; with none read there is nothing to ask.
@@ -100,39 +190,40 @@ TbfReadResult finishTbfRead(FailureDataSet& set, std::istream& in, const ColumnL
 
 }  // namespace
 
-int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout) {
+int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
+                 ReadProblems* problems, std::string_view fileName) {
     std::string line;
-    std::array<std::string_view, kLayoutColumns> tokens;
+    std::array<std::optional<double>, kLayoutColumns> values;
     int lines = 0;
-    while (set.tbfCount < kCapacity && readLine(in, line, kMaxDataLineLength)) {
+    int lineNumber = 0;
+    while (set.tbfCount < kCapacity && nextDataLine(in, line, lineNumber)) {
+        if (const auto refusal = parseTbfLine(line, layout, values)) {
+            refuseLine(problems, fileName, lineNumber, *refusal);
+            continue;
+        }
         const int i = ++set.tbfCount;
         ++lines;
-        const int count = splitTokens(line, tokens);
-        for (int k = 0; k < count; ++k) {
-            const int code = layout[static_cast<std::size_t>(k)];
-            if (code < field_code::kTimeBetweenFailures || code > field_code::kEffectivenessFactor)
-                continue;
-            if (const auto value = parseRealPrefix(tokens[static_cast<std::size_t>(k)]))
-                set.tbf(static_cast<TbfField>(code), i) = *value;
-        }
+        for (std::size_t k = 0; k < values.size(); ++k)
+            if (values[k]) set.tbf(static_cast<TbfField>(layout[k]), i) = *values[k];
     }
+    if (set.tbfCount >= kCapacity) noteLinesLeftOut(in, kCapacity, fileName, problems, lineNumber);
     return lines;
 }
 
 TbfReadResult readTbfFile(FailureDataSet& set, const std::filesystem::path& path,
                           const ColumnLayout& layout) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, false, false};
+    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, false, false, {}};
     set.currentFileName = path.string();
     set.tbfCount = 0;
-    return finishTbfRead(set, in, layout);
+    return finishTbfRead(set, in, layout, path);
 }
 
 TbfReadResult appendTbfFile(FailureDataSet& set, const std::filesystem::path& path,
                             const ColumnLayout& layout) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, false, false};
-    return finishTbfRead(set, in, layout);
+    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, false, false, {}};
+    return finishTbfRead(set, in, layout, path);
 }
 
 void applyMissingFailureType(FailureDataSet& set, ErrorHistory chosen) {
@@ -163,27 +254,46 @@ bool applyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen) {
     return false;
 }
 
-int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns) {
-    const int wanted = columns.size() > 2 ? 2 : static_cast<int>(columns.size());
+int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
+                      ReadProblems* problems, std::string_view fileName) {
+    const std::size_t wanted = columns.size() > 2 ? 2 : columns.size();
     std::string line;
     int j = 0;
-    while (j < kCapacity && readLine(in, line, kMaxDataLineLength)) {
-        ++j;
-        double numbers[2] = {0.0, 0.0};
-        const int got = scanReals(line, wanted, numbers);
+    int lineNumber = 0;
+    while (j < kCapacity && nextDataLine(in, line, lineNumber)) {
         // Fields the line does not give: length 1.0, and a count of 0 rather than whatever an
         // earlier data set left in this column.
         double count = 0.0;
         double length = 1.0;
-        for (int k = 0; k < got; ++k) {
-            if (columns[static_cast<std::size_t>(k)] == interval_column::kFaultCounts)
-                count = numbers[k];
-            else if (columns[static_cast<std::size_t>(k)] == interval_column::kLengths)
-                length = numbers[k];
+        const std::vector<LineToken> tokens = splitLineTokens(line, wanted + 1);
+        std::optional<LineRefusal> refusal;
+        // A further number is a column this layout does not use; further text is no data.
+        if (tokens.size() > wanted && !parseWholeNumber(tokens[wanted].text))
+            refusal = LineRefusal{tokens[wanted].column, notANumber(tokens[wanted].text)};
+        for (std::size_t k = 0; k < tokens.size() && k < wanted && !refusal; ++k) {
+            const std::optional<double> value = parseWholeNumber(tokens[k].text);
+            const bool isCount = columns[k] == interval_column::kFaultCounts;
+            if (!value)
+                refusal = LineRefusal{tokens[k].column, notANumber(tokens[k].text)};
+            else if (*value < 0.0)
+                refusal =
+                    LineRefusal{tokens[k].column,
+                                std::string(isCount ? "a fault count" : "an interval length") +
+                                    " cannot be negative"};
+            else if (isCount)
+                count = *value;
+            else if (columns[k] == interval_column::kLengths)
+                length = *value;
         }
+        if (refusal) {
+            refuseLine(problems, fileName, lineNumber, *refusal);
+            continue;
+        }
+        ++j;
         set.interval(interval_row::kFaults, j) = count;
         set.interval(interval_row::kLength, j) = length;
     }
+    if (j >= kCapacity) noteLinesLeftOut(in, kCapacity, fileName, problems, lineNumber);
     return j;
 }
 
@@ -205,12 +315,13 @@ void completeIntervalRead(FailureDataSet& set, int n) {
 
 IntervalReadResult readIntervalFile(FailureDataSet& set, const std::filesystem::path& path) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0};
+    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, {}};
     static constexpr std::array<int, 2> kCountThenLength = {interval_column::kFaultCounts,
                                                             interval_column::kLengths};
-    const int n = readIntervalLines(set, in, kCountThenLength);
+    ReadProblems problems;
+    const int n = readIntervalLines(set, in, kCountThenLength, &problems, path.string());
     completeIntervalRead(set, n);
-    return {FileStatus::Ok, n};
+    return {FileStatus::Ok, n, std::move(problems)};
 }
 
 }  // namespace vnk

@@ -10,7 +10,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "data/data_line.h"
 #include "data/failure_data_set.h"
 #include "data/input_format.h"
 
@@ -42,7 +44,9 @@ enum class SaveStatus {
 };
 
 // One TBF entry as a line of the file, line feed included: "%12.5f" time, "%3d " failure
-// type, "%3d " level for variable severity, "%3d %4.3lf" hardware pair where present.
+// type, "%3d " level for variable severity, "%3d %4.3lf" hardware pair where present. A real
+// whose fixed decimals would not read back exactly is written in the shortest text that does,
+// and a value that fills its column is set off by a blank, so no two values run together.
 std::string formatTbfLine(const FailureDataSet& set, int i);
 // The whole file: TBF entries 1 to N, or for interval data one "count length" line per
 // interval 1 to n, each number in the shortest text that reads back exactly.
@@ -62,14 +66,21 @@ struct TbfReadResult {
     bool askErrorHistory = false;
     // Some line was read: ask kFailureAtEndQuestion about the last one, then applyFailureAtEnd.
     bool askFailureAtEnd = false;
+    // Lines that were not data (each skipped, named with file, line, column and reason) and
+    // the note on lines left out at the capacity; both to be shown to the user.
+    ReadProblems problems;
 };
 
 // Reads lines into entries N + 1, N + 2, ... while N is below the capacity, raising N by one
-// per line, empty lines included. Each line is split into tokens at blanks and line feeds
-// only; token k (k <= 9) goes to the field of column k when the layout gives it one and the
-// token reads as a number (see parseRealPrefix); otherwise the field keeps its value.
-// Returns the number of lines read. The descriptors are not touched.
-int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout);
+// per line that holds data; a byte order mark and blank lines are skipped. Each line is split
+// into tokens at blanks, tabs and carriage returns; token k (k <= 9) goes to the field of
+// column k when the layout gives it one; fields the line does not reach keep their value. A
+// line with a token that is not wholly a number in such a column, or a failure type, severity
+// level or effectiveness factor outside its range, is skipped and named in `problems`; so are
+// lines left out at the capacity. Returns the number of entries read. The descriptors are not
+// touched.
+int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
+                 ReadProblems* problems = nullptr, std::string_view fileName = {});
 
 // Data / New / File for TBF data, after the set was cleared: entries from 1, the path
 // becomes the current data file name, then the descriptors are derived.
@@ -98,17 +109,20 @@ inline constexpr int kLengths = 2;
 struct IntervalReadResult {
     FileStatus status = FileStatus::Ok;
     int linesRead = 0;
+    ReadProblems problems;  // as for TbfReadResult
 };
 
 // The interval history question before an interval file is read: Software lets the read go
 // on (true); Hardware or Cancel leaves the set incomplete (data kind and history none).
 bool applyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen);
 
-// Reads interval j from line j, j from 1 while below the capacity. `columns` holds one or two
-// interval column codes; the line is scanned like "%lf %lf" and number k goes to the field of
-// column k. A missing length is 1.0, a missing count 0. Returns the lines read; n and the
-// derived rows are set by completeIntervalRead.
-int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns);
+// Reads interval j from the j-th line holding data, j from 1 while below the capacity (a byte
+// order mark and blank lines are skipped). `columns` holds one or two interval column codes;
+// number k of the line goes to the field of column k. A missing length is 1.0, a missing count
+// 0. A line with text that is not a number or a negative number is skipped and named in `problems`, as are lines left out at the capacity. Returns the
+// intervals read; n and the derived rows are set by completeIntervalRead.
+int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
+                      ReadProblems* problems = nullptr, std::string_view fileName = {});
 // After reading n intervals: n, the corrections after the final interval (the last count),
 // fractional parts 1.0, and previous faults and fault corrections (all levels) as running
 // sums of the counts before each interval.

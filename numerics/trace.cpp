@@ -1,13 +1,21 @@
 #include "numerics/trace.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace vnk::trace {
 namespace {
 
+// Lines are collected and written at the end of each block, so that the file of a program
+// still running ends on a whole line and a failed write is seen.
+constexpr std::size_t kFlushThreshold = std::size_t{1} << 16;
+
 struct TraceState {
     bool on = false;
     std::FILE* file = nullptr;
+    std::string pending;
+    std::string error;  // the first failure, kept until close
 };
 
 TraceState& state() {
@@ -15,11 +23,27 @@ TraceState& state() {
     return s;
 }
 
+void recordFailure(TraceState& s) {
+    if (s.error.empty())
+        s.error = errno != 0 ? std::strerror(errno) : "the trace could not be written";
+}
+
+void flushPending() {
+    TraceState& s = state();
+    if (s.file == nullptr || s.pending.empty()) return;
+    errno = 0;
+    if (std::fwrite(s.pending.data(), 1, s.pending.size(), s.file) != s.pending.size() ||
+        std::fflush(s.file) != 0)
+        recordFailure(s);
+    s.pending.clear();
+}
+
 void writeLine(const std::string& text) {
     TraceState& s = state();
     if (!s.on || s.file == nullptr) return;
-    std::fputs(text.c_str(), s.file);
-    std::fputc('\n', s.file);
+    s.pending += text;
+    s.pending += '\n';
+    if (s.pending.size() >= kFlushThreshold) flushPending();
 }
 
 std::string fitted(const char* text, std::size_t width) {
@@ -39,14 +63,22 @@ bool open(const std::string& path) {
     if (f == nullptr) return false;
     s.file = f;
     s.on = true;
+    s.error.clear();
     return true;
 }
 
-void close() {
+std::string close() {
     TraceState& s = state();
-    if (s.file != nullptr) std::fclose(s.file);
+    flushPending();
+    if (s.file != nullptr) {
+        errno = 0;
+        if (std::fclose(s.file) != 0) recordFailure(s);
+    }
     s.file = nullptr;
     s.on = false;
+    std::string error;
+    error.swap(s.error);
+    return error;
 }
 
 Suspension::Suspension() : wasOn_(state().on) { state().on = false; }
@@ -80,12 +112,14 @@ std::string formatLabel(std::string_view name) {
 
 void Writer::enter(std::string_view routine) {
     if (!isOn()) return;
+    flushPending();  // the previous block is complete
     writeLine(" ");
     writeLine(" > If the " + std::string(routine) + " routine is accessed with:");
 }
 
 void Writer::yields(std::string_view routine) {
     if (!isOn()) return;
+    flushPending();  // the inputs are complete
     writeLine(" ");
     writeLine("   then the call to " + std::string(routine) + " yields:");
 }

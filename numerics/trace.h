@@ -17,8 +17,10 @@ bool isOn();
 // Switches tracing on and opens (or re-creates) the file; while already on, the open file is
 // kept unchanged. Returns false when the file cannot be opened (the switch stays off).
 bool open(const std::string& path = kDefaultFileName);
-// Closes the file when tracing is on and switches it off.
-void close();
+// Writes what is pending, closes the file and switches tracing off. Returns "" when every
+// line reached the file, otherwise the system's reason for the first failure
+// ("No space left on device").
+std::string close();
 
 // Switches tracing off for the lifetime of the object (applicability routines refit many
 // times and must not trace the refits), restoring the previous state afterwards.

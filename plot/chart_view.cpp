@@ -1,11 +1,14 @@
 #include "plot/chart_view.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 
+#include "data/atomic_file.h"
 #include "plot/chart_builder.h"
 
 namespace vnk::plot {
@@ -17,8 +20,8 @@ const QSize kDefaultPngSize{1024, 768};
 
 PngPathPrompter DefaultPngPathPrompter() {
     return [](QWidget* parent) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart as PNG"),
-                                            QString(), QStringLiteral("PNG Pictures (*.png)"));
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart as PNG"), QString(),
+                                            QStringLiteral("PNG Pictures (*.png)"));
     };
 }
 
@@ -37,8 +40,13 @@ bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& siz
     painter.setRenderHint(QPainter::Antialiasing);
     view.scene()->setSceneRect(QRectF(QPointF(0, 0), size));
     view.scene()->render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
-    painter.end();
-    return image.save(path, "PNG");
+    if (!painter.end()) return false;
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+    return replaceFileContents(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 ChartView::ChartView(const ChartSpec& design, QWidget* parent)

@@ -1,6 +1,7 @@
 #include "print/report_pages.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -8,6 +9,7 @@
 #include <QPdfWriter>
 #include <memory>
 
+#include "data/atomic_file.h"
 #include "print/report_layout.h"
 
 namespace vnk::print {
@@ -16,29 +18,39 @@ namespace {
 // Margins of a PDF page, about what a printer cannot reach anyway (a quarter inch).
 constexpr qreal kPdfMarginPoints = 18.0;
 
-bool WritePdf(const QStringList& texts, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setTitle(QString::fromLatin1(kDocumentName));
-    writer.setCreator(QString::fromLatin1(kDocumentName));
-    writer.setPageLayout(ReportPdfPageLayout());
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    const bool complete = PaintReport(painter, writer, texts);
-    painter.end();
-    if (!complete) {
-        QFile::remove(path);
-        return false;
+// The whole document in memory first: only a complete PDF may replace the target, and it
+// reaches the disk through the program's one safe way of writing files.
+bool WritePdf(const QStringList& texts, const QString& path, std::string* reason) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QString::fromLatin1(kDocumentName));
+        writer.setCreator(QString::fromLatin1(kDocumentName));
+        writer.setPageLayout(ReportPdfPageLayout());
+        QPainter painter;
+        bool complete = painter.begin(&writer);
+        complete = complete && PaintReport(painter, writer, texts);
+        complete = painter.end() && complete;
+        if (!complete) {
+            if (reason) *reason = "the PDF could not be rendered";
+            return false;
+        }
     }
-    return QFile::exists(path);
+    const std::string_view contents(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::string error = writeFileSafely(path.toLocal8Bit().toStdString(), contents);
+    if (reason) *reason = error;
+    return error.empty();
 }
 
 }  // namespace
 
 QPageLayout ReportPdfPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints,
-                                 kPdfMarginPoints),
-                       QPageLayout::Point);
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints),
+        QPageLayout::Point);
 }
 
 QStringList ReportTexts(const std::vector<std::string>& texts) {
@@ -64,9 +76,11 @@ bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList
     return true;
 }
 
-bool WriteReportPdf(const QStringList& texts, const QString& path) {
+bool WriteReportPdf(const QStringList& texts, const QString& path, std::string* reason) {
+    if (reason) reason->clear();
     if (path.isEmpty()) return false;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return WritePdf(texts, path);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return WritePdf(texts, path, reason);
     if (QCoreApplication::instance()) return false;  // fonts need a GUI application
     // No application yet (a command-line caller): one that needs no display, for this call.
     char name[] = "varnok3";
@@ -75,11 +89,12 @@ bool WriteReportPdf(const QStringList& texts, const QString& path) {
     char* argv[] = {name, option, platform, nullptr};
     int argc = 3;
     const auto app = std::make_unique<QGuiApplication>(argc, argv);
-    return WritePdf(texts, path);
+    return WritePdf(texts, path, reason);
 }
 
-bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path) {
-    return WriteReportPdf(ReportTexts(texts), path);
+bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path,
+                    std::string* reason) {
+    return WriteReportPdf(ReportTexts(texts), path, reason);
 }
 
 }  // namespace vnk::print

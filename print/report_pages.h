@@ -26,10 +26,13 @@ QStringList ReportTexts(const std::vector<std::string>& texts);
 // false as soon as a new page cannot be started; nothing more is drawn then.
 bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts);
 
-// Writes the texts to a PDF file at `path`, paginated as for printing. Returns false when the
-// file cannot be written. Needs a QGuiApplication; when the process has no application object
-// at all, an off-screen one is made for the call.
-bool WriteReportPdf(const QStringList& texts, const QString& path);
-bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path);
+// Writes the texts to a PDF file at `path`, paginated as for printing. The file is replaced
+// only by a complete document; on failure the previous file is untouched, the result is false
+// and `reason` (when given) receives why ("No space left on device"). Needs a
+// QGuiApplication; when the process has no application object at all, an off-screen one is
+// made for the call.
+bool WriteReportPdf(const QStringList& texts, const QString& path, std::string* reason = nullptr);
+bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path,
+                    std::string* reason = nullptr);
 
 }  // namespace vnk::print

@@ -87,6 +87,20 @@ void completeTbfRead(const CommandContext& ctx, const TbfReadResult& read) {
     }
 }
 
+// Lines that were not data are named and skipped only on the user's word; lines left out at the
+// capacity are said. False when the user would rather not use the read.
+bool acceptReadProblems(const CommandContext& ctx, const ReadProblems& problems) {
+    if (!problems.note.empty()) ctx.prompter.information(ctx.parent, qs(problems.note));
+    if (problems.refusedLineCount == 0) return true;
+    QString text;
+    for (const std::string& line : problems.refusedLines) text += qs(line) + QLatin1Char('\n');
+    if (problems.refusedLineCount > static_cast<int>(problems.refusedLines.size()))
+        text += QStringLiteral("(%1 such lines in all)\n").arg(problems.refusedLineCount);
+    text += QStringLiteral("\nSkip these lines and use the rest of the file?");
+    return ctx.prompter.question(ctx.parent, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 // Opens the chosen file for a read, offering Retry while it cannot be opened.
 template <class Read>
 auto readWithRetry(const CommandContext& ctx, Read read) -> std::optional<decltype(read())> {
@@ -181,6 +195,13 @@ void NewFromFile(const CommandContext& ctx) {
         const auto read =
             readWithRetry(ctx, [&] { return readTbfFile(set, toPath(path), format.layout()); });
         if (!read) return;
+        if (!acceptReadProblems(ctx, read->problems)) {
+            set.clearTbfEntries();
+            set.tbfCount = 0;
+            set.dataKind = DataKind::None;
+            set.errorHistory = ErrorHistory::None;
+            return;
+        }
         if (read->linesRead == 0) {
             // Nothing to derive a history from: the set stays incomplete.
             set.errorHistory = ErrorHistory::None;
@@ -193,7 +214,8 @@ void NewFromFile(const CommandContext& ctx) {
         ErrorHistoryScreen history(ctx.prompter, ctx.parent);
         const bool ok = ctx.prompter.exec(history) == QDialog::Accepted;
         if (!applyIntervalErrorHistory(set, ok ? history.choice() : ErrorHistory::None)) return;
-        const auto read = readWithRetry(ctx, [&] { return readIntervalFile(set, toPath(path)); });
+        auto read = readWithRetry(ctx, [&] { return readIntervalFile(set, toPath(path)); });
+        if (read && !acceptReadProblems(ctx, read->problems)) read.reset();
         if (!read) {
             set.dataKind = DataKind::None;
             set.errorHistory = ErrorHistory::None;
@@ -214,9 +236,15 @@ void AppendFromFile(const CommandContext& ctx) {
     if (path.isEmpty() || refuseBinary(ctx, path)) return;
     InputFileFormatScreen format(ctx.prompter, ctx.parent);
     if (ctx.prompter.exec(format) != QDialog::Accepted) return;
+    const int before = set.tbfCount;
     const auto read =
         readWithRetry(ctx, [&] { return appendTbfFile(set, toPath(path), format.layout()); });
     if (!read) return;
+    if (!acceptReadProblems(ctx, read->problems)) {
+        set.tbfCount = before;
+        set.deriveDescriptors();
+        return;
+    }
     reportMissingTimes(ctx, set.tbfCount - read->linesRead + 1, format.layout());
     completeTbfRead(ctx, *read);
     // Appended entries exist nowhere else yet; closing must offer to save them.

@@ -189,8 +189,51 @@ TEST(BatchOutput, PdfToAnUnwritablePlaceIsAnError) {
         {"--models", "GEO", "--pdf", "/nonexistent/dir/report.pdf", TestData("ntds_tbf.txt")});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("--pdf: /nonexistent/dir/report.pdf: the PDF could not be written"),
+    EXPECT_NE(run.err.find("--pdf: /nonexistent/dir/report.pdf: No such file or directory"),
               std::string::npos);
+}
+
+TEST(BatchOutput, OutputThatCannotBeWrittenEndsWithStatusTwoAndTheReason) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--models", "GEO", TestData("ntds_tbf.txt")},
+          std::vector<std::string>{"--models", "GEO", "--json", TestData("ntds_tbf.txt")},
+          std::vector<std::string>{"--help"}}) {
+        const auto run = vnk::test::RunProgram(VARNOK_BATCH_BINARY, args, {}, "/dev/full");
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_EQ(run.err, "varnok3-batch: standard output: No space left on device\n");
+    }
+}
+
+TEST(BatchOutput, AnOutputOntoTheInputFileIsRefusedAndTheDataStay) {
+    TempDir dir;
+    const auto data = dir.path() / "mydata.v3d";
+    std::filesystem::copy_file(TestData("ntds_tbf.txt"), data);
+    const std::string before = vnk::test::ReadWholeFile(data);
+    const auto pdf = RunBatchProgram({"--models", "GEO", "--pdf", data.string(), data.string()});
+    EXPECT_EQ(pdf.status, 2);
+    EXPECT_NE(pdf.err.find("the output would replace the input file"), std::string::npos);
+    EXPECT_EQ(vnk::test::ReadWholeFile(data), before);
+
+    // The trace file is an output too.
+    std::filesystem::copy_file(data, dir.path() / "VNK_trace.txt");
+    const auto trace = RunBatchProgram({"--models", "GEO", "--trace", "VNK_trace.txt"}, dir.path());
+    EXPECT_EQ(trace.status, 2);
+    EXPECT_EQ(vnk::test::ReadWholeFile(dir.path() / "VNK_trace.txt"), before);
+}
+
+TEST(BatchOutput, APdfOverAnOldOneThroughALinkReplacesItsTarget) {
+    TempDir dir;
+    const auto pdf = dir.path() / "report.pdf";
+    std::ofstream(pdf) << "old report";
+    std::filesystem::create_symlink(pdf, dir.path() / "latest.pdf");
+    const auto run =
+        RunBatchProgram({"--models", "GEO", "--pdf", (dir.path() / "latest.pdf").string(),
+                         TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "latest.pdf"));
+    const std::string bytes = vnk::test::ReadWholeFile(pdf);
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_NE(bytes.find("%%EOF", bytes.size() - 8), std::string::npos);
 }
 
 }  // namespace

@@ -20,16 +20,19 @@ struct BatchRun {
     std::string err;
 };
 
-// Runs `program` with `args` in `directory` (the current one when empty).
+// Runs `program` with `args` in `directory` (the current one when empty); stdout goes to
+// `stdoutTarget` instead of being collected when one is given (e.g. "/dev/full").
 inline BatchRun RunProgram(const std::string& path, const std::vector<std::string>& args,
-                           const std::filesystem::path& directory = {}) {
+                           const std::filesystem::path& directory = {},
+                           const std::filesystem::path& stdoutTarget = {}) {
     TempDir capture;
-    const auto outPath = capture.path() / "stdout";
+    const auto outPath = stdoutTarget.empty() ? capture.path() / "stdout" : stdoutTarget;
     const auto errPath = capture.path() / "stderr";
     BatchRun run;
     const pid_t pid = fork();
     if (pid == 0) {
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0) _exit(125);
         const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
@@ -46,7 +49,7 @@ inline BatchRun RunProgram(const std::string& path, const std::vector<std::strin
     int status = 0;
     waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    run.out = ReadWholeFile(outPath);
+    if (stdoutTarget.empty()) run.out = ReadWholeFile(outPath);
     run.err = ReadWholeFile(errPath);
     return run;
 }

@@ -48,7 +48,7 @@ class DataFileTest : public ::testing::Test {
     }
 };
 
-TEST_F(DataFileTest, SoftwareSetRoundTripsWithTimesRoundedToFiveDecimals) {
+TEST_F(DataFileTest, SoftwareSetRoundTripsWithEveryTimeExact) {
     FailureDataSet set = newTbfSet();
     set.errorHistory = ErrorHistory::Software;
     set.severityType = vnk::SeverityType::SameLevel;
@@ -62,7 +62,7 @@ TEST_F(DataFileTest, SoftwareSetRoundTripsWithTimesRoundedToFiveDecimals) {
     EXPECT_EQ(set.currentFileName, file("set.v3d").string());
     EXPECT_FALSE(set.dataChanged);
     EXPECT_EQ(readText(file("set.v3d")),
-              "     1.23457  0 \n     0.00000  0 \n1234567.00000  0 \n    12.50000  0 \n");
+              "    1.234567  0 \n     0.00000  0 \n1234567.000004  0 \n    12.50000  0 \n");
 
     FailureDataSet back = newTbfSet();
     const vnk::TbfReadResult result = vnk::readTbfFile(back, file("set.v3d"), kTimeAndType);
@@ -75,7 +75,7 @@ TEST_F(DataFileTest, SoftwareSetRoundTripsWithTimesRoundedToFiveDecimals) {
     EXPECT_EQ(back.errorHistory, ErrorHistory::Software);
     EXPECT_EQ(back.severityType, vnk::SeverityType::SameLevel);
     for (int i = 1; i <= 4; ++i) {
-        EXPECT_NEAR(back.tbf(TbfField::TimeBetweenFailures, i), times[i - 1], 5e-6) << i;
+        EXPECT_NEAR(back.tbf(TbfField::TimeBetweenFailures, i), times[i - 1], 0.0) << i;
         EXPECT_EQ(back.entry(i).failureType, 0.0);
         EXPECT_EQ(back.entry(i).hardwareFailures, -1.0);
     }
@@ -100,50 +100,102 @@ TEST_F(DataFileTest, VariableSeverityHardwareSetWritesFiveColumns) {
     EXPECT_EQ(back.entry(2), set.entry(2));
 }
 
-TEST_F(DataFileTest, TokensSplitAtBlanksOnlyAndKeepFieldsThatDoNotRead) {
+TEST_F(DataFileTest, LinesThatAreNotDataAreNamedAndSkipped) {
     FailureDataSet set = newTbfSet();
-    read(set,
-         "5\t1\n"          // a tab does not split: one token, read as 5
-         "12abc 1\n"       // a partial number gives its number part
-         "abc 1\n"         // no number: the time keeps its cleared value
-         "nan inf\n"       // not finite: nothing stored
-         "1e999 -1e999\n"  // beyond the range of a double
-         "\n"              // an empty line is an entry too
-         "  7    0   \n");
-    ASSERT_EQ(set.tbfCount, 7);
+    const vnk::TbfReadResult result = read(set,
+                                           "\xEF\xBB\xBF"
+                                           "5\t1\n"     // a byte order mark; tabs split
+                                           "12abc 1\n"  // trailing text: not a number
+                                           "9,5 0\n"    // a decimal comma
+                                           "\n   \r\n"  // blank lines hold no entry
+                                           "nan inf\n"  // not finite
+                                           "7 5\n"      // failure type outside 0 to 2
+                                           "  7    0   \r\n");
+    ASSERT_EQ(set.tbfCount, 2);
     EXPECT_EQ(set.entry(1).timeBetweenFailures, 5.0);
-    EXPECT_EQ(set.entry(1).failureType, -1.0);
-    EXPECT_EQ(set.entry(2).timeBetweenFailures, 12.0);
-    EXPECT_EQ(set.entry(2).failureType, 1.0);
-    EXPECT_EQ(set.entry(3).timeBetweenFailures, -1.0);
-    EXPECT_EQ(set.entry(4), vnk::TbfEntry{});
-    EXPECT_EQ(set.entry(5), vnk::TbfEntry{});
-    EXPECT_EQ(set.entry(6), vnk::TbfEntry{});
-    EXPECT_EQ(set.entry(7).timeBetweenFailures, 7.0);
-    EXPECT_EQ(set.entry(7).failureType, 0.0);
-    EXPECT_TRUE(set.failureTypeMissing);
+    EXPECT_EQ(set.entry(1).failureType, 1.0);
+    EXPECT_EQ(set.entry(2).timeBetweenFailures, 7.0);
+    EXPECT_EQ(set.entry(2).failureType, 0.0);
+    const std::string in = file("in.txt").string();
+    ASSERT_EQ(result.problems.refusedLineCount, 4);
+    EXPECT_EQ(result.problems.refusedLines[0],
+              in + ": line 2, column 1: \"12abc\" is not a number");
+    EXPECT_EQ(result.problems.refusedLines[1], in + ": line 3, column 1: \"9,5\" is not a number");
+    EXPECT_EQ(result.problems.refusedLines[2], in + ": line 6, column 1: \"nan\" is not a number");
+    EXPECT_EQ(result.problems.refusedLines[3],
+              in + ": line 7, column 3: failure type 5 is outside 0 to 2");
+
+    // Severity and effectiveness factor have their ranges too.
+    FailureDataSet hw = newTbfSet();
+    const vnk::TbfReadResult ranges =
+        read(hw, "1 0 5 1 0.5\n1 0 1 1 1.5\n1 0 1 1 1\n", vnk::kDefaultColumnLayout);
+    EXPECT_EQ(hw.tbfCount, 1);
+    ASSERT_EQ(ranges.problems.refusedLineCount, 2);
+    EXPECT_NE(ranges.problems.refusedLines[0].find(
+                  "line 1, column 5: severity level 5 is outside 1 to 4"),
+              std::string::npos);
+    EXPECT_NE(ranges.problems.refusedLines[1].find("effectiveness factor 1.5 is outside 0 to 1"),
+              std::string::npos);
+}
+
+TEST_F(DataFileTest, IntervalLinesThatAreNotDataAreNamedAndMoreThanTheCapacityIsSaid) {
+    FailureDataSet set;
+    writeText(file("iv.txt"),
+              "\xEF\xBB\xBF"
+              "count length\n3 2\n15;2.45\n\n4 1\n-1 1\n\n");
+    const vnk::IntervalReadResult result = vnk::readIntervalFile(set, file("iv.txt"));
+    ASSERT_EQ(set.intervalCount, 2);
+    EXPECT_EQ(set.interval(vnk::interval_row::kFaults, 1), 3.0);
+    EXPECT_EQ(set.interval(vnk::interval_row::kLength, 1), 2.0);
+    EXPECT_EQ(set.interval(vnk::interval_row::kFaults, 2), 4.0);
+    ASSERT_EQ(result.problems.refusedLineCount, 3);
+    const std::string in = file("iv.txt").string();
+    EXPECT_EQ(result.problems.refusedLines[0],
+              in + ": line 1, column 1: \"count\" is not a number");
+    EXPECT_EQ(result.problems.refusedLines[1],
+              in + ": line 3, column 1: \"15;2.45\" is not a number");
+    EXPECT_EQ(result.problems.refusedLines[2],
+              in + ": line 6, column 1: a fault count cannot be negative");
+    EXPECT_EQ(result.problems.note, "");
+
+    std::string many;
+    for (int j = 0; j < 1003; ++j) many += "1 1\n";
+    writeText(file("many.txt"), many + "\n");
+    const vnk::IntervalReadResult cut = vnk::readIntervalFile(set, file("many.txt"));
+    EXPECT_EQ(set.intervalCount, vnk::kCapacity);
+    EXPECT_EQ(cut.problems.note,
+              file("many.txt").string() +
+                  ": only the first 1000 entries were read; 3 more lines were left out");
+}
+
+TEST_F(DataFileTest, SavedValuesNeverRunTogether) {
+    FailureDataSet set = newTbfSet();
+    set.errorHistory = ErrorHistory::Software;
+    set.severityType = vnk::SeverityType::SameLevel;
+    set.tbfCount = 1;
+    set.tbf(TbfField::TimeBetweenFailures, 1) = 748.000004;
+    set.tbf(TbfField::FailureType, 1) = 116.0;
+    EXPECT_EQ(vnk::formatTbfLine(set, 1), "  748.000004 116 \n");
 }
 
 TEST_F(DataFileTest, OnlyTheFirstNineTokensAreUsed) {
     FailureDataSet set = newTbfSet();
     const ColumnLayout ninthIsTime = {0, 0, 0, 0, 0, 0, 0, 3, 1};
-    read(set, "1 2 3 4 5 6 7 2 9 10 11\n1 2 3 4 5 6 7 8\n", ninthIsTime);
+    read(set, "1 2 3 4 5 6 7 2 9 10 11\n1 2 3 4 5 6 7 4\n", ninthIsTime);
     ASSERT_EQ(set.tbfCount, 2);
     EXPECT_EQ(set.entry(1).timeBetweenFailures, 9.0);
     EXPECT_EQ(set.entry(1).severityLevel, 2.0);
     EXPECT_EQ(set.entry(2).timeBetweenFailures, -1.0);
-    EXPECT_EQ(set.entry(2).severityLevel, 8.0);
+    EXPECT_EQ(set.entry(2).severityLevel, 4.0);
 }
 
 TEST_F(DataFileTest, AVeryLongLineStaysOneEntry) {
     FailureDataSet set = newTbfSet();
     read(set, "5" + std::string(10000, ' ') + "1\n" + std::string(20000, '7') + " 0\n2 0\n");
-    ASSERT_EQ(set.tbfCount, 3);
+    ASSERT_EQ(set.tbfCount, 2);  // 20000 digits is beyond a double: that line is refused
     EXPECT_EQ(set.entry(1).timeBetweenFailures, 5.0);
     EXPECT_EQ(set.entry(1).failureType, 1.0);
-    EXPECT_EQ(set.entry(2).failureType, 0.0);  // 20000 digits is beyond a double: kept
-    EXPECT_EQ(set.entry(2).timeBetweenFailures, -1.0);
-    EXPECT_EQ(set.entry(3).timeBetweenFailures, 2.0);
+    EXPECT_EQ(set.entry(2).timeBetweenFailures, 2.0);
 }
 
 TEST_F(DataFileTest, ReadingStopsAtTheCapacity) {
@@ -253,7 +305,7 @@ TEST_F(DataFileTest, EmptyBinaryAndMissingFilesAreHandled) {
 TEST_F(DataFileTest, IntervalFileGivesCountsLengthsAndRunningSums) {
     FailureDataSet set;
     set.interval(vnk::interval_row::kFaults, 4) = 99.0;  // left from an earlier data set
-    writeText(file("iv.txt"), "2 1.5\n5\n1 3\nabc\n");
+    writeText(file("iv.txt"), "2 1.5\n5\n1 3\n0\n");
     const vnk::IntervalReadResult result = vnk::readIntervalFile(set, file("iv.txt"));
     ASSERT_EQ(result.linesRead, 4);
     EXPECT_EQ(set.intervalCount, 4);

@@ -134,3 +134,28 @@ TEST_F(TraceTest, UnopenableFileLeavesTracingOff) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TraceTest, AFinishedBlockIsOnDiskWhileTheProgramRunsAndAFullDiskIsReported) {
+    const auto file = dir.path() / "VNK_trace.txt";
+    ASSERT_TRUE(vnk::trace::open(file.string()));
+    vnk::trace::Writer w;
+    w.enter("SGEOMD");
+    w.integer("NS", 3);
+    w.yields("SGEOMD");
+    w.integer("RFLAG", 0);
+    w.enter("SJMMD");  // the first block is complete now
+    EXPECT_EQ(readAll(file),
+              " \n > If the SGEOMD routine is accessed with:\n    NS            3\n"
+              " \n   then the call to SGEOMD yields:\n    RFLAG         0\n");
+    EXPECT_EQ(vnk::trace::close(), "");
+
+    ASSERT_TRUE(vnk::trace::open("/dev/full"));
+    w.enter("SGEOMD");
+    w.integer("NS", 3);
+    EXPECT_EQ(vnk::trace::close(), "No space left on device");
+    EXPECT_FALSE(vnk::trace::isOn());
+}
+
+}  // namespace
