@@ -25,8 +25,8 @@ std::string individualBlock(const Analysis& a) {
     std::string out = Format("      %d failure times, %s at T = %.6f\n", f.n,
                              f.timeTruncated ? "time-truncated" : "failure-truncated", f.T);
     out += "      Bounds at " + ConfidenceText(a.settings) +
-           ": beta from the chi-square distribution, the instantaneous MTBF by Crow's exact "
-           "method,\n      the cumulative MTBF from the chi-square distribution.\n\n";
+           ": beta and the cumulative MTBF from the chi-square distribution,\n"
+           "      the instantaneous MTBF by Crow's exact method.\n\n";
     out += tableHeading(a.settings);
     out += boundedRow("Shape parameter (beta)", f.beta, a.beta);
     out += valueRow("Scale parameter (lambda)", f.lambda);
