@@ -50,16 +50,67 @@ Json statsTable(const StatsTable<Rows>& t) {
     return rows;
 }
 
-Json predictions(const BatchResult& r, int slot) {
+Json askedList(const SlotPredictions& sp) {
     Json list = Json::array();
-    const auto it = r.predictions.find(slot);
-    if (it == r.predictions.end()) return list;
-    for (const auto& a : it->second.asked)
+    for (const auto& a : sp.asked)
         list.push_back({{"question", a.question},
                         {"inputs", a.inputs},
                         {"outputs", a.outputs},
                         {"flag", a.flag}});
     return list;
+}
+
+Json predictions(const BatchResult& r, int slot) {
+    const auto it = r.predictions.find(slot);
+    return it == r.predictions.end() ? Json::array() : askedList(it->second);
+}
+
+Json bounds(const ConfidenceBounds& b) { return {b.lower, b.upper}; }
+
+// Non-finite values are written as null, never as a number that is not one.
+Json crowAmsaa(const BatchResult& r) {
+    const auto& a = r.hardware->crowAmsaa.analysis;
+    Json j = {{"status", a.status},
+              {"reason", models::crow::StatusReason(a.status)},
+              {"grouped", a.grouped},
+              {"confidence", a.settings.confidence},
+              {"sides", a.settings.sides == BoundSides::TwoSided ? "two" : "one"}};
+    if (a.status == crow_amsaa_status::kOk && !a.grouped) {
+        const CrowAmsaaFit& f = a.fit;
+        j["truncation"] = f.timeTruncated ? "time" : "failure";
+        j["failures"] = f.n;
+        j["end_time"] = f.T;
+        j["beta"] = f.beta;
+        j["beta_bounds"] = bounds(a.beta);
+        j["lambda"] = f.lambda;
+        j["unbiased_beta"] = f.unbiasedBeta;
+        j["intensity"] = f.intensity;
+        j["instantaneous_mtbf"] = f.instantaneousMtbf;
+        j["instantaneous_mtbf_bounds"] = bounds(a.mtbf);
+        j["cumulative_mtbf"] = f.cumulativeMtbf;
+        j["cumulative_mtbf_bounds"] = bounds(a.cumulativeMtbf);
+        j["cramer_von_mises"] = {{"m", a.cvmM}, {"statistic", a.cvm},
+                                 {"critical_10", a.cvmCritical}};
+        j["trend_test"] = {{"statistic", a.trend.statistic},
+                           {"dof", a.trend.dof},
+                           {"growth_p", a.trend.growthPValue},
+                           {"deterioration_p", a.trend.deteriorationPValue}};
+    } else if (a.status == crow_amsaa_status::kOk) {
+        const CrowAmsaaGroupedFit& g = a.groupedFit;
+        j["intervals"] = g.K;
+        j["failures"] = g.n;
+        j["end_time"] = g.T;
+        j["beta"] = g.beta;
+        j["lambda"] = g.lambda;
+        j["intensity"] = g.intensity;
+        j["instantaneous_mtbf"] = g.instantaneousMtbf;
+        j["cumulative_mtbf"] = g.cumulativeMtbf;
+        j["cumulative_mtbf_bounds"] = bounds(a.cumulativeMtbf);
+        j["expected"] = a.expected;
+        j["chi_square"] = {{"statistic", g.chiSquare}, {"dof", g.dof}, {"p", g.pValue}};
+    }
+    j["predictions"] = askedList(r.crowPredictions);
+    return j;
 }
 
 Json applicabilityEntry(double STAT, int RFLAG, int INDX, int rank) {
@@ -125,7 +176,8 @@ Json intervalModels(const BatchResult& br) {
     return models;
 }
 
-Json hardware(const HardwareExecutionResults& h) {
+Json hardware(const BatchResult& r) {
+    const HardwareExecutionResults& h = *r.hardware;
     Json j = Json::object();
     if (h.projection.ran) {
         const ProjectionResult& p = h.projection.result;
@@ -142,6 +194,7 @@ Json hardware(const HardwareExecutionResults& h) {
         j["discrete"] = {{"trials", d.TT},   {"failures", d.TF},   {"lambda", d.LAMBDA},
                          {"alpha", d.ALPHA}, {"reliability", d.R}, {"error", d.ERRFLG}};
     }
+    if (h.crowAmsaa.ran) j["crow_amsaa"] = crowAmsaa(r);
     return j;
 }
 
@@ -192,7 +245,7 @@ Json BatchJson(const BatchResult& r) {
         j["statistics"] = Json::object();
         j["models"] = Json::object();
     }
-    j["hardware"] = r.hardware ? hardware(*r.hardware) : Json::object();
+    j["hardware"] = r.hardware ? hardware(r) : Json::object();
     if (r.trend) j["trend"] = trend(*r.trend);
     return j;
 }

@@ -140,7 +140,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
     app.set_version_flag("--version", std::string(kProgramName) + " 3.0");
     BatchOptions o;
     std::string kind, layout, history, failureAtEnd, unit, method, models, measures, range, cells,
-        iterationMax, sdwS, lavStart, bmStart, gpStart, testTime, aModeFailures, pdf;
+        iterationMax, sdwS, lavStart, bmStart, gpStart, testTime, aModeFailures, pdf, confidence;
     std::vector<std::string> predicts;
 
     app.add_option("FILE", o.file, "data file (or start-up configuration with --ini)")
@@ -162,7 +162,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
     app.add_option("--method", method, "ml (default) or ls")->type_name("ml|ls");
     app.add_option("--models", models,
                    "comma list, or all. TBF: GEO,JAM,LAV-L,LAV-Q,MUS,MSA,NPT; interval: "
-                   "BM-B,BM-P,GP,NHP,SDW,YAM; hardware: projection, discrete");
+                   "BM-B,BM-P,GP,NHP,SDW,YAM; hardware: projection, discrete, crow-amsaa");
     app.add_option("--measures", measures, "accuracy,bias,noise,trend or all")
         ->type_name("MEASURES");
     app.add_option("--range", range, "applicability range NSB:NSE (default N/2:N-1)")
@@ -183,6 +183,9 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
     app.add_option("--test-time", testTime, "projection model: total test time")->type_name("T");
     app.add_option("--a-mode-failures", aModeFailures, "projection model: A-mode failures")
         ->type_name("NA");
+    app.add_option("--confidence", confidence, "crow-amsaa bounds: 0.90 (default) or 0.95")
+        ->type_name("0.90|0.95");
+    app.add_flag("--one-sided", o.oneSided, "crow-amsaa: one-sided bounds instead of two-sided");
     app.add_option("--predict", predicts, "ask question Q of a model's result screen (repeatable)")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
@@ -320,6 +323,12 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         if (!aModeFailures.empty()) {
             o.aModeFailures = realOf(aModeFailures);
             if (!o.aModeFailures) throw UsageError{"--a-mode-failures: Please enter a number."};
+        }
+        if (!confidence.empty()) {
+            const auto c = realOf(confidence);
+            if (!c || (*c != 0.90 && *c != 0.95))
+                throw UsageError{"--confidence: expected 0.90 or 0.95"};
+            o.confidence = *c;
         }
         for (const auto& p : predicts) o.predictions.push_back(predictOf(p));
         if (!pdf.empty()) o.pdf = pdf;

@@ -43,6 +43,8 @@ struct BatchOptions {
     std::optional<std::array<double, 2>> gpStart;
     std::optional<double> testTime;
     std::optional<double> aModeFailures;
+    double confidence = 0.90;  // Crow-AMSAA bounds: 0.90 or 0.95
+    bool oneSided = false;
     std::vector<PredictRequest> predictions;
     bool trace = false;
     bool json = false;

@@ -158,8 +158,8 @@ TbfChoice tbfChoice(const BatchOptions& batch, const FailureDataSet& set) {
         software = !c.hardwareClass;
     } else {
         for (const auto& name : batch.models) {
-            if (name == "PROJECTION") {
-                c.hardware.projection = true;
+            if (name == "PROJECTION" || name == models::crow::kCode) {
+                (name == "PROJECTION" ? c.hardware.projection : c.hardware.crowAmsaa) = true;
                 c.hardwareClass = true;
             } else if (const int slot = tbfSlotNamed(name); slot >= 0) {
                 c.software.models[static_cast<std::size_t>(slot)] = true;
@@ -167,7 +167,7 @@ TbfChoice tbfChoice(const BatchOptions& batch, const FailureDataSet& set) {
             } else {
                 throw UsageError{"--models: " + name +
                                  " is not a TBF model (GEO, JAM, LAV-L, LAV-Q, MUS, MSA, NPT, "
-                                 "projection or all)"};
+                                 "projection, crow-amsaa or all)"};
             }
         }
         if (software && c.hardwareClass)
@@ -236,10 +236,11 @@ HardwareSelection hardwareIntervalChoice(const BatchOptions& batch) {
         h.selectAll = true;
     } else {
         for (const auto& name : batch.models) {
-            if (name != "DISCRETE")
+            if (name != "DISCRETE" && name != models::crow::kCode)
                 throw UsageError{"--models: " + name +
-                                 " is not a hardware interval model (discrete or all)"};
-            h.discrete = true;
+                                 " is not a hardware interval model (discrete, crow-amsaa or "
+                                 "all)"};
+            (name == "DISCRETE" ? h.discrete : h.crowAmsaa) = true;
         }
     }
     if (!batch.measures.empty())
@@ -257,6 +258,7 @@ const models::ModelDescription* descriptionOf(bool tbf, int slot) {
 void checkPredictions(const BatchOptions& batch, bool tbf, const TbfSelection& tbfSelection,
                       const IntervalSelection& intervalSelection, bool software) {
     for (const auto& p : batch.predictions) {
+        if (p.model == models::crow::kCode) continue;  // checked with the hardware selection
         if (!software) throw UsageError{"--predict: the hardware models have no predictions"};
         const int slot = tbf ? tbfSlotNamed(p.model) : intervalSlotNamed(p.model);
         if (slot < 0)
@@ -277,6 +279,21 @@ void checkPredictions(const BatchOptions& batch, bool tbf, const TbfSelection& t
             throw UsageError{"--predict: question " + std::to_string(p.question) + " of " +
                              p.model + " takes " + std::to_string(q.inputCount) + " value(s)"};
     }
+}
+
+// Asks one question of a result screen and records it as the report and the JSON show it.
+void askOne(const models::ModelDescription& d, const models::ModelContext& ctx,
+            const PredictRequest& p, const std::string& where, SlotPredictions& sp,
+            std::vector<std::string>& notes) {
+    const auto outcome = AskPrediction(d, ctx, p.question - 1, p.inputs, sp.values);
+    AskedPrediction asked;
+    asked.question = p.question;
+    asked.inputs = sp.values.inputs[static_cast<std::size_t>(p.question - 1)];
+    asked.outputs = sp.values.outputs[static_cast<std::size_t>(p.question - 1)];
+    asked.flag = outcome.errorMessage.empty() ? 0 : 1;
+    asked.message = outcome.errorMessage;
+    if (!outcome.errorMessage.empty()) notes.push_back(where + outcome.errorMessage);
+    sp.asked.push_back(asked);
 }
 
 void answerPredictions(const BatchOptions& batch, bool tbf, BatchResult& result) {
@@ -309,16 +326,42 @@ void answerPredictions(const BatchOptions& batch, bool tbf, BatchResult& result)
             result.notes.push_back(where + "the result screen's Run button is not available");
             continue;
         }
-        SlotPredictions& sp = result.predictions[slot];
-        const auto outcome = AskPrediction(*d, ctx, p.question - 1, p.inputs, sp.values);
-        AskedPrediction asked;
-        asked.question = p.question;
-        asked.inputs = sp.values.inputs[static_cast<std::size_t>(p.question - 1)];
-        asked.outputs = sp.values.outputs[static_cast<std::size_t>(p.question - 1)];
-        asked.flag = outcome.errorMessage.empty() ? 0 : 1;
-        asked.message = outcome.errorMessage;
-        if (!outcome.errorMessage.empty()) result.notes.push_back(where + outcome.errorMessage);
-        sp.asked.push_back(asked);
+        askOne(*d, ctx, p, where, result.predictions[slot], result.notes);
+    }
+}
+
+models::crow::Settings crowSettings(const BatchOptions& batch) {
+    return {batch.confidence, batch.oneSided ? BoundSides::OneSided : BoundSides::TwoSided};
+}
+
+void checkCrowPredictions(const BatchOptions& batch, bool chosen) {
+    for (const auto& p : batch.predictions) {
+        if (p.model != models::crow::kCode) continue;
+        if (!chosen) throw UsageError{"--predict: " + p.model + " is not among the models run"};
+        const auto& d = models::crow::Description(false, crowSettings(batch));
+        if (p.question < 1 || p.question > static_cast<int>(d.predictions.size()))
+            throw UsageError{"--predict: " + p.model + " has questions 1 to " +
+                             std::to_string(d.predictions.size())};
+        if (p.inputs.size() > 1)
+            throw UsageError{"--predict: question " + std::to_string(p.question) + " of " +
+                             p.model + " takes 1 value(s)"};
+    }
+}
+
+void answerCrowPredictions(const BatchOptions& batch, BatchResult& result) {
+    const auto& run = result.hardware->crowAmsaa;
+    if (!run.ran) return;
+    const auto& a = run.analysis;
+    const auto& d = models::crow::Description(a.grouped, a.settings);
+    const models::ModelContext ctx = models::crow::ContextOf(a);
+    result.crowPredictions.values = OpeningPredictionValues(d, ctx);
+    for (const auto& p : batch.predictions) {
+        if (p.model != models::crow::kCode) continue;
+        const std::string where = p.model + " question " + std::to_string(p.question) + ": ";
+        if (a.status != crow_amsaa_status::kOk)
+            result.notes.push_back(where + "the model has no results to predict from");
+        else
+            askOne(d, ctx, p, where, result.crowPredictions, result.notes);
     }
 }
 
@@ -348,9 +391,11 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
         BatchHost host(batch, progress, tbf);
 
         if (result.kind == DataKindOption::Tbf) {
-            const TbfChoice choice = tbfChoice(batch, set);
+            TbfChoice choice = tbfChoice(batch, set);
             checkPredictions(batch, true, choice.software, {}, !choice.hardwareClass);
+            checkCrowPredictions(batch, choice.hardware.crowAmsaa);
             if (choice.hardwareClass) {
+                choice.hardware.crowSettings = crowSettings(batch);
                 result.hardware = RunTbfHardwareExecution(set, choice.hardware, options, host);
                 // Data the projection cannot use are an input error of the command line.
                 if (!result.hardware->messages.empty())
@@ -362,6 +407,7 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
                 std::vector<double> sorted(result.tbf->data.size());
                 VNKDST(ConstRealArray(result.tbf->data), set.tbfCount, dst::kAll,
                        RealArray(result.tbf->dataStatistics), RealArray(sorted));
+                answerCrowPredictions(batch, result);
             } else {
                 result.tbf = RunTbfExecution(TbfWorkingDataOf(set), choice.software, options, host);
                 answerPredictions(batch, true, result);
@@ -373,9 +419,12 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
                 RunIntervalExecution(IntervalWorkingDataOf(set), selection, options, host);
             answerPredictions(batch, false, result);
         } else {
-            const HardwareSelection selection = hardwareIntervalChoice(batch);
+            HardwareSelection selection = hardwareIntervalChoice(batch);
             checkPredictions(batch, false, {}, {}, false);
+            checkCrowPredictions(batch, selection.crowAmsaa);
+            selection.crowSettings = crowSettings(batch);
             result.hardware = RunIntervalHardwareExecution(set, selection, options);
+            answerCrowPredictions(batch, result);
             for (const auto& m : result.hardware->messages)
                 result.notes.push_back(m.caption + ": " + m.text);
         }

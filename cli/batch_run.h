@@ -43,6 +43,7 @@ struct BatchResult {
     std::optional<execution::HardwareExecutionResults> hardware;
     std::map<int, SlotPredictions> predictions;  // by slot, for the models that have a report
     std::optional<TrendAnalysis> trend;          // with --trend
+    SlotPredictions crowPredictions;             // the Crow-AMSAA result screen's questions
     // Lines for stderr that do not stop the run (prediction messages, notices).
     std::vector<std::string> notes;
 };

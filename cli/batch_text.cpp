@@ -5,6 +5,7 @@
 #include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
+#include "models/crow_amsaa_model.h"
 #include "models/hardware_models.h"
 #include "models/interval_models_b.h"
 #include "models/model_description.h"
@@ -36,7 +37,8 @@ std::vector<std::pair<std::string, double>> pairsOf(
     return out;
 }
 
-void hardwarePages(const HardwareExecutionResults& h, std::vector<std::string>& pages) {
+void hardwarePages(const BatchResult& r, std::vector<std::string>& pages) {
+    const HardwareExecutionResults& h = *r.hardware;
     namespace hw = models::hardware;
     if (h.projection.ran && h.projection.ERRFLG == 0) {
         pages.push_back(fieldPage(
@@ -52,6 +54,8 @@ void hardwarePages(const HardwareExecutionResults& h, std::vector<std::string>& 
         if (d.ERRFLG != 0) page += "\n      " + hw::DiscreteError(d.ERRFLG).text + "\n";
         pages.push_back(page);
     }
+    if (h.crowAmsaa.ran)
+        pages.push_back(models::crow::Report(h.crowAmsaa.analysis, r.crowPredictions.values));
 }
 
 const models::PredictionValues& predictionsOf(const BatchResult& r, int slot) {
@@ -66,7 +70,7 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
     std::vector<std::string> pages;
     if (r.trend) pages.push_back(models::TrendAnalysisReport(*r.trend));
     if (r.hardware) {
-        hardwarePages(*r.hardware, pages);
+        hardwarePages(r, pages);
         return pages;
     }
     if (r.tbf) {

@@ -32,7 +32,10 @@ HardwareExecutionResults RunTbfHardwareExecution(const FailureDataSet& set,
                                                  ProgramOptions& options, ExecutionHost& host) {
     HardwareExecutionResults r;
     const bool chosen = selection.projection || selection.selectAll;
-    if (!chosen || !everyEntryHasHardwarePair(set)) {
+    const bool crowOnly = selection.crowAmsaa && !chosen && !selection.otherModels;
+    if (crowOnly) {
+        // The projection was not asked for: neither its inputs nor its message.
+    } else if (!chosen || !everyEntryHasHardwarePair(set)) {
         r.messages.push_back(fromModel(models::hardware::TbfHardwareError()));
     } else {
         const auto times = fieldValues(set, TbfField::TimeBetweenFailures);
@@ -49,6 +52,7 @@ HardwareExecutionResults RunTbfHardwareExecution(const FailureDataSet& set,
                          ConstRealArray(effectiveness), p.result, p.ERRFLG);
         if (p.ERRFLG != 0) r.messages.push_back(fromModel(models::hardware::TbfHardwareError()));
     }
+    if (selection.crowAmsaa) r.crowAmsaa = RunCrowAmsaaTbf(set, selection.crowSettings);
     EndModelExecutionCommand(options);
     return r;
 }
@@ -75,6 +79,7 @@ HardwareExecutionResults RunIntervalHardwareExecution(const FailureDataSet& set,
         if (d.ERRFLG != 0)
             r.messages.push_back(fromModel(models::hardware::DiscreteError(d.ERRFLG)));
     }
+    if (selection.crowAmsaa) r.crowAmsaa = RunCrowAmsaaIntervals(set, selection.crowSettings);
     if (selection.growthTracking || selection.selectAll)
         r.messages.push_back(fromModel(models::hardware::GrowthTrackingNotImplemented()));
     EndModelExecutionCommand(options);

@@ -113,6 +113,9 @@ struct ModelDescription {
     std::string predictionsHeading = "Predictions:";
     // Point size of the result screen's section headings; 0: the 20-pixel heading font.
     int headingPointSize = 0;
+    // Headings of the estimate table's limit columns.
+    std::string lowerLimitHeading = "Lower 95% CI";
+    std::string upperLimitHeading = "Upper 95% CI";
 };
 
 // The error part of a report: "    ERRORS OCCURRED\n" and the error box text with every

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "numerics/chi_square.h"
+#include "numerics/gamma_distribution.h"
 
 namespace vnk {
 namespace {
@@ -211,6 +212,8 @@ MilHdbk189Result MilHdbk189Test(ConstRealArray TIMES, double T) {
     r.dof = 2 * terms;
     const double F = ChiSquareCdf(r.dof, r.statistic);
     r.pValue = std::fmin(1.0, 2.0 * std::fmin(F, 1.0 - F));
+    r.deteriorationPValue = ChiSquareProbability(r.dof, r.statistic);
+    r.growthPValue = 1.0 - r.deteriorationPValue;
     return r;
 }
 

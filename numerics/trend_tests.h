@@ -78,6 +78,8 @@ struct MilHdbk189Result {
     double statistic = 0.0;  // 2 sum ln(T / T_i)
     int dof = 0;             // 2n time-truncated, 2(n - 1) failure-truncated
     double pValue = 0.0;     // two-sided: 2 min(F, 1 - F), F the chi-square distribution
+    double growthPValue = 0.0;         // 1 - F, in full double precision: small means growth
+    double deteriorationPValue = 0.0;  // F: small means deterioration
     int status = trend_status::kOk;
 };
 
