@@ -1,12 +1,15 @@
 // Varnok 3: the splash picture, the main window, the start-up configuration of the current
 // folder, then the program's message loop.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
 
 #include "app/shell/artwork.h"
@@ -32,9 +35,49 @@ void showSplash() {
     splash.close();
 }
 
+// The command line: --help, --version and the data files to open. Read before the windowing
+// system starts, so that --help and --version work without a display.
+struct CommandLine {
+    QStringList files;
+    bool done = false;  // --help, --version or an error: the program ends with `status`
+    int status = 0;
+};
+
+CommandLine parseCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Reliability growth analysis of software, hardware and systems from failure history."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The data file to open (instead of the one "
+                                                "VARNOK3.INI in the current folder names)."),
+                                 QStringLiteral("[FILE]"));
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "varnok3: %s\n", qPrintable(parser.errorText()));
+        line.done = true;
+        line.status = 2;
+    } else if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        line.done = true;
+    } else if (parser.isSet(version)) {
+        std::printf("varnok3 %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        line.done = true;
+    }
+    line.files = parser.positionalArguments();
+    return line;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNOK_VERSION));
+    const CommandLine line = parseCommandLine(argc, argv);
+    if (line.done) return line.status;
+
     QApplication app(argc, argv);
     // Qt took the number format from the environment; the data files and reports use the C
     // format whatever the user's language.
@@ -51,7 +94,7 @@ int main(int argc, char** argv) {
     vnk::app::InstallModelExecution(frame);
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec);
-    if (!frame.startUp(ec ? std::filesystem::path(".") : folder)) return 1;
+    if (!frame.startUp(ec ? std::filesystem::path(".") : folder, line.files.isEmpty())) return 1;
     // Without a window manager "maximised" means nothing; start at the screen's full size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.setGeometry(screen->availableGeometry());
@@ -62,5 +105,20 @@ int main(int argc, char** argv) {
             w->raise();
             w->activateWindow();
         }
+    if (!line.files.isEmpty()) {
+        // Opened once the main window is up, so its screens and messages sit over it.
+        QTimer::singleShot(0, &frame, [&frame, &prompter, files = line.files] {
+            if (files.size() > 1) {
+                const QString ignored = QStringList(files.mid(1)).join(QStringLiteral(", "));
+                std::fprintf(stderr, "varnok3: only one data file is opened; ignored: %s\n",
+                             qPrintable(ignored));
+                prompter.information(
+                    &frame, QStringLiteral("Only one data file can be open at a time. "
+                                           "Opening %1; ignored: %2.")
+                                .arg(files.first(), ignored));
+            }
+            frame.openDataFile(files.first());
+        });
+    }
     return app.exec();
 }

@@ -9,7 +9,10 @@ namespace vnk::batch {
 std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path) {
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const auto module = (ec ? std::filesystem::path(".") : self.parent_path()) / kPdfModuleName;
+    const auto folder = ec ? std::filesystem::path(".") : self.parent_path();
+    auto module = folder / kPdfModuleName;
+    if (!std::filesystem::exists(module, ec))
+        module = folder / VARNOK_PDF_MODULE_DIR / kPdfModuleName;
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) return "the PDF output module " + module.string() + " could not be loaded";
     const auto write = reinterpret_cast<PdfEntryPoint>(dlsym(handle, kPdfEntryPoint));

@@ -178,9 +178,14 @@ bool OfferSaveBeforeClose(const CommandContext& ctx) {
 void NewFromFile(const CommandContext& ctx) {
     if (!OfferSaveBeforeNew(ctx)) return;
     ctx.doc.clearForNewData();
-    FailureDataSet& set = ctx.doc.data();
     const QString path = ctx.prompter.openFileName(ctx.parent, dataFileToOpen());
-    if (path.isEmpty() || refuseBinary(ctx, path)) return;
+    if (path.isEmpty()) return;
+    ReadNewDataFile(ctx, path);
+}
+
+void ReadNewDataFile(const CommandContext& ctx, const QString& path) {
+    FailureDataSet& set = ctx.doc.data();
+    if (refuseBinary(ctx, path)) return;
 
     DataTypeScreen type(ctx.prompter, ctx.parent);
     if (ctx.prompter.exec(type) != QDialog::Accepted) {

@@ -25,6 +25,9 @@ bool OfferSaveBeforeClose(const CommandContext& ctx);
 // Data / New / File and Data / Append / File.
 void NewFromFile(const CommandContext& ctx);
 void AppendFromFile(const CommandContext& ctx);
+// The reading half of Data / New / File for a file already chosen (the program's command line):
+// the data type and layout screens, then the read, with the same messages.
+void ReadNewDataFile(const CommandContext& ctx, const QString& path);
 
 // True when the file's first bytes look like text; a file that cannot be read counts as text
 // here, so that opening it reports the usual error.

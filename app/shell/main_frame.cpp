@@ -102,9 +102,13 @@ void CMainFrame::runCommand(int id) {
 
 // ---- Start and close --------------------------------------------------------------------------
 
-bool CMainFrame::startUp(const std::filesystem::path& folder) {
+bool CMainFrame::startUp(const std::filesystem::path& folder, bool readConfiguration) {
     trace::close();
     doc_.options().trace = false;
+    if (!readConfiguration) {
+        refreshCommands();
+        return true;
+    }
     const StartupResult result = loadStartupConfiguration(
         folder / std::string(kStartupConfigFileName), doc_.data(), doc_.options());
     refreshCommands();
@@ -118,6 +122,11 @@ bool CMainFrame::startUp(const std::filesystem::path& folder) {
             return true;
     }
     return true;
+}
+
+void CMainFrame::openDataFile(const QString& path) {
+    ReadNewDataFile(context(), path);
+    refreshCommands();
 }
 
 bool CMainFrame::queryClose() {

@@ -29,8 +29,13 @@ public:
 
     // Start-up after creation: the trace off, then the start-up configuration of `folder`
     // loaded when there is one, and its raw data plot shown. False after a configuration
-    // error, whose message has been shown: the program must end.
-    bool startUp(const std::filesystem::path& folder);
+    // error, whose message has been shown: the program must end. A data file named on the
+    // command line takes the configuration's place (`readConfiguration` false).
+    bool startUp(const std::filesystem::path& folder, bool readConfiguration = true);
+
+    // Reads the data file named on the program's command line, as Data / New / File does once
+    // the file is chosen (its screens and messages).
+    void openDataFile(const QString& path);
 
     // The close sequence shared by File / Exit and closing the window: the offer to save
     // changed data, then the trace file closed. False when the user chose to stay.
