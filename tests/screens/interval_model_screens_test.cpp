@@ -1,6 +1,7 @@
 // Every interval model's result and error screen, opened from a real execution record the way
 // the execution summary opens it: titles, estimate rows, headings, prediction lines, buttons,
 // every prediction question through Run, and Print against the report the engine gives.
+#include "screens/value_display.h"
 #include "screens/interval_model_screens.h"
 
 #include <QLabel>
@@ -80,7 +81,7 @@ QString Open(const ex::IntervalExecutionResults& r, int slot, double PMAX, Recor
     return opened;
 }
 
-double Shown(const QLineEdit* box) { return ReadValue(box->text()); }
+double Shown(const QLineEdit* box) { return FullValue(*box).value_or(ReadValue(box->text())); }
 
 void Ask(ModelResultScreen& s, int question, const std::vector<QString>& inputs) {
     for (std::size_t i = 0; i < inputs.size(); ++i)
