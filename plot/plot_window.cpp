@@ -1,6 +1,6 @@
 #include "plot/plot_window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -21,7 +21,15 @@ PlotWnd::PlotWnd(const PlotSpec& design, QWidget* parent)
 void PlotWnd::placeOnScreen(const QRect& screen) {
     const int W = screen.width();
     const int H = screen.height();
-    setGeometry(screen.left(), screen.top(), W, H - (2 * H) / 33 + 5);
+    // move() places the frame, so the title bar stays on the screen; the frame's own margins
+    // come off the client size once the window manager has given them.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    resize(std::max(W - frame.left() - frame.right(), 100),
+           std::max(std::min(H - (2 * H) / 33 + 5, H - frame.top() - frame.bottom()), 100));
+    move(screen.topLeft());
 }
 
 void PlotWnd::resizeEvent(QResizeEvent* event) {
@@ -33,11 +41,22 @@ void PlotWnd::resizeEvent(QResizeEvent* event) {
     chart_->setGeometry(std::max(fifth - 2, 0), 0, std::max(W - fifth - 2, 0), height());
 }
 
+QWidget* PlotOwner(QWidget* parent) {
+    // A modal screen blocks every window but its own: a plot opened while one is open belongs
+    // to it, so the user can use the plot and the screen together.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent;
+}
+
 PlotWnd* ShowPlotWindow(const PlotSpec& design, QWidget* parent) {
-    auto* window = new PlotWnd(design, parent);
-    QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) window->placeOnScreen(screen->geometry());
+    QWidget* owner = PlotOwner(parent);
+    auto* window = new PlotWnd(design, owner);
+    QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) window->placeOnScreen(screen->availableGeometry());
     window->show();
+    if (screen) window->placeOnScreen(screen->availableGeometry());
+    window->raise();
+    window->activateWindow();
     return window;
 }
 

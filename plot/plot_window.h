@@ -21,7 +21,7 @@ public:
     ChartView* chartView() const { return chart_; }
     ValueTable* valueTable() const { return table_; }
 
-    // Places the window at the top left of a screen of the given size: the full width and
+    // Places the window's frame at the top left of the given screen area: the full width and
     // the height less the band the main window keeps for its own bars.
     void placeOnScreen(const QRect& screen);
 
@@ -34,7 +34,10 @@ private:
     ChartView* chart_ = nullptr;
 };
 
-// Opens a plot window for `design` on the primary screen (or the parent's) and returns it.
+// The window a plot opened from `parent` belongs to: the open modal screen, if any.
+QWidget* PlotOwner(QWidget* parent);
+// Opens a plot window for `design` in the available area of its owner's screen, in front,
+// and returns it.
 PlotWnd* ShowPlotWindow(const PlotSpec& design, QWidget* parent = nullptr);
 
 }  // namespace vnk::plot

@@ -1,5 +1,6 @@
 // The "Statisics, Ranks, and Final Indexes" group of the applicability and accuracy screens:
-// per model its statistic, its rank and its final index, read-only.
+// per model its statistic, its rank and its final index, read-only, under column headings. An
+// analysis that failed or was not run shows "n/a" with the reason in the tool tip.
 #pragma once
 
 #include <QGroupBox>
@@ -14,7 +15,11 @@ struct ResultsRow {
     double stat = 0.0;  // STAT
     int rank = 0;
     int indx = 0;       // INDX
+    int rflag = 0;      // RFLAG; -1: not run, nonzero: no result
 };
+
+// Why a row has no result: "" when it has one.
+QString UnavailableReason(int rflag, int indx);
 
 class ResultsPanel : public QGroupBox {
     Q_OBJECT

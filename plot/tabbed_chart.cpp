@@ -1,5 +1,6 @@
 #include "plot/tabbed_chart.h"
 
+#include <QLabel>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -16,7 +17,9 @@ TabbedChart::TabbedChart(const QStringList& tabs, ChartFor chartFor, QWidget* pa
     view_ = new ChartView({}, this);
     area_ = new QStackedWidget(this);
     area_->addWidget(view_);
-    area_->addWidget(new QWidget(area_));
+    empty_ = new QLabel(area_);
+    empty_->setAlignment(Qt::AlignCenter);
+    area_->addWidget(empty_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -32,9 +35,15 @@ TabbedChart::TabbedChart(const QStringList& tabs, ChartFor chartFor, QWidget* pa
 
 bool TabbedChart::showsChart() const { return area_->currentWidget() == view_; }
 
+void TabbedChart::setEmptyText(std::function<QString(int)> emptyText) {
+    emptyText_ = std::move(emptyText);
+    if (tabs_->currentIndex() >= 0) show(tabs_->currentIndex());
+}
+
 void TabbedChart::show(int index) {
     const std::optional<ChartSpec> design = chartFor_(index);
     if (design) view_->setSpec(*design);
+    empty_->setText(!design && emptyText_ ? emptyText_(index) : QString());
     area_->setCurrentIndex(design ? 0 : 1);
 }
 

@@ -1,5 +1,5 @@
 // A tab bar over one chart area: choosing a tab redraws the chart with that tab's contents.
-// A tab without contents shows an empty area instead of a chart.
+// A tab without contents shows an empty area instead of a chart, with a line saying why.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +8,7 @@
 
 #include "plot/chart_design.h"
 
+class QLabel;
 class QStackedWidget;
 class QTabBar;
 
@@ -27,6 +28,9 @@ public:
     ChartView* chartView() const { return view_; }
     // Whether the current tab shows a chart.
     bool showsChart() const;
+    // What the empty area says for tab i when it has no chart.
+    void setEmptyText(std::function<QString(int)> emptyText);
+    QLabel* emptyLabel() const { return empty_; }
 
 signals:
     void tabShown(int index);
@@ -37,7 +41,9 @@ private:
     QTabBar* tabs_ = nullptr;
     QStackedWidget* area_ = nullptr;
     ChartView* view_ = nullptr;
+    QLabel* empty_ = nullptr;
     ChartFor chartFor_;
+    std::function<QString(int)> emptyText_;
 };
 
 }  // namespace vnk::plot

@@ -8,6 +8,7 @@
 #include "print/print_report.h"
 #endif
 #include "app/kit/messages.h"
+#include "app/kit/dialog_geometry.h"
 
 namespace vnk::app {
 
@@ -56,7 +57,10 @@ QMessageBox::StandardButton WidgetPrompter::message(QWidget* parent, const Messa
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-int WidgetPrompter::exec(QDialog& screen) { return screen.exec(); }
+int WidgetPrompter::exec(QDialog& screen) {
+    screens::PrepareModalScreen(screen);
+    return screen.exec();
+}
 
 QString WidgetPrompter::openFileName(QWidget* parent, const FileChoice& choice) {
     QFileDialog dialog(parent, choice.caption, QString(), choice.filter);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "models/value_highlight.h"
+#include "app/kit/value_display.h"
 
 namespace vnk::screens {
 
@@ -30,8 +31,8 @@ std::optional<int> ParseWhole(const QString& text) {
 
 double ReadValue(const QString& text) { return ParseValue(text).value_or(0.0); }
 
-void ShowValue(QLineEdit& box, double value) {
-    box.setText(ValueText(value));
+void ShowValue(QLineEdit& box, double value, int decimals) {
+    ShowFixed(box, value, decimals);
     QPalette palette = box.palette();
     const QColor colour = models::IsHighlightedValue(value)
                               ? QColor(Qt::blue)

@@ -1,6 +1,6 @@
-// How the model screens show and read numbers: read-only value boxes in the default real
-// text form, blue when their plain decimal form would mislead, and input boxes read in the
-// C locale.
+// How the model screens show and read numbers: read-only value boxes in the report's fixed
+// decimals (value_display.h), blue when their plain decimal form would mislead, and input
+// boxes read in the C locale.
 #pragma once
 
 #include <QFont>
@@ -20,8 +20,8 @@ std::optional<double> ParseValue(const QString& text);
 std::optional<int> ParseWhole(const QString& text);
 // A finite number typed into a box; anything else (blank, "abc", "nan") reads as 0.
 double ReadValue(const QString& text);
-// Shows `value` in `box`, blue when IsHighlightedValue says so.
-void ShowValue(QLineEdit& box, double value);
+// Shows `value` in `box` with `decimals` decimals, blue when IsHighlightedValue says so.
+void ShowValue(QLineEdit& box, double value, int decimals = 3);
 // True when the box currently draws its text in blue.
 bool IsShownBlue(const QLineEdit& box);
 // A read-only box for a computed value.

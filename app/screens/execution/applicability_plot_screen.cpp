@@ -120,11 +120,15 @@ ApplicabilityPlotScreen::ApplicabilityPlotScreen(const ApplicabilityPlotData& da
     QList<ResultsRow> rows;
     for (const ModelEntry& e : kModels) {
         const ApplicabilityResult& r = data_.models[static_cast<std::size_t>(e.slot)];
-        rows << ResultsRow{QString::fromLatin1(e.caption), r.stat, r.rank, r.indx};
+        rows << ResultsRow{QString::fromLatin1(e.caption), r.stat, r.rank, r.indx, r.rflag};
     }
     results_ = new ResultsPanel(rows, this);
     charts_ = new TabbedChart(ApplicabilityTabs(data_.measure),
                               [this](int tab) { return ApplicabilityChart(data_, tab); }, this);
+    charts_->setEmptyText([this](int tab) {
+        const ApplicabilityResult& r = data_.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
+        return UnavailableReason(r.rflag, r.indx);
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

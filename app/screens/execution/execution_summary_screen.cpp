@@ -12,6 +12,8 @@
 #include "app/kit/message_sink.h"
 #include "app/screens/execution/tbf_selection_rules.h"
 #include "app/kit/value_field.h"
+#include "app/kit/value_display.h"
+#include "numerics/vnkdst.h"
 
 namespace vnk::screens {
 
@@ -55,6 +57,27 @@ constexpr std::array<const char*, 11> kStatisticLabels = {"Number of Entries:",
                                                           "Variance:",
                                                           "Skewness:",
                                                           "Kurtosis:"};
+
+// Decimals of the summary report's line for each value row.
+constexpr std::array<int, kSummaryValueRows> kValueDecimals = {3, 3, 3, 1, 1, 1, 1, 3, 5};
+
+// The statistics panel in the order of its labels: the statistics vector position of each
+// (0: the number of entries) and the decimals of the report header's line for it.
+struct StatisticSource {
+    int position;
+    int decimals;
+};
+constexpr std::array<StatisticSource, 11> kStatisticSources = {{{0, 0},
+                                                                {dst::kMean, 1},
+                                                                {dst::kMedian, 1},
+                                                                {dst::kLowerHinge, 1},
+                                                                {dst::kUpperHinge, 1},
+                                                                {dst::kMinimum, 1},
+                                                                {dst::kMaximum, 1},
+                                                                {dst::kStandardDeviation, 2},
+                                                                {dst::kVariance, 2},
+                                                                {dst::kSkewness, 3},
+                                                                {dst::kKurtosis, 3}}};
 
 // Which result positions (5..12) each slot supplies.
 bool Supplies(int slot, int position) {
@@ -154,7 +177,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
         });
         for (int r = 0; r < 5; ++r) {
             QLineEdit* cell = NewValueBox(this);
-            cell->setText(QString::number(results_.rank(slot, r)));
+            ShowWholeNumber(*cell, results_.rank(slot, r));
             const bool enabled = executed && (r == 0   ? selection.measureSelected(kAccuracy)
                                               : r == 4 ? anyMeasure
                                                        : true);
@@ -170,7 +193,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
                 continue;
             }
             QLineEdit* cell = NewValueBox(this);
-            ShowValue(*cell, *value);
+            ShowValue(*cell, *value, kValueDecimals[static_cast<std::size_t>(r)]);
             cell->setEnabled(executed);
             values_[s][static_cast<std::size_t>(r)] = cell;
             grid->addWidget(cell, r + 6, column);
@@ -201,7 +224,12 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     auto* form = new QFormLayout(panel);
     for (std::size_t i = 0; i < statistics_.size(); ++i) {
         QLineEdit* cell = NewValueBox(panel);
-        ShowValue(*cell, results_.dataStatistics[i]);
+        const StatisticSource source = kStatisticSources[i];
+        if (source.position == 0)
+            ShowWholeNumber(*cell, results_.NS);
+        else
+            ShowValue(*cell, results_.dataStatistics[static_cast<std::size_t>(source.position - 1)],
+                      source.decimals);
         statistics_[i] = cell;
         form->addRow(QString::fromLatin1(kStatisticLabels[i]), cell);
     }

@@ -44,11 +44,15 @@ IntervalAccuracyScreen::IntervalAccuracyScreen(const IntervalAccuracyData& data,
     const QStringList names = IntervalAccuracyTabs();
     for (int i = 0; i < names.size(); ++i) {
         const IntervalAccuracyResult& r = data_.models[static_cast<std::size_t>(i)];
-        rows << ResultsRow{names[i] + QLatin1Char(':'), r.stat, r.rank, r.indx};
+        rows << ResultsRow{names[i] + QLatin1Char(':'), r.stat, r.rank, r.indx, r.rflag};
     }
     results_ = new ResultsPanel(rows, this);
     charts_ = new TabbedChart(names, [this](int tab) { return IntervalAccuracyChart(data_, tab); },
                               this);
+    charts_->setEmptyText([this](int tab) {
+        const IntervalAccuracyResult& r = data_.models.at(static_cast<std::size_t>(tab));
+        return UnavailableReason(r.rflag, r.indx);
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

@@ -14,6 +14,7 @@
 #include "app/kit/header_button.h"
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/kit/value_field.h"
+#include "app/kit/value_display.h"
 
 namespace vnk::interval_screens {
 
@@ -29,27 +30,24 @@ constexpr int kLabelColumn = 1;
 constexpr int kFirstSlotColumn = 2;
 constexpr int kLastColumn = kFirstSlotColumn + kIntervalSlotCount;
 
+// Decimals of the summary report's lines: fault totals "%12.1f", chi-square "%12.5f"; the
+// statistics as the report header prints them.
+constexpr int kFaultDecimals = 1;
+constexpr int kChiSquareDecimals = 5;
+constexpr std::array<int, 11> kCountDecimals = {2, 1, 1, 1, 1, 1, 1, 2, 2, 3, 3};
+constexpr std::array<int, 6> kLengthDecimals = {2, 1, 1, 1, 1, 1};
+
 int AccuracyEntry(int slot) {
     const auto it = std::find(kAccuracySlots.begin(), kAccuracySlots.end(), slot);
     return it == kAccuracySlots.end() ? -1 : static_cast<int>(it - kAccuracySlots.begin());
 }
 
+// A value cell at least as wide as a header; ShowValue widens it for a longer text.
 QLineEdit* Cell(QWidget* parent) {
     QLineEdit* cell = screens::NewValueBox(parent);
-    cell->setFixedWidth(kCellWidth);
+    cell->setMinimumWidth(kCellWidth);
     return cell;
 }
-
-// In the narrow cells a value reads from its first digits ("%f", as the blue highlighting
-// judges it); the whole value is in the tool tip.
-void ShowNumber(QLineEdit& cell, double value) {
-    screens::ShowValue(cell, value);
-    cell.setToolTip(cell.text());
-    cell.setText(QString::asprintf("%f", value));
-    cell.setCursorPosition(0);
-}
-
-void ShowWhole(QLineEdit& cell, int value) { cell.setText(QString::number(value)); }
 
 // A group frame behind rows first..last of the grid, its title in row first.
 void AddGroupFrame(QWidget* parent, QGridLayout* grid, const QString& title, int first, int last) {
@@ -113,7 +111,7 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
                                         screens::HeaderFill(active, results_.status[s]),
                                         active ? QColor(Qt::black) : kGreyText, this);
         header->setEnabled(active);
-        header->setFixedWidth(kCellWidth);
+        header->setMinimumWidth(kCellWidth);
         headers_[s] = header;
         grid->addWidget(header, 0, column);
         connect(header, &QPushButton::clicked, this, [this, slot] {
@@ -126,7 +124,14 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
                             Qt::AlignCenter);
         } else {
             QLineEdit* rank = Cell(this);
-            ShowWhole(*rank, results_.ranks[static_cast<std::size_t>(entry)]);
+            if (AccuracyAnalysisSucceeded(results_, entry))
+                screens::ShowWholeNumber(*rank, results_.ranks[static_cast<std::size_t>(entry)]);
+            else
+                screens::ShowNotAvailable(
+                    *rank, AccuracyAnalysisRan(results_, entry)
+                               ? QStringLiteral("analysis stopped at refit %1")
+                                     .arg(results_.accuracy[static_cast<std::size_t>(entry)].INDX)
+                               : QStringLiteral("analysis not run"));
             rank->setEnabled(active && selection.accuracy);
             ranks_[s] = rank;
             grid->addWidget(rank, kAccuracyRow, column);
@@ -138,22 +143,22 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
             QLineEdit* cell = Cell(this);
             switch (row) {
                 case kTnofRow:
-                    ShowNumber(*cell, stats(5, kEstimate));
+                    screens::ShowValue(*cell, stats(5, kEstimate), kFaultDecimals);
                     break;
                 case kTnofrRow:
-                    ShowNumber(*cell, stats(6, kEstimate));
+                    screens::ShowValue(*cell, stats(6, kEstimate), kFaultDecimals);
                     break;
                 case kChiSquareCombinedRow:
-                    ShowNumber(*cell, fit.CHI[0]);
+                    screens::ShowValue(*cell, fit.CHI[0], kChiSquareDecimals);
                     break;
                 case kFreedomCombinedRow:
-                    ShowWhole(*cell, fit.DOF[0]);
+                    screens::ShowWholeNumber(*cell, fit.DOF[0]);
                     break;
                 case kChiSquareRow:
-                    ShowNumber(*cell, fit.CHI[1]);
+                    screens::ShowValue(*cell, fit.CHI[1], kChiSquareDecimals);
                     break;
                 default:
-                    ShowWhole(*cell, fit.DOF[1]);
+                    screens::ShowWholeNumber(*cell, fit.DOF[1]);
                     break;
             }
             cell->setEnabled(active);
@@ -175,12 +180,12 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
     statisticsGrid->addWidget(new QLabel(QStringLiteral("Lengths:"), statistics), 2, 0);
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = Cell(statistics);
-        ShowNumber(*counts_[i], results_.countStatistics[i]);
+        screens::ShowValue(*counts_[i], results_.countStatistics[i], kCountDecimals[i]);
         statisticsGrid->addWidget(counts_[i], 1, static_cast<int>(i) + 1);
     }
     for (std::size_t i = 0; i < lengths_.size(); ++i) {
         lengths_[i] = Cell(statistics);
-        ShowNumber(*lengths_[i], results_.lengthStatistics[i]);
+        screens::ShowValue(*lengths_[i], results_.lengthStatistics[i], kLengthDecimals[i]);
         statisticsGrid->addWidget(lengths_[i], 2, static_cast<int>(i) + 1);
     }
     layout->addWidget(statistics);

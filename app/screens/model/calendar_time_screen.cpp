@@ -9,6 +9,7 @@
 
 #include "app/kit/message_sink.h"
 #include "app/kit/value_field.h"
+#include "app/kit/value_display.h"
 
 namespace vnk::screens {
 
@@ -25,7 +26,8 @@ CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening
         label->setWordWrap(true);
         const double value = f.value ? opening.*f.value : static_cast<double>(opening.NS);
         auto* box = new QLineEdit(ValueText(value), this);
-        box->setMaximumWidth(160);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
+        box->setCursorPosition(0);
         // A result belongs to the values it was computed from: editing one withdraws it.
         connect(box, &QLineEdit::textEdited, this, [this] { showResult(0.0); });
         grid->addWidget(label, row, 0);
@@ -34,7 +36,8 @@ CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening
         ++row;
     }
     result_ = NewValueBox(this);
-    result_->setMaximumWidth(160);
+    ShowValue(*result_, 0.0, kCalendarDecimals);
+    result_->setMinimumWidth(result_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     auto* resultLabel = new QLabel(QString::fromLatin1(models::kCalendarTimeResultLabel), this);
     QFont bold = resultLabel->font();
     bold.setBold(true);
@@ -107,7 +110,7 @@ void CalendarTimeScreen::print() {
 
 void CalendarTimeScreen::showResult(double XINT) {
     XINT_ = XINT;
-    ShowValue(*result_, XINT);
+    ShowValue(*result_, XINT, kCalendarDecimals);
 }
 
 void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, MessageSink& messages,

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/kit/value_field.h"
+#include "app/kit/value_display.h"
 
 namespace vnk::screens {
 
@@ -34,7 +35,8 @@ EstimateTable::EstimateTable(const std::vector<models::EstimateRow>& rows,
     for (const models::EstimateRow& row : rows) {
         auto* label = new QLabel(QString::fromStdString(row.label), this);
         auto* box = NewValueBox(this);
-        ShowValue(*box, value(row.statsRow, kEstimate));
+        const int decimals = EstimateDecimals(row.label);
+        ShowValue(*box, value(row.statsRow, kEstimate), decimals);
         grid->addWidget(label, line, 0);
         grid->addWidget(box, line, 1);
         QLineEdit* low = nullptr;
@@ -42,8 +44,8 @@ EstimateTable::EstimateTable(const std::vector<models::EstimateRow>& rows,
         if (row.hasLimits) {
             low = NewValueBox(this);
             high = NewValueBox(this);
-            ShowValue(*low, value(row.statsRow, kLower));
-            ShowValue(*high, value(row.statsRow, kUpper));
+            ShowValue(*low, value(row.statsRow, kLower), decimals);
+            ShowValue(*high, value(row.statsRow, kUpper), decimals);
             low->setVisible(showLimits);
             high->setVisible(showLimits);
             grid->addWidget(low, line, 2);

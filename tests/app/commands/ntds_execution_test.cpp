@@ -25,6 +25,7 @@
 #include "app/screens/model/model_result_screen.h"
 #include "app/screens/model/tbf_model_screens.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "app/kit/value_display.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -52,7 +53,10 @@ void loadTbf(AppHarness& h, const char* file, int expectedCount) {
     QCOMPARE(set.tbfCount, expectedCount);
 }
 
-double number(const QLineEdit* box) { return box->text().toDouble(); }
+// The full value behind a value box; an input box's typed text.
+double number(const QLineEdit* box) {
+    return vnk::screens::FullValue(*box).value_or(box->text().toDouble());
+}
 
 bool filled(const QPushButton* b, const QColor& c) {
     return b->styleSheet().contains(QStringLiteral("background-color: %1;").arg(c.name()));
@@ -263,8 +267,8 @@ void NtdsExecutionTest::allModelsAndMeasures() {
             for (int c = 0; c < 5; ++c)
                 ranks[slot][static_cast<std::size_t>(c)] = s.rankCell(slot, c)->text().toInt();
         }
-        musaTnof = s.valueCell(ex::kMusaBasic, 5)->text();
-        nptTnof = s.valueCell(ex::kNpt, 5)->text();
+        musaTnof = s.valueCell(ex::kMusaBasic, 5)->toolTip();
+        nptTnof = s.valueCell(ex::kNpt, 5)->toolTip();
         for (int slot : ex::kTbfProcessingOrder) {
             h.prompter.on<screens::ModelResultScreen>(
                 [&, slot](screens::ModelResultScreen& r) { workResultScreen(slot, r); });

@@ -12,6 +12,8 @@
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/kit/value_field.h"
+#include "numerics/vnkdst.h"
+#include "app/kit/value_display.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -46,7 +48,8 @@ ex::TbfExecutionResults Record() {
     r.DVAL[ex::kGeo] = 0.12;
     r.ranks[ex::kGeo * 5 + 4] = 1;
     r.ranks[ex::kJam * 5 + 4] = 2;
-    r.dataStatistics[0] = 26;
+    std::vector<double> sorted(r.data.size());
+    VNKDST(ConstRealArray(r.data), r.NS, dst::kAll, RealArray(r.dataStatistics), RealArray(sorted));
     return r;
 }
 
@@ -129,10 +132,23 @@ class ExecutionProgressSummaryTest : public QObject {
         QVERIFY(screen.valueCell(ex::kGeo, 0) != nullptr);
         QVERIFY(screen.valueCell(ex::kJam, 0) == nullptr);
         QVERIFY(screen.valueCell(ex::kLavLinear, 7) == nullptr);  // no purification level
-        QCOMPARE(ReadValue(screen.valueCell(ex::kGeo, 8)->text()), 0.12);
+        // The Kolmogorov distance as the report prints it ("%12.5f"), right-aligned.
+        QCOMPARE(screen.valueCell(ex::kGeo, 8)->text(), QStringLiteral("0.12000"));
+        QCOMPARE(*FullValue(*screen.valueCell(ex::kGeo, 8)), 0.12);
+        QVERIFY(screen.valueCell(ex::kGeo, 8)->alignment() & Qt::AlignRight);
         QVERIFY(IsShownBlue(*screen.valueCell(ex::kJam, 5)));
         QVERIFY(!IsShownBlue(*screen.valueCell(ex::kGeo, 8)));
-        QCOMPARE(ReadValue(screen.statisticCell(0)->text()), 26.0);
+        // Each statistic beside its own label, in the report header's decimals: NTDS has 26
+        // entries summing to 250 days, mean 250 / 26.
+        const auto& st = record.dataStatistics;
+        QCOMPARE(screen.statisticCell(0)->text(), QStringLiteral("26"));
+        QCOMPARE(screen.statisticCell(1)->text(), QStringLiteral("9.6"));
+        QCOMPARE(screen.statisticCell(2)->text(), QString::asprintf("%.1f", st[dst::kMedian - 1]));
+        QCOMPARE(screen.statisticCell(3)->text(), QString::asprintf("%.1f", st[dst::kLowerHinge - 1]));
+        QCOMPARE(screen.statisticCell(6)->text(), QString::asprintf("%.1f", st[dst::kMaximum - 1]));
+        QCOMPARE(screen.statisticCell(7)->text(),
+                 QString::asprintf("%.2f", st[dst::kStandardDeviation - 1]));
+        QCOMPARE(screen.statisticCell(10)->text(), QString::asprintf("%.3f", st[dst::kKurtosis - 1]));
 
         screen.rowButton(ex::kTrend)->click();
         QCOMPARE(plotted, int(ex::kTrend));

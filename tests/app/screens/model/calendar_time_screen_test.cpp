@@ -11,6 +11,7 @@
 #include "support/recording_sink.h"
 #include "app/screens/model/model_result_screen.h"
 #include "app/kit/value_field.h"
+#include "app/kit/value_display.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -56,7 +57,7 @@ class CalendarTimeScreenTest : public QObject {
             auto& s = dynamic_cast<CalendarTimeScreen&>(d);
             shown << s.windowTitle();
             opened = *s.typedInputs();
-            asOpened = s.fieldCount() == 16 && s.resultBox()->text() == QStringLiteral("0") &&
+            asOpened = s.fieldCount() == 16 && s.resultBox()->text() == QStringLiteral("0.00000") &&
                        s.resultBox()->isReadOnly() &&
                        !s.printButton()->isEnabled();  // no print action given
             return int(QDialog::Accepted);
@@ -92,12 +93,12 @@ class CalendarTimeScreenTest : public QObject {
         screen.runButton()->click();
         QVERIFY(sink.texts.isEmpty());
         QVERIFY(std::abs(screen.XINT() - 22.6971714159) < 1e-9);
-        QVERIFY(std::abs(screen.resultBox()->text().toDouble() - 22.6971714159) < 1e-9);
+        QVERIFY(std::abs(*FullValue(*screen.resultBox()) - 22.6971714159) < 1e-9);
 
         // Editing a value withdraws the result it no longer belongs to.
         QTest::keyClick(screen.field(kPI), Qt::Key_2);
         QCOMPARE(screen.XINT(), 0.0);
-        QCOMPARE(screen.resultBox()->text(), QStringLiteral("0"));
+        QCOMPARE(screen.resultBox()->text(), QStringLiteral("0.00000"));
     }
 
     void runRefusesWhatGivesNoNumber() {
@@ -118,7 +119,7 @@ class CalendarTimeScreenTest : public QObject {
                  QStringLiteral("The desired MTBNF must be larger than the current Mean Time "
                                 "Before Next Failure."));
         QCOMPARE(screen.XINT(), 0.0);
-        QCOMPARE(screen.resultBox()->text(), QStringLiteral("0"));
+        QCOMPARE(screen.resultBox()->text(), QStringLiteral("0.00000"));
 
         // Text that is not a number computes nothing and takes the focus.
         screen.field(kDMTBFH)->setText(QStringLiteral("5"));

@@ -2,6 +2,7 @@
 // the execution summary opens it: titles, estimate rows, headings, prediction lines, buttons,
 // every prediction question through Run, and Print against the report the engine gives.
 #include "app/screens/model/interval_model_screens.h"
+#include "app/kit/value_display.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +81,7 @@ QString Open(const ex::IntervalExecutionResults& r, int slot, double PMAX, Recor
     return opened;
 }
 
-double Shown(const QLineEdit* box) { return ReadValue(box->text()); }
+double Shown(const QLineEdit* box) { return FullValue(*box).value_or(ReadValue(box->text())); }
 
 void Ask(ModelResultScreen& s, int question, const std::vector<QString>& inputs) {
     for (std::size_t i = 0; i < inputs.size(); ++i)

@@ -16,6 +16,7 @@
 #include "app/screens/model/estimate_table.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/kit/value_field.h"
+#include "app/kit/value_display.h"
 
 using namespace vnk;
 using vnk::screens::EstimateTable;
@@ -63,12 +64,12 @@ class ModelResultScreenTest : public QObject {
             const int row =
                 models::GeometricModel().estimates[static_cast<std::size_t>(r)].statsRow;
             // Shortest round-trip text: the box gives the estimate back exactly.
-            QCOMPARE(screens::ReadValue(table->estimate(r)->text()), ctx.tbfStats(row, kEstimate));
+            QCOMPARE(*screens::FullValue(*table->estimate(r)), ctx.tbfStats(row, kEstimate));
             QVERIFY(table->estimate(r)->isReadOnly());
             if (table->lower(r)) {
                 ++withLimits;
                 QVERIFY(table->lower(r)->isVisibleTo(&screen));
-                QCOMPARE(screens::ReadValue(table->upper(r)->text()), ctx.tbfStats(row, kUpper));
+                QCOMPARE(*screens::FullValue(*table->upper(r)), ctx.tbfStats(row, kUpper));
             }
         }
         QCOMPARE(withLimits, 4);
@@ -103,8 +104,8 @@ class ModelResultScreenTest : public QObject {
         double expected = 0.0;
         SGEOP3(ctx.tbfStats, ctx.NS, 2.5, expected);
         QVERIFY(expected > 0.0);
-        QCOMPARE(screens::ReadValue(screen.output(0, 0)->text()), expected);
-        QCOMPARE(screen.output(2, 0)->text(), QStringLiteral("0"));
+        QCOMPARE(*screens::FullValue(*screen.output(0, 0)), expected);
+        QCOMPARE(screen.output(2, 0)->text(), QStringLiteral("0.000"));
         QCOMPARE(sink.texts, (QStringList{"Input greater than current for Prediction 2",
                                           "A positive number is required to run Prediction 3"}));
         QCOMPARE(sink.captions, (QStringList{"Error", "Error"}));
@@ -113,7 +114,7 @@ class ModelResultScreenTest : public QObject {
         sink.texts.clear();
         screen.input(0, 0)->setText("0");
         screen.runPredictions();
-        QCOMPARE(screen.output(0, 0)->text(), QStringLiteral("0"));
+        QCOMPARE(screen.output(0, 0)->text(), QStringLiteral("0.000"));
         QCOMPARE(sink.texts.size(), 2);  // questions 2 and 3 still complain, question 1 not
     }
 
