@@ -9,7 +9,7 @@
 #include "app/commands/model_execution.h"
 #include "app/screens/data/trend_analysis_screen.h"
 #include "execution/trend_analysis.h"
-#include "screens/tbf_selection_screen.h"
+#include "app/screens/execution/tbf_selection_screen.h"
 #include "support/app_harness.h"
 
 #ifdef VARNOK_HAVE_PLOTS
