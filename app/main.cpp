@@ -107,18 +107,8 @@ int main(int argc, char** argv) {
         }
     if (!line.files.isEmpty()) {
         // Opened once the main window is up, so its screens and messages sit over it.
-        QTimer::singleShot(0, &frame, [&frame, &prompter, files = line.files] {
-            if (files.size() > 1) {
-                const QString ignored = QStringList(files.mid(1)).join(QStringLiteral(", "));
-                std::fprintf(stderr, "varnok3: only one data file is opened; ignored: %s\n",
-                             qPrintable(ignored));
-                prompter.information(
-                    &frame, QStringLiteral("Only one data file can be open at a time. "
-                                           "Opening %1; ignored: %2.")
-                                .arg(files.first(), ignored));
-            }
-            frame.openDataFile(files.first());
-        });
+        QTimer::singleShot(0, &frame,
+                           [&frame, files = line.files] { frame.openCommandLineFiles(files); });
     }
     return app.exec();
 }

@@ -129,6 +129,19 @@ void CMainFrame::openDataFile(const QString& path) {
     refreshCommands();
 }
 
+void CMainFrame::openCommandLineFiles(const QStringList& files) {
+    if (files.isEmpty()) return;
+    if (files.size() > 1) {
+        const QString ignored = QStringList(files.mid(1)).join(QStringLiteral(", "));
+        std::fprintf(stderr, "varnok3: only one data file is opened; ignored: %s\n",
+                     qPrintable(ignored));
+        prompter_.information(this, QStringLiteral("Only one data file can be open at a time. "
+                                                   "Opening %1; ignored: %2.")
+                                        .arg(files.first(), ignored));
+    }
+    openDataFile(files.first());
+}
+
 bool CMainFrame::queryClose() {
     if (!OfferSaveBeforeClose(context())) {
         refreshCommands();

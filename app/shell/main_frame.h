@@ -36,6 +36,9 @@ public:
     // Reads the data file named on the program's command line, as Data / New / File does once
     // the file is chosen (its screens and messages).
     void openDataFile(const QString& path);
+    // The files named on the command line: the first is opened, the rest are named as ignored
+    // (one data set is open at a time).
+    void openCommandLineFiles(const QStringList& files);
 
     // The close sequence shared by File / Exit and closing the window: the offer to save
     // changed data, then the trace file closed. False when the user chose to stay.

@@ -1,9 +1,12 @@
 // Start-up with and without "VARNOK3.INI", each configuration error, and the offers to save
 // changed data when closing and before new data.
+#include <QRadioButton>
 #include <QtTest>
 
 #include "app/shell/command_table.h"
+#include "app/kit/choice_group.h"
 #include "app/screens/data/descriptor_screens.h"
+#include "app/screens/data/input_file_format_screen.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -42,6 +45,8 @@ private slots:
     void closeYesSavesToTheCurrentFile();
     void closeYesWithoutASavedFileStaysOpen();
     void newDataOffersToSaveFirst();
+    void commandLineOpensTheFirstFileAndNamesTheRest();
+    void commandLineFileThatCannotBeReadLeavesAnEmptyWindow();
 };
 
 void StartupCloseTest::tbfConfigurationLoadsTheDataFile() {
@@ -209,6 +214,54 @@ void StartupCloseTest::newDataOffersToSaveFirst() {
     QCOMPARE(h.prompter.fileChoices.size(), 1);
     QVERIFY(h.prompter.problems.isEmpty());
     QVERIFY(h.prompter.scriptDone());
+}
+
+void StartupCloseTest::commandLineOpensTheFirstFileAndNamesTheRest() {
+    AppHarness h;
+    const QString first = h.write("first.txt", kFourHours);
+    h.prompter.on<DataTypeScreen>([](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
+    h.frame.openCommandLineFiles({first, QStringLiteral("b.v3d"), QStringLiteral("c.v3d")});
+    QCOMPARE(h.prompter.messageTexts(),
+             QStringList{QStringLiteral("Only one data file can be open at a time. Opening %1; "
+                                        "ignored: b.v3d, c.v3d.")
+                             .arg(first)});
+    QVERIFY(h.prompter.scriptDone());  // the data type screen came up for the first file
+
+    // One file: no message before its screens.
+    AppHarness one;
+    one.prompter.on<DataTypeScreen>([](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
+    one.frame.openCommandLineFiles({one.write("only.txt", kFourHours)});
+    QVERIFY(one.prompter.messages.isEmpty());
+    QVERIFY(one.prompter.scriptDone());
+}
+
+void StartupCloseTest::commandLineFileThatCannotBeReadLeavesAnEmptyWindow() {
+    // A file that is not there meets the same screens and message as Data / New / File.
+    const auto open = [](AppHarness& h, bool commandLine) {
+        h.prompter.on<DataTypeScreen>([](DataTypeScreen& s) {
+            s.dataTypes()->option(0)->click();
+            Click(s, QStringLiteral("okButton"));
+        });
+        h.prompter.on<InputFileFormatScreen>(
+            [](InputFileFormatScreen& s) { Click(s, QStringLiteral("okButton")); });
+        h.prompter.answer(QMessageBox::Cancel);
+        const QString missing = h.path("missing.v3d");
+        if (commandLine) {
+            h.frame.openCommandLineFiles({missing});
+        } else {
+            h.prompter.openPaths << missing;
+            h.frame.runCommand(command::kNewFile);
+        }
+    };
+    AppHarness fromLine, fromMenu;
+    open(fromLine, true);
+    open(fromMenu, false);
+    QVERIFY(!fromLine.prompter.messages.isEmpty());
+    QCOMPARE(fromLine.prompter.messageTexts(), fromMenu.prompter.messageTexts());
+    QCOMPARE(fromLine.data().tbfCount, 0);
+    QVERIFY(fromLine.data().currentFileName.empty());
+    QVERIFY(fromLine.prompter.scriptDone());
+    QVERIFY(fromLine.frame.isEnabled());
 }
 
 QTEST_MAIN(StartupCloseTest)
