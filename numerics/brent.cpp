@@ -19,7 +19,10 @@ double signOf(double magnitude, double signSource) {
 
 }  // namespace
 
-double MachineEpsilon() {
+namespace {
+// The smallest power of two e with 1 + e > 1, found by halving once per process: the root
+// finder asks for it at every step.
+double computeMachineEpsilon() {
     volatile double e = 1.0;
     volatile double sum = 1.0 + e * 0.5;
     while (sum > 1.0) {
@@ -27,6 +30,12 @@ double MachineEpsilon() {
         sum = 1.0 + e * 0.5;
     }
     return e;
+}
+}  // namespace
+
+double MachineEpsilon() {
+    static const double epsilon = computeMachineEpsilon();
+    return epsilon;
 }
 
 void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MODE, int& FLAG) {

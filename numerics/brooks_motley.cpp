@@ -36,7 +36,9 @@ bool exceedsNoGrowthLimit(const BamData& data, double reached) {
     return reached > limit + 1e-9 * (1.0 + std::fabs(limit));
 }
 
+// Formats only while tracing is on: SBAMIN calls this once per interval of every refit.
 void traceLine(const char* text, double PED, double TNOF) {
+    if (!trace::isOn()) return;
     trace::Writer().line(text + trace::formatReal(PED) + trace::formatReal(TNOF));
 }
 

@@ -37,12 +37,14 @@ double BamObjective(const BamData& data, double N, double q) {
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        const Detection d(logSurvival, q, L);
+        // The objective needs p alone; its derivatives (one exp more) only the gradient and
+        // the Hessian.
+        const double p = -std::expm1(L * logSurvival);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);
-            l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, d.p) + (A - C) * L * logSurvival;
+            l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, p) + (A - C) * L * logSurvival;
         } else {
-            l += countLog(C, A) + countLog(C, d.p) - d.p * A;
+            l += countLog(C, A) + countLog(C, p) - p * A;
         }
     }
     return -l;

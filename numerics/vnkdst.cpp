@@ -12,23 +12,57 @@ namespace {
 // is not a number sorts last so that the order stays well defined.
 bool Before(double a, double b) { return a < b || (!std::isnan(a) && std::isnan(b)); }
 
-void Moments(int n, double S1, double S2, double S3, double S4, bool noSpread, RealArray STATS) {
-    const double dn = n;
-    // With every value equal there is no spread; the rounding left in S2 - S1²/n must not be
-    // taken for one, nor may it turn negative under the square roots.
-    double G = noSpread ? 0.0 : S2 - S1 * S1 / dn;
-    if (!(G > 0.0)) G = 0.0;
-    STATS(dst::kMean) = S1 / dn;
-    STATS(dst::kVariance) = G / (dn - 1.0);
-    STATS(dst::kStandardDeviation) = std::sqrt(STATS(dst::kVariance));
-    if (G > 0.0) {
-        const double third = S3 - 3.0 * S1 * S2 / dn + 2.0 * S1 * S1 * S1 / (dn * dn);
-        const double fourth = S4 - 4.0 * S1 * S3 / dn + 6.0 * S1 * S1 * S2 / (dn * dn) -
-                              3.0 * S1 * S1 * S1 * S1 / (dn * dn * dn);
-        STATS(dst::kSkewness) = std::sqrt(dn) * third / (std::sqrt(G) * G);
-        STATS(dst::kKurtosis) = dn * fourth / (G * G) - 3.0;
+// Sums of the powers of the deviations from the mean, each deviation divided by `scale`.
+struct CentralSums {
+    double second = 0.0, third = 0.0, fourth = 0.0;
+};
+CentralSums SumDeviations(int n, ConstRealArray DAT, double mean, double scale) {
+    CentralSums c;
+    for (int i = 1; i <= n; ++i) {
+        const double d = (DAT(i) - mean) / scale;
+        const double d2 = d * d;
+        c.second += d2;
+        c.third += d2 * d;
+        c.fourth += d2 * d2;
     }
+    return c;
 }
+
+// The mean, then the moments about it in a second pass: sums of raw powers lose every digit
+// of the spread when the values sit far from zero (times near 1e9 a few units apart). When
+// the squared deviations overflow, they are taken relative to the largest deviation, which
+// keeps the standard deviation, skewness and kurtosis whenever they are in range.
+void Moments(int n, ConstRealArray DAT, double mean, bool noSpread, RealArray STATS) {
+    const double dn = n;
+    STATS(dst::kMean) = mean;
+    if (noSpread) return;
+    double scale = 1.0;
+    CentralSums c = SumDeviations(n, DAT, mean, scale);
+    if (!std::isfinite(c.fourth)) {
+        scale = 0.0;
+        for (int i = 1; i <= n; ++i) scale = std::max(scale, std::fabs(DAT(i) - mean));
+        if (!(scale > 0.0) || !std::isfinite(scale)) return;
+        c = SumDeviations(n, DAT, mean, scale);
+    }
+    const double G = c.second;
+    if (!(G > 0.0)) return;
+    STATS(dst::kVariance) = scale * scale * (G / (dn - 1.0));
+    STATS(dst::kStandardDeviation) = scale * std::sqrt(G / (dn - 1.0));
+    STATS(dst::kSkewness) = std::sqrt(dn) * c.third / (std::sqrt(G) * G);
+    STATS(dst::kKurtosis) = dn * c.fourth / (G * G) - 3.0;
+}
+
+// The sum over n when it is finite; otherwise a running mean, which stays in range when the
+// sum overflows.
+double MeanOf(int n, ConstRealArray DAT, double sum) {
+    if (std::isfinite(sum)) return sum / n;
+    double mean = 0.0;
+    for (int i = 1; i <= n; ++i) mean += (DAT(i) - mean) / i;
+    return mean;
+}
+
+// Half of each, so that two values near the largest double do not overflow their sum.
+double Midpoint(double a, double b) { return 0.5 * a + 0.5 * b; }
 
 }  // namespace
 
@@ -43,16 +77,8 @@ void VNKDST(ConstRealArray DAT, int NS, int NST, RealArray STATS, RealArray WRK)
     for (int k = 1; k <= dst::kCount; ++k) STATS(k) = 0.0;
     const bool all = NST == dst::kAll;
 
-    double S1 = 0.0, S2 = 0.0, S3 = 0.0, S4 = 0.0;
-    for (int i = 1; i <= n; ++i) {
-        const double x = DAT(i);
-        S1 += x;
-        if (all) {
-            S2 += x * x;
-            S3 += x * x * x;
-            S4 += x * x * x * x;
-        }
-    }
+    double S1 = 0.0;
+    for (int i = 1; i <= n; ++i) S1 += DAT(i);
 
     if (n >= 1) {
         for (int i = 1; i <= n; ++i) WRK(i) = DAT(i);
@@ -62,14 +88,14 @@ void VNKDST(ConstRealArray DAT, int NS, int NST, RealArray STATS, RealArray WRK)
         const int u = (n + 1) / 2;
         const int v = (n + 1) / 4;
         STATS(dst::kSum) = S1;
-        STATS(dst::kMedian) = 0.5 * (WRK(m + 1) + WRK(n - m));
-        STATS(dst::kLowerHinge) = 0.5 * (WRK(v + 1) + WRK(u - v));
-        STATS(dst::kUpperHinge) = 0.5 * (WRK(n - u + v + 1) + WRK(n - v));
+        STATS(dst::kMedian) = Midpoint(WRK(m + 1), WRK(n - m));
+        STATS(dst::kLowerHinge) = Midpoint(WRK(v + 1), WRK(u - v));
+        STATS(dst::kUpperHinge) = Midpoint(WRK(n - u + v + 1), WRK(n - v));
         STATS(dst::kMinimum) = WRK(1);
         STATS(dst::kMaximum) = WRK(n);
 
         if (all && n >= 2)
-            Moments(n, S1, S2, S3, S4, WRK(1) == WRK(n), STATS);
+            Moments(n, DAT, MeanOf(n, DAT, S1), WRK(1) == WRK(n), STATS);
         else if (all)
             STATS(dst::kMean) = S1;
     }

@@ -95,15 +95,21 @@ TEST(Vnkdst, EqualValuesHaveNoSpreadDespiteRounding) {
     ExpectStats(Describe({0, 0, 0}).stats, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
 }
 
-TEST(Vnkdst, OverflowingMomentsAreReportedAsZero) {
-    // Σx⁴ overflows for values near 1e100 and Σx² for values near 1e200.
+TEST(Vnkdst, MomentsOfHugeValuesStayInRange) {
+    // Σd⁴ overflows for deviations near 1e100 and Σd² near 1e200; the moments are then taken
+    // relative to the largest deviation. Two values ±a/2 about their mean: sd a/√2, skewness 0,
+    // kurtosis 2·2(a/2)⁴/(2(a/2)²)² - 3 = -2; a variance out of range is 0.
     for (double scale : {1e100, 1e200}) {
         Result r = Describe({scale, 2 * scale});
         for (double v : r.stats) EXPECT_TRUE(std::isfinite(v));
         EXPECT_DOUBLE_EQ(r.stats[0], 3 * scale);
         EXPECT_DOUBLE_EQ(r.stats[6], 1.5 * scale);
-        EXPECT_EQ(r.stats[10], 0.0);
+        EXPECT_DOUBLE_EQ(r.stats[7], scale / std::sqrt(2.0));
+        EXPECT_NEAR(r.stats[9], 0.0, 1e-12);
+        EXPECT_DOUBLE_EQ(r.stats[10], -2.0);
     }
+    EXPECT_DOUBLE_EQ(Describe({1e100, 2e100}).stats[8], 0.5e200);
+    EXPECT_EQ(Describe({1e200, 2e200}).stats[8], 0.0);
 }
 
 TEST(Vnkdst, TraceBlockIsByteExact) {
@@ -129,6 +135,33 @@ TEST(Vnkdst, TraceBlockIsByteExact) {
         "    WRK           1.00000\n"
         "    WRK           3.00000\n";
     EXPECT_EQ(capture.text(), expected);
+}
+
+}  // namespace
+
+namespace {
+
+// Far from zero, huge and tiny: the moments about the mean keep their digits (deviations worked
+// by hand: 1e9 + {0.5 .. 5.5} deviate by ±0.5, ±1.5, ±2.5 — Σd² 17.5, Σd⁴ 88.375).
+TEST(Vnkdst, SpreadSurvivesALargeOffsetAndHugeValues) {
+    const Stats offset = Describe({1e9 + 0.5, 1e9 + 1.5, 1e9 + 2.5, 1e9 + 3.5, 1e9 + 4.5, 1e9 + 5.5}).stats;
+    EXPECT_DOUBLE_EQ(offset[6], 1e9 + 3.0);
+    EXPECT_NEAR(offset[7], std::sqrt(3.5), 1e-12);
+    EXPECT_NEAR(offset[8], 3.5, 1e-12);
+    EXPECT_NEAR(offset[9], 0.0, 1e-12);
+    EXPECT_NEAR(offset[10], 6.0 * 88.375 / (17.5 * 17.5) - 3.0, 1e-12);
+
+    // ±5e299 about the mean: the variance is out of range (0), its root is not.
+    const Stats alternating = Describe({1e300, 1e-300, 1e300, 1e-300}).stats;
+    EXPECT_NEAR(alternating[7], 5e299 * std::sqrt(4.0 / 3.0), 1e286);
+    EXPECT_EQ(alternating[8], 0.0);
+    EXPECT_NEAR(alternating[10], 4.0 * 4.0 / 16.0 - 3.0, 1e-12);
+
+    // Two values near the largest double: the hinges and the median are halves added.
+    const Stats huge = Describe({1.7e308, 1.7e308, 1, 2}).stats;
+    EXPECT_EQ(huge[3], 1.7e308);
+    EXPECT_LE(huge[2], huge[3]);
+    EXPECT_DOUBLE_EQ(huge[1], 0.5 * 1.7e308 + 1.0);
 }
 
 }  // namespace
