@@ -5,14 +5,6 @@
 namespace vnk {
 namespace {
 
-// The third point and the last two steps of the current search; one search at a time.
-struct BrentState {
-    double C = 0.0;
-    double D = 0.0;
-    double E = 0.0;
-};
-BrentState brentState;
-
 double signOf(double magnitude, double signSource) {
     return signSource >= 0.0 ? std::fabs(magnitude) : -std::fabs(magnitude);
 }
@@ -38,8 +30,9 @@ double MachineEpsilon() {
     return epsilon;
 }
 
-void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MODE, int& FLAG) {
-    BrentState& s = brentState;
+void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MODE, int& FLAG,
+               BrentState& STATE) {
+    BrentState& s = STATE;
     if (MODE == 1) {
         s.C = A;
         FC = FA;
@@ -100,19 +93,25 @@ void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MO
     }
 }
 
-double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
-                          double FB) {
+RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA,
+                              double B, double FB, int& BUDGET) {
     double FC = 0.0;
     int MODE = 1;
     int FLAG = -1;
-    // Bisection shrinks the bracket every few steps; the cap only guards against a function
-    // that returns not-a-number, which defeats every comparison.
-    for (int step = 0; step < 100000; ++step) {
-        BrentRoot(A, B, FA, FB, FC, MODE, FLAG);
-        if (FLAG != -1) break;
+    BrentState state;
+    while (BUDGET > 0) {
+        --BUDGET;
+        BrentRoot(A, B, FA, FB, FC, MODE, FLAG, state);
+        if (FLAG != -1) return {B, true};
         FB = g(B);
     }
-    return B;
+    return {B, false};
+}
+
+double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
+                          double FB) {
+    int budget = kRootSearchSteps;
+    return SolveBracketedRoot(g, A, FA, B, FB, budget).root;
 }
 
 Bracket FindBracket(const std::function<double(double)>& g, double fixedEnd,

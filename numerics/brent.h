@@ -9,12 +9,31 @@ namespace vnk {
 
 double MachineEpsilon();
 
+// The third point and the last two steps of one root search, held by whoever drives it, so
+// that searches may nest or run side by side.
+struct BrentState {
+    double C = 0.0;
+    double D = 0.0;
+    double E = 0.0;
+};
+
 // One step of the root search. Start with MODE = 1 and FLAG = -1; while FLAG stays -1 the
 // caller evaluates the function at the new B into FB and calls again. FLAG = 0: B is the root.
-// FC is storage the caller provides and does not read.
-void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MODE, int& FLAG);
+// FC and STATE are storage the caller provides and does not read.
+void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MODE, int& FLAG,
+               BrentState& STATE);
 
-// Drives BrentRoot from a bracket [A, B] with known FA, FB and returns the root.
+// Drives BrentRoot from a bracket [A, B] with known FA, FB and returns the root. Each step
+// takes one from BUDGET; the result is false when the budget ran out before the search ended
+// (a function that returns not-a-number defeats every comparison and never ends it).
+struct RootSearch {
+    double root = 0.0;
+    bool converged = false;
+};
+RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA,
+                              double B, double FB, int& BUDGET);
+// The same with a budget of kRootSearchSteps; the last point reached when it runs out.
+inline constexpr int kRootSearchSteps = 100000;
 double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
                           double FB);
 

@@ -18,9 +18,10 @@ TEST(MachineEpsilon, IsTheDoubleEpsilon) {
 TEST(BrentRoot, FindsLinearRootWithinTwiceTheTolerance) {
     double A = 0.0, B = 1.0, FA = -0.5, FB = 0.5, FC = 0.0;
     int MODE = 1, FLAG = -1;
+    vnk::BrentState state;
     int calls = 0;
     while (true) {
-        vnk::BrentRoot(A, B, FA, FB, FC, MODE, FLAG);
+        vnk::BrentRoot(A, B, FA, FB, FC, MODE, FLAG, state);
         if (FLAG == 0) break;
         FB = B - 0.5;
         ASSERT_LT(++calls, 200);
@@ -38,6 +39,33 @@ TEST(BrentRoot, SolvesNonlinearEquationsAndTerminatesWithoutABracket) {
     // A zero at an end counts as the root.
     auto k = [](double x) { return x - 2.0; };
     EXPECT_DOUBLE_EQ(vnk::SolveBracketedRoot(k, 0.0, k(0.0), 2.0, 0.0), 2.0);
+}
+
+TEST(BrentRoot, NestedSearchesKeepTheirOwnState) {
+    // The outer equation's value needs an inner root: x = y where y solves y^3 = x + 1.
+    const auto inner = [](double x) {
+        const auto f = [x](double y) { return y * y * y - x - 1.0; };
+        return vnk::SolveBracketedRoot(f, 0.0, f(0.0), 4.0, f(4.0));
+    };
+    const auto outer = [&inner](double x) { return inner(x) - x; };
+    const double x = vnk::SolveBracketedRoot(outer, 1.0, outer(1.0), 2.0, outer(2.0));
+    // The plastic-like root of x^3 - x - 1 = 0.
+    EXPECT_NEAR(x, 1.324717957244746, 1e-9);
+}
+
+TEST(BrentRoot, TheBudgetIsSpentAndReported) {
+    const auto g = [](double x) { return x - 0.25; };
+    int budget = 1000;
+    const vnk::RootSearch found = vnk::SolveBracketedRoot(g, 0.0, g(0.0), 1.0, g(1.0), budget);
+    EXPECT_TRUE(found.converged);
+    EXPECT_NEAR(found.root, 0.25, 2e-10);
+    EXPECT_GT(budget, 900);
+    // An end that is not a number defeats every comparison: the search never ends and says so
+    // when the budget is gone.
+    budget = 50;
+    const vnk::RootSearch lost = vnk::SolveBracketedRoot(g, 0.0, -1.0, std::nan(""), 1.0, budget);
+    EXPECT_FALSE(lost.converged);
+    EXPECT_EQ(budget, 0);
 }
 
 TEST(FindBracket, TakesTheFirstSignChangeOrReportsNone) {
