@@ -22,6 +22,7 @@ namespace {
 constexpr int kTbf = static_cast<int>(DataKind::Tbf);
 constexpr int kInterval = static_cast<int>(DataKind::Interval);
 constexpr int kSoftware = static_cast<int>(ErrorHistory::Software);
+constexpr int kHardware = static_cast<int>(ErrorHistory::Hardware);
 constexpr int kSystem = static_cast<int>(ErrorHistory::System);
 
 bool historySet(const MenuState& s) { return s.errorHistory >= 0 && s.errorHistory <= kSystem; }
@@ -34,6 +35,10 @@ bool hasTbfEntries(const MenuState& s, int) { return s.tbfCount > 0; }
 bool hasHistory(const MenuState& s, int) { return historySet(s); }
 bool hasTrendData(const MenuState& s, int) {
     return (s.dataKind == kTbf && s.tbfCount > 0) || s.dataKind == kInterval;
+}
+bool hardwareData(const MenuState& s, int) {
+    return s.errorHistory == kHardware &&
+           ((s.dataKind == kTbf && s.tbfCount > 0) || s.dataKind == kInterval);
 }
 bool canSmooth(const MenuState& s, int) {
     return s.tbfCount > 0 || s.errorHistory == kSoftware;
@@ -106,6 +111,8 @@ std::vector<CommandSpec> buildTable() {
                  &M::onExecutionSeverity, 0, always, executionLevelIs});
     t.push_back({kModelExecution, "Executions", "Model Execution", &M::onModelExecution, 0, always,
                  nullptr, true});
+    t.push_back({kCrowAmsaaTracking, "Executions", "Crow-AMSAA Tracking...",
+                 &M::onCrowAmsaaTracking, 0, hardwareData, nullptr});
     for (int unit = 1; unit <= 7; ++unit)
         t.push_back({kDefineUnitSeconds + unit - 1, "Setup>TBF Unit Definition", kUnits[unit - 1],
                      &M::onDefineUnit, unit, tbfWithHistory, unitIs});

@@ -40,6 +40,7 @@ inline constexpr int kRawData = 32834;
 inline constexpr int kSmoothedData = 32835;
 inline constexpr int kStatistics = 32829;
 inline constexpr int kTrendAnalysis = 32839;
+inline constexpr int kCrowAmsaaTracking = 32840;
 inline constexpr int kTbfToInterval = 32788;
 inline constexpr int kIntervalToTbf = 32798;
 inline constexpr int kReduceLevel1 = 32791;  // to 32794 for level 4

@@ -19,6 +19,7 @@
 #include "app/shell/about_screen.h"
 #include "app/screens/data/value_screen.h"
 #include "app/shell/view.h"
+#include "app/commands/crow_amsaa_commands.h"
 #include "app/commands/trend_commands.h"
 #include "data/startup_config.h"
 #include "numerics/trace.h"
@@ -174,6 +175,7 @@ void CMainFrame::onAppendFile(int) { AppendFromFile(context()); }
 void CMainFrame::onEdit(int) { EditData(context()); }
 void CMainFrame::onStatistics(int) { ShowStatistics(context()); }
 void CMainFrame::onTrendAnalysis(int) { ShowTrendAnalysis(context()); }
+void CMainFrame::onCrowAmsaaTracking(int) { RunCrowAmsaaTracking(context()); }
 
 void CMainFrame::onRawData(int) { ShowDataPlot(context(), false); }
 void CMainFrame::onSmoothedData(int) { ShowDataPlot(context(), true); }

@@ -74,6 +74,7 @@ public:
     void onSmoothedData(int);
     void onStatistics(int);
     void onTrendAnalysis(int);
+    void onCrowAmsaaTracking(int);
     void onTbfToInterval(int);
     void onIntervalToTbf(int);
     void onSeverityReduction(int level);
