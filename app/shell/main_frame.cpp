@@ -10,6 +10,7 @@
 #include "app/shell/artwork.h"
 #include "app/shell/command_context.h"
 #include "app/commands/data_commands.h"
+#include "app/commands/execution_guard.h"
 #include "app/shell/document.h"
 #include "app/commands/file_commands.h"
 #include "app/kit/help_pages.h"
@@ -86,6 +87,7 @@ void CMainFrame::buildMenus() {
 }
 
 void CMainFrame::refreshCommands() {
+    doc_.dataFileKind.observe(doc_.data());
     const MenuState state = MenuState::of(doc_.data(), doc_.options());
     for (const CommandSpec& c : CommandTable()) {
         QAction* a = actions_.value(c.id);
@@ -187,6 +189,7 @@ void CMainFrame::onModelExecution(int) {
                         QString::fromLatin1(text::kErrorCaption));
         return;
     }
+    if (RefuseEntriesWithoutTime(context())) return;
     if (!modelExecution_) {
         prompter_.information(this, QString::fromLatin1(text::kModelExecutionPending));
         return;
