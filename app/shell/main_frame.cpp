@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/shell/artwork.h"
+#include "app/shell/desktop_habits.h"
 #include "app/shell/command_context.h"
 #include "app/commands/data_commands.h"
 #include "app/commands/execution_guard.h"
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(CVarno3Doc& doc, Prompter& prompter, QWidget* parent)
     view_ = new CVarno3View(doc_, this);
     setCentralWidget(view_);
     buildMenus();
+    habits_ = new DesktopHabits(*this);
     refreshCommands();
 }
 
@@ -95,6 +97,7 @@ void CMainFrame::refreshCommands() {
         if (c.checked) a->setChecked(c.checked(state, c.argument));
     }
     view_->refresh();
+    if (habits_) habits_->refresh();
 }
 
 void CMainFrame::runCommand(int id) {
