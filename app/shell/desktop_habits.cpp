@@ -1,6 +1,7 @@
 #include "app/shell/desktop_habits.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -78,11 +79,18 @@ QString DesktopHabits::titleFor(const QString& fileName) {
     return QFileInfo(fileName).fileName() + QStringLiteral("[*] - ") + app;
 }
 
+QString DesktopHabits::printFileFor(const QString& dataFile) {
+    if (dataFile.isEmpty()) return {};
+    const QFileInfo info(dataFile);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+}
+
 void DesktopHabits::refresh() {
     const FailureDataSet& set = frame_.document().data();
     const QString file = QString::fromStdString(set.currentFileName);
     frame_.setWindowTitle(titleFor(file));
     frame_.setWindowModified(set.dataChanged);
+    frame_.prompter().setDefaultPrintFile(printFileFor(file));
     if (file != lastFile_) {
         lastFile_ = file;
         if (!file.isEmpty() && QFileInfo(file).isFile()) recentFiles_.add(file);

@@ -43,6 +43,8 @@ public:
     QMenu* recentMenu() const { return recent_; }
     // The title for the current file name and changed flag ("[*]" is Qt's modified marker).
     static QString titleFor(const QString& fileName);
+    // The print screen's file for a data file: same folder and name, ".pdf".
+    static QString printFileFor(const QString& dataFile);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -67,6 +67,10 @@ void DesktopHabitsTest::titleNamesTheFileAndMarksChanges() {
     QVERIFY(h.prompter.problems.isEmpty());
     QCOMPARE(h.frame.windowTitle(), QStringLiteral("weeks.v3d[*] - Varnok 3"));
     QVERIFY(!h.frame.isWindowModified());
+    // Printing to a file offers the data file's folder and name.
+    QCOMPARE(h.prompter.defaultPrintFile(), h.path("weeks.pdf"));
+    QCOMPARE(DesktopHabits::printFileFor(QStringLiteral("/d/sys1.v1.V3D")),
+             QStringLiteral("/d/sys1.v1.pdf"));
 
     h.frame.runCommand(command::kIntervalToTbf);
     QVERIFY(h.frame.isWindowModified());
