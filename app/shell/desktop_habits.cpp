@@ -34,7 +34,9 @@ QString droppedFile(const QMimeData* mime) {
 
 QStringList RecentFiles::list() const { return QSettings().value(kRecentKey).toStringList(); }
 
-void RecentFiles::add(const QString& path) {
+void RecentFiles::add(const QString& name) {
+    // A name relative to the start-up folder would mean another file from elsewhere.
+    const QString path = QFileInfo(name).absoluteFilePath();
     QStringList files = list();
     files.removeAll(path);
     files.prepend(path);
