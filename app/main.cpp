@@ -18,6 +18,7 @@
 #include "app/kit/messages.h"
 #include "app/commands/model_execution.h"
 #include "app/kit/prompter.h"
+#include "app/kit/table_copy.h"
 
 namespace {
 
@@ -92,6 +93,9 @@ int main(int argc, char** argv) {
     vnk::app::WidgetPrompter prompter;
     vnk::app::CMainFrame frame(doc, prompter);
     vnk::app::InstallModelExecution(frame);
+    // Ctrl+C on any value table copies it as tab-separated text.
+    vnk::app::TableCopyFilter tableCopy;
+    app.installEventFilter(&tableCopy);
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec);
     if (!frame.startUp(ec ? std::filesystem::path(".") : folder, line.files.isEmpty())) return 1;

@@ -1,4 +1,4 @@
-// A chart area: draws a ChartSpec and offers "Save Chart as PNG..." on its context menu. The
+// A chart area: draws a ChartSpec and offers "Save Chart as PNG..." (or SVG) on its context menu. The
 // picture is rendered from a separate chart view that is never shown, at this view's size, so
 // what is saved does not depend on the window's state.
 #pragma once
@@ -19,6 +19,12 @@ PngPathPrompter DefaultPngPathPrompter();
 
 // Renders `design` to a PNG file of `size` pixels. Returns false when the file cannot be written.
 bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& size);
+// The same drawing as an SVG file; false where SVG is not available or the file cannot be written.
+bool SaveChartSvg(const ChartSpec& design, const QString& path, const QSize& size);
+bool SvgAvailable();
+// The file a chosen name saves to: ".svg" and ".png" names as they are, anything else with
+// ".png" added, as the picture is a PNG unless SVG was asked for.
+QString ChartFileName(const QString& chosen);
 
 class ChartView : public QChartView {
     Q_OBJECT
@@ -34,6 +40,8 @@ public:
 
     // Saves the chart as PNG at the view's current size (a default size while never shown).
     bool savePng(const QString& path) const;
+    // PNG or SVG by the name's extension.
+    bool saveChart(const QString& path) const;
 
 private:
     void askAndSavePng();

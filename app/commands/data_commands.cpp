@@ -2,6 +2,7 @@
 #include "app/commands/data_commands.h"
 
 #include <QDialog>
+#include <array>
 #include <vector>
 
 #include "app/shell/document.h"
@@ -77,10 +78,16 @@ void ReduceSystemTo(const CommandContext& ctx, int failureType) {
 
 void ConvertTbfUnits(const CommandContext& ctx, int unit) {
     FailureDataSet& set = ctx.doc.data();
-    if (!vnk::ConvertTbfUnits(static_cast<int>(set.tbfUnit), unit, set.tbfCount, set.times())) {
+    // The failure-free time after the last failure is a time in the same unit; it is converted
+    // first, so that a failed conversion leaves everything as it was.
+    const int from = static_cast<int>(set.tbfUnit);
+    std::array<double, 1> freeTime{set.failureFreeTime};
+    if (!vnk::ConvertTbfUnits(from, unit, 1, freeTime) ||
+        !vnk::ConvertTbfUnits(from, unit, set.tbfCount, set.times())) {
         ctx.prompter.error(ctx.parent, QString::fromLatin1(text::kUnitsNotConverted));
         return;
     }
+    set.failureFreeTime = freeTime[0];
     set.tbfUnit = static_cast<TbfUnit>(unit);
     set.dataChanged = true;
 }

@@ -94,7 +94,12 @@ void newHardwareIntervals(const CommandContext& ctx) {
     }
     options.apply(set);
     IntervalHardwareInputScreen input(ctx.prompter, set, ctx.parent);
-    if (!run(ctx, input)) set.errorHistory = ErrorHistory::None;
+    if (!run(ctx, input)) {
+        set.errorHistory = ErrorHistory::None;
+        return;
+    }
+    // Typed like the software intervals, and as easily lost without the question on closing.
+    set.dataChanged = true;
 }
 
 void newIntervalEntry(const CommandContext& ctx) {

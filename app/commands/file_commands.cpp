@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/commands/save_guard.h"
 #include "app/shell/document.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
@@ -36,9 +37,13 @@ bool retryOpening(const CommandContext& ctx) {
 
 bool writeTo(const CommandContext& ctx, const QString& path) {
     FailureDataSet& set = ctx.doc.data();
+    if (!ConfirmWrite(ctx, path)) return false;
     for (;;) {
         switch (saveDataFile(set, toPath(path))) {
-            case SaveStatus::Saved: return true;
+            case SaveStatus::Saved:
+                ctx.doc.dataFileKind.written(set);
+                NoteWhatIsNotStored(ctx);
+                return true;
             case SaveStatus::Incomplete:
                 ctx.prompter.error(ctx.parent, qs(kIncompleteDataSetMessage));
                 return false;
@@ -230,7 +235,11 @@ void ReadNewDataFile(const CommandContext& ctx, const QString& path) {
             set.dataKind = DataKind::None;
             set.errorHistory = ErrorHistory::None;
             ctx.prompter.information(ctx.parent, QString::fromLatin1(text::kEmptyDataFile));
+            return;
         }
+        // The intervals now come from this file: Save writes back to it, not to whatever
+        // file was read before.
+        set.currentFileName = toPath(path).string();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/shell/help_window.h"
 #ifdef VARNOK_HAVE_PRINT
+#include <QPrinter>
 #include "print/print_report.h"
 #endif
 #include "app/kit/messages.h"
@@ -97,6 +98,8 @@ void WidgetPrompter::help(QWidget* from, const QString& page) {
 
 bool WidgetPrompter::setUpPrinter(QPrinter& printer, QWidget* parent) {
 #ifdef VARNOK_HAVE_PRINT
+    if (!defaultPrintFile_.isEmpty() && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(defaultPrintFile_);
     return print::SystemPrintScreen()(printer, parent);
 #else
     (void)printer;

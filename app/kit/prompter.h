@@ -54,6 +54,14 @@ public:
     QMessageBox::StandardButton question(QWidget* parent, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          const QString& caption = {});
+
+    // The file the print screen offers when printing to a file (the data file's folder and
+    // name with ".pdf"); empty: the print screen's own choice.
+    void setDefaultPrintFile(const QString& path) { defaultPrintFile_ = path; }
+    const QString& defaultPrintFile() const { return defaultPrintFile_; }
+
+protected:
+    QString defaultPrintFile_;
 };
 
 class HelpWindow;

@@ -14,6 +14,7 @@ MenuState MenuState::of(const FailureDataSet& set, const ProgramOptions& options
     s.numericalMethod = options.numericalMethod;
     s.executionSeverityLevel = options.executionSeverityLevel;
     s.viewPreference = options.viewPreference;
+    s.trace = options.trace;
     return s;
 }
 
@@ -52,6 +53,11 @@ bool canConvertTo(const MenuState& s, int unit) {
     return tbfWithHistory(s, unit) && s.tbfUnit >= 1 && s.tbfUnit <= 7 && s.tbfUnit != unit;
 }
 bool hasIntervals(const MenuState& s, int) { return s.intervalCount > 0; }
+// Whatever the data file can hold: TBF entries, or software intervals.
+bool canSave(const MenuState& s, int) {
+    return s.tbfCount > 0 ||
+           (s.dataKind == kInterval && s.errorHistory == kSoftware && s.intervalCount > 0);
+}
 
 // ---- Check rules ------------------------------------------------------------------------------
 
@@ -59,13 +65,14 @@ bool methodIs(const MenuState& s, int method) { return s.numericalMethod == meth
 bool executionLevelIs(const MenuState& s, int level) { return s.executionSeverityLevel == level; }
 bool unitIs(const MenuState& s, int unit) { return s.tbfUnit == unit; }
 bool viewIs(const MenuState& s, int view) { return s.viewPreference == view; }
+bool traceOn(const MenuState& s, int) { return s.trace; }
 
 std::vector<CommandSpec> buildTable() {
     using M = CMainFrame;
     using namespace command;
     std::vector<CommandSpec> t = {
-        {kSave, "File", "Save", &M::onSave, 0, hasTbfEntries, nullptr},
-        {kSaveAs, "File", "Save As...", &M::onSaveAs, 0, hasTbfEntries, nullptr},
+        {kSave, "File", "Save", &M::onSave, 0, canSave, nullptr},
+        {kSaveAs, "File", "Save As...", &M::onSaveAs, 0, canSave, nullptr},
         {kExit, "File", "Exit", &M::onExit, 0, always, nullptr, true},
         {kNewDataEntry, "Data>New", "Data Entry", &M::onNewDataEntry, 0, always, nullptr},
         {kNewFile, "Data>New", "File", &M::onNewFile, 0, always, nullptr},
@@ -126,7 +133,7 @@ std::vector<CommandSpec> buildTable() {
                  always, nullptr});
     t.push_back({kPredictionNumber, "Setup", "Prediction Number", &M::onPredictionNumber, 0,
                  always, nullptr});
-    t.push_back({kTrace, "Setup", "Trace", &M::onTrace, 0, always, nullptr, true});
+    t.push_back({kTrace, "Setup", "Trace", &M::onTrace, 0, always, traceOn, true});
     t.push_back({kAbout, "Help", "&About VARNOK 3 ...", &M::onAbout, 0, always, nullptr});
     t.push_back({kHelpTopics, "Help", "Help Topics", &M::onHelpTopics, 0, always, nullptr});
     return t;

@@ -22,6 +22,7 @@ struct MenuState {
     int numericalMethod = 1;
     int executionSeverityLevel = 0;
     int viewPreference = 0;
+    bool trace = false;
 
     static MenuState of(const FailureDataSet& set, const ProgramOptions& options);
 };

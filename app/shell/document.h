@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "app/shell/data_file_kind.h"
 #include "data/failure_data_set.h"
 #include "data/program_options.h"
 #include "execution/interval_results.h"
@@ -32,6 +33,8 @@ public:
     // The last execution's results; empty until a model execution has run.
     std::optional<execution::TbfExecutionResults> tbfResults;
     std::optional<execution::IntervalExecutionResults> intervalResults;
+    // The kind of data the current data file holds, for the checks before it is replaced.
+    DataFileKind dataFileKind;
 
 private:
     FailureDataSet data_;

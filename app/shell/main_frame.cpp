@@ -8,8 +8,10 @@
 #include <QScreen>
 
 #include "app/shell/artwork.h"
+#include "app/shell/desktop_habits.h"
 #include "app/shell/command_context.h"
 #include "app/commands/data_commands.h"
+#include "app/commands/execution_guard.h"
 #include "app/shell/document.h"
 #include "app/commands/file_commands.h"
 #include "app/kit/help_pages.h"
@@ -36,6 +38,7 @@ CMainFrame::CMainFrame(CVarno3Doc& doc, Prompter& prompter, QWidget* parent)
     view_ = new CVarno3View(doc_, this);
     setCentralWidget(view_);
     buildMenus();
+    habits_ = new DesktopHabits(*this);
     refreshCommands();
 }
 
@@ -87,6 +90,7 @@ void CMainFrame::buildMenus() {
 }
 
 void CMainFrame::refreshCommands() {
+    doc_.dataFileKind.observe(doc_.data());
     const MenuState state = MenuState::of(doc_.data(), doc_.options());
     for (const CommandSpec& c : CommandTable()) {
         QAction* a = actions_.value(c.id);
@@ -94,6 +98,7 @@ void CMainFrame::refreshCommands() {
         if (c.checked) a->setChecked(c.checked(state, c.argument));
     }
     view_->refresh();
+    if (habits_) habits_->refresh();
 }
 
 void CMainFrame::runCommand(int id) {
@@ -202,6 +207,7 @@ void CMainFrame::onModelExecution(int) {
                         QString::fromLatin1(text::kErrorCaption));
         return;
     }
+    if (RefuseEntriesWithoutTime(context())) return;
     if (!modelExecution_) {
         prompter_.information(this, QString::fromLatin1(text::kModelExecutionPending));
         return;

@@ -21,6 +21,8 @@ class CVarno3View;
 class Prompter;
 struct CommandContext;
 
+class DesktopHabits;
+
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -104,6 +106,7 @@ private:
     CVarno3Doc& doc_;
     Prompter& prompter_;
     CVarno3View* view_;
+    DesktopHabits* habits_ = nullptr;
     QSize screenSize_;
     ModelExecution modelExecution_;
     QMap<int, QAction*> actions_;

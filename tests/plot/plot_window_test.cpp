@@ -300,6 +300,21 @@ private slots:
         window.chartView()->savePngAction()->trigger();
         QVERIFY(QImage(viaMenu).width() > 0);
         QVERIFY(!window.chartView()->savePng(dir.filePath(QStringLiteral("missing/x.png"))));
+
+        // A name without an extension gets ".png"; an ".svg" name saves a drawing.
+        const QString bare = dir.filePath(QStringLiteral("bare"));
+        window.chartView()->setPngPathPrompter([&](QWidget*) { return bare; });
+        window.chartView()->savePngAction()->trigger();
+        QVERIFY(QImage(bare + QStringLiteral(".png")).width() > 0);
+        QCOMPARE(ChartFileName(QStringLiteral("a.PNG")), QStringLiteral("a.PNG"));
+        if (SvgAvailable()) {
+            const QString svg = dir.filePath(QStringLiteral("drawing.svg"));
+            window.chartView()->setPngPathPrompter([&](QWidget*) { return svg; });
+            window.chartView()->savePngAction()->trigger();
+            QFile drawing(svg);
+            QVERIFY(drawing.open(QIODevice::ReadOnly));
+            QVERIFY(drawing.readAll().contains("<svg"));
+        }
     }
 };
 

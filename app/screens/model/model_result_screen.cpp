@@ -150,8 +150,13 @@ void ModelResultScreen::runPredictions() {
     for (std::size_t q = 0; q < description_.predictions.size(); ++q) {
         const models::PredictionQuestion& question = description_.predictions[q];
         if (!question.answer || !question.inputEnabled) continue;
+        // Text that is not a number is no more an answerable input than a negative one, and
+        // gets the same message instead of passing silently as 0.
+        std::vector<double> inputs = values.inputs[q];
+        for (std::size_t i = 0; i < inputs.size() && i < inputs_[q].size(); ++i)
+            if (inputs_[q][i] && !ParseValue(inputs_[q][i]->text())) inputs[i] = -1.0;
         const models::PredictionOutcome outcome =
-            question.answer(context_, values.inputs[q], outputValues_[q]);
+            question.answer(context_, inputs, outputValues_[q]);
         for (std::size_t i = 0; i < outcome.outputs.size() && i < outputs_[q].size(); ++i) {
             outputValues_[q][i] = outcome.outputs[i];
             if (outputs_[q][i]) ShowValue(*outputs_[q][i], outcome.outputs[i]);

@@ -105,7 +105,8 @@ void ConversionsTest::unitConversionsAndDefinition() {
     h.data().failureFreeTime = 2.0;
     h.frame.runCommand(command::kConvertUnit[4]);  // weeks
     QCOMPARE(h.data().tbf(TbfField::TimeBetweenFailures, 1), 48.0);
-    QCOMPARE(h.data().failureFreeTime, 2.0);
+    // The failure-free time after the last failure is a time like the others.
+    QCOMPARE(h.data().failureFreeTime, 96.0);
 
     // Defining the unit names the values' unit without changing them or the changed flag.
     fill(h.data(), {{5, 0, 1}}, TbfUnit::None);

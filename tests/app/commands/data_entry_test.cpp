@@ -338,6 +338,8 @@ void DataEntryTest::hardwareIntervals() {
     QCOMPARE(set.hardwareInterval(interval_row::kUnitsOnTest, 1), 10.0);
     QCOMPARE(set.hardwareInterval(interval_row::kUnitsFailing, 1), 3.0);
     QCOMPARE(set.intervalCell(interval_row::kUnitsFailing, 2), 3.0);
+    // Typed data exist nowhere else: Data / New and Exit must ask before dropping them.
+    QVERIFY(set.dataChanged);
 }
 
 QTEST_MAIN(DataEntryTest)

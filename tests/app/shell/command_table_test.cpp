@@ -140,8 +140,11 @@ void CommandTableTest::conversionAndPlotRules() {
     QVERIFY(!enabled(interval, command::kTbfToInterval));
     QVERIFY(enabled(interval, command::kSmoothedData));
     QVERIFY(!enabled(interval, command::kStatistics));
-    QVERIFY(!enabled(interval, command::kSave));
+    // The data file holds software intervals, so they can be saved from the menu.
+    QVERIFY(enabled(interval, command::kSave));
+    QVERIFY(enabled(interval, command::kSaveAs));
     interval.errorHistory = static_cast<int>(ErrorHistory::Hardware);
+    QVERIFY(!enabled(interval, command::kSave));
     QVERIFY(!enabled(interval, command::kSmoothedData));
     QVERIFY(enabled(interval, command::kRawData));
     interval.intervalCount = 0;
@@ -186,8 +189,12 @@ void CommandTableTest::rulesAreEvaluatedWhenAMenuOpens() {
 void CommandTableTest::traceChosenTwiceStaysOnUntilClose() {
     {
         AppHarness h;
+        QVERIFY(!h.frame.action(command::kTrace)->isChecked());
         h.frame.runCommand(command::kTrace);
+        QVERIFY(h.frame.action(command::kTrace)->isChecked());
+        // A second Trace keeps tracing on, and the mark with it.
         h.frame.runCommand(command::kTrace);
+        QVERIFY(h.frame.action(command::kTrace)->isChecked());
         QVERIFY(trace::isOn());
         QVERIFY(h.options().trace);
         QVERIFY(h.prompter.messages.isEmpty());

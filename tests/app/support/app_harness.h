@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QSettings>
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,10 @@ namespace vnk::app::test {
 class AppHarness {
 public:
     AppHarness() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(QString::fromStdString(dir_.path().string()));
+        const QString folder = QString::fromStdString(dir_.path().string());
+        QDir::setCurrent(folder);
+        // The user's settings (recent files) stay out of the tests, and one test's out of the next.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
     }
     ~AppHarness() { QDir::setCurrent(previous_); }
 

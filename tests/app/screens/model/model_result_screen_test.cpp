@@ -175,6 +175,16 @@ class ModelResultScreenTest : public QObject {
                                           "A positive number is required to run Prediction 2",
                                           "A positive number is required to run Prediction 3",
                                           "A positive number is required to run Prediction 4"}));
+        // Letters are no number either, and are not read as 0 without a word.
+        sink.texts.clear();
+        screen.input(0, 0)->setText("abc");
+        screen.input(1, 0)->setText("");
+        screen.input(2, 0)->setText("0");
+        screen.input(3, 0)->setText("12x");
+        screen.runPredictions();
+        QCOMPARE(sink.texts, (QStringList{"A positive number is required to run Prediction 1",
+                                          "A positive number is required to run Prediction 2",
+                                          "A positive number is required to run Prediction 4"}));
     }
 
     void largeAndTinyValuesAreBlue() {
