@@ -36,8 +36,7 @@ std::optional<double> GeometricLogLikelihood(const TbfStats& STATS, ConstRealArr
     const double phi = STATS(4, kEstimate), D = STATS(tbf_row::kHazardRate, kEstimate);
     if (!(phi > 0.0) || !(D > 0.0)) return std::nullopt;
     double lnL = 0.0;
-    for (int i = 1; i <= DAT.size(); ++i)
-        lnL += exponentialTerm(D * std::pow(phi, i - 1), DAT(i));
+    for (int i = 1; i <= DAT.size(); ++i) lnL += exponentialTerm(D * std::pow(phi, i - 1), DAT(i));
     return finiteOrNone(lnL);
 }
 
@@ -69,8 +68,7 @@ std::optional<double> MusaBasicLogLikelihood(const TbfStats& STATS, ConstRealArr
     if (!(b0 > 0.0) || !(b1 > 0.0) || DAT.size() < 1) return std::nullopt;
     const std::vector<double> t = runningSums(DAT);
     return processLogLikelihood(
-        ConstRealArray(t), t.back() + XLTM,
-        [&](double s) { return b0 * b1 * std::exp(-b1 * s); },
+        ConstRealArray(t), t.back() + XLTM, [&](double s) { return b0 * b1 * std::exp(-b1 * s); },
         [&](double s) { return -b0 * std::expm1(-b1 * s); });
 }
 
@@ -80,8 +78,7 @@ std::optional<double> MusaLogarithmicLogLikelihood(const TbfStats& STATS, ConstR
     if (!(b0 > 0.0) || !(b1 > 0.0) || DAT.size() < 1) return std::nullopt;
     const std::vector<double> t = runningSums(DAT);
     return processLogLikelihood(
-        ConstRealArray(t), t.back() + XLTM,
-        [&](double s) { return b0 * b1 / (1.0 + b1 * s); },
+        ConstRealArray(t), t.back() + XLTM, [&](double s) { return b0 * b1 / (1.0 + b1 * s); },
         [&](double s) { return b0 * std::log1p(b1 * s); });
 }
 

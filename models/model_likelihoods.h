@@ -19,7 +19,8 @@ std::optional<double> LittlewoodVerrallLogLikelihood(const TbfStats& STATS, Cons
 // Poisson processes on the cumulative failure times, observed up to the last failure plus
 // XLTM: Musa basic (b0 row 2, b1 row 3), Musa logarithmic (b0 row 2, b1 row 3) and the NHPP
 // model (a row 10, b row 4; CDAT the cumulative times, observed up to the last one).
-std::optional<double> MusaBasicLogLikelihood(const TbfStats& STATS, ConstRealArray DAT, double XLTM);
+std::optional<double> MusaBasicLogLikelihood(const TbfStats& STATS, ConstRealArray DAT,
+                                             double XLTM);
 std::optional<double> MusaLogarithmicLogLikelihood(const TbfStats& STATS, ConstRealArray DAT,
                                                    double XLTM);
 std::optional<double> NhppTbfLogLikelihood(const TbfStats& STATS, ConstRealArray CDAT);

@@ -1,14 +1,17 @@
 // Log-likelihoods at the program's own estimates against the textbook densities written out
 // here, the AIC/BIC arithmetic and the recommendation's tie rule.
+#include "execution/information_criteria.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "execution/information_criteria.h"
 #include "numerics/geometric.h"
 #include "numerics/jelinski_moranda.h"
+#include "numerics/littlewood_verrall.h"
 #include "numerics/musa_basic.h"
+#include "numerics/musa_logarithmic.h"
 #include "numerics/nhpp_tbf.h"
 
 namespace vnk::execution {
@@ -108,6 +111,47 @@ TEST(InformationCriteria, RecommendationTieRule) {
               "The data do not separate GEO and JM (AIC differs by 1.80, below 2); either may be "
               "used.");
     EXPECT_EQ(RecommendModel({}).model, "");
+}
+
+}  // namespace
+}  // namespace vnk::execution
+
+namespace vnk::execution {
+namespace {
+
+TEST(InformationCriteria, LittlewoodVerrallAndMusaLogarithmicMatchTheirDensities) {
+    std::vector<double> t;
+    double sum = 0.0;
+    for (double x : kGrowing) t.push_back(sum += x);
+    const LavStartingValues start = LavInitialEstimates(15, ConstRealArray(kGrowing), 1);
+    const std::array<double, 2> beta{start.beta0, start.beta1};
+    TbfStats lv, msa;
+    int rflag = 0;
+    double Z = 0.0;
+    SLAVMD(method::kMaximumLikelihood, 15, ConstRealArray(kGrowing), 1, ConstRealArray(beta),
+           kMaxIterations, lv, rflag, Z);
+    ASSERT_LE(rflag, 1);
+    SMSAMD(15, ConstRealArray(kGrowing), 0.0, msa, rflag);
+    ASSERT_EQ(rflag, 0);
+    // Pareto: f(x) = alpha psi^alpha / (psi + x)^(alpha + 1), psi = beta0 + beta1 i.
+    const double alpha = lv(1, 1), b0 = msa(2, 1), b1 = msa(3, 1);
+    double lvExpected = 0.0, msaExpected = -b0 * std::log(1.0 + b1 * sum);
+    for (std::size_t i = 0; i < kGrowing.size(); ++i) {
+        const double psi = lv(2, 1) + lv(3, 1) * static_cast<double>(i + 1);
+        // In logs: psi^alpha overflows at these estimates.
+        lvExpected +=
+            std::log(alpha) + alpha * std::log(psi) - (alpha + 1) * std::log(psi + kGrowing[i]);
+        msaExpected += std::log(b0 * b1 / (1.0 + b1 * t[i]));
+    }
+    TbfExecutionResults r;
+    r.data = kGrowing;
+    r.stats[kLavLinear] = lv;
+    r.stats[kMusaLog] = msa;
+    EXPECT_NEAR(*TbfSlotLogLikelihood(kLavLinear, r), lvExpected, 1e-9 * std::abs(lvExpected));
+    EXPECT_NEAR(*TbfSlotLogLikelihood(kMusaLog, r), msaExpected, 1e-9 * std::abs(msaExpected));
+    // Estimates outside the parameter space give no likelihood rather than a NaN.
+    r.stats[kGeo].clear();
+    EXPECT_FALSE(TbfSlotLogLikelihood(kGeo, r));
 }
 
 }  // namespace
