@@ -260,24 +260,36 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
     }
 
     if (timestamps && settings.binning != ImportBinning::None) {
-        const long first = binOf(start, settings.binning);
+        long first = binOf(start, settings.binning);
         const long lastBin = binOf(end >= 0.0 ? end : last, settings.binning);
         const auto bins = static_cast<std::size_t>(lastBin - first + 1);
-        if (bins > kMaxEntries) {
-            result.error = std::to_string(bins) + " intervals; at most 1000 can be kept.";
+        if (bins > kMaxEntries && !settings.keepMostRecent) {
+            result.error = std::to_string(bins) +
+                           " intervals; at most 1000 can be kept. Keep the most recent 1000?";
             return result;
         }
-        result.counts.assign(bins, 0.0);
-        for (const auto& f : failures) result.counts[binOf(f.time, settings.binning) - first] += 1.0;
+        if (bins > kMaxEntries) first = lastBin - static_cast<long>(kMaxEntries) + 1;
+        result.counts.assign(static_cast<std::size_t>(lastBin - first + 1), 0.0);
+        for (const auto& f : failures) {
+            const long bin = binOf(f.time, settings.binning);
+            if (bin >= first) result.counts[static_cast<std::size_t>(bin - first)] += 1.0;
+        }
         return result;
     }
 
-    if (failures.size() > kMaxEntries) {
-        result.error = std::to_string(failures.size()) + " failures; at most 1000 can be kept.";
+    if (failures.size() > kMaxEntries && !settings.keepMostRecent) {
+        result.error = std::to_string(failures.size()) +
+                       " failures; at most 1000 can be kept. Keep the most recent 1000?";
         return result;
     }
-    const double scale = timestamps ? settings.secondsPerUnit : 1.0;
     double previous = start;
+    if (failures.size() > kMaxEntries) {
+        // The first kept time still runs from the failure before it.
+        const auto dropped = failures.size() - kMaxEntries;
+        previous = failures[dropped - 1].time;
+        failures.erase(failures.begin(), failures.begin() + static_cast<long>(dropped));
+    }
+    const double scale = timestamps ? settings.secondsPerUnit : 1.0;
     for (const auto& f : failures) {
         const double gap = (f.time - previous) / scale;
         result.zeroTimes += gap == 0.0 ? 1 : 0;

@@ -25,6 +25,7 @@ struct CsvImportSettings {
     ImportBinning binning = ImportBinning::None;  // timestamps only
     std::string start;  // optional ISO 8601 start of testing
     std::string end;    // optional end of testing: failure-free time after the last failure
+    bool keepMostRecent = false;  // over 1000 failures or intervals: keep the last 1000
 };
 
 struct RejectedRow {

@@ -134,7 +134,13 @@ TEST(CsvImport, BadFilesGiveAClearMessage) {
     CsvImportSettings between;
     between.timeColumn = "t";
     between.timeKind = ImportTimeKind::Between;
-    EXPECT_EQ(importCsv(many, between, false).error, "1001 failures; at most 1000 can be kept.");
+    EXPECT_EQ(importCsv(many, between, false).error,
+              "1001 failures; at most 1000 can be kept. Keep the most recent 1000?");
+    many += "7\n";
+    between.keepMostRecent = true;
+    const auto kept = importCsv(many, between, false);
+    ASSERT_EQ(kept.times.size(), 1000u);
+    EXPECT_EQ(kept.times.back(), 7.0);
 }
 
 }  // namespace
