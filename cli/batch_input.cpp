@@ -184,9 +184,11 @@ std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, Progra
     std::error_code ec;
     if (!std::filesystem::is_regular_file(batch.file, ec))
         return withFile(batch.file, kErrorOpeningFileMessage);
-    if (looksBinary(batch.file)) return withFile(batch.file, "not a text file");
+    if (looksBinary(batch.file) && !batch.csv) return withFile(batch.file, "not a text file");
     std::string error;
-    if (batch.ini)
+    if (batch.csv)
+        error = ReadCsvData(batch, historyOf(batch.history), set);
+    else if (batch.ini)
         error = readConfiguration(batch, set, options);
     else if (batch.kind == DataKindOption::HardwareInterval)
         error = ReadHardwareIntervalFile(batch.file, set, options, notes);

@@ -142,6 +142,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
     std::string kind, layout, history, failureAtEnd, unit, method, models, measures, range, cells,
         iterationMax, sdwS, lavStart, bmStart, gpStart, testTime, aModeFailures, pdf, confidence;
     std::vector<std::string> predicts;
+    CsvOptionText csvText;
 
     app.add_option("FILE", o.file, "data file (or start-up configuration with --ini)")
         ->required()
@@ -195,6 +196,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
     app.add_flag("--trend", o.trend,
                  "print the trend analysis of the data first (alone or with --models)");
     app.add_option("--pdf", pdf, "write the reports to a PDF file")->type_name("FILE");
+    AddCsvOptions(app, o.csv, csvText);
 
     ParseOutcome outcome;
     try {
@@ -253,6 +255,10 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
             const std::string f = lower(failureAtEnd);
             if (f != "yes" && f != "no") throw UsageError{"--failure-at-end: expected yes or no"};
             o.failureAtEnd = f == "yes";
+        }
+        if (o.csv) {
+            const std::string error = CsvSettingsFrom(csvText, unitOf(unit), o.csvSettings);
+            if (!error.empty()) throw UsageError{error};
         }
         if (!unit.empty()) {
             o.unit = unitOf(unit);

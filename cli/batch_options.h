@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_csv.h"
 #include "data/input_format.h"
 
 namespace vnk::batch {
@@ -50,6 +51,8 @@ struct BatchOptions {
     bool json = false;
     bool trend = false;  // the trend analysis before (or instead of) the models
     std::optional<std::string> pdf;
+    bool csv = false;  // FILE is a delimited-text export read with csvSettings
+    CsvImportSettings csvSettings;
     // Which of the kind-specific options were given (for the "not with --ini" checks).
     bool kindGiven = false, layoutGiven = false, historyGiven = false, failureAtEndGiven = false;
 };

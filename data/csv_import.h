@@ -1,0 +1,58 @@
+// Failure data from delimited-text exports with a header row (defect trackers, spreadsheets):
+// columns chosen by name, timestamps or times turned into times between failures or binned
+// into test intervals, every rejected row reported by line number.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vnk {
+
+enum class ImportTimeKind { Timestamp, Cumulative, Between };
+enum class ImportBinning { None, Day, Week, Month };
+
+struct CsvImportSettings {
+    char delimiter = '\0';  // '\0': detected from the header among ',', ';' and tab
+    bool decimalComma = false;
+    std::string timeColumn;
+    ImportTimeKind timeKind = ImportTimeKind::Timestamp;
+    double secondsPerUnit = 1.0;  // result unit for TBF results from timestamps
+    std::string severityColumn;   // empty: every failure at level 1
+    std::vector<std::pair<std::string, int>> severityMap;  // label -> level; empty: numbers 1-4
+    std::string typeColumn;                                // "hardware" gives 1, else 0
+    std::string filterColumn;
+    std::vector<std::string> filterValues;
+    ImportBinning binning = ImportBinning::None;  // timestamps only
+    std::string start;  // optional ISO 8601 start of testing
+    std::string end;    // optional end of testing: failure-free time after the last failure
+    bool keepMostRecent = false;  // over 1000 failures or intervals: keep the last 1000
+};
+
+struct RejectedRow {
+    int line = 0;  // 1-based line of the file, the header being line 1
+    std::string reason;
+};
+
+struct CsvImportResult {
+    std::string error;  // empty on success; the whole import is refused otherwise
+    std::vector<RejectedRow> rejected;
+    // TBF result: times between failures with their severity and type, in file time order.
+    std::vector<double> times;
+    std::vector<int> severities;
+    std::vector<int> failureTypes;
+    int zeroTimes = 0;  // ties between timestamps, kept as zero times
+    // Interval result: failures per bin, empty bins kept with 0.
+    std::vector<double> counts;
+    double failureFreeTime = 0.0;
+};
+
+// Imports `text`. Rows that fail are listed in `rejected`; they make the import fail unless
+// `skipBadRows` is set.
+CsvImportResult importCsv(const std::string& text, const CsvImportSettings& settings,
+                          bool skipBadRows);
+
+// Seconds since 1970-01-01T00:00:00Z of an ISO 8601 date or date-time with an optional
+// offset ("Z", "+02:00"); false when the text is none of these.
+bool parseIsoTimestamp(const std::string& text, double& seconds);
+
+}  // namespace vnk

@@ -1,0 +1,147 @@
+#include "data/csv_import.h"
+
+#include <date/date.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <numeric>
+
+namespace vnk {
+namespace {
+
+std::vector<double> readSys1() {
+    std::ifstream in(VARNOK_TEST_DATA_DIR "/sys1_tbf.txt");
+    std::vector<double> times;
+    for (double t; in >> t;) times.push_back(t);
+    return times;
+}
+
+CsvImportSettings timestampSettings() {
+    CsvImportSettings s;
+    s.timeColumn = "opened";
+    s.start = "2020-01-01T00:00:00Z";
+    return s;
+}
+
+// SYS1 (tests/data/sys1_tbf.txt) written as opening timestamps counted from a start date.
+std::string sys1AsTrackerExport() {
+    std::string csv = "id;opened;severity\r\n";
+    const auto start = date::sys_days{date::year{2020} / 1 / 1};
+    double cumulative = 0.0;
+    int id = 0;
+    for (double t : readSys1()) {
+        cumulative += t;
+        const auto when = start + std::chrono::seconds{static_cast<long long>(cumulative)};
+        csv += std::to_string(++id) + ";" + date::format("%FT%TZ", when) + ";2\r\n";
+    }
+    return csv;
+}
+
+TEST(CsvImport, Sys1TimestampsRoundTripToTheSameTimes) {
+    const auto expected = readSys1();
+    ASSERT_EQ(expected.size(), 136u);
+    auto s = timestampSettings();
+    s.severityColumn = "severity";
+    const auto r = importCsv("\xEF\xBB\xBF" + sys1AsTrackerExport(), s, false);
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.times, expected);
+    EXPECT_EQ(r.severities, std::vector<int>(136, 2));
+}
+
+TEST(CsvImport, DayBinsSumToTheFailuresAndKeepEmptyDays) {
+    auto s = timestampSettings();
+    s.binning = ImportBinning::Day;
+    const auto r = importCsv(sys1AsTrackerExport(), s, false);
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(std::accumulate(r.counts.begin(), r.counts.end(), 0.0), 136.0);
+    EXPECT_EQ(r.counts.size(), 2u);  // SYS1 spans 88 682 s, into the second day
+
+    s.binning = ImportBinning::Week;
+    s.end = "2020-01-20";
+    const auto weeks = importCsv("opened\n2020-01-01\n2020-01-01T23:00:00+02:00\n2020-01-06\n", s, false);
+    ASSERT_EQ(weeks.error, "");
+    // 2020-01-01 is a Wednesday: its ISO week ends on the 5th; the 20th opens a fourth week.
+    EXPECT_EQ(weeks.counts, (std::vector<double>{2, 1, 0, 0}));
+}
+
+TEST(CsvImport, CumulativeAndBetweenTimesWithDecimalCommaAndTies) {
+    CsvImportSettings s;
+    s.timeColumn = "t";
+    s.timeKind = ImportTimeKind::Cumulative;
+    s.decimalComma = true;
+    s.end = "12";
+    const auto r = importCsv("t;x\n\"2,5\";a\n1\n2,5\n", s, false);
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.times, (std::vector<double>{1.0, 1.5, 0.0}));
+    EXPECT_EQ(r.zeroTimes, 1);
+    EXPECT_DOUBLE_EQ(r.failureFreeTime, 9.5);
+
+    s.timeKind = ImportTimeKind::Between;
+    s.end.clear();
+    EXPECT_EQ(importCsv("t\t\n3\n0\n4\n", s, false).times, (std::vector<double>{3, 0, 4}));
+}
+
+TEST(CsvImport, SeverityLabelsTypesAndFilters) {
+    CsvImportSettings s;
+    s.timeColumn = "t";
+    s.timeKind = ImportTimeKind::Cumulative;
+    s.severityColumn = "sev";
+    s.severityMap = {{"critical", 1}, {"major", 2}, {"minor", 3}, {"trivial", 4}};
+    s.typeColumn = "kind";
+    s.filterColumn = "component";
+    s.filterValues = {"ui", "db"};
+    const auto r = importCsv("t,sev,kind,component\n1,Major,hardware,ui\n2,minor,software,net\n"
+                             "5,trivial,software,db\n",
+                             s, false);
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.times, (std::vector<double>{1, 4}));
+    EXPECT_EQ(r.severities, (std::vector<int>{2, 4}));
+    EXPECT_EQ(r.failureTypes, (std::vector<int>{1, 0}));
+}
+
+TEST(CsvImport, BadRowsAreListedAndRefuseTheImportUnlessSkipped) {
+    auto s = timestampSettings();
+    s.severityColumn = "severity";
+    const std::string csv = "opened,severity\n2020-01-02,1\nyesterday,1\n2020-01-03,7\n"
+                            "1969-12-31,1\n2101-01-01,2\n2020-01-04\n";
+    const auto refused = importCsv(csv, s, false);
+    EXPECT_EQ(refused.error, "5 rows cannot be imported.");
+    EXPECT_TRUE(refused.times.empty());
+    ASSERT_EQ(refused.rejected.size(), 5u);
+    EXPECT_EQ(refused.rejected[0].line, 3);
+    EXPECT_EQ(refused.rejected[0].reason, "unparseable time \"yesterday\"");
+    EXPECT_EQ(refused.rejected[1].reason, "severity out of range \"7\"");
+    EXPECT_EQ(refused.rejected[2].reason, "date outside 1970 to 2100 \"1969-12-31\"");
+    EXPECT_EQ(refused.rejected[4].reason, "missing field \"severity\"");
+
+    const auto skipped = importCsv(csv, s, true);
+    EXPECT_EQ(skipped.error, "");
+    EXPECT_EQ(skipped.times, (std::vector<double>{86400.0}));
+}
+
+TEST(CsvImport, BadFilesGiveAClearMessage) {
+    const auto s = timestampSettings();
+    EXPECT_EQ(importCsv("", s, false).error, "The file is empty.");
+    EXPECT_EQ(importCsv("opened\n", s, false).error, "The file has a header and no rows.");
+    EXPECT_EQ(importCsv("when,sev\n1,2\n", s, false).error,
+              "There is no column \"opened\"; the columns are: when, sev.");
+    EXPECT_EQ(importCsv("opened,opened\n1,2\n", s, false).error,
+              "The column name \"opened\" appears twice.");
+    EXPECT_EQ(importCsv(std::string("\x7f" "ELF\0\0\1", 7), s, false).error, "The file is not text.");
+    std::string many = "t\n";
+    for (int i = 0; i < 1001; ++i) many += "1\n";
+    CsvImportSettings between;
+    between.timeColumn = "t";
+    between.timeKind = ImportTimeKind::Between;
+    EXPECT_EQ(importCsv(many, between, false).error,
+              "1001 failures; at most 1000 can be kept. Keep the most recent 1000?");
+    many += "7\n";
+    between.keepMostRecent = true;
+    const auto kept = importCsv(many, between, false);
+    ASSERT_EQ(kept.times.size(), 1000u);
+    EXPECT_EQ(kept.times.back(), 7.0);
+}
+
+}  // namespace
+}  // namespace vnk
