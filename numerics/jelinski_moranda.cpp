@@ -112,8 +112,12 @@ void SJAMMD(int ESF, int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
             STATS(kPhiRow, kEstimate) = phi;
             STATS(tbf_row::kInitialIntensity, kEstimate) = phi * N;
             STATS(tbf_row::kCurrentIntensity, kEstimate) = phi * N * std::exp(-phi * sums.total);
-            STATS(tbf_row::kRemainingFaults, kEstimate) = N - n;
-            STATS(tbf_row::kCurrentMtbnf, kEstimate) = 1.0 / (phi * (N - n));
+            // Below the observed count nothing remains to be found and no next failure is
+            // predicted; 0 leaves both rows blank rather than negative.
+            const bool belowObserved = RFLAG == status::kTotalFaultsBelowObserved;
+            STATS(tbf_row::kRemainingFaults, kEstimate) = belowObserved ? 0.0 : N - n;
+            STATS(tbf_row::kCurrentMtbnf, kEstimate) =
+                belowObserved ? 0.0 : 1.0 / (phi * (N - n));
             STATS(tbf_row::kPurificationLevel, kEstimate) = n / N;
         }
     }

@@ -198,13 +198,18 @@ void SNPTPR(const TbfStats& STATS, int NS, ConstRealArray DAT, RealArray PDAT, d
     // i * t(i) / mu(t(i)); at t(i) = 0 (leading zero times) its limit i / (a * b).
     auto c = [&](int i) {
         const double t = DAT(i);
-        return t == 0.0 ? i / (a * b) : i * t / mu(t);
+        if (t == 0.0) return i / (a * b);
+        // 1 - exp(-b t) rounds to 0 when b t is below the machine precision; expm1 keeps it.
+        const double m = mu(t);
+        return i * t / (m != 0.0 ? m : -a * std::expm1(-b * t));
     };
     DVAL = 0.0;
     double previous = 0.0;  // c(i - 1)
     for (int i = 1; i <= n; ++i) {
         const double ci = c(i);
         PDAT(i) = ci - previous;
+        // A difference that cannot be computed is left blank rather than shown as inf or nan.
+        if (!std::isfinite(PDAT(i))) PDAT(i) = 0.0;
         previous = ci;
         V(i) = i == 1 ? 1.0 - std::exp(-mu(DAT(1)))
                       : 1.0 - std::exp(-a * (std::exp(-b * DAT(i - 1)) - std::exp(-b * DAT(i))));

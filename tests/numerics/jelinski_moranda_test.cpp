@@ -62,7 +62,9 @@ TEST(JelinskiMorandaEstimation, MaximumBelowTheObservedFailuresIsStatusFour) {
     EXPECT_EQ(RFLAG, 4);
     EXPECT_NEAR(s(10, 1), 37.9, 0.05);
     EXPECT_NEAR(LikelihoodEquation(x, s(10, 1)), 0.0, 1e-9);
-    EXPECT_LT(s(11, 1), 0.0);
+    // Neither remaining faults nor the next failure's mean time can be negative.
+    EXPECT_EQ(s(11, 1), 0.0);
+    EXPECT_EQ(s(9, 1), 0.0);
     EXPECT_GT(s(4, 1), 0.0);
     ExpectAllFinite(s);
 }

@@ -119,6 +119,20 @@ TEST(SNPTPR, LeadingZeroTimesGiveFiniteGaps) {
     EXPECT_GT(DVAL, 0.0);
 }
 
+// With b t below the machine precision 1 - exp(-b t) rounds to 0; the gaps keep their value
+// 1/(a b) instead of becoming inf and nan (found by the random-data property test).
+TEST(SNPTPR, TinyRateTimesProductGivesFiniteGaps) {
+    const std::vector<double> t{1.0, 2.0, 3.0};
+    TbfStats s;
+    s(4, 1) = 1e-20;
+    s(10, 1) = 10.0;
+    std::vector<double> PDAT(3), V(3);
+    double DVAL = 0.0;
+    int DFLG = 0;
+    vnk::SNPTPR(s, 3, t, PDAT, DVAL, DFLG, V);
+    for (double p : PDAT) EXPECT_NEAR(p, 1e19, 1e7);
+}
+
 TEST(SNPTMA, NoMedianStopsTheNoiseAnalysis) {
     const auto t = RunningSum(vnk::test::DoublingTimes());
     std::vector<double> V(4), VPRE(4);
