@@ -50,6 +50,7 @@ struct BatchOptions {
     bool json = false;
     bool trend = false;  // the trend analysis before (or instead of) the models
     std::optional<std::string> pdf;
+    std::optional<std::string> charts;  // folder for the chart pictures
     // Which of the kind-specific options were given (for the "not with --ini" checks).
     bool kindGiven = false, layoutGiven = false, historyGiven = false, failureAtEndGiven = false;
 };

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   xvfb xauth openbox poppler-utils fonts-liberation2 imagemagick ccache
   nlohmann-json3-dev libcli11-dev
   desktop-file-utils appstream help2man libxml2-utils man-db dpkg-dev file
