@@ -40,12 +40,16 @@ TEST(BatchCharts, WritesEveryPlotAndLeavesTheReportAsItWas) {
     EXPECT_EQ(StrokesOf(svg, "#0000ff"), 1);
 }
 
-TEST(BatchCharts, AFolderThatIsMissingOrReadOnlyIsAUsageError) {
-    const std::string data = TestData("sys1_tbf.txt");
-    const auto missing = RunBatchProgram({"--charts", "/nonexistent/charts", data});
+TEST(BatchCharts, AMissingFolderIsAUsageError) {
+    const auto missing =
+        RunBatchProgram({"--charts", "/nonexistent/charts", TestData("sys1_tbf.txt")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "varnok3-batch: --charts: /nonexistent/charts: no such folder\n");
     EXPECT_TRUE(missing.out.empty());
+}
+
+TEST(BatchCharts, AReadOnlyFolderIsAUsageError) {
+    const std::string data = TestData("sys1_tbf.txt");
     if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
     TempDir out;
     std::filesystem::permissions(out.path(), std::filesystem::perms::owner_read |
