@@ -197,6 +197,10 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
                  "print the trend analysis of the data first (alone or with --models)");
     app.add_option("--pdf", pdf, "write the reports to a PDF file")->type_name("FILE");
     AddCsvOptions(app, o.csv, csvText);
+    std::string charts;
+    app.add_option("--charts", charts,
+                   "write the plots as PNG and SVG into DIR (TBF data; the list goes to stderr)")
+        ->type_name("DIR");
 
     ParseOutcome outcome;
     try {
@@ -338,6 +342,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         }
         for (const auto& p : predicts) o.predictions.push_back(predictOf(p));
         if (!pdf.empty()) o.pdf = pdf;
+        if (!charts.empty()) o.charts = charts;
         if (!o.measures.empty() && o.method == 2)
             throw UsageError{"--measures: the applicability analyses need the ml method"};
     } catch (const UsageError& e) {

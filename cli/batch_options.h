@@ -53,6 +53,7 @@ struct BatchOptions {
     std::optional<std::string> pdf;
     bool csv = false;  // FILE is a delimited-text export read with csvSettings
     CsvImportSettings csvSettings;
+    std::optional<std::string> charts;  // folder for the chart pictures
     // Which of the kind-specific options were given (for the "not with --ini" checks).
     bool kindGiven = false, layoutGiven = false, historyGiven = false, failureAtEndGiven = false;
 };

@@ -7,6 +7,7 @@
 #include <exception>
 #include <string>
 
+#include "cli/batch_charts.h"
 #include "cli/batch_input.h"
 #include "cli/batch_options.h"
 #include "cli/batch_output.h"
@@ -64,6 +65,12 @@ int run(int argc, char** argv) {
         if (const std::string refusal = refusedOutput(*batch.pdf, batch, set); !refusal.empty())
             return usageError("--pdf: " + refusal);
     }
+    if (batch.charts) {
+        if (batch.kind != DataKindOption::Tbf)
+            return usageError("--charts: charts are drawn for time-between-failures data only");
+        if (const std::string error = CheckChartFolder(*batch.charts); !error.empty())
+            return usageError("--charts: " + error);
+    }
     if (batch.trace) {
         if (const std::string refusal = refusedOutput(trace::kDefaultFileName, batch, set);
             !refusal.empty())
@@ -82,6 +89,16 @@ int run(int argc, char** argv) {
     if (batch.pdf) {
         if (const std::string error = WriteBatchPdf(pages, *batch.pdf); !error.empty())
             return usageError("--pdf: " + error);
+    }
+    if (batch.charts) {
+        // stdout carries the report or the JSON, so the list of files goes to stderr.
+        std::vector<std::string> written, skipped;
+        const std::string dataFile = set.currentFileName.empty() ? batch.file : set.currentFileName;
+        const std::string error = WriteBatchCharts(BatchChartInput(result, set, dataFile),
+                                                   *batch.charts, written, skipped);
+        for (const auto& path : written) std::fprintf(stderr, "chart: %s\n", path.c_str());
+        for (const auto& why : skipped) std::fprintf(stderr, "chart skipped: %s\n", why.c_str());
+        if (!error.empty()) return usageError("--charts: " + error);
     }
     for (const auto& note : result.notes)
         std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());

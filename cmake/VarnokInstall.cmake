@@ -28,6 +28,9 @@ endif()
 if(TARGET varnok_batch_pdf)
   install(TARGETS varnok_batch_pdf LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/varnok3)
 endif()
+if(TARGET varnok_batch_charts)
+  install(TARGETS varnok_batch_charts LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/varnok3)
+endif()
 
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/examples/"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/varnok3/examples)

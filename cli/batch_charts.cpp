@@ -1,0 +1,120 @@
+#include "cli/batch_charts.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "data/atomic_file.h"
+#include "execution/model_reports.h"
+
+namespace vnk::batch {
+namespace {
+
+std::vector<double> field(const FailureDataSet& set, TbfField f) {
+    std::vector<double> out;
+    for (int i = 1; i <= set.tbfCount; ++i) out.push_back(set.tbf(f, i));
+    return out;
+}
+
+ChartMeasure measureOf(const execution::TbfExecutionResults& r, int m) {
+    ChartMeasure out;
+    out.measure = m + 1;
+    out.nsr = r.selection.NSR();
+    for (int slot = 0; slot < execution::kTbfSlotCount; ++slot) {
+        const execution::ApplicabilityResult& a = r.measure(slot, m);
+        ChartMeasure::Model& model = out.models[static_cast<std::size_t>(slot)];
+        model.stat = a.STAT;
+        model.rank = r.rank(slot, m);
+        model.indx = a.INDX;
+        model.rflag = a.RFLAG;
+        model.plot1 = a.plot1;
+        model.plot2 = a.plot2;
+        // A model left out of the execution, or an analysis never run, has no chart to list.
+        if (!r.executed[static_cast<std::size_t>(slot)] || a.INDX == 0) model.rflag = -1;
+    }
+    return out;
+}
+
+ChartEntryPoint loadModule(std::string& error) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const auto folder = ec ? std::filesystem::path(".") : self.parent_path();
+    auto module = folder / kChartModuleName;
+    if (!std::filesystem::exists(module, ec))
+        module = folder / VARNOK_PDF_MODULE_DIR / kChartModuleName;
+    void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        error = "charts are not available: the chart module " + module.string() +
+                " could not be loaded";
+        return nullptr;
+    }
+    // The module stays loaded: Qt's objects must not outlive their code.
+    const auto draw = reinterpret_cast<ChartEntryPoint>(dlsym(handle, kChartEntryPoint));
+    if (!draw) error = "the chart module " + module.string() + " has no entry point";
+    return draw;
+}
+
+}  // namespace
+
+ChartInput BatchChartInput(const BatchResult& result, const FailureDataSet& set,
+                           const std::string& dataFile) {
+    ChartInput in;
+    in.stem = std::filesystem::path(dataFile).stem().string();
+    in.times = field(set, TbfField::TimeBetweenFailures);
+    in.failureTypes = field(set, TbfField::FailureType);
+    in.severities = field(set, TbfField::SeverityLevel);
+    in.unit = static_cast<int>(set.tbfUnit);
+    in.history = static_cast<int>(result.history);
+    if (!result.tbf) return in;
+    const execution::TbfExecutionResults& r = *result.tbf;
+    // The model plots show the working data the models were fitted to.
+    in.times = r.data;
+    in.severities.resize(r.data.size(), 1.0);
+    for (int slot = 0; slot < execution::kTbfSlotCount; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        if (!r.executed[s]) continue;
+        ChartModel model;
+        model.code = execution::TbfSlotLabel(slot);
+        model.title = execution::TbfSlotDescription(slot)->title;
+        model.predicted = r.predicted[s];
+        model.inSummary = r.status[s] == execution::model_status::kSucceeded;
+        if (r.status[s] == execution::model_status::kFailed)
+            model.skipped = "the model failed (RFLAG " + std::to_string(r.RFLAG[s]) + ")";
+        else if (model.predicted.empty())
+            model.skipped = "the model stored no predicted data";
+        in.models.push_back(std::move(model));
+    }
+    for (int m = 0; m < execution::kMeasureCount; ++m)
+        if (r.selection.measureSelected(m)) in.measures.push_back(measureOf(r, m));
+    return in;
+}
+
+std::string CheckChartFolder(const std::string& folder) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) return folder + ": no such folder";
+    if (access(folder.c_str(), W_OK | X_OK) != 0) return folder + ": the folder is not writable";
+    return "";
+}
+
+std::string WriteBatchCharts(const ChartInput& input, const std::string& folder,
+                             std::vector<std::string>& written, std::vector<std::string>& skipped) {
+    std::string error;
+    const ChartEntryPoint draw = loadModule(error);
+    if (!draw) return error;
+    ChartOutput output;
+    draw(input, output, error);
+    if (!error.empty()) return error;
+    skipped = output.skipped;
+    for (const RenderedChart& chart : output.charts) {
+        for (const auto& [extension, bytes] : {std::pair{".png", &chart.png}, {".svg", &chart.svg}}) {
+            const std::string path = (std::filesystem::path(folder) / (chart.name + extension)).string();
+            if (const std::string why = writeFileSafely(path, *bytes); !why.empty())
+                return path + ": " + why;
+            written.push_back(path);
+        }
+    }
+    return "";
+}
+
+}  // namespace vnk::batch
