@@ -237,6 +237,7 @@ Json BatchJson(const BatchResult& r) {
     if (r.tbf) {
         j["statistics"] = statistics(r.tbf->dataStatistics);
         j["models"] = tbfModels(r);
+        if (r.robustEstimation) j["estimation"] = "estimated with the robust search";
     } else if (r.interval) {
         j["statistics"] = {{"counts", statistics(r.interval->countStatistics)},
                            {"lengths", statistics(r.interval->lengthStatistics)}};

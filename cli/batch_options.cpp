@@ -191,6 +191,12 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->type_name("\"MODEL Q V1[,V2...]\"");
+    std::string estimation = "standard";
+    app.add_option("--estimation", estimation,
+                   "one-root estimations: standard (default) or robust, which searches the "
+                   "whole parameter range to a relative tolerance")
+        ->check(CLI::IsMember({"standard", "robust"}))
+        ->type_name("standard|robust");
     app.add_flag("--trace", o.trace, "write the trace of the routines to VNK_trace.txt");
     app.add_flag("--json", o.json, "print one JSON document instead of the reports");
     app.add_flag("--trend", o.trend,
@@ -219,6 +225,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         return outcome;
     }
 
+    o.robustEstimation = estimation == "robust";
     try {
         o.kindGiven = kindOpt->count() > 0;
         o.layoutGiven = layoutOpt->count() > 0;

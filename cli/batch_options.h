@@ -48,6 +48,7 @@ struct BatchOptions {
     bool oneSided = false;
     std::vector<PredictRequest> predictions;
     bool trace = false;
+    bool robustEstimation = false;  // --estimation robust
     bool json = false;
     bool trend = false;  // the trend analysis before (or instead of) the models
     std::optional<std::string> pdf;

@@ -373,6 +373,8 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
         if (batch.models.empty() && !batch.trend)
             throw UsageError{"You must select a model to execute"};
         options.numericalMethod = batch.method;
+        options.robustEstimation = batch.robustEstimation;
+        result.robustEstimation = batch.robustEstimation;
         if (batch.cells) options.cellCombinations = *batch.cells;
         if (batch.iterationMax) options.iterationMaximum = *batch.iterationMax;
         result.PMAX = options.iterationMaximum;

@@ -46,6 +46,7 @@ struct BatchResult {
     SlotPredictions crowPredictions;             // the Crow-AMSAA result screen's questions
     // Lines for stderr that do not stop the run (prediction messages, notices).
     std::vector<std::string> notes;
+    bool robustEstimation = false;  // the TBF one-root estimations used the robust search
 };
 
 // Runs the options' selection on the loaded data set. Returns "" or the one-line message of a

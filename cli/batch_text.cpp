@@ -77,7 +77,10 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
         for (auto& page : TbfSummaryReport(*r.tbf)) pages.push_back(std::move(page));
         for (int slot : kTbfProcessingOrder)
             if (r.tbf->executed[slot])
-                pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)));
+                pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)) +
+                                (r.robustEstimation && slot != kLavLinear && slot != kLavQuadratic
+                                     ? "estimated with the robust search\n"
+                                     : ""));
     }
     if (r.interval) {
         const IntervalExecutionResults& in = *r.interval;

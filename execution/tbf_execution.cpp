@@ -6,6 +6,7 @@
 #include "execution/ranking_step.h"
 #include "execution/selection_rules.h"
 #include "execution/tbf_slot_routines.h"
+#include "numerics/robust_root.h"
 #include "numerics/tbf_applicability.h"
 #include "numerics/vnkdst.h"
 #include "numerics/vnktrn.h"
@@ -99,6 +100,8 @@ TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelecti
                RealArray(sorted));
     }
 
+    const ScopedEstimationMode mode(options.robustEstimation ? EstimationMode::kRobust
+                                                             : EstimationMode::kStandard);
     for (int slot : kTbfProcessingOrder) {
         if (!TbfSlotExecuted(selection, r.ESF, slot)) continue;
         r.executed[slot] = true;

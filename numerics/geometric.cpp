@@ -6,6 +6,7 @@
 #include "numerics/brent.h"
 #include "numerics/kolmogorov.h"
 #include "numerics/prediction_limits.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 
@@ -107,10 +108,16 @@ void SGEOMD(int ESF, int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
         };
         const Bracket b = FindBracket(g, kUpperEnd,
                                       {kLowerEnds[0], kLowerEnds[1], kLowerEnds[2], kLowerEnds[3]});
-        RFLAG = b.found ? status::kOk : status::kNotAppropriate;
-        if (RFLAG == status::kOk)
-            STATS(kPhiRow, kEstimate) =
-                SolveBracketedRoot(g, b.movingEnd, b.movingValue, b.fixedEnd, b.fixedValue);
+        if (RobustEstimationOn()) {
+            const LikelihoodRoot r = RobustLikelihoodRoot(g, b, ParameterRange::kUnitInterval);
+            RFLAG = r.found() ? status::kOk : status::kNotAppropriate;
+            if (r.found()) STATS(kPhiRow, kEstimate) = r.root;
+        } else {
+            RFLAG = b.found ? status::kOk : status::kNotAppropriate;
+            if (RFLAG == status::kOk)
+                STATS(kPhiRow, kEstimate) =
+                    SolveBracketedRoot(g, b.movingEnd, b.movingValue, b.fixedEnd, b.fixedValue);
+        }
     }
 
     if (RFLAG == status::kOk) {

@@ -6,6 +6,7 @@
 #include "numerics/brent.h"
 #include "numerics/kolmogorov.h"
 #include "numerics/prediction_limits.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 
@@ -96,10 +97,15 @@ void SJAMMD(int ESF, int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
             // status 4 instead of calling the data unsuitable.
             b = FindBracket(g, (n - 1) + kOffset, {static_cast<double>(n)});
         }
-        RFLAG = b.found ? status::kOk : status::kNotAppropriate;
+        LikelihoodRoot robust;
+        if (RobustEstimationOn())
+            robust = RobustLikelihoodRoot(g, b, ParameterRange::kAboveLower, n - 1.0);
+        RFLAG = (RobustEstimationOn() ? robust.found() : b.found) ? status::kOk
+                                                                  : status::kNotAppropriate;
         if (RFLAG == status::kOk) {
-            const double N =
-                SolveBracketedRoot(g, b.fixedEnd, b.fixedValue, b.movingEnd, b.movingValue);
+            const double N = RobustEstimationOn() ? robust.root
+                                                  : SolveBracketedRoot(g, b.fixedEnd, b.fixedValue,
+                                                                       b.movingEnd, b.movingValue);
             if (N < n) RFLAG = status::kTotalFaultsBelowObserved;
             double phi = 0.0;
             if (likelihood) {

@@ -7,6 +7,7 @@
 #include "numerics/brent.h"
 #include "numerics/elapsed_times.h"
 #include "numerics/kolmogorov.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 
@@ -54,15 +55,19 @@ void estimate(int NS, ConstRealArray DAT, double XLTM, TbfStats& STATS, int& RFL
     const double b1000 = 10.0 * b100;
     const double b10000 = 10.0 * b1000;
     const Bracket bracket = FindBracket(g, 0.1 / Te, {b10, b100, b1000, b10000});
-    if (!bracket.found) {
+    LikelihoodRoot robust;
+    if (RobustEstimationOn())
+        robust = RobustLikelihoodRoot(g, bracket, ParameterRange::kAboveLower);
+    if (RobustEstimationOn() ? !robust.found() : !bracket.found) {
         RFLAG = status::kNotAppropriate;
         return;
     }
     // A bracketed root is an estimate.
     RFLAG = status::kOk;
 
-    const double b1 = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue, bracket.movingEnd,
-                                         bracket.movingValue);
+    const double b1 = robust.found() ? robust.root
+                                     : SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue,
+                                                          bracket.movingEnd, bracket.movingValue);
     const double b0 = n / std::log(1.0 + b1 * Te);
     STATS(2, kEstimate) = b0;
     STATS(3, kEstimate) = b1;

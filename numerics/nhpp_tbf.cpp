@@ -7,6 +7,7 @@
 #include "numerics/brent.h"
 #include "numerics/kolmogorov.h"
 #include "numerics/musa_basic.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 
@@ -42,14 +43,18 @@ void estimate(int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
     const double u8 = 2.0 * u4;
     const double u16 = 2.0 * u8;
     const Bracket bracket = FindBracket(g, 1.0 / Te, {u2, u4, u8, u16});
-    if (!bracket.found) {
+    LikelihoodRoot robust;
+    if (RobustEstimationOn())
+        robust = RobustLikelihoodRoot(g, bracket, ParameterRange::kAboveLower);
+    if (RobustEstimationOn() ? !robust.found() : !bracket.found) {
         // Without a bracket there is no estimate to look for; the table stays cleared.
         RFLAG = status::kNotAppropriate;
         return;
     }
 
-    const double b = SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue, bracket.movingEnd,
-                                        bracket.movingValue);
+    const double b = robust.found() ? robust.root
+                                    : SolveBracketedRoot(g, bracket.fixedEnd, bracket.fixedValue,
+                                                         bracket.movingEnd, bracket.movingValue);
     const double a = n / (1.0 - std::exp(-b * Te));
     STATS(4, kEstimate) = b;
     STATS(tbf_row::kTotalFaults, kEstimate) = a;
