@@ -9,6 +9,7 @@
 #include "app/commands/interval_model_execution.h"
 #include "app/shell/main_frame.h"
 #include "app/kit/prompter.h"
+#include "app/kit/help_pages.h"
 #include "app/kit/prompter_seams.h"
 #include "app/commands/tbf_hardware_execution.h"
 #include "execution/model_reports.h"
@@ -164,11 +165,16 @@ void RunModelExecution(CMainFrame& frame) {
                                           host);
     };
     seams.lavStartingValues = [&](execution::LavStartRequest& request) {
-        screens::LavStartingValuesScreen screen(request.PHIIND, request.BETA, {}, &frame);
+        screens::LavStartingValuesScreen screen(
+            request.PHIIND, request.BETA,
+            [&] { prompter.help(&frame, modelHelpPage(execution::kLavLinear)); }, &frame);
         if (prompter.exec(screen) == QDialog::Accepted) request.BETA = screen.BETA();
     };
     seams.statistics = [&](const QString&) {
         ShowStatistics(CommandContext{doc, prompter, &frame});
+    };
+    seams.help = [&](QWidget* from) {
+        prompter.help(from, QString::fromLatin1(help_page::kExecutionsMenu));
     };
     seams.hardware = [&](const execution::HardwareSelection& selection) {
         RunTbfHardwareModels(set, doc.options(), selection, prompter, &frame);
