@@ -60,6 +60,7 @@ plot::ApplicabilityPlotData applicabilityPlotData(const execution::TbfExecutionR
         out.rflag = a.RFLAG;
         out.plot1 = a.plot1;
         out.plot2 = a.plot2;
+        out.noiseSteps = a.noiseSteps;
         // An analysis that was not run has no chart.
         if (!r.selection.measureSelected(measureIndex) || a.INDX == 0) out.rflag = -1;
     }
