@@ -125,7 +125,7 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
             if (results.status[static_cast<std::size_t>(slot)] != execution::model_status::kSucceeded)
                 continue;
             data.models.push_back(
-                {screens::TbfModelDescription(slot).code, results.predicted[static_cast<std::size_t>(slot)]});
+                {screens::HeaderText(slot), results.predicted[static_cast<std::size_t>(slot)]});
         }
         plot::ShowPlotWindow(plot::TbfSummaryPlot(data), &frame);
     };

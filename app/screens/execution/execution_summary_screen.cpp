@@ -24,6 +24,8 @@ using namespace execution;
 constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
     kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
 
+}  // namespace
+
 const char* HeaderText(int slot) {
     switch (slot) {
         case kGeo:
@@ -42,6 +44,8 @@ const char* HeaderText(int slot) {
             return "NPT";
     }
 }
+
+namespace {
 
 constexpr std::array<const char*, 5> kRankRows = {"Accuracy", "Bias", "Noise", "Trend", "Overall"};
 constexpr std::array<const char*, kSummaryValueRows> kValueRows = {
