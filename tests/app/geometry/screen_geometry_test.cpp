@@ -12,6 +12,7 @@
 #include "app/kit/dialog_geometry.h"
 #include "app/screens/execution/execution_summary_screen.h"
 #include "execution/tbf_execution.h"
+#include "plot/data_plots.h"
 #include "plot/plot_window.h"
 #include "support/recording_sink.h"
 
@@ -99,7 +100,15 @@ private slots:
         int helpOpened = 0;
         plot::PlotWnd* plotted = nullptr;
         actions.help = [&] { ++helpOpened; };
-        actions.plot = [&] { plotted = plot::ShowPlotWindow(plot::PlotSpec{}); };
+        actions.plot = [&] {
+            plot::TbfSummaryPlotData data;
+            data.times = results.data;
+            for (int slot = 0; slot < ex::kTbfSlotCount; ++slot)
+                if (results.status[static_cast<std::size_t>(slot)] == ex::model_status::kSucceeded)
+                    data.models.push_back(
+                        {HeaderText(slot), results.predicted[static_cast<std::size_t>(slot)]});
+            plotted = plot::ShowPlotWindow(plot::TbfSummaryPlot(data));
+        };
         actions.print = [] {};
         ExecutionSummaryScreen screen(results, sink, actions);
         PrepareModalScreen(screen);
