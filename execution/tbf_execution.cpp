@@ -39,6 +39,7 @@ void runApplicability(int slot, const TbfApplicabilityModel& model, ConstRealArr
         out.STAT = in.STAT;
         out.RFLAG = in.RFLAG;
         out.INDX = in.INDX;
+        out.noiseSteps = in.steps;
         host.stepFinished(slot, m);
     }
 }

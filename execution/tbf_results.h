@@ -32,6 +32,7 @@ struct ApplicabilityResult {
     int INDX = 0;
     std::vector<double> plot1;  // V
     std::vector<double> plot2;  // VPRE
+    std::vector<double> noiseSteps;  // Noise: the relative change of each step after the first
 };
 
 struct TbfSelection {

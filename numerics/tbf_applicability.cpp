@@ -57,6 +57,7 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
         measures[m].INDX = 0;
         measures[m].RFLAG = status::kOk;
         measures[m].STAT = 0.0;
+        measures[m].steps.clear();
     }
     auto anyActive = [&] {
         for (const MeasureRun& r : runs)
@@ -109,9 +110,12 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
                 r.RFLAG = status::kTransformedReachedOne;
                 run.active = false;
             } else {
-                if (k > NSB)
-                    r.STAT = r.STAT + std::fabs((median.value - run.previousMedian) /
-                                                run.previousMedian);
+                if (k > NSB) {
+                    const double change =
+                        std::fabs((median.value - run.previousMedian) / run.previousMedian);
+                    r.STAT = r.STAT + change;
+                    r.steps.push_back(change);
+                }
                 run.previousMedian = median.value;
             }
         }

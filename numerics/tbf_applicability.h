@@ -122,6 +122,9 @@ struct TbfMeasureResult {
     double STAT = 0.0;      // out, as the MA routine's STAT
     int RFLAG = 0;          // out, as its RFLAG
     int INDX = 0;           // out, as its INDX
+    // out, Noise only: each step's term |m - m_prev| / m_prev of STAT, in step order (the
+    // noise chart's points; the MA routine keeps no per-step values, so nothing traces them).
+    std::vector<double> steps{};
 };
 
 // Every selected measure of one model, each prefix fitted once. measures[TYP - 1] receives

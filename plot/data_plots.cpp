@@ -108,7 +108,12 @@ PlotSpec RawTbfPlot(const TbfPlotData& data) {
 }
 
 PlotSpec SmoothedTbfPlot(const TbfPlotData& data) {
-    return TbfDataPlot(data, QStringLiteral("Smoothed Data Plot"), Smooth3RSSHTwice(data.times));
+    PlotSpec design =
+        TbfDataPlot(data, QStringLiteral("Smoothed Data Plot"), Smooth3RSSHTwice(data.times));
+    // The legend names what is drawn: the smoothed values, not the raw ones.
+    for (SeriesSpec& series : design.chart.series)
+        series.name.replace(QStringLiteral("Raw "), QStringLiteral("Smoothed "));
+    return design;
 }
 
 ChartSpec IntervalCountsChart(const IntervalPlotData& data) {

@@ -9,6 +9,7 @@
 #include "app/commands/interval_model_execution.h"
 #include "app/shell/main_frame.h"
 #include "app/kit/prompter.h"
+#include "app/kit/help_pages.h"
 #include "app/kit/prompter_seams.h"
 #include "app/commands/tbf_hardware_execution.h"
 #include "execution/model_reports.h"
@@ -59,6 +60,7 @@ plot::ApplicabilityPlotData applicabilityPlotData(const execution::TbfExecutionR
         out.rflag = a.RFLAG;
         out.plot1 = a.plot1;
         out.plot2 = a.plot2;
+        out.noiseSteps = a.noiseSteps;
         // An analysis that was not run has no chart.
         if (!r.selection.measureSelected(measureIndex) || a.INDX == 0) out.rflag = -1;
     }
@@ -123,7 +125,7 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
             if (results.status[static_cast<std::size_t>(slot)] != execution::model_status::kSucceeded)
                 continue;
             data.models.push_back(
-                {screens::TbfModelDescription(slot).code, results.predicted[static_cast<std::size_t>(slot)]});
+                {screens::HeaderText(slot), results.predicted[static_cast<std::size_t>(slot)]});
         }
         plot::ShowPlotWindow(plot::TbfSummaryPlot(data), &frame);
     };
@@ -164,11 +166,16 @@ void RunModelExecution(CMainFrame& frame) {
                                           host);
     };
     seams.lavStartingValues = [&](execution::LavStartRequest& request) {
-        screens::LavStartingValuesScreen screen(request.PHIIND, request.BETA, {}, &frame);
+        screens::LavStartingValuesScreen screen(
+            request.PHIIND, request.BETA,
+            [&] { prompter.help(&frame, modelHelpPage(execution::kLavLinear)); }, &frame);
         if (prompter.exec(screen) == QDialog::Accepted) request.BETA = screen.BETA();
     };
     seams.statistics = [&](const QString&) {
         ShowStatistics(CommandContext{doc, prompter, &frame});
+    };
+    seams.help = [&](QWidget* from) {
+        prompter.help(from, QString::fromLatin1(help_page::kExecutionsMenu));
     };
     seams.hardware = [&](const execution::HardwareSelection& selection) {
         RunTbfHardwareModels(set, doc.options(), selection, prompter, &frame);

@@ -55,8 +55,11 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
 
     const auto history = static_cast<ErrorHistory>(static_cast<int>(set.errorHistory));
     TbfSelectionState chosen;
+    // Help for the three screens; none when the host gives no help.
+    std::function<void()> help;
+    if (seams.help) help = [&seams, parent] { seams.help(parent); };
     for (;;) {
-        TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, {}, parent);
+        TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, help, parent);
         screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
         if (seams.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
@@ -82,10 +85,10 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
     MeasureSelection measures;
     ApplicabilityRange range = DefaultRange(set.tbfCount);
     if (chosen.applicability) {
-        MeasureScreen measureScreen({}, parent);
+        MeasureScreen measureScreen(help, parent);
         if (seams.exec(measureScreen) != QDialog::Accepted) return std::nullopt;
         measures = measureScreen.selection();
-        RangeScreen rangeScreen(set.tbfCount, messages, {}, parent);
+        RangeScreen rangeScreen(set.tbfCount, messages, help, parent);
         if (seams.exec(rangeScreen) != QDialog::Accepted) return std::nullopt;
         range = rangeScreen.range();
     }

@@ -40,6 +40,8 @@ struct TbfExecutionSeams {
     // Runs the hardware models for the boxes ticked, with their screens and messages. Null:
     // the command says the branch is not available.
     std::function<void(const execution::HardwareSelection&)> hardware;
+    // Opens the help for the selection, measure and range screens, from the given window.
+    std::function<void(QWidget* from)> help;
 };
 
 // Runs the command to the end of the execution; nullopt when it ended without a software

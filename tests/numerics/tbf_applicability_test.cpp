@@ -260,6 +260,23 @@ TEST(TbfApplicabilityMeasures, MatchSeparateCallsWhenMeasuresStopApart) {
     EXPECT_EQ(results[3].INDX, 4);
 }
 
+// The noise statistic is the sum of the per-step relative changes kept for its chart.
+TEST(TbfApplicabilityMeasures, NoiseKeepsEachStepsRelativeChange) {
+    auto script = std::make_shared<Script>();  // medians 3, 4, 5, 6 for k = 3..6
+    std::array<TbfMeasureResult, 4> results;
+    std::vector<double> v(4), vpre(4);
+    results[2].selected = true;
+    results[2].V = RealArray(v);
+    results[2].VPRE = RealArray(vpre);
+    vnk::RunTbfApplicabilityMeasures(Scripted(script), OneToN(8), 8, 3, 6, 4, results);
+    const std::vector<double> expected{1.0 / 3.0, 1.0 / 4.0, 1.0 / 5.0};
+    ASSERT_EQ(results[2].steps.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_DOUBLE_EQ(results[2].steps[i], expected[i]);
+    EXPECT_DOUBLE_EQ(results[2].STAT, expected[0] + expected[1] + expected[2]);
+    EXPECT_EQ(v, std::vector<double>(4, 0.0));  // the traced plot array stays as it was
+}
+
 TEST(TbfApplicabilityMeasures, UnselectedMeasuresAreUntouchedAndUntraced) {
     auto script = std::make_shared<Script>();
     std::array<TbfMeasureResult, 4> results;

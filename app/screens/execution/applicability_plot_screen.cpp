@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "plot/results_panel.h"
 #include "plot/tabbed_chart.h"
@@ -39,15 +40,32 @@ int Points(const ApplicabilityPlotData& data, const ApplicabilityResult& r) {
     return data.nsr > 0 ? data.nsr : r.indx;
 }
 
-ChartSpec ScatterChart(const QString& name, const std::vector<double>& values) {
+// Point i of `values` at x = first + i; values that are not finite are left out.
+ChartSpec ScatterChart(const QString& name, const std::vector<double>& values, int first = 1) {
     ChartSpec chart;
     chart.title = name;
     SeriesSpec series{name, colour::kGreen, SeriesKind::Scatter, {}};
-    for (std::size_t i = 0; i < values.size(); ++i)
-            series.points << QPointF(static_cast<double>(i + 1), values[i]);
+    std::vector<double> shown;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!std::isfinite(values[i])) continue;
+        series.points << QPointF(static_cast<double>(i) + first, values[i]);
+        shown.push_back(values[i]);
+    }
     chart.series = {series};
-    chart.x = {QStringLiteral("Point Number"), TbfXAxis(static_cast<int>(values.size()))};
-    chart.y = {QString(), TbfYAxis(values)};
+    chart.x = {QStringLiteral("Point Number"),
+               TbfXAxis(static_cast<int>(values.size()) + first - 1)};
+    chart.y = {QString(), TbfYAxis(shown)};
+    return chart;
+}
+
+// The Y-plot: the normalised running sums, which a model without trend keeps near the
+// diagonal from (0, 0) to (n, 1).
+ChartSpec YPlotChart(const QString& name, const std::vector<double>& sums) {
+    ChartSpec chart = ScatterChart(name, sums);
+    const double n = static_cast<double>(sums.size());
+    chart.series << SeriesSpec{QStringLiteral("Uniform"), colour::kReference, SeriesKind::Line,
+                               {QPointF(0.0, 0.0), QPointF(n, 1.0)}, false};
+    chart.y = {QString(), UnitAxis()};
     return chart;
 }
 
@@ -110,8 +128,11 @@ std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, i
     const int points = Points(data, r);
     if (data.measure == measure::kBias && tab < ModelCount())
         return UPlotChart(tabs[tab], Stored(r.plot1, points));
-    const bool scatterOfU = data.measure == measure::kBias;
-    return ScatterChart(tabs[tab], Stored(scatterOfU ? r.plot2 : r.plot1, points));
+    if (data.measure == measure::kBias) return ScatterChart(tabs[tab], Stored(r.plot2, points));
+    // The first relative change is that of the second step.
+    if (data.measure == measure::kNoise) return ScatterChart(tabs[tab], r.noiseSteps, 2);
+    if (data.measure == measure::kTrend) return YPlotChart(tabs[tab], Stored(r.plot1, points));
+    return ScatterChart(tabs[tab], Stored(r.plot1, points));
 }
 
 ApplicabilityPlotScreen::ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent)

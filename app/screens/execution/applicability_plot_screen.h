@@ -38,6 +38,8 @@ struct ApplicabilityResult {
     std::vector<double> plot1;
     // Plot array 2: the u-values in time order (bias scatter).
     std::vector<double> plot2;
+    // Noise: the relative change of the predicted median at each step after the first.
+    std::vector<double> noiseSteps;
 };
 
 struct ApplicabilityPlotData {

@@ -24,6 +24,8 @@ using namespace execution;
 constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
     kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
 
+}  // namespace
+
 const char* HeaderText(int slot) {
     switch (slot) {
         case kGeo:
@@ -42,6 +44,8 @@ const char* HeaderText(int slot) {
             return "NPT";
     }
 }
+
+namespace {
 
 constexpr std::array<const char*, 5> kRankRows = {"Accuracy", "Bias", "Noise", "Trend", "Overall"};
 constexpr std::array<const char*, kSummaryValueRows> kValueRows = {
@@ -107,6 +111,14 @@ void Fill(QPushButton& button, const QColor& fill, const QColor& text) {
 }
 
 const QColor kGrey(120, 120, 120);
+
+// A summary box as wide as its text needs rather than a line edit's usual width, so the eight
+// columns and the statistics panel fit a 1280-pixel screen.
+QLineEdit* SummaryBox(QWidget* parent) {
+    QLineEdit* box = NewValueBox(parent);
+    box->setSizePolicy(QSizePolicy::Ignored, box->sizePolicy().verticalPolicy());
+    return box;
+}
 
 }  // namespace
 
@@ -176,7 +188,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
             if (actions_.openModel) actions_.openModel(slot);
         });
         for (int r = 0; r < 5; ++r) {
-            QLineEdit* cell = NewValueBox(this);
+            QLineEdit* cell = SummaryBox(this);
             ShowWholeNumber(*cell, results_.rank(slot, r));
             const bool enabled = executed && (r == 0   ? selection.measureSelected(kAccuracy)
                                               : r == 4 ? anyMeasure
@@ -192,7 +204,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
                                 Qt::AlignCenter);
                 continue;
             }
-            QLineEdit* cell = NewValueBox(this);
+            QLineEdit* cell = SummaryBox(this);
             ShowValue(*cell, *value, kValueDecimals[static_cast<std::size_t>(r)]);
             cell->setEnabled(executed);
             values_[s][static_cast<std::size_t>(r)] = cell;
@@ -223,7 +235,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     auto* panel = new QGroupBox(QStringLiteral("Software Data Statistics"), this);
     auto* form = new QFormLayout(panel);
     for (std::size_t i = 0; i < statistics_.size(); ++i) {
-        QLineEdit* cell = NewValueBox(panel);
+        QLineEdit* cell = SummaryBox(panel);
         const StatisticSource source = kStatisticSources[i];
         if (source.position == 0)
             ShowWholeNumber(*cell, results_.NS);

@@ -30,6 +30,8 @@ struct ExecutionSummaryActions {
 // Fill of a model's header button: green for success, yellow for kept results with a warning,
 // red for a failed or skipped model, grey for a model that was not selected.
 QColor HeaderFill(bool executed, int status);
+// A model's column heading ("MS-B"), as the summary plot's legend names it too.
+const char* HeaderText(int slot);
 // The estimate a summary row shows for a slot, or nullopt for "n/a". Rows 0..7 are result
 // positions 5..12, row 8 the Kolmogorov distance.
 std::optional<double> SummaryValue(const execution::TbfExecutionResults& results, int slot,

@@ -67,6 +67,7 @@ void PlotsPrintTest::plotKindFollowsTheData() {
     auto windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows[0]->design().chart.title, QStringLiteral("Smoothed Data Plot"));
+    QCOMPARE(windows[0]->design().chart.series.first().name, QStringLiteral("Smoothed Software Data"));
     // The table shows the running sums 1, 3, 6 of the raw values.
     QCOMPARE(windows[0]->design().table.cells[0].last(), plot::TableValue(6.0));
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "support/recording_sink.h"
@@ -33,6 +34,16 @@ struct Script {
         return steps[next++](d);
     }
 };
+
+// Clicks the screen's Help button; false when it has none or it is disabled.
+bool ClickHelp(QDialog& d) {
+    for (QPushButton* b : d.findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Help") && b->isEnabled()) {
+            b->click();
+            return true;
+        }
+    return false;
+}
 
 }  // namespace
 
@@ -154,27 +165,34 @@ class TbfExecutionControllerTest : public QObject {
         RecordingSink sink;
         ProgramOptions options;
         Script script;
-        script.steps = {[](QDialog& d) {
+        // Every screen of the flow offers help.
+        int helpOpened = 0;
+        script.steps = {[&](QDialog& d) {
+                            helpOpened += ClickHelp(d);
                             auto& s = dynamic_cast<TbfSelectionScreen&>(d);
                             s.modelBox(tbf_slot::kGeo)->click();
                             s.modelBox(tbf_slot::kNpt)->click();
                             s.applicabilityBox()->click();
                             return int(QDialog::Accepted);
                         },
-                        [](QDialog& d) {
+                        [&](QDialog& d) {
+                            helpOpened += ClickHelp(d);
                             dynamic_cast<MeasureScreen&>(d).selectAllBox()->click();
                             return int(QDialog::Accepted);
                         },
-                        [](QDialog& d) {
+                        [&](QDialog& d) {
+                            helpOpened += ClickHelp(d);
                             auto& r = dynamic_cast<RangeScreen&>(d);
                             r.startBox()->setText("5");
                             r.accept();
                             return r.result();
                         }};
         ex::TbfSelection seen;
+        int helpCalls = 0;
         bool hostWasStatusScreen = false;
         TbfExecutionSeams seams;
         seams.exec = std::ref(script);
+        seams.help = [&](QWidget*) { ++helpCalls; };
         seams.run = [&](const ex::TbfSelection& s, ProgramOptions& o, ex::ExecutionHost& host) {
             seen = s;
             hostWasStatusScreen = dynamic_cast<ProcessingStatusScreen*>(&host) != nullptr;
@@ -192,6 +210,8 @@ class TbfExecutionControllerTest : public QObject {
         QVERIFY(seen.applicability && seen.selectAllMeasures);
         QCOMPARE(seen.NSB, 5);
         QCOMPARE(seen.NSE, 25);
+        QCOMPARE(helpOpened, 3);
+        QCOMPARE(helpCalls, 3);
         QVERIFY(sink.texts.isEmpty());
     }
 

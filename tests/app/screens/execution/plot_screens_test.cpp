@@ -181,6 +181,25 @@ private slots:
         QCOMPARE(Ys(Points(view, 0)), (QList<double>{6.5, 6.4, 6.6}));
     }
 
+    // Noise charts each step's relative change from the second step on; the Y-plot has the
+    // diagonal a trend-free model follows.
+    void noiseAndTrendCharts() {
+        ApplicabilityPlotData noise = Applicability(3);
+        noise.models[0].noiseSteps = {0.5, 0.25};
+        ApplicabilityPlotScreen noiseScreen(noise);
+        QChartView* view = noiseScreen.charts()->chartView();
+        QCOMPARE(Points(view, 0), (QList<QPointF>{{2, 0.5}, {3, 0.25}}));
+        QVERIFY(Axis(view, Qt::Vertical)->max() >= 0.5);
+
+        ApplicabilityPlotData trend = Applicability(4);
+        trend.models[0].plot1 = {0.2, 0.7, 1.0};
+        ApplicabilityPlotScreen trendScreen(trend);
+        view = trendScreen.charts()->chartView();
+        QCOMPARE(view->chart()->series().size(), 2);
+        QCOMPARE(Points(view, 1), (QList<QPointF>{{0, 0}, {3, 1}}));
+        QCOMPARE(Axis(view, Qt::Vertical)->max(), 1.0);
+    }
+
     // A model whose analysis failed shows no chart on its tab.
     void failedAnalysesShowNoChart() {
         ApplicabilityPlotData data = Applicability(4);
