@@ -30,6 +30,7 @@ ChartMeasure measureOf(const execution::TbfExecutionResults& r, int m) {
         model.rflag = a.RFLAG;
         model.plot1 = a.plot1;
         model.plot2 = a.plot2;
+        model.noiseSteps = a.noiseSteps;
         // A model left out of the execution, or an analysis never run, has no chart to list.
         if (!r.executed[static_cast<std::size_t>(slot)] || a.INDX == 0) model.rflag = -1;
     }

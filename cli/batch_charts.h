@@ -30,6 +30,7 @@ struct ChartMeasure {
         double stat = 0.0;
         int rank = 0, indx = 0, rflag = 0;  // rflag -1: the model was not analysed
         std::vector<double> plot1, plot2;
+        std::vector<double> noiseSteps;  // noise: the relative change at each step
     };
     int measure = 1;  // 1 Accuracy, 2 Bias, 3 Noise, 4 Trend
     int nsr = 0;

@@ -99,7 +99,8 @@ void drawMeasures(const ChartInput& in, Renderer& r) {
         data.nsr = m.nsr;
         for (std::size_t slot = 0; slot < data.models.size(); ++slot) {
             const auto& from = m.models[slot];
-            data.models[slot] = {from.stat, from.rank, from.indx, from.rflag, from.plot1, from.plot2};
+            data.models[slot] = {from.stat, from.rank, from.indx, from.rflag, from.plot1, from.plot2,
+                                 from.noiseSteps};
         }
         const QStringList tabs = vnk::plot::ApplicabilityTabs(m.measure);
         for (int tab = 0; tab < tabs.size(); ++tab) {
