@@ -16,13 +16,18 @@ namespace vnk::screens {
 namespace {
 
 constexpr const char* kFullValueProperty = "vnkFullValue";
+// The filter is found by name: it has no meta-object of its own, so findChild cannot tell it
+// from the box's other children by type.
+constexpr const char* kFullValueCopyName = "vnkFullValueCopy";
 // QLineEdit keeps this many pixels free at either side of its text.
 constexpr int kLineEditHorizontalMargin = 2;
 
 // Copies the box's full value rather than the rounded text it shows.
 class FullValueCopy : public QObject {
   public:
-    explicit FullValueCopy(QLineEdit* box) : QObject(box), box_(box) {}
+    explicit FullValueCopy(QLineEdit* box) : QObject(box), box_(box) {
+        setObjectName(QString::fromLatin1(kFullValueCopyName));
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -50,7 +55,8 @@ class FullValueCopy : public QObject {
 };
 
 void Present(QLineEdit& box, const QString& shown, const QString& full) {
-    if (box.findChild<FullValueCopy*>(QString(), Qt::FindDirectChildrenOnly) == nullptr)
+    if (box.findChild<QObject*>(QString::fromLatin1(kFullValueCopyName),
+                                Qt::FindDirectChildrenOnly) == nullptr)
         box.installEventFilter(new FullValueCopy(&box));
     box.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box.setText(shown);
