@@ -38,11 +38,11 @@ class Renderer {
 public:
     Renderer(const ChartInput& in, ChartOutput& out) : in_(in), out_(out) {}
 
-    void add(const std::string& chart, const vnk::plot::ChartSpec& spec) {
+    void add(const std::string& chart, const vnk::plot::ChartSpec& design) {
         vnk::batch::RenderedChart r;
         r.name = in_.stem + "-" + chart;
-        r.png = bytesOf(vnk::plot::ChartPng(spec));
-        r.svg = bytesOf(vnk::plot::ChartSvg(spec));
+        r.png = bytesOf(vnk::plot::ChartPng(design));
+        r.svg = bytesOf(vnk::plot::ChartSvg(design));
         if (r.png.empty() || r.svg.empty()) {
             skip(chart, "the chart could not be drawn");
             return;
@@ -108,8 +108,8 @@ void drawMeasures(const ChartInput& in, Renderer& r) {
             if (model.rflag == -1) continue;
             const std::string chart =
                 std::string(kMeasureNames[m.measure - 1]) + "-" + slug(tabs[tab].toStdString());
-            if (const auto spec = vnk::plot::ApplicabilityChart(data, tab))
-                r.add(chart, *spec);
+            if (const auto design = vnk::plot::ApplicabilityChart(data, tab))
+                r.add(chart, *design);
             else
                 r.skip(chart, "the analysis failed (RFLAG " + std::to_string(model.rflag) + ")");
         }

@@ -77,6 +77,16 @@ void fitAxes(ChartSpec& chart, bool fromZero) {
     chart.y.scale = MarginAxis(y);
 }
 
+// A chart against cumulative test time with its title and y-axis title; the axes are fitted
+// once the series are in.
+ChartSpec timeChart(const QString& title, const QString& yTitle) {
+    ChartSpec chart;
+    chart.title = title;
+    chart.x.title = QStringLiteral("Cumulative Test Time");
+    chart.y.title = yTitle;
+    return chart;
+}
+
 SeriesSpec series(const QString& name, const QColor& colour, SeriesKind kind,
                   QList<QPointF> points, bool markers) {
     SeriesSpec s;
@@ -147,10 +157,7 @@ ChartSpec CrowDuaneChart(const crow::Analysis& a) {
 }
 
 ChartSpec CrowMtbfChart(const crow::Analysis& a) {
-    ChartSpec chart;
-    chart.title = QStringLiteral("MTBF");
-    chart.x.title = QStringLiteral("Cumulative Test Time");
-    chart.y.title = QStringLiteral("MTBF");
+    ChartSpec chart = timeChart(QStringLiteral("MTBF"), QStringLiteral("MTBF"));
     const PowerLaw law = lawOf(a);
     const QList<QPointF> observed = observedCumulative(a);
     const double first = observed.isEmpty() ? law.T / 1000.0 : observed.first().x();
@@ -176,10 +183,8 @@ ChartSpec CrowMtbfChart(const crow::Analysis& a) {
 }
 
 ChartSpec CrowCumulativeFailuresChart(const crow::Analysis& a) {
-    ChartSpec chart;
-    chart.title = QStringLiteral("Cumulative Failures");
-    chart.x.title = QStringLiteral("Cumulative Test Time");
-    chart.y.title = QStringLiteral("Cumulative Failures");
+    ChartSpec chart =
+        timeChart(QStringLiteral("Cumulative Failures"), QStringLiteral("Cumulative Failures"));
     const PowerLaw law = lawOf(a);
     const QList<QPointF> observed = observedCumulative(a);
     QList<QPointF> expected;
