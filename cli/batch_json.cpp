@@ -117,6 +117,26 @@ Json applicabilityEntry(double STAT, int RFLAG, int INDX, int rank) {
     return {{"stat", STAT}, {"rflag", RFLAG}, {"indx", INDX}, {"rank", rank}};
 }
 
+Json optionalNumber(const std::optional<double>& v) { return v ? Json(*v) : Json(nullptr); }
+
+// The comparison's criteria of one model; null entries come with their reason.
+Json information(const BatchResult& br, const char* code) {
+    for (const auto& e : br.comparison->entries) {
+        if (e.information.model != code) continue;
+        const auto& i = e.information;
+        Json j;
+        j["log_likelihood"] = optionalNumber(i.logLikelihood);
+        j["parameters"] = i.parameters;
+        j["aic"] = optionalNumber(i.aic);
+        j["bic"] = optionalNumber(i.bic);
+        j["psse"] = optionalNumber(e.psse);
+        if (!i.reason.empty()) j["reason"] = i.reason;
+        if (!e.psseReason.empty()) j["psse_reason"] = e.psseReason;
+        return j;
+    }
+    return Json(nullptr);  // not executed
+}
+
 Json tbfModels(const BatchResult& br) {
     static constexpr std::array<const char*, kMeasureCount> measures{"accuracy", "bias", "noise",
                                                                      "trend"};
@@ -140,6 +160,7 @@ Json tbfModels(const BatchResult& br) {
         m["applicability"] = applicability;
         m["overall_rank"] = r.rank(slot, 4);
         m["predictions"] = predictions(br, slot);
+        if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
         models[TbfSlotLabel(slot)] = m;
     }
     return models;
@@ -171,6 +192,7 @@ Json intervalModels(const BatchResult& br) {
         m["applicability"] = applicability;
         m["overall_rank"] = rank;  // accuracy is the only measure of interval data
         m["predictions"] = predictions(br, slot);
+        if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
         models[IntervalSlotLabel(slot)] = m;
     }
     return models;
@@ -245,6 +267,11 @@ Json BatchJson(const BatchResult& r) {
     } else {
         j["statistics"] = Json::object();
         j["models"] = Json::object();
+    }
+    if (r.comparison) {
+        const auto& rec = r.comparison->recommended;
+        j["recommended"] = {{"model", rec.model.empty() ? Json(nullptr) : Json(rec.model)},
+                            {"reason", rec.reason}};
     }
     j["hardware"] = r.hardware ? hardware(r) : Json::object();
     if (r.trend) j["trend"] = trend(*r.trend);

@@ -203,6 +203,12 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
                  "print the trend analysis of the data first (alone or with --models)");
     app.add_option("--pdf", pdf, "write the reports to a PDF file")->type_name("FILE");
     AddCsvOptions(app, o.csv, csvText);
+    app.add_flag("--compare", o.compare,
+                 "add the model comparison (log-likelihood, AIC, BIC, PSSE, recommended model)");
+    app.add_option("--hold-out", o.holdOut,
+                   "fraction of the data held back for the PSSE of --compare (default 0.1)")
+        ->check(CLI::Range(0.01, 0.9))
+        ->type_name("FRACTION");
     std::string charts;
     app.add_option("--charts", charts,
                    "write the plots as PNG and SVG into DIR (TBF data; the list goes to stderr)")

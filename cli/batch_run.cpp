@@ -412,6 +412,7 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
                 answerCrowPredictions(batch, result);
             } else {
                 result.tbf = RunTbfExecution(TbfWorkingDataOf(set), choice.software, options, host);
+                if (batch.compare) result.comparison = CompareTbfModels(*result.tbf, batch.holdOut);
                 answerPredictions(batch, true, result);
             }
         } else if (result.kind == DataKindOption::Interval) {
@@ -419,6 +420,8 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
             checkPredictions(batch, false, {}, selection, true);
             result.interval =
                 RunIntervalExecution(IntervalWorkingDataOf(set), selection, options, host);
+            if (batch.compare)
+                result.comparison = CompareIntervalModels(*result.interval, batch.holdOut);
             answerPredictions(batch, false, result);
         } else {
             HardwareSelection selection = hardwareIntervalChoice(batch);

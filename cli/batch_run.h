@@ -13,6 +13,7 @@
 #include "data/program_options.h"
 #include "execution/hardware_execution.h"
 #include "execution/interval_results.h"
+#include "execution/model_comparison.h"
 #include "execution/tbf_results.h"
 #include "models/model_description.h"
 #include "numerics/trend_tests.h"
@@ -46,6 +47,7 @@ struct BatchResult {
     SlotPredictions crowPredictions;             // the Crow-AMSAA result screen's questions
     // Lines for stderr that do not stop the run (prediction messages, notices).
     std::vector<std::string> notes;
+    std::optional<execution::ModelComparison> comparison;  // with --compare
     bool robustEstimation = false;  // the TBF one-root estimations used the robust search
 };
 

@@ -9,6 +9,7 @@
 #include "models/hardware_models.h"
 #include "models/interval_models_b.h"
 #include "models/model_description.h"
+#include "models/report_header.h"
 #include "models/trend_report.h"
 
 namespace vnk::batch {
@@ -75,6 +76,10 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
     }
     if (r.tbf) {
         for (auto& page : TbfSummaryReport(*r.tbf)) pages.push_back(std::move(page));
+        if (r.comparison)
+            pages.push_back(ModelComparisonReport(
+                *r.comparison, models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics)),
+                false));
         for (int slot : kTbfProcessingOrder)
             if (r.tbf->executed[slot])
                 pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)) +
@@ -85,6 +90,12 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
     if (r.interval) {
         const IntervalExecutionResults& in = *r.interval;
         for (auto& page : IntervalSummaryReport(in)) pages.push_back(std::move(page));
+        if (r.comparison)
+            pages.push_back(ModelComparisonReport(
+                *r.comparison,
+                models::IntervalReportHeader(in.NS, ConstRealArray(in.countStatistics),
+                                             ConstRealArray(in.lengthStatistics)),
+                true));
         for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
             if (!in.ran[slot]) continue;
             pages.push_back(IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)));

@@ -237,3 +237,48 @@ TEST(BatchOutput, APdfOverAnOldOneThroughALinkReplacesItsTarget) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BatchOutput, CompareAddsOnePageAfterTheSummaryAndLeavesTheOthersAsTheyWere) {
+    const std::vector<std::string> args{"--models", "all", "--measures", "accuracy",
+                                        TestData("sys1_tbf.txt")};
+    const auto plain = RunBatchProgram(args);
+    std::vector<std::string> compareArgs = args;
+    compareArgs.insert(compareArgs.begin(), "--compare");
+    const auto compared = RunBatchProgram(compareArgs);
+    ASSERT_EQ(compared.status, 0) << compared.err;
+    auto pages = Pages(compared.out);
+    const auto before = Pages(plain.out);
+    ASSERT_EQ(pages.size(), before.size() + 1);
+    std::size_t at = 0;
+    while (at < pages.size() && pages[at].find("    MODEL COMPARISON\n") == std::string::npos) ++at;
+    ASSERT_LT(at, pages.size());
+    EXPECT_NE(pages[at + 1].find("    GEOMETRIC MODEL\n"), std::string::npos);  // summary first
+    EXPECT_NE(pages[at].find("Recommended model: "), std::string::npos);
+    pages.erase(pages.begin() + static_cast<long>(at));
+    EXPECT_EQ(pages, before);
+
+    compareArgs.insert(compareArgs.begin(), "--json");
+    const auto j = json::parse(RunBatchProgram(compareArgs).out);
+    EXPECT_EQ(j["recommended"]["model"], "GEO");
+    EXPECT_EQ(j["models"]["GEO"]["information"]["parameters"], 2);
+    EXPECT_NEAR(j["models"]["GEO"]["information"]["aic"].get<double>(), 1937.03, 0.01);
+    EXPECT_TRUE(j["models"]["GEO"]["information"]["psse"].is_number());
+    EXPECT_FALSE(json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("sys1_tbf.txt")})
+                                 .out)["models"]["GEO"]
+                     .contains("information"));
+}
+
+TEST(BatchOutput, CompareUnderLeastSquaresGivesNullsWithReasons) {
+    const auto run = RunBatchProgram({"--json", "--compare", "--method", "ls", "--models",
+                                      "GEO,JAM", TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto j = json::parse(run.out);
+    EXPECT_TRUE(j["models"]["GEO"]["information"]["aic"].is_null());
+    EXPECT_EQ(j["models"]["GEO"]["information"]["reason"], "n/a under least squares (no likelihood)");
+    EXPECT_TRUE(j["recommended"]["model"].is_null());
+    EXPECT_EQ(RunBatchProgram({"--compare", "--hold-out", "1.5", TestData("ntds_tbf.txt")}).status, 2);
+}
+
+}  // namespace
