@@ -78,8 +78,7 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
         for (auto& page : TbfSummaryReport(*r.tbf)) pages.push_back(std::move(page));
         if (r.comparison)
             pages.push_back(ModelComparisonReport(
-                *r.comparison, models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics)),
-                false));
+                *r.comparison, models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics))));
         for (int slot : kTbfProcessingOrder)
             if (r.tbf->executed[slot])
                 pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)) +
@@ -94,8 +93,7 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
             pages.push_back(ModelComparisonReport(
                 *r.comparison,
                 models::IntervalReportHeader(in.NS, ConstRealArray(in.countStatistics),
-                                             ConstRealArray(in.lengthStatistics)),
-                true));
+                                             ConstRealArray(in.lengthStatistics))));
         for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
             if (!in.ran[slot]) continue;
             pages.push_back(IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)));

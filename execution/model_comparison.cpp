@@ -333,6 +333,7 @@ ModelComparison CompareTbfModels(const TbfExecutionResults& r, double holdOutFra
 
 ModelComparison CompareIntervalModels(const IntervalExecutionResults& r, double holdOutFraction) {
     ModelComparison c;
+    c.intervalData = true;
     c.keptForPsse = KeptForHoldOut(r.NS, holdOutFraction);
     c.heldBack = r.NS - c.keptForPsse;
     for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
@@ -377,8 +378,7 @@ ModelComparison CompareIntervalModels(const IntervalExecutionResults& r, double 
     return c;
 }
 
-std::string ModelComparisonReport(const ModelComparison& c, const std::string& header,
-                                  bool intervalData) {
+std::string ModelComparisonReport(const ModelComparison& c, const std::string& header) {
     std::string out = header + "    MODEL COMPARISON\n\n";
     out += models::Format("      %-7s%-13s%2s%11s%11s%9s%11s%11s%5s\n", "Model", "Status", "k",
                           "lnL", "AIC", "dAIC", "BIC", "PSSE", "Rank");
@@ -405,7 +405,7 @@ std::string ModelComparisonReport(const ModelComparison& c, const std::string& h
     out += models::Format(
         "\n      PSSE: refit on the first %d %s, squared errors of the predicted cumulative\n"
         "      failures over the %d held back.\n",
-        c.keptForPsse, intervalData ? "intervals" : "failures", c.heldBack);
+        c.keptForPsse, c.intervalData ? "intervals" : "failures", c.heldBack);
     out += "\n      Recommended model: " +
            (c.recommended.model.empty() ? std::string("none") : c.recommended.model) + "\n";
     out += wrapped(c.recommended.reason, "      ", 86);

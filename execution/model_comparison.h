@@ -30,6 +30,7 @@ struct ModelComparison {
     Recommendation recommended;
     int keptForPsse = 0;  // observations the PSSE refits used
     int heldBack = 0;
+    bool intervalData = false;  // observations are intervals, not failures
 };
 
 // How many of n observations a hold-out fraction keeps for the refit; the rest are predicted.
@@ -51,7 +52,6 @@ std::optional<double> TbfMeanFailures(int slot, const TbfStats& STATS, double t)
 
 // The "MODEL COMPARISON" report page.
 // The "MODEL COMPARISON" report page, opened by the report header of the data.
-std::string ModelComparisonReport(const ModelComparison& comparison, const std::string& header,
-                                  bool intervalData);
+std::string ModelComparisonReport(const ModelComparison& comparison, const std::string& header);
 
 }  // namespace vnk::execution

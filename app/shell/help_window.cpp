@@ -44,6 +44,7 @@ const std::vector<HelpTopic>& HelpTopics() {
         {"model_amsaa_crow", "Model: AMSAA/Crow projection (hardware TBF)"},
         {"model_amsaa_discrete", "Model: AMSAA discrete (hardware interval)"},
         {"model_crow_amsaa_tracking", "Model: Crow-AMSAA tracking (hardware TBF and interval)"},
+        {"model_comparison", "Model comparison (AIC, BIC, PSSE)"},
     };
     return topics;
 }

@@ -128,7 +128,7 @@ TEST(ModelComparison, FailedLeastSquaresAndShortDataGiveReasonsNotNumbers) {
         EXPECT_FALSE(e.information.reason.empty());
     }
     EXPECT_EQ(c.recommended.model, "");
-    const std::string page = ModelComparisonReport(c, "", false);
+    const std::string page = ModelComparisonReport(c, "");
     EXPECT_NE(page.find("Recommended model: none"), std::string::npos);
     EXPECT_EQ(page.find("nan"), std::string::npos);
     for (std::size_t start = 0, end; start < page.size(); start = end + 1) {
