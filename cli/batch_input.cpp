@@ -8,6 +8,7 @@
 #include "data/data_line.h"
 #include "data/line_reader.h"
 #include "data/number_text.h"
+#include "data/project_file.h"
 #include "data/startup_config.h"
 
 namespace vnk::batch {
@@ -104,6 +105,19 @@ std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptio
     return checkTbfValues(batch.file, set);
 }
 
+// A project file gives the data set whole, with its unit and failure-free time; the options
+// of the command line stay in force.
+std::string readProject(const BatchOptions& batch, FailureDataSet& set) {
+    Project project;
+    const ProjectReadResult read = readProjectFile(batch.file, project);
+    if (!read.error.empty()) return withFile(batch.file, read.error);
+    set = std::move(project.data);
+    if (set.dataKind == DataKind::Tbf) return checkTbfValues(batch.file, set);
+    if (set.dataKind == DataKind::Interval && set.errorHistory != ErrorHistory::Hardware)
+        return checkIntervalValues(batch.file, set);
+    return "";
+}
+
 std::string readInterval(const BatchOptions& batch, FailureDataSet& set, ProgramOptions& options,
                          std::vector<std::string>* notes) {
     set.clearDescriptors(options);
@@ -190,6 +204,8 @@ std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, Progra
         error = ReadCsvData(batch, historyOf(batch.history), set);
     else if (batch.ini)
         error = readConfiguration(batch, set, options);
+    else if (isProjectFilePath(batch.file))
+        error = readProject(batch, set);
     else if (batch.kind == DataKindOption::HardwareInterval)
         error = ReadHardwareIntervalFile(batch.file, set, options, notes);
     else if (batch.kind == DataKindOption::Interval)
