@@ -2,6 +2,9 @@
 #include "execution/model_reports.h"
 #include "execution/tbf_results.h"
 
+#include <algorithm>
+#include <map>
+
 namespace vnk::batch {
 namespace {
 
@@ -249,7 +252,178 @@ Json trend(const TrendAnalysis& a) {
     return j;
 }
 
+// Version 2: named quantities. The symbol of each estimate row's quantity, by its label.
+const char* symbolOf(const std::string& quantity) {
+    static const std::map<std::string, const char*> symbols{
+        {"Total Number of Faults", "N"},
+        {"Total Number of Faults Remaining", "N_r"},
+        {"Proportionality Constant", "phi"},
+        {"Hazard Rate Parameter", "D"},
+        {"Alpha", "alpha"},
+        {"BETA0 Parameter", "beta0"},
+        {"BETA1 Parameter", "beta1"},
+        {"Probability of Detecting Faults", "q"},
+        {"Mean Square Error for Remaining Faults", "MSE_R"},
+        {"Mean Square Error for Cumulative Faults", "MSE_F"},
+        {"Mean Square Error for Time to Next Failure", "MSE_T"},
+    };
+    const auto it = symbols.find(quantity);
+    return it == symbols.end() ? "" : it->second;
+}
+
+const char* unitName(TbfUnit u) {
+    static constexpr std::array<const char*, 8> names{"none",  "seconds", "minutes", "hours",
+                                                      "days",  "weeks",   "months",  "years"};
+    return names[static_cast<std::size_t>(u)];
+}
+
+// The error box text as one plain line.
+std::string plainReason(const std::string& box) {
+    std::string out;
+    for (char c : box) {
+        if (c == '\r') continue;
+        out += c == '\n' ? ' ' : c;
+    }
+    const auto first = out.find_first_not_of(' ');
+    const auto last = out.find_last_not_of(' ');
+    return first == std::string::npos ? "" : out.substr(first, last - first + 1);
+}
+
+template <int Rows>
+Json estimatesOf(const models::ModelDescription* d, const StatsTable<Rows>& stats) {
+    Json list = Json::array();
+    if (!d) return list;
+    for (const models::EstimateRow& row : d->estimates) {
+        std::string quantity = row.label;
+        if (!quantity.empty() && quantity.back() == ':') quantity.pop_back();
+        Json e;
+        e["quantity"] = quantity;
+        if (const char* symbol = symbolOf(quantity); *symbol) e["symbol"] = symbol;
+        e["estimate"] = stats(row.statsRow, kEstimate);
+        e["lower"] = row.hasLimits ? Json(stats(row.statsRow, kLower)) : Json(nullptr);
+        e["upper"] = row.hasLimits ? Json(stats(row.statsRow, kUpper)) : Json(nullptr);
+        list.push_back(e);
+    }
+    return list;
+}
+
+Json statusOf(const char* word, int code) { return {{"word", word}, {"code", code}}; }
+
+Json tbfModelsV2(const BatchResult& br) {
+    static constexpr std::array<const char*, kMeasureCount> measures{"accuracy", "bias", "noise",
+                                                                     "trend"};
+    static constexpr std::array<const char*, 4> words{"successful", "total faults below observed",
+                                                      "failed", "not executed"};
+    const TbfExecutionResults& r = *br.tbf;
+    Json models = Json::array();
+    for (int slot : {kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt}) {
+        const models::ModelDescription* d = TbfSlotDescription(slot);
+        const int status = r.status[slot];
+        Json m;
+        m["slot"] = TbfSlotLabel(slot);
+        m["name"] = d ? d->title : "";
+        m["status"] = statusOf(words[static_cast<std::size_t>(std::clamp(status, 0, 3))], status);
+        const bool results = status == model_status::kSucceeded ||
+                             status == model_status::kTotalFaultsBelowObserved;
+        if (status == model_status::kFailed && d && d->errorText)
+            m["reason"] = plainReason(d->errorText(r.RFLAG[slot]));
+        m["estimates"] = results ? estimatesOf(d, r.stats[slot]) : Json::array();
+        m["goodness_of_fit"] = {{"ks_distance", results ? Json(r.DVAL[slot]) : Json(nullptr)},
+                                {"ks_adequate", status == model_status::kSucceeded &&
+                                                    r.DFLG[slot] != 1}};
+        Json applicability = Json::object();
+        for (int i = 0; i < kMeasureCount; ++i) {
+            if (!r.selection.measureSelected(i)) continue;
+            const ApplicabilityResult& a = r.measure(slot, i);
+            applicability[measures[static_cast<std::size_t>(i)]] = {
+                {"statistic", a.STAT}, {"status", a.RFLAG}, {"index", a.INDX},
+                {"rank", r.rank(slot, i)}};
+        }
+        m["applicability"] = applicability;
+        m["overall_rank"] = r.rank(slot, 4);
+        m["predicted"] = results ? Json(r.predicted[slot]) : Json::array();
+        m["predictions"] = predictions(br, slot);
+        if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
+        models.push_back(m);
+    }
+    return models;
+}
+
+Json intervalModelsV2(const BatchResult& br) {
+    const IntervalExecutionResults& r = *br.interval;
+    Json models = Json::array();
+    for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
+        const models::ModelDescription* d = IntervalSlotDescription(slot);
+        const int status = r.status[slot];
+        const bool results = r.ran[slot] && status == 0;
+        Json m;
+        m["slot"] = IntervalSlotLabel(slot);
+        m["name"] = d ? d->title : "";
+        m["status"] = statusOf(!r.ran[slot] ? "not executed" : results ? "successful" : "failed",
+                               r.ran[slot] ? status : -1);
+        if (r.ran[slot] && !results && d && d->errorText)
+            m["reason"] = plainReason(d->errorText(status));
+        m["estimates"] = results ? estimatesOf(d, r.stats[slot]) : Json::array();
+        const GoodnessOfFit& g = r.fit[slot];
+        m["goodness_of_fit"] =
+            results ? Json{{"chi_square", {g.CHI[0], g.CHI[1]}},
+                           {"degrees_of_freedom", {g.DOF[0], g.DOF[1]}},
+                           {"fit_flag", {g.fitFlag[0], g.fitFlag[1]}}}
+                    : Json(nullptr);
+        Json applicability = Json::object();
+        int rank = 0;
+        for (std::size_t i = 0; i < kAccuracySlots.size(); ++i) {
+            if (kAccuracySlots[i] != slot) continue;
+            rank = r.ranks[i];
+            if (r.selection.accuracy) {
+                const IntervalAccuracy& a = r.accuracy[i];
+                applicability["accuracy"] = {{"statistic", a.STAT}, {"status", a.RFLAG},
+                                             {"index", a.INDX}, {"rank", rank}};
+            }
+        }
+        m["applicability"] = applicability;
+        m["overall_rank"] = rank;
+        m["predicted"] = results ? Json(r.predicted[slot]) : Json::array();
+        m["predictions"] = predictions(br, slot);
+        if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
+        models.push_back(m);
+    }
+    return models;
+}
+
 }  // namespace
+
+Json BatchJsonV2(const BatchResult& r) {
+    Json j;
+    j["schema"] = "varnok3-results";
+    j["version"] = 2;
+    j["data"] = {{"kind", kindName(r.kind)},
+                 {"history", historyName(r.history)},
+                 {"unit", unitName(r.unit)},
+                 {"count", r.count},
+                 {"failure_free_time", r.failureFreeTime},
+                 {"file", r.file}};
+    if (r.tbf) {
+        j["statistics"] = statistics(r.tbf->dataStatistics);
+        j["models"] = tbfModelsV2(r);
+        j["estimation"] = r.robustEstimation ? "robust" : "standard";
+    } else if (r.interval) {
+        j["statistics"] = {{"counts", statistics(r.interval->countStatistics)},
+                           {"lengths", statistics(r.interval->lengthStatistics)}};
+        j["models"] = intervalModelsV2(r);
+    } else {
+        j["statistics"] = Json::object();
+        j["models"] = Json::array();
+    }
+    if (r.comparison) {
+        const auto& rec = r.comparison->recommended;
+        j["recommended"] = {{"model", rec.model.empty() ? Json(nullptr) : Json(rec.model)},
+                            {"reason", rec.reason}};
+    }
+    j["hardware"] = r.hardware ? hardware(r) : Json(nullptr);
+    j["trend"] = r.trend ? trend(*r.trend) : Json(nullptr);
+    return j;
+}
 
 Json BatchJson(const BatchResult& r) {
     Json j;

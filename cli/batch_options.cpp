@@ -199,6 +199,11 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         ->type_name("standard|robust");
     app.add_flag("--trace", o.trace, "write the trace of the routines to VNK_trace.txt");
     app.add_flag("--json", o.json, "print one JSON document instead of the reports");
+    app.add_option("--json-version", o.jsonVersion,
+                   "layout of --json: 1 (default) or 2, with named quantities "
+                   "(docs/results-schema.json)")
+        ->check(CLI::IsMember({1, 2}))
+        ->type_name("1|2");
     app.add_flag("--trend", o.trend,
                  "print the trend analysis of the data first (alone or with --models)");
     app.add_option("--pdf", pdf, "write the reports to a PDF file")->type_name("FILE");

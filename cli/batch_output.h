@@ -20,4 +20,9 @@ std::string JoinedPages(const std::vector<std::string>& pages);
 // precision).
 nlohmann::ordered_json BatchJson(const BatchResult& result);
 
+// Version 2 (--json-version 2): the data description, and per model its slot, name, status
+// as a word and a code, the reason of a failure and only the estimates it produces, each
+// named; docs/results-schema.json describes it.
+nlohmann::ordered_json BatchJsonV2(const BatchResult& result);
+
 }  // namespace vnk::batch

@@ -385,6 +385,9 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
                           ? DataKindOption::HardwareInterval
                           : DataKindOption::Interval;
         result.count = tbf ? set.tbfCount : set.intervalCount;
+        result.unit = set.tbfUnit;
+        result.failureFreeTime = set.failureFreeTime;
+        result.file = batch.file;
         if (batch.trend) result.trend = TrendAnalysisOf(set);
         if (batch.models.empty()) {  // the trend analysis alone
             EndModelExecutionCommand(options);

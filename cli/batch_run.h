@@ -38,6 +38,9 @@ struct BatchResult {
     DataKindOption kind = DataKindOption::Tbf;
     ErrorHistory history = ErrorHistory::Software;
     int count = 0;
+    TbfUnit unit = TbfUnit::None;
+    double failureFreeTime = 0.0;
+    std::string file;
     double PMAX = 1000.0;
     std::optional<execution::TbfExecutionResults> tbf;
     std::optional<execution::IntervalExecutionResults> interval;

@@ -104,7 +104,7 @@ int run(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());
     std::string text;
     if (batch.json)
-        text = BatchJson(result).dump(2) + "\n";
+        text = (batch.jsonVersion == 2 ? BatchJsonV2(result) : BatchJson(result)).dump(2) + "\n";
     else if (!batch.pdf)
         text = JoinedPages(pages);
     if (const std::string failure = writeStandardOutput(text); !failure.empty())

@@ -282,3 +282,38 @@ TEST(BatchOutput, CompareUnderLeastSquaresGivesNullsWithReasons) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BatchOutput, JsonVersionTwoNamesEachQuantityAModelProducesAndEachFailure) {
+    const auto run = RunBatchProgram(
+        {"--json", "--json-version", "2", "--models", "all", TestData("ntds_tbf.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto j = json::parse(run.out);
+    EXPECT_EQ(j["schema"], "varnok3-results");
+    EXPECT_EQ(j["data"]["count"], 26);
+    std::map<std::string, json> bySlot;
+    for (const auto& m : j["models"]) bySlot[m["slot"]] = m;
+    ASSERT_EQ(bySlot.size(), 7u);
+    const auto quantities = [&](const std::string& slot) {
+        std::vector<std::string> q;
+        for (const auto& e : bySlot[slot]["estimates"]) q.push_back(e["quantity"]);
+        return q;
+    };
+    const auto geo = quantities("GEO"), jam = quantities("JAM");
+    EXPECT_EQ(std::count(geo.begin(), geo.end(), "Total Number of Faults"), 0);
+    EXPECT_EQ(std::count(jam.begin(), jam.end(), "Total Number of Faults"), 1);
+    EXPECT_EQ(bySlot["GEO"]["name"], "Geometric Model");
+    for (const auto& [slot, m] : bySlot) {
+        if (m["status"]["word"] == "failed") {
+            EXPECT_TRUE(m["estimates"].empty()) << slot;
+            EXPECT_FALSE(m["reason"].get<std::string>().empty()) << slot;
+        }
+    }
+    // The first layout stays the default.
+    const auto v1 = json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("ntds_tbf.txt")}).out);
+    EXPECT_FALSE(v1.contains("schema"));
+    EXPECT_TRUE(v1["models"].is_object());
+}
+
+}  // namespace
