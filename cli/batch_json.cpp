@@ -260,6 +260,7 @@ const char* symbolOf(const std::string& quantity) {
         {"Proportionality Constant", "phi"},
         {"Hazard Rate Parameter", "D"},
         {"Alpha", "alpha"},
+        {"ALPHA Parameter", "alpha"},
         {"BETA0 Parameter", "beta0"},
         {"BETA1 Parameter", "beta1"},
         {"Probability of Detecting Faults", "q"},

@@ -214,6 +214,11 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
                    "fraction of the data held back for the PSSE of --compare (default 0.1)")
         ->check(CLI::Range(0.01, 0.9))
         ->type_name("FRACTION");
+    std::string csvOut;
+    app.add_option("--csv-out", csvOut,
+                   "write the summary and each model's estimates as CSV files into DIR "
+                   "(the list goes to stderr)")
+        ->type_name("DIR");
     std::string charts;
     app.add_option("--charts", charts,
                    "write the plots as PNG and SVG into DIR (TBF data; the list goes to stderr)")
@@ -361,6 +366,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         for (const auto& p : predicts) o.predictions.push_back(predictOf(p));
         if (!pdf.empty()) o.pdf = pdf;
         if (!charts.empty()) o.charts = charts;
+        if (!csvOut.empty()) o.csvOut = csvOut;
         if (!o.measures.empty() && o.method == 2)
             throw UsageError{"--measures: the applicability analyses need the ml method"};
     } catch (const UsageError& e) {

@@ -56,6 +56,7 @@ struct BatchOptions {
     bool csv = false;  // FILE is a delimited-text export read with csvSettings
     CsvImportSettings csvSettings;
     std::optional<std::string> charts;  // folder for the chart pictures
+    std::optional<std::string> csvOut;  // folder for the result tables
     bool compare = false;               // the model comparison page and JSON entries
     double holdOut = 0.1;               // fraction of the data the PSSE predicts
     // Which of the kind-specific options were given (for the "not with --ini" checks).

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "cli/batch_charts.h"
@@ -13,6 +14,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_pdf.h"
 #include "cli/batch_run.h"
+#include "cli/batch_tables.h"
 #include "data/atomic_file.h"
 #include "numerics/trace.h"
 
@@ -99,6 +101,15 @@ int run(int argc, char** argv) {
         for (const auto& path : written) std::fprintf(stderr, "chart: %s\n", path.c_str());
         for (const auto& why : skipped) std::fprintf(stderr, "chart skipped: %s\n", why.c_str());
         if (!error.empty()) return usageError("--charts: " + error);
+    }
+    if (batch.csvOut) {
+        const std::string dataFile = set.currentFileName.empty() ? batch.file : set.currentFileName;
+        std::vector<std::string> written;
+        const std::string error = WriteResultTables(
+            ResultTables(BatchJsonV2(result), std::filesystem::path(dataFile).stem().string()),
+            *batch.csvOut, written);
+        for (const auto& path : written) std::fprintf(stderr, "table: %s\n", path.c_str());
+        if (!error.empty()) return usageError("--csv-out: " + error);
     }
     for (const auto& note : result.notes)
         std::fprintf(stderr, "%s: %s\n", kProgramName, note.c_str());

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <nlohmann/json.hpp>
 
 #include "execution/interval_execution.h"
@@ -314,6 +317,52 @@ TEST(BatchOutput, JsonVersionTwoNamesEachQuantityAModelProducesAndEachFailure) {
     const auto v1 = json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("ntds_tbf.txt")}).out);
     EXPECT_FALSE(v1.contains("schema"));
     EXPECT_TRUE(v1["models"].is_object());
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::vector<std::string>> CsvRows(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        rows.emplace_back();
+        std::stringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');) rows.back().push_back(cell);
+    }
+    return rows;
+}
+
+TEST(BatchOutput, CsvTablesHoldTheJsonValuesAndAMissingFolderIsAnError) {
+    TempDir dir;
+    const std::vector<std::string> args{"--models", "GEO,JAM", "--json", "--json-version", "2",
+                                        TestData("sys1_tbf.txt")};
+    std::vector<std::string> withCsv = args;
+    withCsv.insert(withCsv.begin(), {"--csv-out", dir.path().string()});
+    const auto run = RunBatchProgram(withCsv);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("table: "), std::string::npos);
+    const auto j = json::parse(run.out);
+    for (const auto& m : j["models"]) {
+        const std::string slot = m["slot"];
+        if (m["estimates"].empty()) continue;
+        const auto rows = CsvRows(dir.path() / ("sys1_tbf-" + slot + "-estimates.csv"));
+        ASSERT_EQ(rows.size(), m["estimates"].size() + 1) << slot;
+        for (std::size_t i = 0; i < m["estimates"].size(); ++i) {
+            EXPECT_EQ(rows[i + 1][0], m["estimates"][i]["quantity"]);
+            EXPECT_EQ(std::stod(rows[i + 1][2]), m["estimates"][i]["estimate"].get<double>());
+        }
+    }
+    const auto summary = CsvRows(dir.path() / "sys1_tbf-summary.csv");
+    ASSERT_EQ(summary.size(), 8u);  // heading and the seven slots
+    EXPECT_EQ(summary[1][0], "GEO");
+
+    const auto missing = RunBatchProgram({"--csv-out", (dir.path() / "none").string(), "--models",
+                                          "GEO", TestData("sys1_tbf.txt")});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("not a folder"), std::string::npos);
 }
 
 }  // namespace
