@@ -159,6 +159,10 @@ Json tbfModels(const BatchResult& br) {
             const ApplicabilityResult& a = r.measure(slot, i);
             applicability[measures[static_cast<std::size_t>(i)]] =
                 applicabilityEntry(a.STAT, a.RFLAG, a.INDX, r.rank(slot, i));
+            // Only where refits were skipped, so the first layout stays as it was.
+            if (r.skipFailedRefits)
+                applicability[measures[static_cast<std::size_t>(i)]]["failed_refits"] =
+                    a.failedRefits;
         }
         m["applicability"] = applicability;
         m["overall_rank"] = r.rank(slot, 4);
@@ -338,7 +342,7 @@ Json tbfModelsV2(const BatchResult& br) {
             const ApplicabilityResult& a = r.measure(slot, i);
             applicability[measures[static_cast<std::size_t>(i)]] = {
                 {"statistic", a.STAT}, {"status", a.RFLAG}, {"index", a.INDX},
-                {"rank", r.rank(slot, i)}};
+                {"rank", r.rank(slot, i)}, {"failed_refits", a.failedRefits}};
         }
         m["applicability"] = applicability;
         m["overall_rank"] = r.rank(slot, 4);

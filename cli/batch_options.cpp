@@ -197,6 +197,12 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
                    "whole parameter range to a relative tolerance")
         ->check(CLI::IsMember({"standard", "robust"}))
         ->type_name("standard|robust");
+    std::string refits = "stop";
+    app.add_option("--refits", refits,
+                   "applicability analyses: stop (default) at the first failed refit, or skip "
+                   "and count failed refits")
+        ->check(CLI::IsMember({"stop", "skip"}))
+        ->type_name("stop|skip");
     app.add_flag("--trace", o.trace, "write the trace of the routines to VNK_trace.txt");
     app.add_flag("--json", o.json, "print one JSON document instead of the reports");
     app.add_option("--json-version", o.jsonVersion,
@@ -242,6 +248,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
     }
 
     o.robustEstimation = estimation == "robust";
+    o.skipFailedRefits = refits == "skip";
     try {
         o.kindGiven = kindOpt->count() > 0;
         o.layoutGiven = layoutOpt->count() > 0;

@@ -49,6 +49,7 @@ struct BatchOptions {
     std::vector<PredictRequest> predictions;
     bool trace = false;
     bool robustEstimation = false;  // --estimation robust
+    bool skipFailedRefits = false;  // --refits skip
     bool json = false;
     int jsonVersion = 1;  // 2: named quantities, described by docs/results-schema.json
     bool trend = false;  // the trend analysis before (or instead of) the models

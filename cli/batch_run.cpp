@@ -374,6 +374,7 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
             throw UsageError{"You must select a model to execute"};
         options.numericalMethod = batch.method;
         options.robustEstimation = batch.robustEstimation;
+        options.skipFailedRefits = batch.skipFailedRefits;
         result.robustEstimation = batch.robustEstimation;
         if (batch.cells) options.cellCombinations = *batch.cells;
         if (batch.iterationMax) options.iterationMaximum = *batch.iterationMax;

@@ -3,6 +3,7 @@
 #include "cli/batch_output.h"
 #include "execution/interval_summary_report.h"
 #include "execution/model_reports.h"
+#include "execution/refit_report.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
 #include "models/crow_amsaa_model.h"
@@ -76,6 +77,8 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
     }
     if (r.tbf) {
         for (auto& page : TbfSummaryReport(*r.tbf)) pages.push_back(std::move(page));
+        // Analyses that skipped failed refits say so under the applicability results.
+        if (r.tbf->skipFailedRefits && !pages.empty()) pages.front() += SkippedRefitsBlock(*r.tbf);
         if (r.comparison)
             pages.push_back(ModelComparisonReport(
                 *r.comparison, models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics))));

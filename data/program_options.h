@@ -22,7 +22,8 @@ struct ProgramOptions {
     double iterationMaximum = 1000.0;  // the period limit of interval "number of periods" answers
     int predictionNumber = 0;          // 0 to 1000000
     bool trace = false;
-    bool robustEstimation = false;  // the one-root estimations search the whole range
+    bool robustEstimation = false;
+    bool skipFailedRefits = false;  // applicability analyses go on past a failed refit  // the one-root estimations search the whole range
 };
 
 }  // namespace vnk

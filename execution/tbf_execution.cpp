@@ -31,7 +31,8 @@ void runApplicability(int slot, const TbfApplicabilityModel& model, ConstRealArr
     }
     if (!any) return;
     // Each prefix is fitted once for all the measures.
-    RunTbfApplicabilityMeasures(model, DAT, DAT.size(), s.NSB, s.NSE, s.NSR(), measures);
+    RunTbfApplicabilityMeasures(model, DAT, DAT.size(), s.NSB, s.NSE, s.NSR(), measures,
+                                r.skipFailedRefits ? RefitPolicy::kSkip : RefitPolicy::kStop);
     for (int m = 0; m < kMeasureCount; ++m) {
         if (!s.measureSelected(m)) continue;
         const TbfMeasureResult& in = measures[static_cast<std::size_t>(m)];
@@ -40,6 +41,7 @@ void runApplicability(int slot, const TbfApplicabilityModel& model, ConstRealArr
         out.RFLAG = in.RFLAG;
         out.INDX = in.INDX;
         out.noiseSteps = in.steps;
+        out.failedRefits = in.failedRefits;
         host.stepFinished(slot, m);
     }
 }
@@ -85,6 +87,7 @@ TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelecti
     TbfExecutionResults r;
     r.NS = static_cast<int>(data.DAT.size());
     r.ESF = options.numericalMethod;
+    r.skipFailedRefits = options.skipFailedRefits;
     r.selection = selection;
     r.data = data.DAT;
     r.XLTM = data.XLTM;

@@ -33,6 +33,7 @@ struct ApplicabilityResult {
     std::vector<double> plot1;  // V
     std::vector<double> plot2;  // VPRE
     std::vector<double> noiseSteps;  // Noise: the relative change of each step after the first
+    int failedRefits = 0;            // refits skipped (skipFailedRefits only)
 };
 
 struct TbfSelection {
@@ -60,6 +61,7 @@ struct TbfSelection {
 struct TbfExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
+    bool skipFailedRefits = false;  // a failed refit is skipped and counted, not the end
     std::array<double, 11> dataStatistics{};  // VNKDST of the working data
     TbfSelection selection;
     std::array<bool, kTbfSlotCount> executed{};

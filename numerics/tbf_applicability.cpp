@@ -12,6 +12,8 @@ namespace {
 // Running state of one measure between steps.
 struct MeasureRun {
     bool active = false;
+    int made = 0;               // successful predictions, the index into V
+    int changes = 0;            // Noise: terms summed
     double sumY = 0.0;          // Trend: running total of -ln(1 - u)
     double previousMedian = kLn2;
 };
@@ -49,7 +51,9 @@ void TraceOutputs(const TbfApplicabilityModel& model, int NSR, const TbfMeasureR
 // that of a loop run for it alone: its sums are taken in step order and the pieces are pure
 // functions of the fit and the step, so sharing a fit between measures changes nothing.
 void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB, int NSE,
-                 int NSR, std::array<TbfMeasureResult, measure::kCount>& measures) {
+                 int NSR, std::array<TbfMeasureResult, measure::kCount>& measures,
+                 RefitPolicy policy = RefitPolicy::kStop) {
+    const bool skip = policy == RefitPolicy::kSkip;
     std::array<MeasureRun, measure::kCount> runs{};
     for (int m = 0; m < measure::kCount; ++m) {
         if (!measures[m].selected) continue;
@@ -58,6 +62,7 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
         measures[m].RFLAG = status::kOk;
         measures[m].STAT = 0.0;
         measures[m].steps.clear();
+        measures[m].failedRefits = 0;
     }
     auto anyActive = [&] {
         for (const MeasureRun& r : runs)
@@ -78,11 +83,26 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
         const int fitStatus = model.fit(DAT.first(k));
         for (int m = 0; m < measure::kCount; ++m) {
             if (!runs[m].active) continue;
-            measures[m].RFLAG = fitStatus;
             measures[m].INDX += 1;
+            if (skip) {
+                // The status of the last refit made stays; a failure only counts.
+                if (fitStatus != status::kOk) {
+                    ++measures[m].failedRefits;
+                    if (runs[m].made == 0) measures[m].RFLAG = fitStatus;
+                } else {
+                    measures[m].RFLAG = status::kOk;
+                    ++runs[m].made;
+                }
+                continue;
+            }
+            measures[m].RFLAG = fitStatus;
             if (fitStatus != status::kOk) runs[m].active = false;
+            else ++runs[m].made;
         }
-        if (fitStatus != status::kOk) break;
+        if (fitStatus != status::kOk) {
+            if (skip) continue;
+            break;
+        }
 
         TbfStep step;
         step.k = k;
@@ -96,12 +116,12 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
         if (MeasureRun& run = runs[measure::kAccuracy - 1]; run.active) {
             TbfMeasureResult& r = measures[measure::kAccuracy - 1];
             const double a = model.negLogDensity(step);
-            r.V(r.INDX) = a;
+            r.V(run.made) = a;
             r.STAT = r.STAT + a;
         }
         if (MeasureRun& run = runs[measure::kBias - 1]; run.active) {
             TbfMeasureResult& r = measures[measure::kBias - 1];
-            r.V(r.INDX) = u;
+            r.V(run.made) = u;
         }
         if (MeasureRun& run = runs[measure::kNoise - 1]; run.active) {
             TbfMeasureResult& r = measures[measure::kNoise - 1];
@@ -110,11 +130,12 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
                 r.RFLAG = status::kTransformedReachedOne;
                 run.active = false;
             } else {
-                if (k > NSB) {
+                if (run.made > 1) {
                     const double change =
                         std::fabs((median.value - run.previousMedian) / run.previousMedian);
                     r.STAT = r.STAT + change;
                     r.steps.push_back(change);
+                    ++run.changes;
                 }
                 run.previousMedian = median.value;
             }
@@ -126,28 +147,42 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
                 run.active = false;
             } else {
                 const double y = -std::log(1.0 - u);
-                r.V(r.INDX) = y;
+                r.V(run.made) = y;
                 run.sumY = run.sumY + y;
             }
         }
     }
 
+    // Skipped refits: the sums over the predictions made, scaled to those the range asks for.
+    if (skip) {
+        TbfMeasureResult& a = measures[measure::kAccuracy - 1];
+        const MeasureRun& ar = runs[measure::kAccuracy - 1];
+        if (a.selected && a.failedRefits > 0 && ar.made > 0)
+            a.STAT = a.STAT / ar.made * NSR;
+        TbfMeasureResult& n = measures[measure::kNoise - 1];
+        const MeasureRun& nr = runs[measure::kNoise - 1];
+        if (n.selected && n.failedRefits > 0 && nr.changes > 0)
+            n.STAT = n.STAT / nr.changes * (NSR - 1);
+    }
+
     // Closing steps, only for a measure that ended without a failure.
     if (TbfMeasureResult& r = measures[measure::kBias - 1]; r.selected && r.RFLAG == status::kOk) {
-        for (int i = 1; i <= NSR; ++i) r.VPRE(i) = r.V(i);
+        const int made = runs[measure::kBias - 1].made;
+        for (int i = 1; i <= made; ++i) r.VPRE(i) = r.V(i);
         double dist = 0.0;
-        KolmogorovDistance(NSR, 1, dist, r.V);
+        KolmogorovDistance(made, 1, dist, r.V);
         r.STAT = dist;
     }
     if (TbfMeasureResult& r = measures[measure::kTrend - 1]; r.selected && r.RFLAG == status::kOk) {
         const double total = runs[measure::kTrend - 1].sumY;
+        const int made = runs[measure::kTrend - 1].made;
         double running = 0.0;
-        for (int i = 1; i <= NSR; ++i) {
+        for (int i = 1; i <= made; ++i) {
             running = running + r.V(i);
             r.V(i) = running / total;
         }
         double dist = 0.0;
-        KolmogorovDistance(NSR, 0, dist, r.V);
+        KolmogorovDistance(made, 0, dist, r.V);
         r.STAT = dist;
     }
 }
@@ -156,7 +191,8 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
 
 void RunTbfApplicabilityMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NS,
                                  int NSB, int NSE, int NSR,
-                                 std::array<TbfMeasureResult, measure::kCount>& measures) {
+                                 std::array<TbfMeasureResult, measure::kCount>& measures,
+                                 RefitPolicy policy) {
     // What each measure's own call would have traced on entry is written at the end, in
     // measure order, together with its output block: the refits in between write nothing.
     const bool tracing = trace::isOn();
@@ -172,7 +208,7 @@ void RunTbfApplicabilityMeasures(const TbfApplicabilityModel& model, ConstRealAr
             r.RFLAG = status::kNotAppropriate;
             r.INDX = 0;
         }
-        RunMeasures(model, DAT, NSB, NSE, NSR, run);
+        RunMeasures(model, DAT, NSB, NSE, NSR, run, policy);
         for (int m = 0; m < measure::kCount; ++m)
             if (run[m].selected) measures[m] = run[m];
     }

@@ -125,7 +125,15 @@ struct TbfMeasureResult {
     // out, Noise only: each step's term |m - m_prev| / m_prev of STAT, in step order (the
     // noise chart's points; the MA routine keeps no per-step values, so nothing traces them).
     std::vector<double> steps{};
+    // out, with RefitPolicy::kSkip: the refits that failed and were skipped.
+    int failedRefits = 0;
 };
+
+// What a failed refit does: end the analysis with its status (the standard procedure), or be
+// skipped and counted. Skipping scales the Accuracy and Noise sums to the number of one-step
+// predictions the range asks for, so a model with skipped refits stays comparable; Bias and
+// Trend take their distances over the predictions made. Without a failure both agree exactly.
+enum class RefitPolicy { kStop, kSkip };
 
 // Every selected measure of one model, each prefix fitted once. measures[TYP - 1] receives
 // exactly what RunTbfApplicability(model, ..., TYP, ...) would give, and with tracing on the
@@ -133,6 +141,7 @@ struct TbfMeasureResult {
 // Unselected entries are left untouched.
 void RunTbfApplicabilityMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NS,
                                  int NSB, int NSE, int NSR,
-                                 std::array<TbfMeasureResult, measure::kCount>& measures);
+                                 std::array<TbfMeasureResult, measure::kCount>& measures,
+                                 RefitPolicy policy = RefitPolicy::kStop);
 
 }  // namespace vnk

@@ -366,3 +366,26 @@ TEST(BatchOutput, CsvTablesHoldTheJsonValuesAndAMissingFolderIsAnError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BatchOutput, SkippedRefitsLetNtdsBeRankedAndSaySoInReportAndJson) {
+    const std::vector<std::string> args{"--models", "GEO,JAM", "--measures", "accuracy",
+                                        TestData("ntds_tbf.txt")};
+    std::vector<std::string> skip = args;
+    skip.insert(skip.begin(), {"--refits", "skip"});
+    const auto text = RunBatchProgram(skip);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("      GEO    Accuracy  9 of 13 refits failed\n"), std::string::npos);
+    skip.insert(skip.begin(), "--json");
+    const auto j = json::parse(RunBatchProgram(skip).out);
+    EXPECT_EQ(j["models"]["GEO"]["applicability"]["accuracy"]["failed_refits"], 9);
+    EXPECT_GT(j["models"]["GEO"]["applicability"]["accuracy"]["rank"], 0);
+    std::vector<std::string> stop = args;
+    stop.insert(stop.begin(), "--json");
+    const auto standard = json::parse(RunBatchProgram(stop).out);
+    EXPECT_FALSE(standard["models"]["GEO"]["applicability"]["accuracy"].contains("failed_refits"));
+    EXPECT_EQ(standard["models"]["GEO"]["applicability"]["accuracy"]["rank"], 0);
+}
+
+}  // namespace

@@ -15,6 +15,7 @@ runs=(
   "--kind interval --models all --compare $data/tohma_interval.txt"
   "--layout 1 --history hardware --failure-at-end no --models crow-amsaa $data/mil_hdbk_189_tbf.txt"
   "--estimation robust --models all $data/ss4_tbf.txt"
+  "--refits skip --models all --measures all $data/ntds_tbf.txt"
 )
 i=0
 for run in "${runs[@]}"; do

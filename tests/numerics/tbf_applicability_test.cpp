@@ -379,3 +379,54 @@ TEST(TbfApplicabilityAwkwardData, EndsWithAStatus) {
 }
 
 }  // namespace
+
+namespace {
+
+// Skipping failed refits: the failures are counted, the sums are scaled to the predictions the
+// range asks for, and without a failure the result is the standard one bit for bit.
+TEST(TbfApplicabilityMeasures, SkippedRefitsAreCountedAndTheSumsScaled) {
+    auto script = std::make_shared<Script>();
+    script->status[5] = 4;
+    script->status[7] = 2;
+    std::vector<std::vector<double>> arrays(8, std::vector<double>(6, 0.0));
+    std::array<TbfMeasureResult, 4> results;
+    for (int m = 0; m < 4; ++m) {
+        results[m].selected = true;
+        results[m].V = RealArray(arrays[2 * m]);
+        results[m].VPRE = RealArray(arrays[2 * m + 1]);
+    }
+    // k = 3..8: refits 5 and 7 fail, 3, 4, 6, 8 are scored.
+    vnk::RunTbfApplicabilityMeasures(Scripted(script), OneToN(10), 10, 3, 8, 6, results,
+                                     vnk::RefitPolicy::kSkip);
+    for (int m = 0; m < 4; ++m) {
+        EXPECT_EQ(results[m].failedRefits, 2);
+        EXPECT_EQ(results[m].RFLAG, 0);
+        EXPECT_EQ(results[m].INDX, 6);
+    }
+    // Accuracy scores k + x for the four made, scaled by 6 / 4.
+    EXPECT_DOUBLE_EQ(results[0].STAT, ((3 + 4) + (4 + 5) + (6 + 7) + (8 + 9)) * 6.0 / 4.0);
+    // Noise: medians 3, 4, 6, 8 give three changes, scaled to the five the range asks for.
+    EXPECT_DOUBLE_EQ(results[2].STAT, (1.0 / 3 + 2.0 / 4 + 2.0 / 6) * 5.0 / 3.0);
+    EXPECT_EQ(arrays[0][3], 8 + 9);  // the fourth prediction made sits in the fourth slot
+
+    // No failure: identical to the standard procedure.
+    script->status.clear();
+    std::array<TbfMeasureResult, 4> skip = results, stop = results;
+    std::vector<std::vector<double>> a(8, std::vector<double>(6)), b(8, std::vector<double>(6));
+    for (int m = 0; m < 4; ++m) {
+        skip[m].V = RealArray(a[2 * m]);
+        skip[m].VPRE = RealArray(a[2 * m + 1]);
+        stop[m].V = RealArray(b[2 * m]);
+        stop[m].VPRE = RealArray(b[2 * m + 1]);
+    }
+    vnk::RunTbfApplicabilityMeasures(Scripted(script), OneToN(10), 10, 3, 8, 6, skip,
+                                     vnk::RefitPolicy::kSkip);
+    vnk::RunTbfApplicabilityMeasures(Scripted(script), OneToN(10), 10, 3, 8, 6, stop);
+    for (int m = 0; m < 4; ++m) {
+        EXPECT_EQ(skip[m].STAT, stop[m].STAT) << m;
+        EXPECT_EQ(skip[m].failedRefits, 0);
+    }
+    EXPECT_EQ(a, b);
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+// With failed refits skipped, what each applicability analysis skipped: "k of m refits failed".
+#pragma once
+
+#include <string>
+
+#include "execution/tbf_results.h"
+
+namespace vnk::execution {
+
+// "3 of 13 refits failed" for one analysis; "" when none failed or refits were not skipped.
+std::string SkippedRefitsText(const TbfExecutionResults& results, int slot, int measure);
+
+// The "SKIPPED REFITS" block for the report: one line per analysis that skipped a refit, or ""
+// when refits were not skipped.
+std::string SkippedRefitsBlock(const TbfExecutionResults& results);
+
+}  // namespace vnk::execution
