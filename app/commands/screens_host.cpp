@@ -1,5 +1,8 @@
 #include "app/commands/screens_host.h"
 
+#include <QDialog>
+
+#include "app/kit/prompter.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/start_dialogs.h"
@@ -8,15 +11,27 @@
 
 namespace vnk::interval_screens {
 
+namespace {
+
+// Runs the screen; its Help opens the page the screen names.
+template <class S>
+int RunWithHelp(app::Prompter& prompter, S& screen) {
+    QObject::connect(&screen, &S::helpRequested, &screen,
+                     [&prompter, &screen] { prompter.help(&screen, screen.helpPage()); });
+    return prompter.exec(screen);
+}
+
+}  // namespace
+
 void IntervalScreensHost::brooksMotleyStart(execution::BrooksMotleyStartRequest& request) {
     BrooksMotleyStartDialog screen(request, parent_);
-    prompter_.run(screen);
+    RunWithHelp(prompter_, screen);
 }
 
 void IntervalScreensHost::generalizedPoissonStart(
     execution::GeneralizedPoissonStartRequest& request) {
     GeneralizedPoissonStartDialog screen(request, lastCount_, parent_);
-    prompter_.run(screen);
+    RunWithHelp(prompter_, screen);
 }
 
 void IntervalScreensHost::schneidewindS(execution::SchneidewindSRequest& request) {
@@ -24,17 +39,17 @@ void IntervalScreensHost::schneidewindS(execution::SchneidewindSRequest& request
     OptimumSDialog screen(request, request.search ? OptimumSDataOf(*request.search) : optimumS_,
                           parent_);
     screen.setReportPrinter(print_);
-    prompter_.run(screen);
+    RunWithHelp(prompter_, screen);
 }
 
 void IntervalScreensHost::projectionInputs(execution::ProjectionInputsRequest& request) {
     ProjectionInputsDialog screen(request, parent_);
-    prompter_.run(screen);
+    RunWithHelp(prompter_, screen);
 }
 
 void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int NS,
-                               ConstRealArray TRIALS, ConstRealArray FAILURES, Prompter& prompter,
-                               QWidget* parent) {
+                               ConstRealArray TRIALS, ConstRealArray FAILURES,
+                               app::Prompter& prompter, QWidget* parent) {
     namespace hw = models::hardware;
     if (selection.runsDiscrete()) {
         double TT = 0.0, TF = 0.0, LAMBDA = 0.0, ALPHA = 0.0, R = 0.0;
@@ -42,15 +57,17 @@ void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int N
         DiscreteGrowth(NS, TRIALS, FAILURES, TT, TF, ERRFLG, LAMBDA, ALPHA, R);
         if (ERRFLG != 0) {
             const hw::Message m = hw::DiscreteError(ERRFLG);
-            prompter.stop(QString::fromStdString(m.text), QString::fromStdString(m.caption));
+            prompter.error(parent, QString::fromStdString(m.text),
+                           QString::fromStdString(m.caption));
         } else {
             auto screen = DiscreteResultScreen(TT, TF, LAMBDA, ALPHA, R, parent);
-            prompter.run(*screen);
+            RunWithHelp(prompter, *screen);
         }
     }
     if (selection.runsGrowthTracking()) {
         const hw::Message m = hw::GrowthTrackingNotImplemented();
-        prompter.stop(QString::fromStdString(m.text), QString::fromStdString(m.caption));
+        prompter.error(parent, QString::fromStdString(m.text),
+                       QString::fromStdString(m.caption));
     }
 }
 

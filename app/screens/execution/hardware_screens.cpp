@@ -10,10 +10,10 @@ namespace vnk::interval_screens {
 
 namespace hw = models::hardware;
 
-HardwareResultScreen::HardwareResultScreen(const QString& title,
+HardwareResultScreen::HardwareResultScreen(const QString& title, const QString& helpPage,
                                            const std::vector<hw::LabelledValue>& fields,
                                            QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), helpPage_(helpPage) {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -39,6 +39,7 @@ HardwareResultScreen::HardwareResultScreen(const QString& title,
 std::unique_ptr<HardwareResultScreen> ProjectionResultScreen(const ProjectionResult& result,
                                                              QWidget* parent) {
     return std::make_unique<HardwareResultScreen>(QString::fromUtf8(hw::kProjectionTitle),
+                                                  QStringLiteral("model_amsaa_crow"),
                                                   hw::ProjectionResultFields(result), parent);
 }
 
@@ -46,8 +47,8 @@ std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(double TT, double TF,
                                                            double ALPHA, double R,
                                                            QWidget* parent) {
     return std::make_unique<HardwareResultScreen>(
-        QString::fromUtf8(hw::kDiscreteTitle), hw::DiscreteResultFields(TT, TF, LAMBDA, ALPHA, R),
-        parent);
+        QString::fromUtf8(hw::kDiscreteTitle), QStringLiteral("model_amsaa_discrete"),
+        hw::DiscreteResultFields(TT, TF, LAMBDA, ALPHA, R), parent);
 }
 
 ProjectionInputsDialog::ProjectionInputsDialog(execution::ProjectionInputsRequest& request,
@@ -57,6 +58,7 @@ ProjectionInputsDialog::ProjectionInputsDialog(execution::ProjectionInputsReques
                              {{request.totalTestTime, 0.0, 0.0, false},
                               {request.aModeFailures, 0.0, 0.0, false}},
                              nullptr, parent) {
+    setHelpPage(QStringLiteral("model_amsaa_crow"));
     connect(this, &QDialog::accepted, this, [this, &request] {
         request.totalTestTime = values()[0];
         request.aModeFailures = values()[1];

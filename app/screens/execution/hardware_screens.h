@@ -20,12 +20,15 @@ namespace vnk::interval_screens {
 class HardwareResultScreen : public QDialog {
     Q_OBJECT
 public:
-    HardwareResultScreen(const QString& title, const std::vector<models::hardware::LabelledValue>& fields,
+    // helpPage: the model's page, which Help opens.
+    HardwareResultScreen(const QString& title, const QString& helpPage,
+                         const std::vector<models::hardware::LabelledValue>& fields,
                          QWidget* parent = nullptr);
 
     QLineEdit* field(int index) const { return fields_.at(static_cast<std::size_t>(index)); }
     int fieldCount() const { return static_cast<int>(fields_.size()); }
     QPushButton* okButton() const { return ok_; }
+    const QString& helpPage() const { return helpPage_; }
 
 signals:
     void helpRequested();
@@ -33,6 +36,7 @@ signals:
 private:
     std::vector<QLineEdit*> fields_;
     QPushButton* ok_ = nullptr;
+    QString helpPage_;
 };
 
 std::unique_ptr<HardwareResultScreen> ProjectionResultScreen(const ProjectionResult& result,

@@ -35,11 +35,16 @@ public:
     const std::vector<double>& values() const { return stored_; }
     QLineEdit* field(int index) const { return edits_.at(static_cast<std::size_t>(index)); }
     QPushButton* okButton() const { return ok_; }
+    // The page Help opens (the model's page); empty for a form without one.
+    const QString& helpPage() const { return helpPage_; }
 
 signals:
     void helpRequested();
     // After OK has stored the values, before the screen decides whether to close.
     void valuesStored();
+
+protected:
+    void setHelpPage(const QString& page) { helpPage_ = page; }
 
 private:
     void okPressed();
@@ -50,6 +55,7 @@ private:
     std::vector<QLineEdit*> edits_;
     std::function<bool(const std::vector<double>&)> mayClose_;
     QPushButton* ok_ = nullptr;
+    QString helpPage_;
 };
 
 }  // namespace vnk::interval_screens

@@ -27,6 +27,8 @@ public:
     QLineEdit* type3Field() const { return s3_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* investigateButton() const { return investigate_; }
+    // The Schneidewind model's page, which Help opens.
+    static QString helpPage() { return QStringLiteral("model_schneidewind"); }
 
     // Receives the investigation report when Print is pressed on the investigation screen.
     void setReportPrinter(std::function<void(const std::string&)> print) {

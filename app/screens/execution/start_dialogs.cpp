@@ -20,6 +20,7 @@ BrooksMotleyStartDialog::BrooksMotleyStartDialog(execution::BrooksMotleyStartReq
               return models::BrooksMotleyTotalAccepted(v[2], TNOF);
           },
           parent) {
+    setHelpPage(QStringLiteral("model_brooks_motley"));
     connect(this, &InitialEstimatesDialog::valuesStored, this, [this, &request] {
         request.PEC = values()[0];
         request.PED = values()[1];
@@ -36,6 +37,7 @@ GeneralizedPoissonStartDialog::GeneralizedPoissonStartDialog(
               return models::GeneralizedPoissonTotalAccepted(v[1], lastCount);
           },
           parent) {
+    setHelpPage(QStringLiteral("model_generalized_poisson"));
     connect(this, &InitialEstimatesDialog::valuesStored, this, [this, &request] {
         request.ALPHA = values()[0];
         request.AN = values()[1];

@@ -24,6 +24,10 @@ QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, const Message& m
 
 int ScriptedPrompter::exec(QDialog& screen) {
     screens << screen.windowTitle();
+    if (scripts_.isEmpty() && everyScreen) {
+        everyScreen(screen);
+        return screen.result();
+    }
     if (scripts_.isEmpty()) {
         problems << QStringLiteral("no script for screen \"%1\"").arg(screen.windowTitle());
         return QDialog::Rejected;
@@ -76,6 +80,18 @@ QStringList ScriptedPrompter::messageTexts() const {
     QStringList texts;
     for (const ShownMessage& m : messages) texts << m.text;
     return texts;
+}
+
+QStringList ScriptedPrompter::messageCaptions() const {
+    QStringList captions;
+    for (const ShownMessage& m : messages) captions << m.caption;
+    return captions;
+}
+
+QStringList ScriptedPrompter::messageLines() const {
+    QStringList lines;
+    for (const ShownMessage& m : messages) lines << m.caption + QStringLiteral(": ") + m.text;
+    return lines;
 }
 
 void Click(QDialog& screen, const QString& name) {
