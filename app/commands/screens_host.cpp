@@ -1,7 +1,5 @@
 #include "app/commands/screens_host.h"
 
-#include <QDialog>
-
 #include "app/kit/prompter.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
@@ -11,40 +9,28 @@
 
 namespace vnk::interval_screens {
 
-namespace {
-
-// Runs the screen; its Help opens the page the screen names.
-template <class S>
-int RunWithHelp(app::Prompter& prompter, S& screen) {
-    QObject::connect(&screen, &S::helpRequested, &screen,
-                     [&prompter, &screen] { prompter.help(&screen, screen.helpPage()); });
-    return prompter.exec(screen);
-}
-
-}  // namespace
-
 void IntervalScreensHost::brooksMotleyStart(execution::BrooksMotleyStartRequest& request) {
-    BrooksMotleyStartDialog screen(request, parent_);
-    RunWithHelp(prompter_, screen);
+    BrooksMotleyStartDialog screen(prompter_, request, parent_);
+    prompter_.exec(screen);
 }
 
 void IntervalScreensHost::generalizedPoissonStart(
     execution::GeneralizedPoissonStartRequest& request) {
-    GeneralizedPoissonStartDialog screen(request, lastCount_, parent_);
-    RunWithHelp(prompter_, screen);
+    GeneralizedPoissonStartDialog screen(prompter_, request, lastCount_, parent_);
+    prompter_.exec(screen);
 }
 
 void IntervalScreensHost::schneidewindS(execution::SchneidewindSRequest& request) {
     // Investigate shows the search this execution just ran.
-    OptimumSDialog screen(request, request.search ? OptimumSDataOf(*request.search) : optimumS_,
-                          parent_);
+    OptimumSDialog screen(prompter_, request,
+                          request.search ? OptimumSDataOf(*request.search) : optimumS_, parent_);
     screen.setReportPrinter(print_);
-    RunWithHelp(prompter_, screen);
+    prompter_.exec(screen);
 }
 
 void IntervalScreensHost::projectionInputs(execution::ProjectionInputsRequest& request) {
-    ProjectionInputsDialog screen(request, parent_);
-    RunWithHelp(prompter_, screen);
+    ProjectionInputsDialog screen(prompter_, request, parent_);
+    prompter_.exec(screen);
 }
 
 void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int NS,
@@ -60,8 +46,8 @@ void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int N
             prompter.error(parent, QString::fromStdString(m.text),
                            QString::fromStdString(m.caption));
         } else {
-            auto screen = DiscreteResultScreen(TT, TF, LAMBDA, ALPHA, R, parent);
-            RunWithHelp(prompter, *screen);
+            auto screen = DiscreteResultScreen(prompter, TT, TF, LAMBDA, ALPHA, R, parent);
+            prompter.exec(*screen);
         }
     }
     if (selection.runsGrowthTracking()) {

@@ -1,6 +1,5 @@
 // The execution host side of the interval screens: each question the interval and hardware
-// executions ask opens its screen through the prompter, and each screen's Help opens the page
-// the screen names.
+// executions ask opens its screen through the prompter.
 #pragma once
 
 #include <functional>

@@ -1,13 +1,12 @@
 // The initial-estimates option form shared by the interval models: a heading, one editable
-// number per estimate, OK and Help. Each value has an accepted range; OK stores the values
+// number per estimate, OK and Help (the model's page). Each value has an accepted range; OK stores the values
 // when all pass it and closes only when the model's own check on the stored values agrees.
 #pragma once
 
 #include <functional>
 #include <vector>
 
-#include <QDialog>
-
+#include "app/kit/screen.h"
 #include "models/interval_models_a.h"
 
 class QLineEdit;
@@ -22,29 +21,24 @@ struct EstimateField {
     bool ranged = false;  // false: any finite number is stored
 };
 
-class InitialEstimatesDialog : public QDialog {
+class InitialEstimatesDialog : public app::Screen {
     Q_OBJECT
 public:
-    // mayClose sees the values stored so far and decides whether OK closes the screen.
-    InitialEstimatesDialog(const models::InitialEstimatesTexts& texts,
+    // mayClose sees the values stored so far and decides whether OK closes the screen; Help
+    // opens helpPage, the model's page.
+    InitialEstimatesDialog(app::Prompter& prompter, const models::InitialEstimatesTexts& texts,
                            std::vector<EstimateField> fields,
                            std::function<bool(const std::vector<double>&)> mayClose,
-                           QWidget* parent = nullptr);
+                           const QString& helpPage, QWidget* parent = nullptr);
 
     // The values as stored by the last OK (the starting values before any).
     const std::vector<double>& values() const { return stored_; }
     QLineEdit* field(int index) const { return edits_.at(static_cast<std::size_t>(index)); }
     QPushButton* okButton() const { return ok_; }
-    // The page Help opens (the model's page); empty for a form without one.
-    const QString& helpPage() const { return helpPage_; }
 
 signals:
-    void helpRequested();
     // After OK has stored the values, before the screen decides whether to close.
     void valuesStored();
-
-protected:
-    void setHelpPage(const QString& page) { helpPage_ = page; }
 
 private:
     void okPressed();
@@ -55,7 +49,6 @@ private:
     std::vector<QLineEdit*> edits_;
     std::function<bool(const std::vector<double>&)> mayClose_;
     QPushButton* ok_ = nullptr;
-    QString helpPage_;
 };
 
 }  // namespace vnk::interval_screens
