@@ -171,8 +171,4 @@ void RunModelExecution(CMainFrame& frame) {
     if (results) showSummary(frame, *results);
 }
 
-void InstallModelExecution(CMainFrame& frame) {
-    frame.setModelExecution([](CMainFrame& f) { RunModelExecution(f); });
-}
-
 }  // namespace vnk::app

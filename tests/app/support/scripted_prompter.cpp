@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QPushButton>
-#ifdef VARNOK_HAVE_PRINT
 #include <QPrinter>
-#endif
 
 namespace vnk::app::test {
 
@@ -62,18 +60,14 @@ QString ScriptedPrompter::saveFileName(QWidget*, const FileChoice& choice) {
 
 void ScriptedPrompter::help(QWidget*, const QString& page) { helpPages << page; }
 
-bool ScriptedPrompter::setUpPrinter([[maybe_unused]] QPrinter& printer, QWidget*) {
+bool ScriptedPrompter::setUpPrinter(QPrinter& printer, QWidget*) {
     ++printScreens;
-#ifdef VARNOK_HAVE_PRINT
     if (pdfFolder.isEmpty()) return false;
     const QString path = QDir(pdfFolder).filePath(QStringLiteral("print-%1.pdf").arg(printScreens));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     pdfFiles << path;
     return true;
-#else
-    return false;
-#endif
 }
 
 QStringList ScriptedPrompter::messageTexts() const {
