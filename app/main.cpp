@@ -16,7 +16,6 @@
 #include "app/shell/document.h"
 #include "app/shell/main_frame.h"
 #include "app/kit/messages.h"
-#include "app/commands/model_execution.h"
 #include "app/kit/prompter.h"
 #include "app/kit/table_copy.h"
 
@@ -92,7 +91,6 @@ int main(int argc, char** argv) {
     vnk::app::CVarno3Doc doc;
     vnk::app::WidgetPrompter prompter;
     vnk::app::CMainFrame frame(doc, prompter);
-    vnk::app::InstallModelExecution(frame);
     // Ctrl+C on any value table copies it as tab-separated text.
     vnk::app::TableCopyFilter tableCopy;
     app.installEventFilter(&tableCopy);

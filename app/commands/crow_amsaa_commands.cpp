@@ -2,7 +2,6 @@
 
 #include "app/kit/help_pages.h"
 #include "app/kit/prompter.h"
-#include "app/kit/prompter_seams.h"
 #include "app/screens/model/crow_amsaa_screens.h"
 #include "app/screens/model/model_result_screen.h"
 #include "app/shell/document.h"
@@ -42,7 +41,6 @@ void RunCrowAmsaaTracking(const CommandContext& ctx) {
         return;
     }
     const models::ModelDescription description = printableDescription(analysis);
-    PrompterMessages messages(ctx.prompter);
     screens::ModelScreenActions actions;
     Prompter& prompter = ctx.prompter;
     QWidget* parent = ctx.parent;
@@ -57,7 +55,7 @@ void RunCrowAmsaaTracking(const CommandContext& ctx) {
     actions.help = [&prompter, &shown] {
         prompter.help(shown, QString::fromLatin1(help_page::kCrowAmsaaTracking));
     };
-    screens::ModelResultScreen screen(description, crow::ContextOf(analysis), messages,
+    screens::ModelResultScreen screen(description, crow::ContextOf(analysis), prompter,
                                       std::move(actions), ctx.parent);
     shown = &screen;
     ctx.prompter.exec(screen);

@@ -10,7 +10,6 @@
 #include "app/kit/help_pages.h"
 #include "app/shell/main_frame.h"
 #include "app/kit/prompter.h"
-#include "app/kit/prompter_seams.h"
 #include "app/screens/data/interval_statistics_screen.h"
 #include "execution/interval_execution.h"
 #include "execution/interval_summary_report.h"
@@ -68,7 +67,6 @@ QString ModelHelpPage(int slot) {
 
 void OpenModel(CMainFrame& frame, const IntervalExecutionResults& results, int slot) {
     Prompter& prompter = frame.prompter();
-    PrompterMessages messages(prompter);
     screens::ModelScreenActions actions;
     actions.reportHeader = models::IntervalReportHeader(
         results.NS, ConstRealArray(results.countStatistics), ConstRealArray(results.lengthStatistics));
@@ -85,8 +83,7 @@ void OpenModel(CMainFrame& frame, const IntervalExecutionResults& results, int s
     };
     actions.help = [&, slot] { prompter.help(&frame, ModelHelpPage(slot)); };
     screens::OpenIntervalModelScreen(results, slot, frame.document().options().iterationMaximum,
-                                     messages, std::move(actions),
-                                     [&prompter](QDialog& d) { return prompter.exec(d); }, &frame);
+                                     prompter, std::move(actions), &frame);
 }
 
 void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
@@ -127,7 +124,6 @@ void RunIntervalModelExecution(CMainFrame& frame) {
     const FailureDataSet& set = doc.data();
     ProgramOptions& options = doc.options();
     const bool hardware = set.errorHistory == ErrorHistory::Hardware;
-    PrompterIntervalScreens screensPrompter(prompter, &frame);
     const auto help = [&prompter](QWidget* from) {
         prompter.help(from, QString::fromLatin1(help_page::kExecutionsMenu));
     };
@@ -151,14 +147,12 @@ void RunIntervalModelExecution(CMainFrame& frame) {
         const std::vector<double> trials = TrialsOf(set);
         const std::vector<double> failures = RowOf(set, interval_row::kUnitsFailing);
         interval_screens::RunHardwareIntervalModels(
-            hardwareChoice, static_cast<int>(trials.size()), trials, failures, screensPrompter,
-            &frame);
+            hardwareChoice, static_cast<int>(trials.size()), trials, failures, prompter, &frame);
         return;
     }
 
     if (selection.accuracy) {
-        PrompterMessages messages(prompter);
-        screens::RangeScreen range(set.intervalCount, messages, [&] { help(&frame); }, &frame);
+        screens::RangeScreen range(set.intervalCount, prompter, [&] { help(&frame); }, &frame);
         // Cancel does not stop the execution: it runs with the range as it was.
         if (prompter.exec(range) == QDialog::Accepted) {
             selection.NSB = range.range().NSB;
@@ -166,8 +160,8 @@ void RunIntervalModelExecution(CMainFrame& frame) {
         }
     }
 
-    interval_screens::IntervalStatusScreen status(selection, options.numericalMethod,
-                                                  screensPrompter, &frame);
+    interval_screens::IntervalStatusScreen status(selection, options.numericalMethod, prompter,
+                                                  &frame);
     // The optimum S investigation's Print.
     status.screensHost().setReportPrinter(
         [&](const std::string& report) { PrintPages(prompter, {report}, &frame); });

@@ -9,8 +9,6 @@
 #include "app/commands/interval_model_execution.h"
 #include "app/shell/main_frame.h"
 #include "app/kit/prompter.h"
-#include "app/kit/help_pages.h"
-#include "app/kit/prompter_seams.h"
 #include "app/commands/tbf_hardware_execution.h"
 #include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
@@ -25,7 +23,6 @@
 #include "app/screens/model/calendar_time_screen.h"
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/screens/execution/lav_starting_values_screen.h"
-#include "app/kit/message_sink.h"
 #include "app/commands/tbf_execution_controller.h"
 #include "app/screens/model/tbf_model_screens.h"
 
@@ -70,9 +67,7 @@ plot::ApplicabilityPlotData applicabilityPlotData(const execution::TbfExecutionR
 void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& results) {
     CVarno3Doc& doc = frame.document();
     Prompter& prompter = frame.prompter();
-    PrompterMessages messages(prompter);
     const FailureDataSet& set = doc.data();
-    const auto exec = [&prompter](QDialog& d) { return prompter.exec(d); };
     const std::string header =
         models::TbfReportHeader(results.NS, ConstRealArray(results.dataStatistics));
 
@@ -105,11 +100,11 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
                 };
                 calendar.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
                 screens::OpenCalendarTime(execution::TbfModelContext(results, slot),
-                                          static_cast<int>(set.tbfUnit), messages, calendar, exec,
+                                          static_cast<int>(set.tbfUnit), prompter, calendar,
                                           screen);
             }});
         }
-        screens::OpenTbfModelScreen(results, slot, messages, modelActions, exec, &frame);
+        screens::OpenTbfModelScreen(results, slot, prompter, modelActions, &frame);
     };
     actions.measurePlot = [&](int measureIndex) {
         plot::ApplicabilityPlotScreen screen(applicabilityPlotData(results, measureIndex), &frame);
@@ -131,7 +126,7 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
     };
     actions.print = [&]() { PrintPages(prompter, execution::TbfSummaryReport(results), &frame); };
     actions.help = [&]() { prompter.help(&frame, QStringLiteral("menu_executions")); };
-    screens::ExecutionSummaryScreen summary(results, messages, actions, &frame);
+    screens::ExecutionSummaryScreen summary(results, prompter, actions, &frame);
     prompter.exec(summary);
 }
 
@@ -152,14 +147,7 @@ void RunModelExecution(CMainFrame& frame) {
         execution::EndModelExecutionCommand(doc.options());
         return;
     }
-    PrompterMessages messages(prompter);
     screens::TbfExecutionSeams seams;
-    seams.exec = [&prompter](QDialog& d) { return prompter.exec(d); };
-    seams.okCancel = [&](const QString& caption, const QString& text) {
-        return prompter.message(&frame, Message{caption, text, MessageIcon::Exclamation,
-                                                QMessageBox::Ok | QMessageBox::Cancel}) ==
-               QMessageBox::Ok;
-    };
     seams.run = [&set](const execution::TbfSelection& selection, ProgramOptions& options,
                        execution::ExecutionHost& host) {
         return execution::RunTbfExecution(execution::TbfWorkingDataOf(set), selection, options,
@@ -174,20 +162,13 @@ void RunModelExecution(CMainFrame& frame) {
     seams.statistics = [&](const QString&) {
         ShowStatistics(CommandContext{doc, prompter, &frame});
     };
-    seams.help = [&](QWidget* from) {
-        prompter.help(from, QString::fromLatin1(help_page::kExecutionsMenu));
-    };
     seams.hardware = [&](const execution::HardwareSelection& selection) {
         RunTbfHardwareModels(set, doc.options(), selection, prompter, &frame);
     };
     const std::optional<execution::TbfExecutionResults> results =
-        screens::RunTbfModelExecution(set, doc.options(), messages, seams, &frame);
+        screens::RunTbfModelExecution(set, doc.options(), prompter, seams, &frame);
     execution::EndModelExecutionCommand(doc.options());
     if (results) showSummary(frame, *results);
-}
-
-void InstallModelExecution(CMainFrame& frame) {
-    frame.setModelExecution([](CMainFrame& f) { RunModelExecution(f); });
 }
 
 }  // namespace vnk::app

@@ -7,10 +7,8 @@ namespace vnk::app {
 
 class CMainFrame;
 
-// Fills the main window's Model Execution hook.
-void InstallModelExecution(CMainFrame& frame);
-
-// The hook itself: runs the command on the frame's data set.
+// Runs the command on the frame's data set (time-between-failure or interval data; the main
+// window has checked that the data type and error history are given).
 void RunModelExecution(CMainFrame& frame);
 
 }  // namespace vnk::app

@@ -6,18 +6,11 @@
 #include "app/shell/document.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
-
-#ifdef VARNOK_HAVE_PLOTS
 #include "plot/data_plots.h"
 #include "plot/plot_window.h"
 #include "app/screens/data/raw_interval_plot_screen.h"
-#endif
 
 namespace vnk::app {
-
-#ifdef VARNOK_HAVE_PLOTS
-
-bool PlotsAvailable() { return true; }
 
 namespace {
 
@@ -68,15 +61,5 @@ void ShowDataPlot(const CommandContext& ctx, bool smoothed) {
     plot::ShowPlotWindow(smoothed ? plot::SmoothedTbfPlot(data) : plot::RawTbfPlot(data),
                          ctx.parent);
 }
-
-#else
-
-bool PlotsAvailable() { return false; }
-
-void ShowDataPlot(const CommandContext& ctx, bool) {
-    ctx.prompter.information(ctx.parent, QString::fromLatin1(text::kPlotsNotAvailable));
-}
-
-#endif
 
 }  // namespace vnk::app

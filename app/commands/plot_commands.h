@@ -8,7 +8,4 @@ namespace vnk::app {
 
 void ShowDataPlot(const CommandContext& ctx, bool smoothed);
 
-// False when this build has no plot library; the plot commands then say so.
-bool PlotsAvailable();
-
 }  // namespace vnk::app

@@ -7,14 +7,19 @@
 
 #include "execution/host.h"
 #include "app/screens/execution/interval_selection_rules.h"
-#include "app/kit/interval_prompter.h"
 #include "app/screens/execution/optimum_s_screen.h"
+
+class QWidget;
+
+namespace vnk::app {
+class Prompter;
+}
 
 namespace vnk::interval_screens {
 
 class IntervalScreensHost : public execution::ExecutionHost {
 public:
-    explicit IntervalScreensHost(Prompter& prompter, QWidget* parent = nullptr)
+    explicit IntervalScreensHost(app::Prompter& prompter, QWidget* parent = nullptr)
         : prompter_(prompter), parent_(parent) {}
 
     // What the screens need beyond their requests: C(NS), the lowest total the generalized
@@ -33,7 +38,7 @@ public:
     void projectionInputs(execution::ProjectionInputsRequest& request) override;
 
 private:
-    Prompter& prompter_;
+    app::Prompter& prompter_;
     QWidget* parent_;
     double lastCount_ = 0.0;
     plot::OptimumSData optimumS_;
@@ -41,9 +46,10 @@ private:
 };
 
 // The hardware interval branch: the discrete model when chosen (its error message or its
-// result screen), then the growth tracking message when that model was chosen.
+// result screen), then the growth tracking message when that model was chosen. The messages
+// and the result screen belong to `parent`.
 void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int NS,
-                               ConstRealArray TRIALS, ConstRealArray FAILURES, Prompter& prompter,
-                               QWidget* parent = nullptr);
+                               ConstRealArray TRIALS, ConstRealArray FAILURES,
+                               app::Prompter& prompter, QWidget* parent = nullptr);
 
 }  // namespace vnk::interval_screens

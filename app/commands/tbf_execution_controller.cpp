@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-#include "app/kit/message_sink.h"
+#include "app/kit/help_pages.h"
+#include "app/kit/prompter.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
 
@@ -35,61 +36,53 @@ execution::TbfSelection EngineSelection(const TbfSelectionState& chosen,
 
 std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const FailureDataSet& set,
                                                                    ProgramOptions& options,
-                                                                   MessageSink& messages,
+                                                                   app::Prompter& prompter,
                                                                    const TbfExecutionSeams& seams,
                                                                    QWidget* parent) {
     MethodReset reset{options};
     if (set.dataKind == DataKind::None || set.errorHistory == vnk::ErrorHistory::None) {
-        messages.message(parent, QStringLiteral("Error"),
-                         QStringLiteral("Both Data Type and Error History are required. Enter "
-                                        "Input/New or open to specify."),
-                         MessageIcon::Stop);
-        return std::nullopt;
-    }
-    if (set.dataKind != DataKind::Tbf) {
-        messages.message(parent, QStringLiteral("Error"),
-                         QStringLiteral("Model execution for interval data is not yet available."),
-                         MessageIcon::Stop);
+        prompter.message(parent,
+                         app::Message{QStringLiteral("Error"),
+                                      QStringLiteral("Both Data Type and Error History are "
+                                                     "required. Enter Input/New or open to "
+                                                     "specify."),
+                                      app::MessageIcon::Stop});
         return std::nullopt;
     }
 
     const auto history = static_cast<ErrorHistory>(static_cast<int>(set.errorHistory));
     TbfSelectionState chosen;
-    // Help for the three screens; none when the host gives no help.
-    std::function<void()> help;
-    if (seams.help) help = [&seams, parent] { seams.help(parent); };
+    // The three screens share the help of the Executions menu.
+    const std::function<void()> help = [&prompter, parent] {
+        prompter.help(parent, QString::fromLatin1(app::help_page::kExecutionsMenu));
+    };
     for (;;) {
         TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, help, parent);
         screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
-        if (seams.exec(screen) != QDialog::Accepted) return std::nullopt;
+        if (prompter.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
         // Hardware data always go to the hardware branch, which itself says when nothing it
         // can run was chosen; system data go there once a hardware or system box is ticked.
         if (chosen.modelClass == ModelClass::Hardware) {
-            if (seams.hardware) {
-                seams.hardware(HardwareChoice(chosen));
-            } else {
-                messages.message(
-                    parent, QStringLiteral("Error"),
-                    QStringLiteral("Hardware and system model execution is not yet available."),
-                    MessageIcon::Stop);
-            }
+            seams.hardware(HardwareChoice(chosen));
             return std::nullopt;
         }
         if (AnySoftwareModelChosen(chosen)) break;
-        if (!seams.okCancel(QStringLiteral("Error"),
-                            QStringLiteral("You must select a model to execute")))
-            return std::nullopt;
+        const app::Message noModel{QStringLiteral("Error"),
+                                   QStringLiteral("You must select a model to execute"),
+                                   app::MessageIcon::Exclamation,
+                                   QMessageBox::Ok | QMessageBox::Cancel};
+        if (prompter.message(parent, noModel) != QMessageBox::Ok) return std::nullopt;
     }
 
     MeasureSelection measures;
     ApplicabilityRange range = DefaultRange(set.tbfCount);
     if (chosen.applicability) {
         MeasureScreen measureScreen(help, parent);
-        if (seams.exec(measureScreen) != QDialog::Accepted) return std::nullopt;
+        if (prompter.exec(measureScreen) != QDialog::Accepted) return std::nullopt;
         measures = measureScreen.selection();
-        RangeScreen rangeScreen(set.tbfCount, messages, help, parent);
-        if (seams.exec(rangeScreen) != QDialog::Accepted) return std::nullopt;
+        RangeScreen rangeScreen(set.tbfCount, prompter, help, parent);
+        if (prompter.exec(rangeScreen) != QDialog::Accepted) return std::nullopt;
         range = rangeScreen.range();
     }
 

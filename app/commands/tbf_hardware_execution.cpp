@@ -8,8 +8,6 @@
 namespace vnk::app {
 namespace {
 
-const QString kProjectionHelpPage = QStringLiteral("model_amsaa_crow");
-
 // The engine asks for the total test time and the A-mode failures through this host.
 class ProjectionInputsHost : public execution::ExecutionHost {
 public:
@@ -17,9 +15,7 @@ public:
         : prompter_(prompter), parent_(parent) {}
 
     void projectionInputs(execution::ProjectionInputsRequest& request) override {
-        interval_screens::ProjectionInputsDialog screen(request, parent_);
-        QObject::connect(&screen, &interval_screens::ProjectionInputsDialog::helpRequested,
-                         &screen, [this] { prompter_.help(parent_, kProjectionHelpPage); });
+        interval_screens::ProjectionInputsDialog screen(prompter_, request, parent_);
         prompter_.exec(screen);
     }
 
@@ -41,9 +37,7 @@ void RunTbfHardwareModels(const FailureDataSet& set, ProgramOptions& options,
                                          QString::fromStdString(m.text), MessageIcon::Stop});
     const execution::ProjectionRun& projection = results.projection;
     if (!projection.ran || projection.ERRFLG != 0) return;
-    auto screen = interval_screens::ProjectionResultScreen(projection.result, parent);
-    QObject::connect(screen.get(), &interval_screens::HardwareResultScreen::helpRequested,
-                     screen.get(), [&prompter, parent] { prompter.help(parent, kProjectionHelpPage); });
+    auto screen = interval_screens::ProjectionResultScreen(prompter, projection.result, parent);
     prompter.exec(*screen);
 }
 

@@ -17,8 +17,6 @@ inline constexpr const char* kSavePreviousData = "Do you want to save previous d
 inline constexpr const char* kNoFileToPrint = "No File to Print";
 inline constexpr const char* kModelExecutionPrecondition =
     "Both Data Type and Error History are required. Enter Input/New or open to specify.";
-inline constexpr const char* kModelExecutionPending =
-    "Model execution is not available in this version of the program.";
 inline constexpr const char* kTraceNotOpened =
     "The trace file VNK_trace.txt could not be opened; tracing stays off.";
 inline constexpr const char* kUnitsNotConverted =
@@ -26,8 +24,6 @@ inline constexpr const char* kUnitsNotConverted =
 
 // Plots.
 inline constexpr const char* kNothingToPlot = "There are no data to plot.";
-inline constexpr const char* kPlotsNotAvailable = "Plots are not available in this version.";
-inline constexpr const char* kPrintingNotAvailable = "Printing is not available in this version.";
 
 // Field validation of the option and value screens.
 inline constexpr const char* kIntegerRange = "Please enter an integer between %1 and %2.";

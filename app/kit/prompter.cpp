@@ -3,11 +3,10 @@
 #include <QDialog>
 #include <QFileDialog>
 
-#include "app/shell/help_window.h"
-#ifdef VARNOK_HAVE_PRINT
 #include <QPrinter>
+
+#include "app/shell/help_window.h"
 #include "print/print_report.h"
-#endif
 #include "app/kit/messages.h"
 #include "app/kit/dialog_geometry.h"
 
@@ -97,15 +96,15 @@ void WidgetPrompter::help(QWidget* from, const QString& page) {
 }
 
 bool WidgetPrompter::setUpPrinter(QPrinter& printer, QWidget* parent) {
-#ifdef VARNOK_HAVE_PRINT
     if (!defaultPrintFile_.isEmpty() && printer.outputFileName().isEmpty())
         printer.setOutputFileName(defaultPrintFile_);
     return print::SystemPrintScreen()(printer, parent);
-#else
-    (void)printer;
-    (void)parent;
-    return false;
-#endif
+}
+
+void PrintPages(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent) {
+    print::PrintReport(pages, true, parent, [&prompter](QPrinter& printer, QWidget* p) {
+        return prompter.setUpPrinter(printer, p);
+    });
 }
 
 }  // namespace vnk::app

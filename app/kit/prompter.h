@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+#include <string>
+#include <vector>
 
 class QDialog;
 class QPrinter;
@@ -79,5 +81,8 @@ public:
 private:
     QPointer<HelpWindow> help_;
 };
+
+// Prints report pages, each from a new page, after the prompter's print screen.
+void PrintPages(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent);
 
 }  // namespace vnk::app

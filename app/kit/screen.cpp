@@ -13,13 +13,14 @@ Screen::Screen(Prompter& prompter, const QString& caption, const QString& helpPa
     : QDialog(parent), prompter_(prompter), helpPage_(helpPage) {
     setWindowTitle(caption);
     setModal(true);
-    auto* outer = new QVBoxLayout(this);
+    outer_ = new QVBoxLayout(this);
     body_ = new QVBoxLayout;
-    outer->addLayout(body_);
-    outer->addSpacing(8);
+    outer_->addLayout(body_);
+    gap_ = new QSpacerItem(0, 8, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    outer_->addSpacerItem(gap_);
     buttons_ = new QHBoxLayout;
     buttons_->addStretch(1);
-    outer->addLayout(buttons_);
+    outer_->addLayout(buttons_);
 }
 
 QPushButton* Screen::button(const QString& objectName) const {
@@ -47,6 +48,13 @@ void Screen::addOkCancelHelp() {
     QPushButton* cancel = addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     addHelpButton();
+}
+
+void Screen::closeButtonGap() {
+    if (!gap_) return;
+    outer_->removeItem(gap_);
+    delete gap_;
+    gap_ = nullptr;
 }
 
 void Screen::showHelp() { prompter_.help(this, helpPage_); }

@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QHBoxLayout;
 class QPushButton;
+class QSpacerItem;
 class QVBoxLayout;
 
 namespace vnk::app {
@@ -35,6 +36,9 @@ protected:
     QPushButton* addHelpButton();
     // OK (accepts), Cancel (rejects) and Help, in that order.
     void addOkCancelHelp();
+    // Sets the button row right under the body, without the usual gap: the form of the model
+    // option screens.
+    void closeButtonGap();
     void showHelp();
     // A stop-icon message with the given caption (the application title when empty).
     void showError(const QString& text, const QString& caption = {});
@@ -42,7 +46,9 @@ protected:
 private:
     Prompter& prompter_;
     QString helpPage_;
+    QVBoxLayout* outer_ = nullptr;
     QVBoxLayout* body_ = nullptr;
+    QSpacerItem* gap_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
 };
 

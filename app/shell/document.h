@@ -1,5 +1,5 @@
 // The document of the single-document program: the failure data set, the program options and
-// the results of the last execution, for the whole run. Screens are handed the parts they
+// the results of the last interval execution, for the whole run. Screens are handed the parts they
 // show or edit.
 #pragma once
 
@@ -9,7 +9,6 @@
 #include "data/failure_data_set.h"
 #include "data/program_options.h"
 #include "execution/interval_results.h"
-#include "execution/tbf_results.h"
 #include "numerics/failure_type_statistics.h"
 
 namespace vnk::app {
@@ -30,8 +29,8 @@ public:
 
     // The statistics of the whole TBF set from the last Data / Statistics.
     TypeStatistics wholeSetStatistics;
-    // The last execution's results; empty until a model execution has run.
-    std::optional<execution::TbfExecutionResults> tbfResults;
+    // The last interval execution's results (its accuracy range is where the next one
+    // starts); empty until one has run.
     std::optional<execution::IntervalExecutionResults> intervalResults;
     // The kind of data the current data file holds, for the checks before it is replaced.
     DataFileKind dataFileKind;

@@ -14,6 +14,7 @@
 #include "app/commands/execution_guard.h"
 #include "app/shell/document.h"
 #include "app/commands/file_commands.h"
+#include "app/commands/model_execution.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
 #include "app/commands/plot_commands.h"
@@ -124,7 +125,7 @@ bool CMainFrame::startUp(const std::filesystem::path& folder, bool readConfigura
             prompter_.error(this, QString::fromStdString(result.message));
             return false;
         case StartupStatus::Loaded:
-            if (PlotsAvailable()) onRawData(0);
+            onRawData(0);
             return true;
     }
     return true;
@@ -208,15 +209,11 @@ void CMainFrame::onModelExecution(int) {
         return;
     }
     if (RefuseEntriesWithoutTime(context())) return;
-    if (!modelExecution_) {
-        prompter_.information(this, QString::fromLatin1(text::kModelExecutionPending));
-        return;
-    }
     if (!ConfirmExecutionDespiteDecay(context())) {
         doc_.options().numericalMethod = method::kMaximumLikelihood;
         return;
     }
-    modelExecution_(*this);
+    RunModelExecution(*this);
     // Every execution ends with the numerical method back at maximum likelihood.
     doc_.options().numericalMethod = method::kMaximumLikelihood;
 }

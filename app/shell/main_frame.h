@@ -46,11 +46,6 @@ public:
     // changed data, then the trace file closed. False when the user chose to stay.
     bool queryClose();
 
-    // The execution screens register themselves here; until then Model Execution says that
-    // execution is not available. Called with complete data only.
-    using ModelExecution = std::function<void(CMainFrame&)>;
-    void setModelExecution(ModelExecution run) { modelExecution_ = std::move(run); }
-
     // Runs a menu command as choosing it does: nothing when its item is disabled.
     void runCommand(int id);
     QAction* action(int id) const { return actions_.value(id); }
@@ -108,7 +103,6 @@ private:
     CVarno3View* view_;
     DesktopHabits* habits_ = nullptr;
     QSize screenSize_;
-    ModelExecution modelExecution_;
     QMap<int, QAction*> actions_;
     QMap<QString, QMenu*> menus_;
     bool closing_ = false;

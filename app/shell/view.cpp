@@ -12,12 +12,10 @@
 #include "app/kit/number_text.h"
 #include "app/kit/prompter.h"
 
-#ifdef VARNOK_HAVE_PRINT
 #include <QFile>
 #include <cstdint>
 
 #include "print/print_report.h"
-#endif
 
 namespace vnk::app {
 
@@ -156,7 +154,6 @@ void CVarno3View::print(Prompter& prompter) {
         prompter.information(this, QString::fromLatin1(text::kNoFileToPrint));
         return;
     }
-#ifdef VARNOK_HAVE_PRINT
     // The data file as it is on disk, one text, through the report printing facility.
     QFile file(QFile::decodeName(QByteArray::fromStdString(name)));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -168,9 +165,6 @@ void CVarno3View::print(Prompter& prompter) {
                        [&prompter](QPrinter& printer, QWidget* parent) {
                            return prompter.setUpPrinter(printer, parent);
                        });
-#else
-    prompter.information(this, QString::fromLatin1(text::kPrintingNotAvailable));
-#endif
 }
 
 }  // namespace vnk::app

@@ -11,13 +11,9 @@
 #include "models/model_description.h"
 #include "models/trend_report.h"
 
-#ifdef VARNOK_HAVE_PLOTS
 #include "plot/tabbed_chart.h"
 #include "plot/trend_charts.h"
-#endif
-#ifdef VARNOK_HAVE_PRINT
 #include "print/print_report.h"
-#endif
 
 namespace vnk::app {
 namespace {
@@ -48,7 +44,6 @@ TrendAnalysisScreen::TrendAnalysisScreen(Prompter& prompter, const TrendAnalysis
         body()->addWidget(note);
     }
     if (analysis_.ok()) addValues();
-#ifdef VARNOK_HAVE_PLOTS
     if (analysis_.ok()) {
         const TrendAnalysis& a = analysis_;
         auto* charts = new plot::TabbedChart(
@@ -63,7 +58,6 @@ TrendAnalysisScreen::TrendAnalysisScreen(Prompter& prompter, const TrendAnalysis
         tabs_ = charts->tabBar();
         body()->addWidget(charts, 1);
     }
-#endif
     QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     QPushButton* printButton = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
@@ -97,15 +91,11 @@ void TrendAnalysisScreen::addValues() {
 }
 
 void TrendAnalysisScreen::print() {
-#ifdef VARNOK_HAVE_PRINT
     Prompter& p = prompter();
     print::PrintReport(std::vector<std::string>{models::TrendAnalysisReport(analysis_)}, true, this,
                        [&p](QPrinter& printer, QWidget* parent) {
                            return p.setUpPrinter(printer, parent);
                        });
-#else
-    prompter().information(this, QString::fromLatin1(text::kPrintingNotAvailable));
-#endif
 }
 
 }  // namespace vnk::app

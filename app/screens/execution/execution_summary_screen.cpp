@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/kit/message_sink.h"
+#include "app/kit/prompter.h"
 #include "app/screens/execution/tbf_selection_rules.h"
 #include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
@@ -143,9 +143,9 @@ std::optional<double> SummaryValue(const TbfExecutionResults& results, int slot,
 }
 
 ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& results,
-                                               MessageSink& messages,
+                                               app::Prompter& prompter,
                                                ExecutionSummaryActions actions, QWidget* parent)
-    : QDialog(parent), results_(results), messages_(messages), actions_(std::move(actions)) {
+    : QDialog(parent), results_(results), prompter_(prompter), actions_(std::move(actions)) {
     setWindowTitle(QStringLiteral("Execution Summary for Software Time Models"));
     const TbfSelection& selection = results_.selection;
     const bool anyMeasure = selection.anyMeasure();
@@ -258,9 +258,10 @@ QLineEdit* ExecutionSummaryScreen::valueCell(int slot, int row) const {
 
 void ExecutionSummaryScreen::openMeasure(int measure) {
     if (overallRankSum_ == 0) {
-        messages_.message(this, QStringLiteral("Error"),
-                          QStringLiteral("No Model Applicability Analysis was successful."),
-                          MessageIcon::Stop);
+        prompter_.message(
+            this, app::Message{QStringLiteral("Error"),
+                               QStringLiteral("No Model Applicability Analysis was successful."),
+                               app::MessageIcon::Stop});
         return;
     }
     if (actions_.measurePlot) actions_.measurePlot(measure);

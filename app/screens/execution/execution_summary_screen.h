@@ -13,9 +13,11 @@
 class QLineEdit;
 class QPushButton;
 
-namespace vnk::screens {
+namespace vnk::app {
+class Prompter;
+}
 
-class MessageSink;
+namespace vnk::screens {
 
 struct ExecutionSummaryActions {
     // Opens the result screen of a slot, or its error screen when the model failed.
@@ -41,7 +43,7 @@ inline constexpr int kSummaryValueRows = 9;
 class ExecutionSummaryScreen : public QDialog {
     Q_OBJECT
   public:
-    ExecutionSummaryScreen(const execution::TbfExecutionResults& results, MessageSink& messages,
+    ExecutionSummaryScreen(const execution::TbfExecutionResults& results, app::Prompter& prompter,
                            ExecutionSummaryActions actions, QWidget* parent = nullptr);
 
     QPushButton* headerButton(int slot) const {
@@ -63,7 +65,7 @@ class ExecutionSummaryScreen : public QDialog {
     void openMeasure(int measure);
 
     const execution::TbfExecutionResults& results_;
-    MessageSink& messages_;
+    app::Prompter& prompter_;
     ExecutionSummaryActions actions_;
     int overallRankSum_ = 0;
     std::array<QPushButton*, execution::kTbfSlotCount> headers_{};

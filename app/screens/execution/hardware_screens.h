@@ -5,8 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include <QDialog>
-
+#include "app/kit/screen.h"
 #include "execution/host.h"
 #include "app/screens/execution/initial_estimates_dialog.h"
 #include "models/hardware_models.h"
@@ -17,27 +16,28 @@ class QPushButton;
 namespace vnk::interval_screens {
 
 // A titled column of labelled read-only values.
-class HardwareResultScreen : public QDialog {
+class HardwareResultScreen : public app::Screen {
     Q_OBJECT
 public:
-    HardwareResultScreen(const QString& title, const std::vector<models::hardware::LabelledValue>& fields,
+    // helpPage: the model's page, which Help opens.
+    HardwareResultScreen(app::Prompter& prompter, const QString& title, const QString& helpPage,
+                         const std::vector<models::hardware::LabelledValue>& fields,
                          QWidget* parent = nullptr);
 
     QLineEdit* field(int index) const { return fields_.at(static_cast<std::size_t>(index)); }
     int fieldCount() const { return static_cast<int>(fields_.size()); }
     QPushButton* okButton() const { return ok_; }
 
-signals:
-    void helpRequested();
-
 private:
     std::vector<QLineEdit*> fields_;
     QPushButton* ok_ = nullptr;
 };
 
-std::unique_ptr<HardwareResultScreen> ProjectionResultScreen(const ProjectionResult& result,
+std::unique_ptr<HardwareResultScreen> ProjectionResultScreen(app::Prompter& prompter,
+                                                             const ProjectionResult& result,
                                                              QWidget* parent = nullptr);
-std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(double TT, double TF, double LAMBDA,
+std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(app::Prompter& prompter, double TT,
+                                                           double TF, double LAMBDA,
                                                            double ALPHA, double R,
                                                            QWidget* parent = nullptr);
 
@@ -46,8 +46,8 @@ std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(double TT, double TF,
 class ProjectionInputsDialog : public InitialEstimatesDialog {
     Q_OBJECT
 public:
-    explicit ProjectionInputsDialog(execution::ProjectionInputsRequest& request,
-                                    QWidget* parent = nullptr);
+    ProjectionInputsDialog(app::Prompter& prompter, execution::ProjectionInputsRequest& request,
+                           QWidget* parent = nullptr);
 };
 
 }  // namespace vnk::interval_screens

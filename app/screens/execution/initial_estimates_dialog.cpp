@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,11 +11,14 @@
 namespace vnk::interval_screens {
 
 InitialEstimatesDialog::InitialEstimatesDialog(
-    const models::InitialEstimatesTexts& texts, std::vector<EstimateField> fields,
-    std::function<bool(const std::vector<double>&)> mayClose, QWidget* parent)
-    : QDialog(parent), fields_(std::move(fields)), mayClose_(std::move(mayClose)) {
-    setWindowTitle(QString::fromStdString(texts.title));
-    auto* layout = new QVBoxLayout(this);
+    app::Prompter& prompter, const models::InitialEstimatesTexts& texts,
+    std::vector<EstimateField> fields, std::function<bool(const std::vector<double>&)> mayClose,
+    const QString& helpPage, QWidget* parent)
+    : Screen(prompter, QString::fromStdString(texts.title), helpPage, parent),
+      fields_(std::move(fields)),
+      mayClose_(std::move(mayClose)) {
+    closeButtonGap();
+    QVBoxLayout* layout = body();
     auto* heading = new QLabel(QString::fromStdString(texts.heading), this);
     heading->setObjectName("heading");
     heading->setVisible(!texts.heading.empty());
@@ -34,16 +36,9 @@ InitialEstimatesDialog::InitialEstimatesDialog(
     }
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton(tr("OK"), this);
-    ok_->setDefault(true);
-    auto* help = new QPushButton(tr("Help"), this);
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(help);
-    layout->addLayout(buttons);
+    ok_ = addButton(tr("OK"), QStringLiteral("okButton"));
     connect(ok_, &QPushButton::clicked, this, &InitialEstimatesDialog::okPressed);
-    connect(help, &QPushButton::clicked, this, &InitialEstimatesDialog::helpRequested);
+    addHelpButton();
 }
 
 void InitialEstimatesDialog::showStored(std::size_t index) {

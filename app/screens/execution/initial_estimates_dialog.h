@@ -1,13 +1,12 @@
 // The initial-estimates option form shared by the interval models: a heading, one editable
-// number per estimate, OK and Help. Each value has an accepted range; OK stores the values
+// number per estimate, OK and Help (the model's page). Each value has an accepted range; OK stores the values
 // when all pass it and closes only when the model's own check on the stored values agrees.
 #pragma once
 
 #include <functional>
 #include <vector>
 
-#include <QDialog>
-
+#include "app/kit/screen.h"
 #include "models/interval_models_a.h"
 
 class QLineEdit;
@@ -22,14 +21,15 @@ struct EstimateField {
     bool ranged = false;  // false: any finite number is stored
 };
 
-class InitialEstimatesDialog : public QDialog {
+class InitialEstimatesDialog : public app::Screen {
     Q_OBJECT
 public:
-    // mayClose sees the values stored so far and decides whether OK closes the screen.
-    InitialEstimatesDialog(const models::InitialEstimatesTexts& texts,
+    // mayClose sees the values stored so far and decides whether OK closes the screen; Help
+    // opens helpPage, the model's page.
+    InitialEstimatesDialog(app::Prompter& prompter, const models::InitialEstimatesTexts& texts,
                            std::vector<EstimateField> fields,
                            std::function<bool(const std::vector<double>&)> mayClose,
-                           QWidget* parent = nullptr);
+                           const QString& helpPage, QWidget* parent = nullptr);
 
     // The values as stored by the last OK (the starting values before any).
     const std::vector<double>& values() const { return stored_; }
@@ -37,7 +37,6 @@ public:
     QPushButton* okButton() const { return ok_; }
 
 signals:
-    void helpRequested();
     // After OK has stored the values, before the screen decides whether to close.
     void valuesStored();
 

@@ -33,7 +33,7 @@ bool HasAccuracyAnalysis(int slot) {
 }  // namespace
 
 IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, int method,
-                                           Prompter& prompter, QWidget* parent)
+                                           app::Prompter& prompter, QWidget* parent)
     : QDialog(parent), screens_(prompter, this) {
     setWindowTitle(QStringLiteral("Interval Software Models Processing Status"));
     // The engine runs on this thread while the screen paints; nothing else may take input.

@@ -2,7 +2,7 @@
 // "Accuracy" box (for the six models that have an accuracy analysis) and a "Models" box,
 // ticked as the engine finishes each step, and the overall progress. The screen is the
 // engine's host while it runs: it keeps painting between steps and opens the initial-estimate
-// and optimum S screens through the interval screens' prompter.
+// and optimum S screens through the prompter.
 #pragma once
 
 #include <QDialog>
@@ -24,7 +24,7 @@ public:
     static constexpr int kColumns = 2;  // execution::kProgressAccuracyColumn, ...ModelsColumn
 
     IntervalStatusScreen(const execution::IntervalSelection& selection, int method,
-                         Prompter& prompter, QWidget* parent = nullptr);
+                         app::Prompter& prompter, QWidget* parent = nullptr);
 
     // The box of a slot (execution::IntervalSlot) and column; null for the Accuracy column of
     // a model without an accuracy analysis.

@@ -1,7 +1,6 @@
 #include "app/screens/execution/optimum_s_dialog.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,13 +27,16 @@ QLabel* Text(const char* text, QWidget* parent) {
 }
 }  // namespace
 
-OptimumSDialog::OptimumSDialog(execution::SchneidewindSRequest& request,
+OptimumSDialog::OptimumSDialog(app::Prompter& prompter, execution::SchneidewindSRequest& request,
                                plot::OptimumSData investigation, QWidget* parent)
-    : QDialog(parent), request_(request), investigation_(std::move(investigation)) {
+    : Screen(prompter, QString::fromUtf8(os::kTitle), QStringLiteral("model_schneidewind"),
+             parent),
+      request_(request),
+      investigation_(std::move(investigation)) {
     request_.S2 = 0;
     request_.S3 = 0;
-    setWindowTitle(QString::fromUtf8(os::kTitle));
-    auto* layout = new QVBoxLayout(this);
+    closeButtonGap();
+    QVBoxLayout* layout = body();
     auto* form = new QFormLayout;
     s2_ = new QLineEdit(QStringLiteral("0"), this);
     s3_ = new QLineEdit(QStringLiteral("0"), this);
@@ -59,19 +61,11 @@ OptimumSDialog::OptimumSDialog(execution::SchneidewindSRequest& request,
     }
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton(tr("OK"), this);
-    ok_->setDefault(true);
-    investigate_ = new QPushButton(tr("Investigate"), this);
-    auto* help = new QPushButton(tr("Help"), this);
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(investigate_);
-    buttons->addWidget(help);
-    layout->addLayout(buttons);
+    ok_ = addButton(tr("OK"), QStringLiteral("okButton"));
+    investigate_ = addButton(tr("Investigate"), QStringLiteral("investigateButton"));
+    addHelpButton();
     connect(ok_, &QPushButton::clicked, this, &OptimumSDialog::okPressed);
     connect(investigate_, &QPushButton::clicked, this, &OptimumSDialog::openInvestigation);
-    connect(help, &QPushButton::clicked, this, &OptimumSDialog::helpRequested);
 }
 
 void OptimumSDialog::okPressed() {
@@ -90,7 +84,7 @@ void OptimumSDialog::openInvestigation() {
         if (print_) print_(OptimumSReport(investigation_));
     });
     connect(screen, &plot::OptimumSInvestigationScreen::helpRequested, this,
-            &OptimumSDialog::helpRequested);
+            [this] { showHelp(); });
     screen->show();
     emit investigationOpened(screen);
 }

@@ -3,10 +3,10 @@
 // Investigate, which opens the investigation table and charts.
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <string>
 
+#include "app/kit/screen.h"
 #include "execution/host.h"
 #include "app/screens/execution/optimum_s_screen.h"
 
@@ -15,13 +15,14 @@ class QPushButton;
 
 namespace vnk::interval_screens {
 
-class OptimumSDialog : public QDialog {
+class OptimumSDialog : public app::Screen {
     Q_OBJECT
 public:
     // request.found picks the screen; request.optimum holds the best S by MSE-F, MSE-T, MSE-R.
     // S2 and S3 start at 0 (what closing without OK leaves) and OK writes the entered values.
-    OptimumSDialog(execution::SchneidewindSRequest& request, plot::OptimumSData investigation,
-                   QWidget* parent = nullptr);
+    // Help, here and on the investigation screen, opens the Schneidewind model's page.
+    OptimumSDialog(app::Prompter& prompter, execution::SchneidewindSRequest& request,
+                   plot::OptimumSData investigation, QWidget* parent = nullptr);
 
     QLineEdit* type2Field() const { return s2_; }
     QLineEdit* type3Field() const { return s3_; }
@@ -34,7 +35,6 @@ public:
     }
 
 signals:
-    void helpRequested();
     void investigationOpened(vnk::plot::OptimumSInvestigationScreen* screen);
 
 private:

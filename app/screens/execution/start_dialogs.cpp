@@ -9,17 +9,18 @@ EstimateField Ranged(double value, double minimum, double maximum) {
 EstimateField Free(double value) { return {value, 0.0, 0.0, false}; }
 }  // namespace
 
-BrooksMotleyStartDialog::BrooksMotleyStartDialog(execution::BrooksMotleyStartRequest& request,
+BrooksMotleyStartDialog::BrooksMotleyStartDialog(app::Prompter& prompter,
+                                                 execution::BrooksMotleyStartRequest& request,
                                                  QWidget* parent)
     : InitialEstimatesDialog(
-          models::BrooksMotleyInitialEstimatesTexts(),
+          prompter, models::BrooksMotleyInitialEstimatesTexts(),
           {Ranged(request.PEC, models::kBamProbabilityMin, models::kBamProbabilityMax),
            Ranged(request.PED, models::kBamProbabilityMin, models::kBamProbabilityMax),
            Free(models::BrooksMotleyShownTotal(request.TNOF))},
           [TNOF = request.TNOF](const std::vector<double>& v) {
               return models::BrooksMotleyTotalAccepted(v[2], TNOF);
           },
-          parent) {
+          QStringLiteral("model_brooks_motley"), parent) {
     connect(this, &InitialEstimatesDialog::valuesStored, this, [this, &request] {
         request.PEC = values()[0];
         request.PED = values()[1];
@@ -28,14 +29,15 @@ BrooksMotleyStartDialog::BrooksMotleyStartDialog(execution::BrooksMotleyStartReq
 }
 
 GeneralizedPoissonStartDialog::GeneralizedPoissonStartDialog(
-    execution::GeneralizedPoissonStartRequest& request, double lastCount, QWidget* parent)
+    app::Prompter& prompter, execution::GeneralizedPoissonStartRequest& request,
+    double lastCount, QWidget* parent)
     : InitialEstimatesDialog(
-          models::GeneralizedPoissonInitialEstimatesTexts(request.WFSF),
+          prompter, models::GeneralizedPoissonInitialEstimatesTexts(request.WFSF),
           {Ranged(request.ALPHA, models::kGpoAlphaMin, models::kGpoAlphaMax), Free(request.AN)},
           [lastCount](const std::vector<double>& v) {
               return models::GeneralizedPoissonTotalAccepted(v[1], lastCount);
           },
-          parent) {
+          QStringLiteral("model_generalized_poisson"), parent) {
     connect(this, &InitialEstimatesDialog::valuesStored, this, [this, &request] {
         request.ALPHA = values()[0];
         request.AN = values()[1];

@@ -12,15 +12,16 @@ namespace vnk::interval_screens {
 class BrooksMotleyStartDialog : public InitialEstimatesDialog {
     Q_OBJECT
 public:
-    explicit BrooksMotleyStartDialog(execution::BrooksMotleyStartRequest& request,
-                                     QWidget* parent = nullptr);
+    BrooksMotleyStartDialog(app::Prompter& prompter, execution::BrooksMotleyStartRequest& request,
+                            QWidget* parent = nullptr);
 };
 
 // Weightings 2 and 3. lastCount is C(NS), the lowest total OK accepts. OK writes ALPHA and AN.
 class GeneralizedPoissonStartDialog : public InitialEstimatesDialog {
     Q_OBJECT
 public:
-    GeneralizedPoissonStartDialog(execution::GeneralizedPoissonStartRequest& request,
+    GeneralizedPoissonStartDialog(app::Prompter& prompter,
+                                  execution::GeneralizedPoissonStartRequest& request,
                                   double lastCount, QWidget* parent = nullptr);
 };
 

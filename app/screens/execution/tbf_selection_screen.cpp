@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/kit/message_sink.h"
+#include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
 
 namespace vnk::screens {
@@ -216,8 +216,9 @@ MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDia
     layout->addLayout(DialogButtons(*this, help));
 }
 
-RangeScreen::RangeScreen(int N, MessageSink& messages, std::function<void()> help, QWidget* parent)
-    : QDialog(parent), N_(N), messages_(messages), range_(DefaultRange(N)) {
+RangeScreen::RangeScreen(int N, app::Prompter& prompter, std::function<void()> help,
+                         QWidget* parent)
+    : QDialog(parent), N_(N), prompter_(prompter), range_(DefaultRange(N)) {
     setWindowTitle(QStringLiteral("Model Applicability Analysis Range"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
@@ -238,8 +239,9 @@ void RangeScreen::accept() {
     // Text that is not a whole number is refused like an index out of range.
     const auto accepted = NSB && NSE ? AcceptRange(*NSB, *NSE, N_) : std::nullopt;
     if (!accepted) {
-        messages_.message(this, QStringLiteral("Error"), QString::fromLatin1(kRangeMessage),
-                          MessageIcon::Stop);
+        prompter_.message(this, app::Message{QStringLiteral("Error"),
+                                             QString::fromLatin1(kRangeMessage),
+                                             app::MessageIcon::Stop});
         return;
     }
     range_ = *accepted;

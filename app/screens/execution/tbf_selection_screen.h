@@ -14,6 +14,10 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
+namespace vnk::app {
+class Prompter;
+}
+
 namespace vnk::screens {
 
 class TbfSelectionScreen : public QDialog {
@@ -79,14 +83,12 @@ class MeasureScreen : public QDialog {
     QCheckBox* selectAll_ = nullptr;
 };
 
-class MessageSink;
-
 // "Model Applicability Analysis Range": the first and last data index of the analyses.
 class RangeScreen : public QDialog {
     Q_OBJECT
   public:
     // N: the number of entries (times between failures or intervals).
-    RangeScreen(int N, MessageSink& messages, std::function<void()> help = {},
+    RangeScreen(int N, app::Prompter& prompter, std::function<void()> help = {},
                 QWidget* parent = nullptr);
 
     QLineEdit* startBox() const { return start_; }
@@ -99,7 +101,7 @@ class RangeScreen : public QDialog {
 
   private:
     int N_ = 0;
-    MessageSink& messages_;
+    app::Prompter& prompter_;
     ApplicabilityRange range_;
     QLineEdit* start_ = nullptr;
     QLineEdit* end_ = nullptr;

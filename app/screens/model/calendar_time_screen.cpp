@@ -7,16 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/kit/message_sink.h"
+#include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
 
 namespace vnk::screens {
 
 CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening,
-                                       MessageSink& messages, CalendarTimeActions actions,
+                                       app::Prompter& prompter, CalendarTimeActions actions,
                                        QWidget* parent)
-    : QDialog(parent), messages_(messages), actions_(std::move(actions)) {
+    : QDialog(parent), prompter_(prompter), actions_(std::move(actions)) {
     setWindowTitle(QString::fromLatin1(models::kCalendarTimeTitle));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -97,8 +97,9 @@ void CalendarTimeScreen::run() {
     const models::CalendarTimeOutcome outcome = models::RunCalendarTime(*in);
     showResult(outcome.XINT);
     if (!outcome.errorMessage.empty())
-        messages_.message(this, QString::fromStdString(outcome.errorCaption),
-                          QString::fromStdString(outcome.errorMessage), MessageIcon::Stop);
+        prompter_.message(this, app::Message{QString::fromStdString(outcome.errorCaption),
+                                             QString::fromStdString(outcome.errorMessage),
+                                             app::MessageIcon::Stop});
 }
 
 void CalendarTimeScreen::print() {
@@ -113,16 +114,15 @@ void CalendarTimeScreen::showResult(double XINT) {
     ShowValue(*result_, XINT, kCalendarDecimals);
 }
 
-void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, MessageSink& messages,
-                      CalendarTimeActions actions, const std::function<int(QDialog&)>& exec,
-                      QWidget* parent) {
+void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, app::Prompter& prompter,
+                      CalendarTimeActions actions, QWidget* parent) {
     const std::string warning = models::CalendarTimeWarning(tbfUnit);
     if (!warning.empty())
-        messages.message(parent, QString(), QString::fromStdString(warning),
-                         MessageIcon::Exclamation);
-    CalendarTimeScreen screen(models::CalendarTimeDefaults(context), messages, std::move(actions),
+        prompter.message(parent, app::Message{QString(), QString::fromStdString(warning),
+                                              app::MessageIcon::Exclamation});
+    CalendarTimeScreen screen(models::CalendarTimeDefaults(context), prompter, std::move(actions),
                               parent);
-    exec(screen);
+    prompter.exec(screen);
 }
 
 }  // namespace vnk::screens

@@ -15,9 +15,11 @@
 class QLineEdit;
 class QPushButton;
 
-namespace vnk::screens {
+namespace vnk::app {
+class Prompter;
+}
 
-class MessageSink;
+namespace vnk::screens {
 
 struct CalendarTimeActions {
     // Receives the calendar time report. Null: "Print" is disabled.
@@ -28,7 +30,7 @@ struct CalendarTimeActions {
 class CalendarTimeScreen : public QDialog {
     Q_OBJECT
   public:
-    CalendarTimeScreen(const models::CalendarTimeInputs& opening, MessageSink& messages,
+    CalendarTimeScreen(const models::CalendarTimeInputs& opening, app::Prompter& prompter,
                        CalendarTimeActions actions, QWidget* parent = nullptr);
 
     // The input boxes in the order of models::CalendarTimeFields().
@@ -54,7 +56,7 @@ class CalendarTimeScreen : public QDialog {
   private:
     void showResult(double XINT);
 
-    MessageSink& messages_;
+    app::Prompter& prompter_;
     CalendarTimeActions actions_;
     std::vector<QLineEdit*> fields_;
     QLineEdit* result_ = nullptr;
@@ -67,8 +69,8 @@ class CalendarTimeScreen : public QDialog {
 
 // "Calendar": when the data's TBF unit (0 none, 3 hours, ...) is not hours, first the warning
 // that the model wants hours; then the screen, opened with the estimates of `context`.
-void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, MessageSink& messages,
-                      CalendarTimeActions actions, const std::function<int(QDialog&)>& exec,
+void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, app::Prompter& prompter,
+                      CalendarTimeActions actions,
                       QWidget* parent = nullptr);
 
 }  // namespace vnk::screens

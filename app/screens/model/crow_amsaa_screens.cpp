@@ -7,10 +7,8 @@
 
 #include "app/kit/help_pages.h"
 
-#ifdef VARNOK_HAVE_PLOTS
 #include "plot/crow_amsaa_charts.h"
 #include "plot/tabbed_chart.h"
-#endif
 
 namespace vnk::app {
 
@@ -47,7 +45,6 @@ CrowAmsaaPlotsScreen::CrowAmsaaPlotsScreen(Prompter& prompter, const crow::Analy
     : Screen(prompter, QStringLiteral("Crow-AMSAA Plots"),
              QString::fromLatin1(help_page::kCrowAmsaaTracking), parent),
       analysis_(analysis) {
-#ifdef VARNOK_HAVE_PLOTS
     const crow::Analysis& a = analysis_;
     auto* charts = new plot::TabbedChart(
         {QStringLiteral("Duane Plot"), QStringLiteral("MTBF"),
@@ -61,7 +58,6 @@ CrowAmsaaPlotsScreen::CrowAmsaaPlotsScreen(Prompter& prompter, const crow::Analy
     charts->setMinimumSize(720, 440);
     tabs_ = charts->tabBar();
     body()->addWidget(charts, 1);
-#endif
     QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     addHelpButton();

@@ -1,5 +1,7 @@
 #include "app/screens/model/interval_model_screens.h"
 
+#include "app/kit/prompter.h"
+
 #include "execution/model_reports.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
@@ -7,8 +9,8 @@
 namespace vnk::screens {
 
 void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results, int slot,
-                             double PMAX, MessageSink& messages, ModelScreenActions actions,
-                             const std::function<int(QDialog&)>& exec, QWidget* parent) {
+                             double PMAX, app::Prompter& prompter, ModelScreenActions actions,
+                             QWidget* parent) {
     const models::ModelDescription* description = execution::IntervalSlotDescription(slot);
     // A slot the execution never reached keeps status 1 without an estimation behind it: its
     // error screen would claim an iteration limit that was never hit.
@@ -18,11 +20,11 @@ void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results,
     models::ModelContext ctx = execution::IntervalModelContext(results, slot, PMAX);
     if (execution::IntervalSlotFailed(results, slot)) {
         ModelErrorScreen screen(*description, std::move(ctx), std::move(actions), parent);
-        exec(screen);
+        prompter.exec(screen);
         return;
     }
-    ModelResultScreen screen(*description, std::move(ctx), messages, std::move(actions), parent);
-    exec(screen);
+    ModelResultScreen screen(*description, std::move(ctx), prompter, std::move(actions), parent);
+    prompter.exec(screen);
 }
 
 }  // namespace vnk::screens

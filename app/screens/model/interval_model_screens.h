@@ -10,14 +10,16 @@
 class QDialog;
 class QWidget;
 
+namespace vnk::app {
+class Prompter;
+}
+
 namespace vnk::screens {
 
-class MessageSink;
-
-// Opens the slot's screen through `exec`. PMAX is the period limit of the predictions. A slot
+// Opens the slot's screen through the prompter. PMAX is the period limit of the predictions. A slot
 // whose model is not part of this build, or that the execution did not run, opens nothing.
 void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results, int slot,
-                             double PMAX, MessageSink& messages, ModelScreenActions actions,
-                             const std::function<int(QDialog&)>& exec, QWidget* parent = nullptr);
+                             double PMAX, app::Prompter& prompter, ModelScreenActions actions,
+                             QWidget* parent = nullptr);
 
 }  // namespace vnk::screens

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/screens/model/estimate_table.h"
-#include "app/kit/message_sink.h"
+#include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
 
 namespace vnk::screens {
@@ -26,12 +26,12 @@ QLabel* Heading(const QString& text, int pointSize, QWidget* parent) {
 }  // namespace
 
 ModelResultScreen::ModelResultScreen(const models::ModelDescription& description,
-                                     models::ModelContext context, MessageSink& messages,
+                                     models::ModelContext context, app::Prompter& prompter,
                                      ModelScreenActions actions, QWidget* parent)
     : QDialog(parent),
       description_(description),
       context_(std::move(context)),
-      messages_(messages),
+      prompter_(prompter),
       actions_(std::move(actions)) {
     setWindowTitle(QString::fromStdString(description_.title));
     auto* layout = new QVBoxLayout(this);
@@ -164,8 +164,9 @@ void ModelResultScreen::runPredictions() {
         for (std::size_t i = 0; i < outcome.inputs.size() && i < inputs_[q].size(); ++i)
             if (inputs_[q][i]) inputs_[q][i]->setText(ValueText(outcome.inputs[i]));
         if (!outcome.errorMessage.empty())
-            messages_.message(this, QString::fromStdString(outcome.errorCaption),
-                              QString::fromStdString(outcome.errorMessage), MessageIcon::Stop);
+            prompter_.message(this, app::Message{QString::fromStdString(outcome.errorCaption),
+                                                 QString::fromStdString(outcome.errorMessage),
+                                                 app::MessageIcon::Stop});
     }
 }
 

@@ -13,16 +13,19 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
+namespace vnk::app {
+class Prompter;
+}
+
 namespace vnk::screens {
 
 class EstimateTable;
-class MessageSink;
-
 class ModelResultScreen : public QDialog {
     Q_OBJECT
   public:
     ModelResultScreen(const models::ModelDescription& description, models::ModelContext context,
-                      MessageSink& messages, ModelScreenActions actions, QWidget* parent = nullptr);
+                      app::Prompter& prompter, ModelScreenActions actions,
+                      QWidget* parent = nullptr);
 
     EstimateTable* estimates() const { return table_; }
     QLineEdit* input(int question, int index) const;
@@ -53,7 +56,7 @@ class ModelResultScreen : public QDialog {
 
     const models::ModelDescription& description_;
     models::ModelContext context_;
-    MessageSink& messages_;
+    app::Prompter& prompter_;
     ModelScreenActions actions_;
     EstimateTable* table_ = nullptr;
     std::vector<std::vector<QLineEdit*>> inputs_;

@@ -11,14 +11,16 @@
 class QDialog;
 class QWidget;
 
+namespace vnk::app {
+class Prompter;
+}
+
 namespace vnk::screens {
 
-class MessageSink;
-
 const models::ModelDescription& TbfModelDescription(int slot);
-// The error screen opens for a failed model, the result screen otherwise; `exec` runs it.
+// The error screen opens for a failed model, the result screen otherwise; the prompter runs it.
 void OpenTbfModelScreen(const execution::TbfExecutionResults& results, int slot,
-                        MessageSink& messages, ModelScreenActions actions,
-                        const std::function<int(QDialog&)>& exec, QWidget* parent = nullptr);
+                        app::Prompter& prompter, ModelScreenActions actions,
+                        QWidget* parent = nullptr);
 
 }  // namespace vnk::screens

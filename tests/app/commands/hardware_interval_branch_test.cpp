@@ -11,34 +11,32 @@
 #include "execution/hardware_execution.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/commands/screens_host.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::interval_screens;
 
 namespace {
 
-class ScriptedPrompter : public Prompter {
-  public:
-    QStringList titles;
-    QStringList messages;  // "caption: text"
+// The program's scripted prompter, with what the result screen showed: its labels, its
+// values and whether every value was read-only. OK closes the screen.
+struct ResultScreenReader {
+    vnk::app::test::ScriptedPrompter prompter;
     QStringList labels;
     std::vector<double> values;
     bool readOnly = true;
-    void stop(const QString& text, const QString& caption) override {
-        messages << caption + ": " + text;
-    }
-    int run(QDialog& screen) override {
-        titles << screen.windowTitle();
-        const auto* form = screen.findChild<QFormLayout*>();
-        for (int r = 0; r < form->rowCount(); ++r) {
-            labels << static_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget())->text();
-            auto* box = static_cast<QLineEdit*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
-            readOnly = readOnly && box->isReadOnly();
-            values.push_back(box->text().toDouble());
-        }
-        screen.show();
-        QTest::mouseClick(screen.findChild<QPushButton*>(), Qt::LeftButton);
-        return screen.result();
+    ResultScreenReader() {
+        prompter.everyScreen = [this](QDialog& screen) {
+            const auto* form = screen.findChild<QFormLayout*>();
+            for (int r = 0; r < form->rowCount(); ++r) {
+                labels << static_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget())->text();
+                auto* box = static_cast<QLineEdit*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
+                readOnly = readOnly && box->isReadOnly();
+                values.push_back(box->text().toDouble());
+            }
+            screen.show();
+            QTest::mouseClick(screen.findChild<QPushButton*>(), Qt::LeftButton);
+        };
     }
 };
 
@@ -57,7 +55,7 @@ FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<
 }
 
 void RunBranch(const FailureDataSet& set, const HardwareIntervalSelection& selection,
-               Prompter& prompter) {
+               vnk::app::Prompter& prompter) {
     const int n = set.intervalCount;
     RunHardwareIntervalModels(selection, n, set.hardwareRow(interval_row::kUnitsOnTest).first(n),
                               set.hardwareRow(interval_row::kUnitsFailing).first(n), prompter);
@@ -73,42 +71,42 @@ class HardwareIntervalBranchTest : public QObject {
         // binomial likelihood found independently by a nested ternary search (see
         // tests/data/README.md): alpha 0.780111, lambda 0.595358, reliability 0.809560.
         const FailureDataSet set = HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4});
-        ScriptedPrompter prompter;
+        ResultScreenReader shown;
         HardwareIntervalSelection discrete;
         discrete.discrete = true;
-        RunBranch(set, discrete, prompter);
-        QCOMPARE(prompter.titles, QStringList{"AMSAA Discrete Reliability Growth Model"});
-        QCOMPARE(prompter.labels,
+        RunBranch(set, discrete, shown.prompter);
+        QCOMPARE(shown.prompter.screens, QStringList{"AMSAA Discrete Reliability Growth Model"});
+        QCOMPARE(shown.labels,
                  (QStringList{"Total Number of Trials:", "Total Number of Failures:",
                               "Model Scale Parameter:", "Model Growth Parameter:",
                               "Estimated Reliability of the final configuration:"}));
-        QVERIFY(prompter.messages.isEmpty());
-        QVERIFY(prompter.readOnly);
-        QCOMPARE(prompter.values.size(), std::size_t(5));
-        QCOMPARE(prompter.values[0], 68.0);
-        QCOMPARE(prompter.values[1], 16.0);
+        QVERIFY(shown.prompter.messageLines().isEmpty());
+        QVERIFY(shown.readOnly);
+        QCOMPARE(shown.values.size(), std::size_t(5));
+        QCOMPARE(shown.values[0], 68.0);
+        QCOMPARE(shown.values[1], 16.0);
         // Six digits of the reference; the screen shows eight.
-        QVERIFY(std::fabs(prompter.values[2] - 0.595358) < 5e-6);
-        QVERIFY(std::fabs(prompter.values[3] - 0.780111) < 5e-6);
-        QVERIFY(std::fabs(prompter.values[4] - 0.809560) < 5e-6);
+        QVERIFY(std::fabs(shown.values[2] - 0.595358) < 5e-6);
+        QVERIFY(std::fabs(shown.values[3] - 0.780111) < 5e-6);
+        QVERIFY(std::fabs(shown.values[4] - 0.809560) < 5e-6);
 
         // The engine's hardware branch computes the same from the data set.
         ProgramOptions options;
         execution::HardwareSelection engine;
         engine.discrete = true;
         const auto r = execution::RunIntervalHardwareExecution(set, engine, options);
-        QCOMPARE(r.discrete.TT, prompter.values[0]);
-        QVERIFY(std::fabs(r.discrete.ALPHA - prompter.values[3]) < 1e-7);
-        QVERIFY(std::fabs(r.discrete.R - prompter.values[4]) < 1e-7);
+        QCOMPARE(r.discrete.TT, shown.values[0]);
+        QVERIFY(std::fabs(r.discrete.ALPHA - shown.values[3]) < 1e-7);
+        QVERIFY(std::fabs(r.discrete.R - shown.values[4]) < 1e-7);
     }
 
     void everyTrialFailedGivesTheErrorMessageThenTheTrackingNotice() {
-        ScriptedPrompter prompter;
+        ResultScreenReader shown;
         HardwareIntervalSelection both;
         both.both = true;
-        RunBranch(HardwareSet({3, 4, 2}, {3, 4, 2}), both, prompter);
-        QVERIFY(prompter.titles.isEmpty());
-        QCOMPARE(prompter.messages,
+        RunBranch(HardwareSet({3, 4, 2}, {3, 4, 2}), both, shown.prompter);
+        QVERIFY(shown.prompter.screens.isEmpty());
+        QCOMPARE(shown.prompter.messageLines(),
                  (QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an "
                               "error status.",
                               "Growth tracking Model - Continuous: This Model has not been "
@@ -116,12 +114,12 @@ class HardwareIntervalBranchTest : public QObject {
     }
 
     void growthTrackingAloneRunsNoModel() {
-        ScriptedPrompter prompter;
+        ResultScreenReader shown;
         HardwareIntervalSelection tracking;
         tracking.growthTracking = true;
-        RunBranch(HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4}), tracking, prompter);
-        QVERIFY(prompter.titles.isEmpty());
-        QCOMPARE(prompter.messages,
+        RunBranch(HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4}), tracking, shown.prompter);
+        QVERIFY(shown.prompter.screens.isEmpty());
+        QCOMPARE(shown.prompter.messageLines(),
                  QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
     }
 };

@@ -111,7 +111,6 @@ void CloseTopLevelPlots() {
 void IntervalModelExecutionTest::tohmaEqualLengthsWithAccuracyAndOptimumS() {
     AppHarness h;
     LoadIntervals(h, VARNOK_TEST_DATA_DIR "/tohma_interval.txt", 111);
-    InstallModelExecution(h.frame);
     SelectAll(h, true);
     h.prompter.on<screens::RangeScreen>([](screens::RangeScreen& s) { s.accept(); });
     // Every length is 1: weighting 3 is skipped, so only weighting 2 asks its estimates.
@@ -174,7 +173,6 @@ void IntervalModelExecutionTest::tohmaEqualLengthsWithAccuracyAndOptimumS() {
 void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens() {
     AppHarness h;
     LoadIntervals(h, VARNOK_EXAMPLES_DIR "/data4_interval.v3d", 19);
-    InstallModelExecution(h.frame);
     h.options().iterationMaximum = 250.0;
     SelectAll(h, false);
     h.prompter.on<interval_screens::BrooksMotleyStartDialog>(
@@ -241,7 +239,6 @@ void IntervalModelExecutionTest::data4EveryModelWithSLeftAtZeroAndAModelsScreens
 void IntervalModelExecutionTest::leastSquaresSelectAllRunsOnlyThreeModels() {
     AppHarness h;
     LoadIntervals(h, VARNOK_TEST_DATA_DIR "/data4_interval.txt", 19);
-    InstallModelExecution(h.frame);
     h.options().numericalMethod = 2;
     h.prompter.on<IntervalSelectionDialog>([](IntervalSelectionDialog& s) {
         QVERIFY(!s.modelBox(kChooseBmB)->isEnabled());
@@ -268,7 +265,6 @@ void IntervalModelExecutionTest::leastSquaresSelectAllRunsOnlyThreeModels() {
 void IntervalModelExecutionTest::rangeCancelStillRunsWithTheRangeAsItWas() {
     AppHarness h;
     LoadIntervals(h, VARNOK_TEST_DATA_DIR "/data4_interval.txt", 19);
-    InstallModelExecution(h.frame);
     const auto yamadaWithAccuracy = [&] {
         h.prompter.on<IntervalSelectionDialog>([](IntervalSelectionDialog& s) {
             s.modelBox(kChooseYam)->click();
@@ -328,7 +324,6 @@ void IntervalModelExecutionTest::rangeCancelStillRunsWithTheRangeAsItWas() {
 void IntervalModelExecutionTest::statisticsOfSoftwareIntervalData() {
     AppHarness h;
     LoadIntervals(h, VARNOK_TEST_DATA_DIR "/data4_interval.txt", 19);
-    InstallModelExecution(h.frame);
     h.prompter.on<IntervalSelectionDialog>([](IntervalSelectionDialog& s) {
         s.statisticsButton()->click();
         s.reject();
@@ -362,7 +357,6 @@ void IntervalModelExecutionTest::hardwareIntervalDataRunsTheDiscreteModel() {
         set.hardwareInterval(interval_row::kUnitsOnTest, i) = trials[i - 1];
         set.hardwareInterval(interval_row::kUnitsFailing, i) = failures[i - 1];
     }
-    InstallModelExecution(h.frame);
     h.prompter.on<IntervalSelectionDialog>([](IntervalSelectionDialog& s) {
         QVERIFY(!s.selectAllBox()->isEnabled());
         s.statisticsButton()->click();

@@ -42,7 +42,6 @@ void loadNtds(AppHarness& h) {
 void ModelExecutionTest::runsTheChosenModelsAndShowsTheSummary() {
     AppHarness h;
     loadNtds(h);
-    InstallModelExecution(h.frame);
     h.options().numericalMethod = 2;
     h.prompter.on<screens::TbfSelectionScreen>([](screens::TbfSelectionScreen& s) {
         s.modelBox(execution::kGeo)->click();
@@ -66,7 +65,6 @@ void ModelExecutionTest::runsTheChosenModelsAndShowsTheSummary() {
 void ModelExecutionTest::cancelledSelectionRunsNothing() {
     AppHarness h;
     loadNtds(h);
-    InstallModelExecution(h.frame);
     h.options().numericalMethod = 2;
     h.prompter.on<screens::TbfSelectionScreen>([](screens::TbfSelectionScreen& s) { s.reject(); });
     h.frame.runCommand(command::kModelExecution);

@@ -113,7 +113,6 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     AppHarness h;
     loadTbf(h, "ntds_tbf.txt", 26);
     h.data().tbfUnit = TbfUnit::Days;
-    InstallModelExecution(h.frame);
     QTemporaryDir pdfs;
     QVERIFY(pdfs.isValid());
     h.prompter.pdfFolder = pdfs.path();
@@ -434,7 +433,6 @@ void NtdsExecutionTest::totalFaultsBelowObservedIsYellowWithoutPlots() {
     // the estimation returns flag 4 and keeps its results.
     AppHarness h;
     loadTbf(h, "sys3_tbf.txt", 38);
-    InstallModelExecution(h.frame);
     h.prompter.on<screens::TbfSelectionScreen>([](screens::TbfSelectionScreen& s) {
         s.modelBox(ex::kJam)->click();
         s.accept();

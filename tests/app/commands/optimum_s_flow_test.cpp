@@ -17,6 +17,7 @@
 #include "numerics/schneidewind.h"
 #include "plot/chart_view.h"
 #include "plot/tabbed_chart.h"
+#include "support/scripted_prompter.h"
 #include "support/interval_record.h"
 
 using namespace vnk;
@@ -25,25 +26,24 @@ namespace ex = vnk::execution;
 
 namespace {
 
-// Runs each screen: lets the test work on it, then presses OK.
-class ScriptedPrompter : public Prompter {
-  public:
+// The program's scripted prompter: `answer` works each optimum S screen, then its OK is
+// pressed.
+struct OkPresser {
+    vnk::app::test::ScriptedPrompter prompter;
     std::function<void(QDialog&)> answer;
-    QStringList titles;
-    void stop(const QString&, const QString&) override {}
-    int run(QDialog& screen) override {
-        titles << screen.windowTitle();
-        screen.show();
-        if (answer && qobject_cast<OptimumSDialog*>(&screen)) answer(screen);
-        for (QPushButton* b : screen.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-            if (b->text() == "OK") QTest::mouseClick(b, Qt::LeftButton);
-        return screen.result();
+    OkPresser() {
+        prompter.everyScreen = [this](QDialog& screen) {
+            screen.show();
+            if (answer && qobject_cast<OptimumSDialog*>(&screen)) answer(screen);
+            for (QPushButton* b : screen.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+                if (b->text() == "OK") QTest::mouseClick(b, Qt::LeftButton);
+        };
     }
 };
 
-ex::IntervalExecutionResults Execute(const ex::IntervalWorkingData& data, Prompter& prompter,
+ex::IntervalExecutionResults Execute(const ex::IntervalWorkingData& data, OkPresser& presser,
                                      std::string* printed = nullptr) {
-    IntervalScreensHost host(prompter);
+    IntervalScreensHost host(presser.prompter);
     if (printed) host.setReportPrinter([printed](const std::string& text) { *printed = text; });
     ex::IntervalSelection selection;
     selection.models[ex::kChooseSdw] = true;
@@ -111,10 +111,10 @@ class OptimumSFlowTest : public QObject {
     Q_OBJECT
   private slots:
     void foundScreenInvestigatesPrintsAndRunsTheEnteredS() {
-        ScriptedPrompter prompter;
+        OkPresser presser;
         Investigation seen;
         QStringList texts, labels, optima;
-        prompter.answer = [&](QDialog& screen) {
+        presser.answer = [&](QDialog& screen) {
             auto& d = static_cast<OptimumSDialog&>(screen);
             texts = Texts(d);
             labels = FormLabels(d);
@@ -125,9 +125,9 @@ class OptimumSFlowTest : public QObject {
             d.type3Field()->setText("63");
         };
         std::string printed;
-        const auto r = Execute(test::ReadIntervals("tohma_interval.txt"), prompter, &printed);
+        const auto r = Execute(test::ReadIntervals("tohma_interval.txt"), presser, &printed);
 
-        QCOMPARE(prompter.titles, QStringList{"Schneidewind Model Optimum S Investigation"});
+        QCOMPARE(presser.prompter.screens, QStringList{"Schneidewind Model Optimum S Investigation"});
         QCOMPARE(texts,
                  (QStringList{
                      "An Optimum S for this data set has been found based on the Mean Square Error "
@@ -188,10 +188,10 @@ class OptimumSFlowTest : public QObject {
     }
 
     void notFoundScreenLeftAtZeroRunsOnlyTreatmentOne() {
-        ScriptedPrompter prompter;
+        OkPresser presser;
         Investigation seen;
         QStringList texts, labels;
-        prompter.answer = [&](QDialog& screen) {
+        presser.answer = [&](QDialog& screen) {
             auto& d = static_cast<OptimumSDialog&>(screen);
             texts = Texts(d);
             labels = FormLabels(d);
@@ -201,9 +201,9 @@ class OptimumSFlowTest : public QObject {
         };
         std::string printed;
         // Counts that keep rising: no S gives a fit, so no optimum.
-        const auto r = Execute(test::IntervalsOf({1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 1}), prompter,
+        const auto r = Execute(test::IntervalsOf({1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 1}), presser,
                                &printed);
-        QCOMPARE(prompter.titles, QStringList{"Schneidewind Model Optimum S Investigation"});
+        QCOMPARE(presser.prompter.screens, QStringList{"Schneidewind Model Optimum S Investigation"});
         QCOMPARE(texts, (QStringList{"An Optimum S was not found.",
                                      "Leaving values at zero will cancel the execution of "
                                      "treatment types 2 and 3, respectively. "}));

@@ -6,11 +6,8 @@
 #include "app/commands/plot_commands.h"
 #include "app/shell/view.h"
 #include "support/app_harness.h"
-
-#ifdef VARNOK_HAVE_PLOTS
 #include "plot/plot_window.h"
 #include "app/screens/data/raw_interval_plot_screen.h"
-#endif
 
 using namespace vnk;
 using namespace vnk::app;
@@ -30,7 +27,6 @@ void PlotsPrintTest::startUpLoadShowsTheRawDataPlot() {
     h.write("VARNOK3.INI", "data.txt\n0\n3\n2\n1\n1\n2\n");
     QVERIFY(h.frame.startUp(h.folder()));
     QVERIFY(h.prompter.messages.isEmpty());
-#ifdef VARNOK_HAVE_PLOTS
     const auto windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 1);
     const plot::ChartSpec& chart = windows[0]->design().chart;
@@ -40,22 +36,9 @@ void PlotsPrintTest::startUpLoadShowsTheRawDataPlot() {
     QCOMPARE(chart.series.size(), 2);
     QCOMPARE(chart.series[0].points.size(), 2);
     QCOMPARE(chart.series[1].points.size(), 1);
-#else
-    QVERIFY(!PlotsAvailable());
-#endif
 }
 
 void PlotsPrintTest::plotKindFollowsTheData() {
-    if (!PlotsAvailable()) {
-        AppHarness h;
-        h.data().dataKind = DataKind::Tbf;
-        h.data().errorHistory = ErrorHistory::Software;
-        h.frame.runCommand(command::kRawData);
-        QCOMPARE(h.prompter.messageTexts(),
-                 QStringList{"Plots are not available in this version."});
-        return;
-    }
-#ifdef VARNOK_HAVE_PLOTS
     AppHarness h;
     FailureDataSet& set = h.data();
     set.dataKind = DataKind::Tbf;
@@ -92,7 +75,6 @@ void PlotsPrintTest::plotKindFollowsTheData() {
     windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 2);
     QVERIFY(h.prompter.problems.isEmpty());
-#endif
 }
 
 void PlotsPrintTest::printingTheView() {
@@ -101,12 +83,8 @@ void PlotsPrintTest::printingTheView() {
     QCOMPARE(h.prompter.messageTexts(), QStringList{"No File to Print"});
     h.data().currentFileName = h.write("data.v3d", "     1.00000  0 \n").toStdString();
     h.frame.view()->print(h.prompter);
-#ifdef VARNOK_HAVE_PRINT
     QCOMPARE(h.prompter.printScreens, 1);  // cancelled: nothing printed
     QCOMPARE(h.prompter.messages.size(), 1);
-#else
-    QCOMPARE(h.prompter.messageTexts().last(), QStringLiteral("Printing is not available in this version."));
-#endif
 }
 
 QTEST_MAIN(PlotsPrintTest)

@@ -11,26 +11,23 @@
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/commands/screens_host.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::interval_screens;
 
 namespace {
-class ScriptedPrompter : public Prompter {
-public:
-    std::function<void(QDialog&)> answer;  // edits the screen; then OK is pressed
-    QStringList titles;
-    QStringList messages;
-    void stop(const QString& text, const QString& caption) override {
-        messages << caption + ": " + text;
-    }
-    int run(QDialog& screen) override {
-        titles << screen.windowTitle();
-        if (answer) answer(screen);
-        screen.show();
-        for (QPushButton* b : screen.findChildren<QPushButton*>())
-            if (b->text() == "OK") QTest::mouseClick(b, Qt::LeftButton);
-        return screen.result();
+// The program's scripted prompter: `answer` edits each screen, then its OK is pressed.
+struct OkPresser {
+    vnk::app::test::ScriptedPrompter prompter;
+    std::function<void(QDialog&)> answer;
+    OkPresser() {
+        prompter.everyScreen = [this](QDialog& screen) {
+            if (answer) answer(screen);
+            screen.show();
+            for (QPushButton* b : screen.findChildren<QPushButton*>())
+                if (b->text() == "OK") QTest::mouseClick(b, Qt::LeftButton);
+        };
     }
 };
 }  // namespace
@@ -39,8 +36,8 @@ class ScreensHostTest : public QObject {
     Q_OBJECT
 private slots:
     void hostOpensEachScreenAndReturnsAnswers() {
-        ScriptedPrompter p;
-        IntervalScreensHost host(p);
+        OkPresser p;
+        IntervalScreensHost host(p.prompter);
         host.setLastCount(6.0);
 
         execution::BrooksMotleyStartRequest bm{1, 0.5, 0.2, 30.0};
@@ -64,30 +61,30 @@ private slots:
         execution::ProjectionInputsRequest pr{50.0, 2.0};
         host.projectionInputs(pr);
         QCOMPARE(pr.totalTestTime, 50.0);
-        QCOMPARE(p.titles, (QStringList{"Brooks and Motley Discrete SR Model",
+        QCOMPARE(p.prompter.screens, (QStringList{"Brooks and Motley Discrete SR Model",
                                         "Generalized Poisson Model - Weighting Function 2",
                                         "Schneidewind Model Optimum S Investigation",
                                         "AMSAA / CROW Additional Input Values"}));
     }
 
     void hardwareDiscreteResultThenGrowthTrackingMessage() {
-        ScriptedPrompter p;
+        OkPresser p;
         std::vector<double> trials{10, 10, 10, 10}, failures{5, 3, 2, 1};
         HardwareIntervalSelection both;
         both.both = true;
-        RunHardwareIntervalModels(both, 4, trials, failures, p);
-        QCOMPARE(p.titles, QStringList{"AMSAA Discrete Reliability Growth Model"});
-        QCOMPARE(p.messages, QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
+        RunHardwareIntervalModels(both, 4, trials, failures, p.prompter);
+        QCOMPARE(p.prompter.screens, QStringList{"AMSAA Discrete Reliability Growth Model"});
+        QCOMPARE(p.prompter.messageLines(), QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
     }
 
     void hardwareDiscreteErrorWhenEveryTrialFailed() {
-        ScriptedPrompter p;
+        OkPresser p;
         std::vector<double> trials{2, 3}, failures{2, 3};
         HardwareIntervalSelection discrete;
         discrete.discrete = true;
-        RunHardwareIntervalModels(discrete, 2, trials, failures, p);
-        QVERIFY(p.titles.isEmpty());
-        QCOMPARE(p.messages, QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an error status."});
+        RunHardwareIntervalModels(discrete, 2, trials, failures, p.prompter);
+        QVERIFY(p.prompter.screens.isEmpty());
+        QCOMPARE(p.prompter.messageLines(), QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an error status."});
     }
 };
 

@@ -7,12 +7,13 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
 
 using namespace vnk;
 using namespace vnk::screens;
+using vnk::app::test::ScriptedPrompter;
 namespace ex = vnk::execution;
 
 namespace {
@@ -24,16 +25,6 @@ FailureDataSet TbfSoftwareSet(int N) {
     set.tbfCount = N;
     return set;
 }
-
-// Screens answered in order: each script step handles one modal screen.
-struct Script {
-    std::vector<std::function<int(QDialog&)>> steps;
-    std::size_t next = 0;
-    int operator()(QDialog& d) {
-        if (next >= steps.size()) return QDialog::Rejected;
-        return steps[next++](d);
-    }
-};
 
 // Clicks the screen's Help button; false when it has none or it is disabled.
 bool ClickHelp(QDialog& d) {
@@ -51,19 +42,19 @@ class TbfExecutionControllerTest : public QObject {
     Q_OBJECT
   private slots:
     void missingDescriptorsStopTheCommand() {
-        RecordingSink sink;
+        ScriptedPrompter sink;
         FailureDataSet set;
         ProgramOptions options;
         options.numericalMethod = 2;
         TbfExecutionSeams seams;
         QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
-        QCOMPARE(sink.texts, QStringList{"Both Data Type and Error History are required. Enter "
+        QCOMPARE(sink.messageTexts(), QStringList{"Both Data Type and Error History are required. Enter "
                                          "Input/New or open to specify."});
         QCOMPARE(options.numericalMethod, 1);
     }
 
     void hardwareChoicesGoToTheHardwareBranch() {
-        RecordingSink sink;
+        ScriptedPrompter sink;
         ProgramOptions options;
         options.numericalMethod = 2;
         FailureDataSet set = TbfSoftwareSet(5);
@@ -71,18 +62,14 @@ class TbfExecutionControllerTest : public QObject {
         set.hardwareFieldsPresent = true;
         bool projectionOffered = false;
         bool softwareClosed = false;
-        Script script;
-        script.steps = {[&](QDialog& d) {
-            auto& s = dynamic_cast<TbfSelectionScreen&>(d);
+        sink.on<TbfSelectionScreen>([&](TbfSelectionScreen& s) {
             projectionOffered = s.hardwareBox(hardware_box::kProjection)->isEnabled();
             s.hardwareBox(hardware_box::kProjection)->click();
             softwareClosed = !s.modelBox(ex::kGeo)->isEnabled();
-            return int(QDialog::Accepted);
-        }};
+            s.accept();
+        });
         std::vector<ex::HardwareSelection> handed;
         TbfExecutionSeams seams;
-        seams.exec = std::ref(script);
-        seams.okCancel = [](const QString&, const QString&) { return false; };
         seams.hardware = [&](const ex::HardwareSelection& h) { handed.push_back(h); };
         bool ran = false;
         seams.run = [&](const ex::TbfSelection&, ProgramOptions&, ex::ExecutionHost&) {
@@ -94,19 +81,16 @@ class TbfExecutionControllerTest : public QObject {
         QCOMPARE(handed.size(), std::size_t{1});
         QVERIFY(handed[0].projection && !handed[0].otherModels);
         QVERIFY(!ran);
-        QVERIFY(sink.texts.isEmpty());
+        QVERIFY(sink.messageTexts().isEmpty());
         QCOMPARE(options.numericalMethod, 1);
 
         // Hardware data with nothing ticked still go there: that branch has the message.
         set.errorHistory = vnk::ErrorHistory::Hardware;
         set.hardwareFieldsPresent = false;
-        script.steps = {[&](QDialog& d) {
-            projectionOffered =
-                dynamic_cast<TbfSelectionScreen&>(d).hardwareBox(hardware_box::kProjection)
-                    ->isEnabled();
-            return int(QDialog::Accepted);
-        }};
-        script.next = 0;
+        sink.on<TbfSelectionScreen>([&](TbfSelectionScreen& s) {
+            projectionOffered = s.hardwareBox(hardware_box::kProjection)->isEnabled();
+            s.accept();
+        });
         QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
         QVERIFY(!projectionOffered);
         QCOMPARE(handed.size(), std::size_t{2});
@@ -114,47 +98,36 @@ class TbfExecutionControllerTest : public QObject {
     }
 
     void systemDataWithNothingTickedAskForAModel() {
-        RecordingSink sink;
+        ScriptedPrompter sink;
         ProgramOptions options;
         FailureDataSet set = TbfSoftwareSet(5);
         set.errorHistory = vnk::ErrorHistory::System;
-        Script script;
-        script.steps = {[](QDialog&) { return int(QDialog::Accepted); }};
-        QStringList asked;
+        sink.on<TbfSelectionScreen>([](TbfSelectionScreen& s) { s.accept(); });
+        sink.answer(QMessageBox::Cancel);
         TbfExecutionSeams seams;
-        seams.exec = std::ref(script);
-        seams.okCancel = [&](const QString&, const QString& text) {
-            asked << text;
-            return false;
-        };
         int handed = 0;
         seams.hardware = [&](const ex::HardwareSelection&) { ++handed; };
         QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
-        QCOMPARE(asked, QStringList{"You must select a model to execute"});
+        QCOMPARE(sink.messageTexts(), QStringList{"You must select a model to execute"});
         QCOMPARE(handed, 0);
     }
 
     void noModelAsksAgainThenCancelEnds() {
-        RecordingSink sink;
+        ScriptedPrompter sink;
         ProgramOptions options;
         options.numericalMethod = 2;
-        Script script;
-        script.steps = {[](QDialog&) { return int(QDialog::Accepted); },
-                        [](QDialog&) { return int(QDialog::Accepted); }};
-        QStringList asked;
-        int answers = 0;
+        sink.on<TbfSelectionScreen>([](TbfSelectionScreen& s) { s.accept(); });
+        sink.on<TbfSelectionScreen>([](TbfSelectionScreen& s) { s.accept(); });
+        sink.answer(QMessageBox::Ok);  // OK the first time, Cancel the second
+        sink.answer(QMessageBox::Cancel);
         TbfExecutionSeams seams;
-        seams.exec = std::ref(script);
-        seams.okCancel = [&](const QString& caption, const QString& text) {
-            asked << caption + ": " + text;
-            return ++answers == 1;  // OK the first time, Cancel the second
-        };
         bool ran = false;
         seams.run = [&](const ex::TbfSelection&, ProgramOptions&, ex::ExecutionHost&) {
             ran = true;
             return ex::TbfExecutionResults{};
         };
         QVERIFY(!RunTbfModelExecution(TbfSoftwareSet(26), options, sink, seams));
+        const QStringList asked = sink.messageLines();
         QCOMPARE(asked.size(), 2);
         QCOMPARE(asked.first(), QStringLiteral("Error: You must select a model to execute"));
         QVERIFY(!ran);
@@ -162,37 +135,30 @@ class TbfExecutionControllerTest : public QObject {
     }
 
     void selectionMeasuresAndRangeReachTheEngine() {
-        RecordingSink sink;
+        ScriptedPrompter sink;
         ProgramOptions options;
-        Script script;
         // Every screen of the flow offers help.
         int helpOpened = 0;
-        script.steps = {[&](QDialog& d) {
-                            helpOpened += ClickHelp(d);
-                            auto& s = dynamic_cast<TbfSelectionScreen&>(d);
-                            s.modelBox(tbf_slot::kGeo)->click();
-                            s.modelBox(tbf_slot::kNpt)->click();
-                            s.applicabilityBox()->click();
-                            return int(QDialog::Accepted);
-                        },
-                        [&](QDialog& d) {
-                            helpOpened += ClickHelp(d);
-                            dynamic_cast<MeasureScreen&>(d).selectAllBox()->click();
-                            return int(QDialog::Accepted);
-                        },
-                        [&](QDialog& d) {
-                            helpOpened += ClickHelp(d);
-                            auto& r = dynamic_cast<RangeScreen&>(d);
-                            r.startBox()->setText("5");
-                            r.accept();
-                            return r.result();
-                        }};
+        sink.on<TbfSelectionScreen>([&](TbfSelectionScreen& s) {
+            helpOpened += ClickHelp(s);
+            s.modelBox(tbf_slot::kGeo)->click();
+            s.modelBox(tbf_slot::kNpt)->click();
+            s.applicabilityBox()->click();
+            s.accept();
+        });
+        sink.on<MeasureScreen>([&](MeasureScreen& m) {
+            helpOpened += ClickHelp(m);
+            m.selectAllBox()->click();
+            m.accept();
+        });
+        sink.on<RangeScreen>([&](RangeScreen& r) {
+            helpOpened += ClickHelp(r);
+            r.startBox()->setText("5");
+            r.accept();
+        });
         ex::TbfSelection seen;
-        int helpCalls = 0;
         bool hostWasStatusScreen = false;
         TbfExecutionSeams seams;
-        seams.exec = std::ref(script);
-        seams.help = [&](QWidget*) { ++helpCalls; };
         seams.run = [&](const ex::TbfSelection& s, ProgramOptions& o, ex::ExecutionHost& host) {
             seen = s;
             hostWasStatusScreen = dynamic_cast<ProcessingStatusScreen*>(&host) != nullptr;
@@ -211,19 +177,8 @@ class TbfExecutionControllerTest : public QObject {
         QCOMPARE(seen.NSB, 5);
         QCOMPARE(seen.NSE, 25);
         QCOMPARE(helpOpened, 3);
-        QCOMPARE(helpCalls, 3);
-        QVERIFY(sink.texts.isEmpty());
-    }
-
-    void intervalDataSaysItIsNotAvailable() {
-        RecordingSink sink;
-        ProgramOptions options;
-        FailureDataSet set = TbfSoftwareSet(0);
-        set.dataKind = DataKind::Interval;
-        TbfExecutionSeams seams;
-        QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
-        QCOMPARE(sink.texts,
-                 QStringList{"Model execution for interval data is not yet available."});
+        QCOMPARE(sink.helpPages, QStringList(3, QStringLiteral("menu_executions")));
+        QVERIFY(sink.messageTexts().isEmpty());
     }
 };
 

@@ -46,7 +46,6 @@ void loadModes(AppHarness& h, ErrorHistory history, bool hardwareFields) {
         e.effectivenessFactor = hardwareFields ? 0.5 : -1.0;
         set.setEntry(++set.tbfCount, e);
     }
-    InstallModelExecution(h.frame);
 }
 
 const QString kNotImplemented =

@@ -14,7 +14,7 @@
 #include "execution/tbf_execution.h"
 #include "plot/data_plots.h"
 #include "plot/plot_window.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -95,7 +95,7 @@ private slots:
         QFETCH(QString, file);
         const ex::TbfExecutionResults results = RunAll(Load(file.toStdString()));
         QVERIFY(results.NS > 0);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         ExecutionSummaryActions actions;
         int helpOpened = 0;
         plot::PlotWnd* plotted = nullptr;

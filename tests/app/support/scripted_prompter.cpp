@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QPushButton>
-#ifdef VARNOK_HAVE_PRINT
 #include <QPrinter>
-#endif
 
 namespace vnk::app::test {
 
@@ -24,6 +22,10 @@ QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, const Message& m
 
 int ScriptedPrompter::exec(QDialog& screen) {
     screens << screen.windowTitle();
+    if (scripts_.isEmpty() && everyScreen) {
+        everyScreen(screen);
+        return screen.result();
+    }
     if (scripts_.isEmpty()) {
         problems << QStringLiteral("no script for screen \"%1\"").arg(screen.windowTitle());
         return QDialog::Rejected;
@@ -58,24 +60,32 @@ QString ScriptedPrompter::saveFileName(QWidget*, const FileChoice& choice) {
 
 void ScriptedPrompter::help(QWidget*, const QString& page) { helpPages << page; }
 
-bool ScriptedPrompter::setUpPrinter([[maybe_unused]] QPrinter& printer, QWidget*) {
+bool ScriptedPrompter::setUpPrinter(QPrinter& printer, QWidget*) {
     ++printScreens;
-#ifdef VARNOK_HAVE_PRINT
     if (pdfFolder.isEmpty()) return false;
     const QString path = QDir(pdfFolder).filePath(QStringLiteral("print-%1.pdf").arg(printScreens));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     pdfFiles << path;
     return true;
-#else
-    return false;
-#endif
 }
 
 QStringList ScriptedPrompter::messageTexts() const {
     QStringList texts;
     for (const ShownMessage& m : messages) texts << m.text;
     return texts;
+}
+
+QStringList ScriptedPrompter::messageCaptions() const {
+    QStringList captions;
+    for (const ShownMessage& m : messages) captions << m.caption;
+    return captions;
+}
+
+QStringList ScriptedPrompter::messageLines() const {
+    QStringList lines;
+    for (const ShownMessage& m : messages) lines << m.caption + QStringLiteral(": ") + m.text;
+    return lines;
 }
 
 void Click(QDialog& screen, const QString& name) {

@@ -1,6 +1,6 @@
 // A prompter that answers from a script: questions from a queue of buttons (a box with OK
 // alone is answered OK), screens from a queue of functions that work the screen's controls,
-// file screens from queues of paths.
+// file screens from queues of paths; a test that works every screen alike sets `everyScreen`.
 // Everything shown is recorded, and anything the script did not foresee is listed in
 // `problems`, so a test fails instead of waiting for a person.
 #pragma once
@@ -43,6 +43,9 @@ public:
                              return true;
                          }});
     }
+    // Works each screen no script is queued for; the screen's result is what exec returns,
+    // so a screen left open counts as cancelled.
+    std::function<void(QDialog&)> everyScreen;
     // The next message box is answered with `button`.
     void answer(QMessageBox::StandardButton button) { answers.append(button); }
 
@@ -58,8 +61,10 @@ public:
     QStringList pdfFiles;
     QStringList problems;
 
-    // The texts of the messages shown, in order.
+    // The texts, the captions and "caption: text" of the messages shown, in order.
     QStringList messageTexts() const;
+    QStringList messageCaptions() const;
+    QStringList messageLines() const;
     bool scriptDone() const { return scripts_.isEmpty() && answers.isEmpty(); }
 
 private:

@@ -12,9 +12,7 @@
 #include "app/screens/execution/tbf_selection_screen.h"
 #include "support/app_harness.h"
 
-#ifdef VARNOK_HAVE_PLOTS
 #include "plot/trend_charts.h"
-#endif
 
 using namespace vnk;
 using namespace vnk::app;
@@ -61,11 +59,9 @@ void TrendAnalysisTest::screenShowsTheVerdictChartsPrintAndHelp() {
         QCOMPARE(s.verdictLabel()->text(), QString::fromStdString(TrendVerdictSentence(expected)));
         QVERIFY(s.verdictLabel()->text().startsWith(
             QStringLiteral("The data show reliability growth (Laplace factor -")));
-#ifdef VARNOK_HAVE_PLOTS
         QVERIFY(s.chartTabs());
         QCOMPARE(s.chartTabs()->count(), 2);
         QCOMPARE(s.chartTabs()->tabText(1), QStringLiteral("Running Average"));
-#endif
         Click(s, QStringLiteral("printButton"));
         Click(s, QStringLiteral("helpButton"));
         Click(s, QStringLiteral("okButton"));
@@ -74,13 +70,7 @@ void TrendAnalysisTest::screenShowsTheVerdictChartsPrintAndHelp() {
     QVERIFY(shown);
     QVERIFY2(h.prompter.scriptDone(), qPrintable(h.prompter.problems.join('\n')));
     QCOMPARE(h.prompter.helpPages, QStringList{"trend_analysis"});
-#ifdef VARNOK_HAVE_PRINT
     QCOMPARE(h.prompter.printScreens, 1);
-#else
-    QCOMPARE(h.prompter.messageTexts(),
-             QStringList{"Printing is not available in this version."});
-#endif
-#ifdef VARNOK_HAVE_PLOTS
     // The Laplace chart: the factors and the two 5% limits across the whole x axis.
     const plot::ChartSpec chart = plot::LaplaceFactorChart(expected);
     QCOMPARE(chart.series.size(), 3);
@@ -91,7 +81,6 @@ void TrendAnalysisTest::screenShowsTheVerdictChartsPrintAndHelp() {
     QCOMPARE(chart.series[2].points.last().x(), chart.x.scale.end);
     QVERIFY(chart.y.scale.start <= -3.0 && chart.y.scale.end >= 3.0);
     QVERIFY(chart.y.scale.start <= expected.laplaceEnd);
-#endif
 }
 
 void TrendAnalysisTest::tooFewDataSayWhy() {
@@ -109,7 +98,6 @@ void TrendAnalysisTest::tooFewDataSayWhy() {
 void TrendAnalysisTest::decayAsksBeforeTheSelectionScreen() {
     AppHarness h;
     setTimes(h.data(), doubling(true));
-    InstallModelExecution(h.frame);
     h.options().numericalMethod = 2;
 
     // No: nothing runs, and the command ends with maximum likelihood as every path does.
@@ -142,7 +130,6 @@ void TrendAnalysisTest::decayAsksBeforeTheSelectionScreen() {
 void TrendAnalysisTest::growthGoesStraightToTheSelectionScreen() {
     AppHarness h;
     setTimes(h.data(), doubling(false));
-    InstallModelExecution(h.frame);
     h.prompter.on<screens::TbfSelectionScreen>([](screens::TbfSelectionScreen& s) { s.reject(); });
     h.frame.runCommand(command::kModelExecution);
     QVERIFY2(h.prompter.scriptDone(), qPrintable(h.prompter.problems.join('\n')));

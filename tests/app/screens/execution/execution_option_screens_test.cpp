@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/execution/lav_starting_values_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
 
@@ -66,7 +66,7 @@ class ExecutionOptionScreensTest : public QObject {
     }
 
     void rangeScreenKeepsOpenUntilTheRangeIsValid() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         RangeScreen screen(26, sink);
         QCOMPARE(screen.startBox()->text(), QStringLiteral("13"));
         QCOMPARE(screen.endBox()->text(), QStringLiteral("25"));
@@ -78,10 +78,10 @@ class ExecutionOptionScreensTest : public QObject {
             screen.accept();
             QVERIFY(screen.isVisible());
         }
-        QCOMPARE(sink.texts.size(), 4);
-        QCOMPARE(sink.texts.first(), QStringLiteral("Starting index must be greater than one and "
+        QCOMPARE(sink.messageTexts().size(), 4);
+        QCOMPARE(sink.messageTexts().first(), QStringLiteral("Starting index must be greater than one and "
                                                     "the Ending index must be less than NS-1"));
-        QCOMPARE(sink.captions.first(), QStringLiteral("Error"));
+        QCOMPARE(sink.messageCaptions().first(), QStringLiteral("Error"));
         screen.startBox()->setText("3");
         screen.endBox()->setText("25");
         screen.accept();

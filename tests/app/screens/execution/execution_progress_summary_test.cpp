@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "numerics/geometric.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/kit/value_field.h"
@@ -107,7 +107,7 @@ class ExecutionProgressSummaryTest : public QObject {
     }
 
     void summaryShowsRanksValuesAndNotApplicableCells() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         const ex::TbfExecutionResults record = Record();
         int opened = -1;
         int plotted = -1;
@@ -152,11 +152,11 @@ class ExecutionProgressSummaryTest : public QObject {
 
         screen.rowButton(ex::kTrend)->click();
         QCOMPARE(plotted, int(ex::kTrend));
-        QVERIFY(sink.texts.isEmpty());
+        QVERIFY(sink.messageTexts().isEmpty());
     }
 
     void measureButtonsNeedASuccessfulAnalysis() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         ex::TbfExecutionResults record = Record();
         record.ranks.fill(0);
         int plotted = -1;
@@ -165,8 +165,8 @@ class ExecutionProgressSummaryTest : public QObject {
         ExecutionSummaryScreen screen(record, sink, actions);
         screen.rowButton(ex::kAccuracy)->click();
         QCOMPARE(plotted, -1);
-        QCOMPARE(sink.texts, QStringList{"No Model Applicability Analysis was successful."});
-        QCOMPARE(sink.captions, QStringList{"Error"});
+        QCOMPARE(sink.messageTexts(), QStringList{"No Model Applicability Analysis was successful."});
+        QCOMPARE(sink.messageCaptions(), QStringList{"Error"});
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/screens/execution/hardware_screens.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::interval_screens;
@@ -24,10 +25,12 @@ QStringList Labels(const QWidget& w) {
 
 class HardwareScreensTest : public QObject {
     Q_OBJECT
+    vnk::app::test::ScriptedPrompter p;  // answers the Help buttons
+
 private slots:
     void projectionResultShowsSevenOutputsInOrder() {
         ProjectionResult r{0.5, 2.0, 0.125, 8.0, 0.01, 0.02, 0.75};
-        auto screen = ProjectionResultScreen(r);
+        auto screen = ProjectionResultScreen(p, r);
         QCOMPARE(screen->windowTitle(), QString("AMSAA / CROW Reliability Growth Projection Model"));
         QCOMPARE(screen->fieldCount(), 7);
         QCOMPARE(Labels(*screen).first(), QString("Model Shape Parameter (Beta):"));
@@ -38,7 +41,7 @@ private slots:
     }
 
     void discreteResultShowsFiveValues() {
-        auto screen = DiscreteResultScreen(40, 7, 0.3, 0.625, 0.9);
+        auto screen = DiscreteResultScreen(p, 40, 7, 0.3, 0.625, 0.9);
         QCOMPARE(screen->windowTitle(), QString("AMSAA Discrete Reliability Growth Model"));
         QCOMPARE(Labels(*screen),
                  (QStringList{"Total Number of Trials:", "Total Number of Failures:",
@@ -53,7 +56,7 @@ private slots:
 
     void additionalInputsRefuseTextThenStoreBoth() {
         execution::ProjectionInputsRequest r{120.5, 0.0};
-        ProjectionInputsDialog d(r);
+        ProjectionInputsDialog d(p, r);
         QCOMPARE(d.windowTitle(), QString("AMSAA / CROW Additional Input Values"));
         QCOMPARE(Labels(d), (QStringList{"Total Test Time:", "Number of A Mode Failures:"}));
         QCOMPARE(d.field(0)->text(), QString("120.5"));

@@ -20,6 +20,7 @@
 #include "app/screens/execution/interval_summary_screen.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/start_dialogs.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::execution;
@@ -49,22 +50,17 @@ QPushButton* ButtonNamed(QDialog& d, const QString& text) {
     return nullptr;
 }
 
-// Answers each screen with `answer` (which may press OK itself), then presses OK if the
-// screen is still open.
-class Answers : public Prompter {
-public:
+// The program's scripted prompter: `answer` works each screen (and may press OK itself),
+// then OK is pressed if the screen is still open.
+struct Answers {
+    vnk::app::test::ScriptedPrompter prompter;
     std::function<void(QDialog&)> answer;
-    QStringList titles;
-    QStringList messages;
-    void stop(const QString& text, const QString& caption) override {
-        messages << caption + ": " + text;
-    }
-    int run(QDialog& screen) override {
-        titles << screen.windowTitle();
-        screen.show();
-        if (answer) answer(screen);
-        if (screen.isVisible()) ButtonNamed(screen, QStringLiteral("OK"))->click();
-        return screen.result();
+    Answers() {
+        prompter.everyScreen = [this](QDialog& screen) {
+            screen.show();
+            if (answer) answer(screen);
+            if (screen.isVisible()) ButtonNamed(screen, QStringLiteral("OK"))->click();
+        };
     }
 };
 
@@ -111,7 +107,7 @@ void IntervalExecutionScreensTest::statusScreenTicksEveryStepAndForwardsTheQuest
             s->type3Field()->setText(QStringLiteral("4"));
         }
     };
-    IntervalStatusScreen status(selection, 1, answers);
+    IntervalStatusScreen status(selection, 1, answers.prompter);
     QCOMPARE(status.windowTitle(), QStringLiteral("Interval Software Models Processing Status"));
     QCOMPARE(status.rowLabel(kBmBinomial)->text(), QStringLiteral("Brooks & Motley's Binomial Model"));
     QCOMPARE(status.rowLabel(kYam)->text(), QStringLiteral("Yamada's S - Shaped Model:"));
@@ -122,7 +118,7 @@ void IntervalExecutionScreensTest::statusScreenTicksEveryStepAndForwardsTheQuest
     ProgramOptions options;
     const IntervalExecutionResults r = RunIntervalExecution(Data4(), selection, options, status);
 
-    QCOMPARE(answers.titles,
+    QCOMPARE(answers.prompter.screens,
              (QStringList{"Brooks and Motley Discrete SR Model", "Brooks and Motley Discrete SR Model",
                           "Generalized Poisson Model - Weighting Function 2",
                           "Generalized Poisson Model - Weighting Function 3",
@@ -195,7 +191,7 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     selection.NSE = 18;
     ProgramOptions options;
     Answers answers;
-    IntervalStatusScreen status(selection, 1, answers);
+    IntervalStatusScreen status(selection, 1, answers.prompter);
     const IntervalExecutionResults r = RunIntervalExecution(Data4(), selection, options, status);
     IntervalSummaryScreen screen(r, {});
 

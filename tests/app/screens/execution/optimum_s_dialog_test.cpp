@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/screens/execution/optimum_s_dialog.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::interval_screens;
@@ -24,11 +25,13 @@ plot::OptimumSData ThreeS() {
 
 class OptimumSDialogTest : public QObject {
     Q_OBJECT
+    vnk::app::test::ScriptedPrompter p;  // answers the Help buttons
+
 private slots:
     void notFoundLeftAtZeroCancelsTreatments() {
         execution::SchneidewindSRequest r;
         r.S2 = 7;  // stale value from an earlier run must not leak through
-        OptimumSDialog d(r, ThreeS());
+        OptimumSDialog d(p, r, ThreeS());
         QCOMPARE(d.windowTitle(), QString("Schneidewind Model Optimum S Investigation"));
         QVERIFY(HasText(d, "An Optimum S was not found."));
         QVERIFY(HasText(d, "Leaving values at zero will cancel the execution of treatment types 2 and 3, respectively. "));
@@ -44,7 +47,7 @@ private slots:
         execution::SchneidewindSRequest r;
         r.found = true;
         r.optimum = {3, 2, 4};
-        OptimumSDialog d(r, ThreeS());
+        OptimumSDialog d(p, r, ThreeS());
         QVERIFY(HasText(d, "Executions of either (or both) Treatment types can be cancelled by leaving the zero value."));
         QCOMPARE(d.findChild<QLineEdit*>("best0")->text(), QString("3"));
         QCOMPARE(d.findChild<QLineEdit*>("best1")->text(), QString("2"));
@@ -61,7 +64,7 @@ private slots:
     void closingWithoutOkRunsOnlyTreatmentOne() {
         execution::SchneidewindSRequest r;
         r.found = true;
-        OptimumSDialog d(r, ThreeS());
+        OptimumSDialog d(p, r, ThreeS());
         d.show();
         d.type2Field()->setText("2");
         d.reject();
@@ -70,7 +73,7 @@ private slots:
 
     void investigateOpensTableOfFittedS() {
         execution::SchneidewindSRequest r;
-        OptimumSDialog d(r, ThreeS());
+        OptimumSDialog d(p, r, ThreeS());
         d.show();
         plot::OptimumSInvestigationScreen* opened = nullptr;
         connect(&d, &OptimumSDialog::investigationOpened, this,

@@ -5,16 +5,19 @@
 #include <QtTest>
 
 #include "app/screens/execution/start_dialogs.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::interval_screens;
 
 class StartDialogsTest : public QObject {
     Q_OBJECT
+    vnk::app::test::ScriptedPrompter p;  // answers the Help buttons
+
 private slots:
     void brooksMotleyShowsTextsAndTotalLessOne() {
         execution::BrooksMotleyStartRequest r{1, 0.5, 0.25, 40.0};
-        BrooksMotleyStartDialog d(r);
+        BrooksMotleyStartDialog d(p, r);
         QCOMPARE(d.windowTitle(), QString("Brooks and Motley Discrete SR Model"));
         QCOMPARE(d.findChild<QLabel*>("heading")->text(),
                  QString("The computed intiial estimates for the execution are:"));
@@ -28,7 +31,7 @@ private slots:
 
     void brooksMotleyRefusesTotalSilentlyButStoresProbabilities() {
         execution::BrooksMotleyStartRequest r{2, 0.5, 0.25, 40.0};
-        BrooksMotleyStartDialog d(r);
+        BrooksMotleyStartDialog d(p, r);
         d.show();
         d.field(0)->setText("0.7");
         d.field(1)->setText("0.3");
@@ -48,7 +51,7 @@ private slots:
 
     void outOfRangeOrNonNumberRefusesWholeOk() {
         execution::BrooksMotleyStartRequest r{1, 0.5, 0.25, 10.0};
-        BrooksMotleyStartDialog d(r);
+        BrooksMotleyStartDialog d(p, r);
         d.show();
         d.field(1)->setText("0.3");
         for (const char* pec : {"1", "0.00000001", "abc", "nan"}) {  // 1 > 0.99999, 1e-8 < 1e-7
@@ -71,7 +74,7 @@ private slots:
 
     void closingWithoutOkLeavesRequest() {
         execution::BrooksMotleyStartRequest r{1, 0.5, 0.25, 10.0};
-        BrooksMotleyStartDialog d(r);
+        BrooksMotleyStartDialog d(p, r);
         d.show();
         d.field(0)->setText("0.9");
         d.reject();
@@ -81,12 +84,12 @@ private slots:
 
     void generalizedPoissonTitlesAndClosingRule() {
         execution::GeneralizedPoissonStartRequest r{3, 0.0, 12.0};
-        GeneralizedPoissonStartDialog d(r, 5.0);
+        GeneralizedPoissonStartDialog d(p, r, 5.0);
         QCOMPARE(d.windowTitle(), QString("Generalized Poisson Model - Weighting Function 3"));
         QCOMPARE(d.findChild<QLabel*>("heading")->text(),
                  QString("The computed intial estimates for the execution are:"));
         execution::GeneralizedPoissonStartRequest r2{2, 0.0, 12.0};
-        QCOMPARE(GeneralizedPoissonStartDialog(r2, 5.0).windowTitle(),
+        QCOMPARE(GeneralizedPoissonStartDialog(p, r2, 5.0).windowTitle(),
                  QString("Generalized Poisson Model - Weighting Function 2"));
 
         d.show();

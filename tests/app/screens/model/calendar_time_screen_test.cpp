@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "models/tbf_models_b.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/model/model_result_screen.h"
 #include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
@@ -49,7 +49,7 @@ class CalendarTimeScreenTest : public QObject {
     Q_OBJECT
   private slots:
     void opensWithTheEstimatesAndWarnsUnlessTheDataAreInHours() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         QStringList shown;
         models::CalendarTimeInputs opened;
         bool asOpened = false;
@@ -62,11 +62,12 @@ class CalendarTimeScreenTest : public QObject {
                        !s.printButton()->isEnabled();  // no print action given
             return int(QDialog::Accepted);
         };
+        sink.everyScreen = exec;
         constexpr int kDays = 4, kHours = 3;
-        OpenCalendarTime(MusaContext(), kDays, sink, {}, exec);
-        QCOMPARE(sink.texts,
+        OpenCalendarTime(MusaContext(), kDays, sink, {});
+        QCOMPARE(sink.messageTexts(),
                  QStringList{"Model requires estimates measured in hours; alter values as needed."});
-        QCOMPARE(sink.captions, QStringList{QString()});
+        QCOMPARE(sink.messageCaptions(), QStringList{QString()});
         QCOMPARE(shown, QStringList{"Musa's Calendar Time"});
         QVERIFY(asOpened);
         QCOMPARE(opened.NS, 4);
@@ -75,8 +76,8 @@ class CalendarTimeScreenTest : public QObject {
         QCOMPARE(opened.IMTBFH, 1.0);
         QCOMPARE(opened.PI + opened.PF + opened.PC + opened.RHOC + opened.DMTBFH, 0.0);
 
-        OpenCalendarTime(MusaContext(), kHours, sink, {}, exec);
-        QCOMPARE(sink.texts.size(), 1);  // hours: no second warning
+        OpenCalendarTime(MusaContext(), kHours, sink, {});
+        QCOMPARE(sink.messageTexts().size(), 1);  // hours: no second warning
         QCOMPARE(shown.size(), 2);
     }
 
@@ -87,11 +88,11 @@ class CalendarTimeScreenTest : public QObject {
         //   2-3 computer:       Z = 0.1,  10 * (0.5 ln 1.5 + 2 * 0.1)    = 4.0273255405
         //   3-4 computer:       Z = 0,    10 * 0.5 ln(4/3)               = 1.4384103623
         //   4-5 identification: Z = 0,    10 * ln 1.25                   = 2.2314355131
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         CalendarTimeScreen screen(models::CalendarTimeDefaults(MusaContext()), sink, {});
         TypeResources(screen);
         screen.runButton()->click();
-        QVERIFY(sink.texts.isEmpty());
+        QVERIFY(sink.messageTexts().isEmpty());
         QVERIFY(std::abs(screen.XINT() - 22.6971714159) < 1e-9);
         QVERIFY(std::abs(*FullValue(*screen.resultBox()) - 22.6971714159) < 1e-9);
 
@@ -102,20 +103,20 @@ class CalendarTimeScreenTest : public QObject {
     }
 
     void runRefusesWhatGivesNoNumber() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         CalendarTimeScreen screen(models::CalendarTimeDefaults(MusaContext()), sink, {});
         screen.show();
         // Opened as it is, without resources: no number, and the user is told why.
         screen.runButton()->click();
-        QCOMPARE(sink.texts.size(), 1);
-        QCOMPARE(sink.captions.front(), QStringLiteral("Error"));
+        QCOMPARE(sink.messageTexts().size(), 1);
+        QCOMPARE(sink.messageCaptions().front(), QStringLiteral("Error"));
         QCOMPARE(screen.XINT(), 0.0);
 
         // A desired MTBNF not above the current one would give negative hours.
         TypeResources(screen);
         screen.field(kDMTBFH)->setText(QStringLiteral("1"));
         screen.runButton()->click();
-        QCOMPARE(sink.texts.back(),
+        QCOMPARE(sink.messageTexts().back(),
                  QStringLiteral("The desired MTBNF must be larger than the current Mean Time "
                                 "Before Next Failure."));
         QCOMPARE(screen.XINT(), 0.0);
@@ -124,9 +125,9 @@ class CalendarTimeScreenTest : public QObject {
         // Text that is not a number computes nothing and takes the focus.
         screen.field(kDMTBFH)->setText(QStringLiteral("5"));
         screen.field(kXMQ)->setText(QStringLiteral("two"));
-        const qsizetype before = sink.texts.size();
+        const qsizetype before = sink.messageTexts().size();
         screen.runButton()->click();
-        QCOMPARE(sink.texts.size(), before);
+        QCOMPARE(sink.messageTexts().size(), before);
         QCOMPARE(screen.XINT(), 0.0);
         QCOMPARE(screen.field(kXMQ)->selectedText(), QStringLiteral("two"));  // marked for correction
         screen.field(kNS)->setText(QStringLiteral("4.5"));  // a count of failures is whole
@@ -135,7 +136,7 @@ class CalendarTimeScreenTest : public QObject {
     }
 
     void printHandsOverTheReportOfTheValuesShown() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         std::string printed;
         CalendarTimeActions actions;
         actions.print = [&](const std::string& report) { printed = report; };
@@ -161,7 +162,7 @@ class CalendarTimeScreenTest : public QObject {
     }
 
     void resultScreenOffersTheCallersButtonsAfterPrint() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         QWidget* pressedFrom = nullptr;
         ModelScreenActions actions;
         actions.extraButtons.push_back({"Calendar", [&](QWidget* from) { pressedFrom = from; }});

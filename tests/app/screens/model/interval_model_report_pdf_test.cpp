@@ -9,7 +9,7 @@
 #include "models/report_header.h"
 #include "print/pdf_probe.h"
 #include "print/report_pages.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/model/interval_model_screens.h"
 #include "app/screens/model/model_result_screen.h"
 
@@ -29,13 +29,13 @@ bool PrintSlot(const ex::IntervalExecutionResults& r, int slot, const QString& p
     actions.print = [&](const std::string& report) {
         written = print::WriteReportPdf(std::vector<std::string>{report}, path);
     };
-    RecordingSink sink;
-    OpenIntervalModelScreen(r, slot, 1000.0, sink, actions, [&](QDialog& d) {
+    vnk::app::test::ScriptedPrompter sink;
+    sink.everyScreen = [&](QDialog& d) {
         use(d);
         for (QPushButton* b : d.findChildren<QPushButton*>())
             if (b->text() == "Print") QTest::mouseClick(b, Qt::LeftButton);
-        return int(QDialog::Accepted);
-    });
+    };
+    OpenIntervalModelScreen(r, slot, 1000.0, sink, actions);
     return written;
 }
 

@@ -15,7 +15,7 @@
 #include "execution/model_reports.h"
 #include "support/interval_record.h"
 #include "models/report_header.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/model/estimate_table.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
@@ -70,14 +70,16 @@ ModelScreenActions PrintingTo(const ex::IntervalExecutionResults& r, std::string
 
 // Opens the slot's screen as the summary does and hands it to `use`; returns the class that
 // opened ("" when nothing did).
-QString Open(const ex::IntervalExecutionResults& r, int slot, double PMAX, RecordingSink& sink,
-             ModelScreenActions actions, const std::function<void(QDialog&)>& use) {
+QString Open(const ex::IntervalExecutionResults& r, int slot, double PMAX,
+             vnk::app::test::ScriptedPrompter& sink, ModelScreenActions actions,
+             const std::function<void(QDialog&)>& use) {
     QString opened;
-    OpenIntervalModelScreen(r, slot, PMAX, sink, std::move(actions), [&](QDialog& d) {
+    sink.everyScreen = [&](QDialog& d) {
         opened = QString::fromLatin1(d.metaObject()->className()).section("::", -1);
         use(d);
-        return int(QDialog::Accepted);
-    });
+    };
+    OpenIntervalModelScreen(r, slot, PMAX, sink, std::move(actions));
+    sink.everyScreen = nullptr;
     return opened;
 }
 
@@ -171,7 +173,7 @@ class IntervalModelScreensTest : public QObject {
         const auto& r = Data4();
         for (const Layout& want : Layouts()) {
             QCOMPARE(r.status[static_cast<std::size_t>(want.slot)], 0);
-            RecordingSink sink;
+            vnk::app::test::ScriptedPrompter sink;
             std::string printed;
             const QString opened = Open(r, want.slot, kPmax, sink, PrintingTo(r, printed), [&](QDialog& d) {
                 auto& s = static_cast<ModelResultScreen&>(d);
@@ -234,7 +236,7 @@ class IntervalModelScreensTest : public QObject {
             const int periods = PeriodsNeeded(E, 1.0, 10.0);
             QVERIFY(periods > 1);
             const QString caption = "Brooks and Motley's Model - Prediction 2";
-            RecordingSink sink;
+            vnk::app::test::ScriptedPrompter sink;
             std::string printed;
             Open(r, slot, kPmax, sink, PrintingTo(r, printed), [&](QDialog& d) {
                 auto& s = static_cast<ModelResultScreen&>(d);
@@ -242,7 +244,7 @@ class IntervalModelScreensTest : public QObject {
                 Ask(s, 1, {"10", "1"});
                 QCOMPARE(Shown(s.output(0, 0)), E(2.0));
                 QCOMPARE(Shown(s.output(1, 0)), double(periods));
-                QVERIFY(sink.texts.isEmpty());
+                QVERIFY(sink.messageTexts().isEmpty());
 
                 // Zero or negative in any input leaves the question unanswered, silently.
                 for (const QString bad : {"0", "-3"}) {
@@ -251,7 +253,7 @@ class IntervalModelScreensTest : public QObject {
                     QCOMPARE(Shown(s.output(0, 0)), E(2.0));
                     QCOMPARE(Shown(s.output(1, 0)), double(periods));
                 }
-                QVERIFY(sink.texts.isEmpty());
+                QVERIFY(sink.messageTexts().isEmpty());
                 s.input(0, 1)->setText("1");
                 s.input(0, 2)->setText("328");
 
@@ -260,15 +262,15 @@ class IntervalModelScreensTest : public QObject {
                 // A length so short that 1000 periods do not find 10 faults.
                 Ask(s, 1, {"10", "0.0001"});
                 QCOMPARE(Shown(s.output(1, 0)), 0.0);
-                QCOMPARE(sink.texts, (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
-                QCOMPARE(sink.captions, (QStringList{caption, caption}));
+                QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+                QCOMPARE(sink.messageCaptions(), (QStringList{caption, caption}));
             });
             // An answer equal to the period limit is reported as the limit exceeded.
-            sink.texts.clear();
+            sink.messages.clear();
             Open(r, slot, periods, sink, {}, [&](QDialog& d) {
                 Ask(static_cast<ModelResultScreen&>(d), 1, {"10", "1"});
             });
-            QCOMPARE(sink.texts, QStringList{"PMAX exceeded."});
+            QCOMPARE(sink.messageTexts(), QStringList{"PMAX exceeded."});
         }
     }
 
@@ -282,7 +284,7 @@ class IntervalModelScreensTest : public QObject {
         const double q = st(4, kEstimate), N = st(5, kEstimate);
         const double expected =
             std::min((N - 0.9 * 328.0) * (1.0 - std::pow(1.0 - q, 2.0)), st(6, kEstimate));
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         Open(r, ex::kBmBinomial, kPmax, sink, {}, [&](QDialog& d) {
             auto& s = static_cast<ModelResultScreen&>(d);
             Ask(s, 0, {"2"});
@@ -307,7 +309,7 @@ class IntervalModelScreensTest : public QObject {
             QVERIFY(periods > 0);
             const QString caption = weighting == 1 ? "Generalized Poisson Weighting l - Prediction 2"
                                                    : QString("Generalized Poisson Weighting %1 - Prediction 2").arg(weighting);
-            RecordingSink sink;
+            vnk::app::test::ScriptedPrompter sink;
             Open(r, slot, kPmax, sink, {}, [&](QDialog& d) {
                 auto& s = static_cast<ModelResultScreen&>(d);
                 QCOMPARE(s.runButton()->isEnabled(), true);
@@ -325,13 +327,13 @@ class IntervalModelScreensTest : public QObject {
                 Ask(s, 1, {"5", "-1"});
                 Ask(s, 0, {"-2"});
                 QCOMPARE(Shown(s.output(1, 0)), double(periods));
-                QVERIFY(sink.texts.isEmpty());
+                QVERIFY(sink.messageTexts().isEmpty());
 
                 Ask(s, 1, {QString::number(remaining + 0.75), "1"});
                 Ask(s, 1, {"20", "0.00001"});
                 QCOMPARE(Shown(s.output(1, 0)), 0.0);
-                QCOMPARE(sink.texts, (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
-                QCOMPARE(sink.captions, (QStringList{caption, caption}));
+                QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+                QCOMPARE(sink.messageCaptions(), (QStringList{caption, caption}));
             });
         }
     }
@@ -349,7 +351,7 @@ class IntervalModelScreensTest : public QObject {
         const double t30 = -std::log(std::exp(-beta * T) - 30.0 / N) / beta - T;
         const int periods = static_cast<int>(std::ceil(t30 / 2.0));
         QCOMPARE(PeriodsNeeded(E, 2.0, 30.0), periods);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         Open(r, ex::kNhp, kPmax, sink, {}, [&](QDialog& d) {
             auto& s = static_cast<ModelResultScreen&>(d);
             Ask(s, 0, {"3"});
@@ -360,11 +362,11 @@ class IntervalModelScreensTest : public QObject {
             Ask(s, 1, {"30", "-2"});
             QVERIFY(std::fabs(Shown(s.output(0, 0)) - E(3.0)) < 1e-9);
             QCOMPARE(Shown(s.output(1, 0)), double(periods));
-            QVERIFY(sink.texts.isEmpty());
+            QVERIFY(sink.messageTexts().isEmpty());
             Ask(s, 1, {QString::number(remaining + 0.6), "2"});
             Ask(s, 1, {"30", "0.001"});
-            QCOMPARE(sink.texts, (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
-            QCOMPARE(sink.captions, (QStringList{"Non-homogeneous Poisson Model - Prediction 2",
+            QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+            QCOMPARE(sink.messageCaptions(), (QStringList{"Non-homogeneous Poisson Model - Prediction 2",
                                                  "Non-homogeneous Poisson Model - Prediction 2"}));
         });
     }
@@ -388,7 +390,7 @@ class IntervalModelScreensTest : public QObject {
             const double p2 = std::log(a / (a - (found + 25.0) * b)) / b - now;
             QVERIFY(p2 > 0.0);
             const QString caption = "Schneidewind's Model - Prediction 2";
-            RecordingSink sink;
+            vnk::app::test::ScriptedPrompter sink;
             Open(r, slot, kPmax, sink, {}, [&](QDialog& d) {
                 auto& s = static_cast<ModelResultScreen&>(d);
                 Ask(s, 0, {"4"});
@@ -398,14 +400,14 @@ class IntervalModelScreensTest : public QObject {
                 Ask(s, 0, {"-4"});
                 Ask(s, 1, {"0"});
                 QVERIFY(std::fabs(Shown(s.output(1, 0)) - p2) < 1e-9 * p2);
-                QVERIFY(sink.texts.isEmpty());
+                QVERIFY(sink.messageTexts().isEmpty());
                 Ask(s, 1, {QString::number(remaining + 0.6)});
                 // More than remain, within the half-fault tolerance: beyond the model's total.
                 Ask(s, 1, {QString::number(remaining + 0.25)});
                 QCOMPARE(Shown(s.output(1, 0)), 0.0);
-                QCOMPARE(sink.texts, (QStringList{"Input Greater than TNOFR.",
+                QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.",
                                                   "The estimate cannot be made for the specified value."}));
-                QCOMPARE(sink.captions, (QStringList{caption, caption}));
+                QCOMPARE(sink.messageCaptions(), (QStringList{caption, caption}));
             });
         }
     }
@@ -420,7 +422,7 @@ class IntervalModelScreensTest : public QObject {
         auto E = [&](double t) { return std::min(uncapped(t), remaining); };
         const int periods = PeriodsNeeded(E, 1.5, 12.0);
         QVERIFY(periods > 1);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         Open(r, ex::kYam, kPmax, sink, {}, [&](QDialog& d) {
             auto& s = static_cast<ModelResultScreen&>(d);
             Ask(s, 0, {"2"});
@@ -438,11 +440,11 @@ class IntervalModelScreensTest : public QObject {
             Ask(s, 1, {"12", "-1.5"});
             Ask(s, 2, {"0"});
             QCOMPARE(Shown(s.output(1, 0)), double(periods));
-            QVERIFY(sink.texts.isEmpty());
+            QVERIFY(sink.messageTexts().isEmpty());
             Ask(s, 1, {QString::number(remaining + 0.6), "1.5"});
             Ask(s, 1, {"12", "0.0001"});
-            QCOMPARE(sink.texts, (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
-            QCOMPARE(sink.captions, (QStringList{"Yamada's S - Shaped Model - Prediction 2",
+            QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+            QCOMPARE(sink.messageCaptions(), (QStringList{"Yamada's S - Shaped Model - Prediction 2",
                                                  "Yamada's S - Shaped Model - Prediction 2"}));
         });
     }
@@ -450,7 +452,7 @@ class IntervalModelScreensTest : public QObject {
     void printSendsTheEngineReport() {
         const auto& r = Data4();
         for (const Layout& l : Layouts()) {
-            RecordingSink sink;
+            vnk::app::test::ScriptedPrompter sink;
             std::string printed;
             models::PredictionValues shown;
             Open(r, l.slot, kPmax, sink, PrintingTo(r, printed), [&](QDialog& d) {
@@ -473,7 +475,7 @@ class IntervalModelScreensTest : public QObject {
             QVERIFY(printed.find("      For the next 2.0 faults to be discovered") != std::string::npos);
         }
         // The Brooks and Motley lines as they print.
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         std::string printed;
         Open(r, ex::kBmPoisson, kPmax, sink, PrintingTo(r, printed), [&](QDialog& d) {
             auto& s = static_cast<ModelResultScreen&>(d);
@@ -516,7 +518,7 @@ class IntervalModelScreensTest : public QObject {
         };
         for (const Want& want : wants) {
             QCOMPARE(sys1.status[static_cast<std::size_t>(want.slot)], 3);
-            RecordingSink sink;
+            vnk::app::test::ScriptedPrompter sink;
             std::string printed;
             const QString opened = Open(sys1, want.slot, kPmax, sink, PrintingTo(sys1, printed), [&](QDialog& d) {
                 auto& s = static_cast<ModelErrorScreen&>(d);
@@ -536,7 +538,7 @@ class IntervalModelScreensTest : public QObject {
             QCOMPARE(printed.substr(printed.size() - tail.size()), tail);
         }
         // The estimates where the Brooks and Motley search stopped are still shown.
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         Open(sys1, ex::kBmBinomial, kPmax, sink, {}, [&](QDialog& d) {
             auto& s = static_cast<ModelErrorScreen&>(d);
             QCOMPARE(Shown(s.estimates()->estimate(1)), sys1.stats[ex::kBmBinomial](5, kEstimate));
@@ -550,7 +552,7 @@ class IntervalModelScreensTest : public QObject {
         QCOMPARE(falling.status[ex::kYam], 3);
         // Treatment 3 cannot start at S = 1.
         QCOMPARE(falling.status[ex::kSdw3], 3);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         QString box;
         QString title;
         Open(falling, ex::kYam, kPmax, sink, {}, [&](QDialog& d) {
@@ -579,7 +581,7 @@ class IntervalModelScreensTest : public QObject {
         const auto r = test::Execute(test::ReadIntervals("data4_interval.txt"), 25, -2);
         QCOMPARE(r.status[ex::kSdw2], 3);
         QVERIFY(!r.ran[ex::kSdw3]);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         QString box;
         const QString opened = Open(r, ex::kSdw2, kPmax, sink, {}, [&](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Schneidewind's Model"));
@@ -615,7 +617,7 @@ class IntervalModelScreensTest : public QObject {
         // Tohma: Brooks and Motley find every fault already found (0.001 remaining).
         const auto tohma = test::Execute(test::ReadIntervals("tohma_interval.txt"), 0, 0);
         QVERIFY(tohma.stats[ex::kBmBinomial](6, kEstimate) < 0.5);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         bool run = true;
         Open(tohma, ex::kBmBinomial, kPmax, sink, {}, [&](QDialog& d) {
             run = static_cast<ModelResultScreen&>(d).runButton()->isEnabled();
@@ -635,7 +637,7 @@ class IntervalModelScreensTest : public QObject {
     void leastSquaresHidesTheLimits() {
         const auto r = test::Execute(test::ReadIntervals("data4_interval.txt"), 0, 0,
                                      method::kLeastSquares);
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         for (int slot : {ex::kGp1, ex::kGp2, ex::kNhp}) {
             QCOMPARE(r.status[static_cast<std::size_t>(slot)], 0);
             Open(r, slot, kPmax, sink, {}, [&](QDialog& d) {

@@ -9,7 +9,7 @@
 #include "numerics/geometric.h"
 #include "print/pdf_probe.h"
 #include "print/report_pages.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/model/model_result_screen.h"
 
 using namespace vnk;
@@ -33,7 +33,7 @@ class ModelReportPdfTest : public QObject {
         actions.print = [&](const std::string& report) {
             written = print::WriteReportPdf(std::vector<std::string>{report}, path);
         };
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         ModelResultScreen screen(models::GeometricModel(), ctx, sink, actions);
         screen.input(0, 0)->setText("2");
         screen.runPredictions();

@@ -12,7 +12,7 @@
 #include "models/tbf_models.h"
 #include "numerics/geometric.h"
 #include "numerics/jelinski_moranda.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/model/estimate_table.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/kit/value_field.h"
@@ -50,7 +50,7 @@ class ModelResultScreenTest : public QObject {
     Q_OBJECT
   private slots:
     void geometricRowsShowEstimatesAndLimitsUnderMaximumLikelihood() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         const auto ctx = Fitted(SGEOMD, method::kMaximumLikelihood);
         QCOMPARE(ctx.RFLAG, 0);
         ModelResultScreen screen(models::GeometricModel(), ctx, sink, {});
@@ -76,7 +76,7 @@ class ModelResultScreenTest : public QObject {
     }
 
     void leastSquaresHidesEveryLimit() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         const auto ctx = Fitted(SGEOMD, method::kLeastSquares);
         ModelResultScreen screen(models::GeometricModel(), ctx, sink, {});
         EstimateTable* table = screen.estimates();
@@ -89,7 +89,7 @@ class ModelResultScreenTest : public QObject {
     }
 
     void geometricRunAnswersEachQuestionIndependently() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         const auto ctx = Fitted(SGEOMD, method::kMaximumLikelihood);
         ModelResultScreen screen(models::GeometricModel(), ctx, sink, {});
         QCOMPARE(screen.questionCount(), 3);
@@ -106,20 +106,20 @@ class ModelResultScreenTest : public QObject {
         QVERIFY(expected > 0.0);
         QCOMPARE(*screens::FullValue(*screen.output(0, 0)), expected);
         QCOMPARE(screen.output(2, 0)->text(), QStringLiteral("0.000"));
-        QCOMPARE(sink.texts, (QStringList{"Input greater than current for Prediction 2",
+        QCOMPARE(sink.messageTexts(), (QStringList{"Input greater than current for Prediction 2",
                                           "A positive number is required to run Prediction 3"}));
-        QCOMPARE(sink.captions, (QStringList{"Error", "Error"}));
+        QCOMPARE(sink.messageCaptions(), (QStringList{"Error", "Error"}));
 
         // A zero input computes nothing and resets the output.
-        sink.texts.clear();
+        sink.messages.clear();
         screen.input(0, 0)->setText("0");
         screen.runPredictions();
         QCOMPARE(screen.output(0, 0)->text(), QStringLiteral("0.000"));
-        QCOMPARE(sink.texts.size(), 2);  // questions 2 and 3 still complain, question 1 not
+        QCOMPARE(sink.messageTexts().size(), 2);  // questions 2 and 3 still complain, question 1 not
     }
 
     void printSendsHeaderEstimationsAndNonzeroPredictions() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         const auto ctx = Fitted(SGEOMD, method::kMaximumLikelihood);
         std::string printed;
         ModelScreenActions actions;
@@ -142,7 +142,7 @@ class ModelResultScreenTest : public QObject {
     }
 
     void plotsAndRunFollowTheModelStatus() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         bool plotted = false;
         ModelScreenActions actions;
         actions.plots = [&] { plotted = true; };
@@ -166,29 +166,29 @@ class ModelResultScreenTest : public QObject {
     }
 
     void jelinskiMorandaNegativeInputsNameTheirQuestion() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         const auto ctx = Fitted(SJAMMD, method::kMaximumLikelihood);
         ModelResultScreen screen(models::JelinskiMorandaModel(), ctx, sink, {});
         for (int q = 0; q < 4; ++q) screen.input(q, 0)->setText("-1");
         screen.runPredictions();
-        QCOMPARE(sink.texts, (QStringList{"A positive number is required to run Prediction 1",
+        QCOMPARE(sink.messageTexts(), (QStringList{"A positive number is required to run Prediction 1",
                                           "A positive number is required to run Prediction 2",
                                           "A positive number is required to run Prediction 3",
                                           "A positive number is required to run Prediction 4"}));
         // Letters are no number either, and are not read as 0 without a word.
-        sink.texts.clear();
+        sink.messages.clear();
         screen.input(0, 0)->setText("abc");
         screen.input(1, 0)->setText("");
         screen.input(2, 0)->setText("0");
         screen.input(3, 0)->setText("12x");
         screen.runPredictions();
-        QCOMPARE(sink.texts, (QStringList{"A positive number is required to run Prediction 1",
+        QCOMPARE(sink.messageTexts(), (QStringList{"A positive number is required to run Prediction 1",
                                           "A positive number is required to run Prediction 2",
                                           "A positive number is required to run Prediction 4"}));
     }
 
     void largeAndTinyValuesAreBlue() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         auto ctx = Fitted(SGEOMD, method::kMaximumLikelihood);
         ctx.tbfStats(4, kEstimate) = 123456.0;
         ctx.tbfStats(5, kEstimate) = 0.5;

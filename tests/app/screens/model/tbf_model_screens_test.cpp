@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "execution/model_reports.h"
-#include "support/recording_sink.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
 
@@ -18,7 +18,7 @@ class TbfModelScreensTest : public QObject {
     Q_OBJECT
   private slots:
     void failedModelsOpenTheirErrorScreen() {
-        RecordingSink sink;
+        vnk::app::test::ScriptedPrompter sink;
         ex::TbfExecutionResults record;
         record.NS = 3;
         record.data = {1, 2, 3};
@@ -34,11 +34,12 @@ class TbfModelScreensTest : public QObject {
                 plotsEnabled = r->plotsButton()->isEnabled();
             return int(QDialog::Accepted);
         };
+        sink.everyScreen = exec;
         ModelScreenActions actions;
         actions.plots = [] {};
-        OpenTbfModelScreen(record, ex::kGeo, sink, actions, exec);
+        OpenTbfModelScreen(record, ex::kGeo, sink, actions);
         QCOMPARE(opened, QStringLiteral("vnk::screens::ModelErrorScreen"));
-        OpenTbfModelScreen(record, ex::kJam, sink, actions, exec);
+        OpenTbfModelScreen(record, ex::kJam, sink, actions);
         QCOMPARE(opened, QStringLiteral("vnk::screens::ModelResultScreen"));
         QVERIFY(!plotsEnabled);  // status 4 keeps its results but cannot be plotted
     }
