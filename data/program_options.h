@@ -23,7 +23,8 @@ struct ProgramOptions {
     int predictionNumber = 0;          // 0 to 1000000
     bool trace = false;
     bool robustEstimation = false;
-    bool skipFailedRefits = false;  // applicability analyses go on past a failed refit  // the one-root estimations search the whole range
+    bool skipFailedRefits = false;  // applicability analyses go on past a failed refit
+    double holdOutFraction = 0.1;   // share of the data the comparison's PSSE predicts  // the one-root estimations search the whole range
 };
 
 }  // namespace vnk

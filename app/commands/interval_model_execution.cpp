@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/commands/comparison_commands.h"
 #include "app/shell/command_context.h"
 #include "app/shell/document.h"
 #include "app/kit/help_pages.h"
@@ -100,6 +101,13 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
     };
     actions.print = [&] { PrintPages(prompter, execution::IntervalSummaryReport(results), &frame); };
     actions.help = [&] { prompter.help(&frame, QString::fromLatin1(help_page::kExecutionsMenu)); };
+    actions.compare = [&] {
+        ShowModelComparison(
+            frame,
+            execution::CompareIntervalModels(results, frame.document().options().holdOutFraction),
+            models::IntervalReportHeader(results.NS, ConstRealArray(results.countStatistics),
+                                         ConstRealArray(results.lengthStatistics)));
+    };
     interval_screens::IntervalSummaryScreen summary(results, std::move(actions), &frame);
     prompter.exec(summary);
 }

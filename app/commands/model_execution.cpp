@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/shell/command_context.h"
+#include "app/commands/comparison_commands.h"
 #include "app/commands/data_commands.h"
 #include "app/shell/document.h"
 #include "app/commands/interval_model_execution.h"
@@ -126,6 +127,10 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
     };
     actions.print = [&]() { PrintPages(prompter, execution::TbfSummaryReport(results), &frame); };
     actions.help = [&]() { prompter.help(&frame, QStringLiteral("menu_executions")); };
+    actions.compare = [&]() {
+        ShowModelComparison(frame, execution::CompareTbfModels(results, doc.options().holdOutFraction),
+                            header);
+    };
     screens::ExecutionSummaryScreen summary(results, prompter, actions, &frame);
     prompter.exec(summary);
 }

@@ -15,6 +15,8 @@ MenuState MenuState::of(const FailureDataSet& set, const ProgramOptions& options
     s.executionSeverityLevel = options.executionSeverityLevel;
     s.viewPreference = options.viewPreference;
     s.trace = options.trace;
+    s.robustEstimation = options.robustEstimation;
+    s.skipFailedRefits = options.skipFailedRefits;
     return s;
 }
 
@@ -66,6 +68,8 @@ bool executionLevelIs(const MenuState& s, int level) { return s.executionSeverit
 bool unitIs(const MenuState& s, int unit) { return s.tbfUnit == unit; }
 bool viewIs(const MenuState& s, int view) { return s.viewPreference == view; }
 bool traceOn(const MenuState& s, int) { return s.trace; }
+bool robustOn(const MenuState& s, int) { return s.robustEstimation; }
+bool skipRefitsOn(const MenuState& s, int) { return s.skipFailedRefits; }
 
 std::vector<CommandSpec> buildTable() {
     using M = CMainFrame;
@@ -134,6 +138,12 @@ std::vector<CommandSpec> buildTable() {
     t.push_back({kPredictionNumber, "Setup", "Prediction Number", &M::onPredictionNumber, 0,
                  always, nullptr});
     t.push_back({kTrace, "Setup", "Trace", &M::onTrace, 0, always, traceOn, true});
+    t.push_back({kRobustEstimation, "Setup", "Robust Estimation", &M::onRobustEstimation, 0,
+                 always, robustOn, true});
+    t.push_back({kSkipFailedRefits, "Setup", "Skip Failed Refits", &M::onSkipFailedRefits, 0,
+                 always, skipRefitsOn});
+    t.push_back({kComparisonHoldOut, "Setup", "Comparison Hold-Out...", &M::onComparisonHoldOut,
+                 0, always, nullptr});
     t.push_back({kAbout, "Help", "&About VARNOK 3 ...", &M::onAbout, 0, always, nullptr});
     t.push_back({kHelpTopics, "Help", "Help Topics", &M::onHelpTopics, 0, always, nullptr});
     return t;

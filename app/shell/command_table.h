@@ -23,6 +23,8 @@ struct MenuState {
     int executionSeverityLevel = 0;
     int viewPreference = 0;
     bool trace = false;
+    bool robustEstimation = false;
+    bool skipFailedRefits = false;
 
     static MenuState of(const FailureDataSet& set, const ProgramOptions& options);
 };
@@ -42,6 +44,9 @@ inline constexpr int kSmoothedData = 32835;
 inline constexpr int kStatistics = 32829;
 inline constexpr int kTrendAnalysis = 32839;
 inline constexpr int kCrowAmsaaTracking = 32840;
+inline constexpr int kRobustEstimation = 32841;
+inline constexpr int kSkipFailedRefits = 32842;
+inline constexpr int kComparisonHoldOut = 32843;
 inline constexpr int kTbfToInterval = 32788;
 inline constexpr int kIntervalToTbf = 32798;
 inline constexpr int kReduceLevel1 = 32791;  // to 32794 for level 4

@@ -248,6 +248,20 @@ void CMainFrame::onTrace(int) {
     doc_.options().trace = trace::isOn();
 }
 
+void CMainFrame::onRobustEstimation(int) {
+    doc_.options().robustEstimation = !doc_.options().robustEstimation;
+}
+
+void CMainFrame::onSkipFailedRefits(int) {
+    doc_.options().skipFailedRefits = !doc_.options().skipFailedRefits;
+}
+
+void CMainFrame::onComparisonHoldOut(int) {
+    HoldOutScreen screen(prompter_, doc_.options().holdOutFraction, this);
+    if (prompter_.exec(screen) == QDialog::Accepted)
+        doc_.options().holdOutFraction = screen.value();
+}
+
 // ---- Help -------------------------------------------------------------------------------------
 
 void CMainFrame::onAbout(int) {

@@ -87,6 +87,9 @@ public:
     void onIterationMaximum(int);
     void onPredictionNumber(int);
     void onTrace(int);
+    void onRobustEstimation(int);
+    void onSkipFailedRefits(int);
+    void onComparisonHoldOut(int);
     void onAbout(int);
     void onHelpTopics(int);
 

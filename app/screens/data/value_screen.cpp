@@ -84,6 +84,26 @@ bool IterationMaximumScreen::acceptValue(const QString& text) {
     return true;
 }
 
+// ---- Comparison Hold-Out --------------------------------------------------------------------
+
+HoldOutScreen::HoldOutScreen(Prompter& prompter, double current, QWidget* parent)
+    : ValueScreen(prompter, QStringLiteral("Comparison Hold-Out"),
+                  QStringLiteral("Share of the data held back for the predictive squared error "
+                                 "(0.01 to 0.9):"),
+                  QString::number(current), true, help_page::kModelComparison, parent),
+      value_(current) {}
+
+bool HoldOutScreen::acceptValue(const QString& text) {
+    const auto v = parseReal(text);
+    if (!v || !(*v >= 0.01 && *v <= 0.9)) {
+        prompter().exclamation(this, QStringLiteral("Enter a share from 0.01 to 0.9."));
+        field()->setFocus();
+        return false;
+    }
+    value_ = *v;
+    return true;
+}
+
 // ---- Prediction Number ----------------------------------------------------------------------
 
 PredictionNumberScreen::PredictionNumberScreen(Prompter& prompter, int current, QWidget* parent)

@@ -60,6 +60,21 @@ private:
     double value_;
 };
 
+// "Comparison Hold-Out": the share of the data the model comparison's PSSE holds back,
+// from 0.01 to 0.9.
+class HoldOutScreen : public ValueScreen {
+    Q_OBJECT
+public:
+    HoldOutScreen(Prompter& prompter, double current, QWidget* parent = nullptr);
+    double value() const { return value_; }
+
+protected:
+    bool acceptValue(const QString& text) override;
+
+private:
+    double value_;
+};
+
 // "Prediction Number": an integer from 0 to 1000000; Cancel keeps the old value.
 class PredictionNumberScreen : public ValueScreen {
     Q_OBJECT

@@ -224,7 +224,15 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     plot_->setEnabled(static_cast<bool>(actions_.plot));
     print_->setEnabled(static_cast<bool>(actions_.print));
     help->setEnabled(static_cast<bool>(actions_.help));
-    for (QPushButton* b : {plot_, print_, ok, help}) buttons->addWidget(b);
+    for (QPushButton* b : {plot_, print_}) buttons->addWidget(b);
+    if (actions_.compare) {
+        auto* compare = new QPushButton(QStringLiteral("Comparison"), this);
+        compare->setObjectName(QStringLiteral("comparisonButton"));
+        compare->setAutoDefault(false);
+        connect(compare, &QPushButton::clicked, this, [this] { actions_.compare(); });
+        buttons->addWidget(compare);
+    }
+    for (QPushButton* b : {ok, help}) buttons->addWidget(b);
     connect(plot_, &QPushButton::clicked, this, [this] { actions_.plot(); });
     connect(print_, &QPushButton::clicked, this, [this] { actions_.print(); });
     connect(help, &QPushButton::clicked, this, [this] { actions_.help(); });

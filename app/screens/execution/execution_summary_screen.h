@@ -27,6 +27,8 @@ struct ExecutionSummaryActions {
     std::function<void()> plot;
     std::function<void()> print;
     std::function<void()> help;
+    // Opens the model comparison; without it the summary has no Comparison button.
+    std::function<void()> compare;
 };
 
 // Fill of a model's header button: green for success, yellow for kept results with a warning,

@@ -201,6 +201,13 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
         if (b != ok_) b->setAutoDefault(false);
         buttons->addWidget(b);
     }
+    if (actions_.compare) {
+        auto* compare = new QPushButton(QStringLiteral("Comparison"), this);
+        compare->setObjectName(QStringLiteral("comparisonButton"));
+        compare->setAutoDefault(false);
+        connect(compare, &QPushButton::clicked, this, [this] { actions_.compare(); });
+        buttons->addWidget(compare);
+    }
     buttons->addStretch();
     plots_->setEnabled(static_cast<bool>(actions_.plot));
     print_->setEnabled(static_cast<bool>(actions_.print));

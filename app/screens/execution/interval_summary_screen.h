@@ -24,6 +24,8 @@ struct IntervalSummaryActions {
     std::function<void()> plot;
     std::function<void()> print;
     std::function<void()> help;
+    // Opens the model comparison; without it the summary has no Comparison button.
+    std::function<void()> compare;
 };
 
 // Whether the accuracy analysis of entry `entry` (order of execution::kAccuracySlots) ran in
