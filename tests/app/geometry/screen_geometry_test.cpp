@@ -68,7 +68,7 @@ void SaveForTour(QWidget& window, const QString& name) {
     if (folder.isEmpty()) return;
     static int number = 0;
     QApplication::processEvents();
-    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(++number, 2, 10, QLatin1Char('0')).arg(name));
+    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(++number, 3, 10, QLatin1Char('0')).arg(name));
 }
 
 // What a user cannot read on `screen`: boxes whose text is wider than their inside, labels
