@@ -33,4 +33,26 @@ AxisScale IntervalYAxis(const std::vector<double>& values);
 // An axis for values in [0, 1] (U-plots): 0 to 1 by 0.25.
 AxisScale UnitAxis();
 
+// An axis over [low, high] with a twentieth of the range as margin on each side and a step of
+// 1, 2 or 5 times a power of ten giving at most about eight steps. Values that are not finite
+// are left out; no finite value gives 0 to 1.
+AxisScale MarginAxis(const std::vector<double>& values);
+
+// Room kept between a marked point and the end of its axis, as a share of the axis length: a
+// point closer than that sits on the frame.
+inline constexpr double kPointMargin = 0.03;
+
+// How an axis that must grow to hold its points grows.
+enum class Widen {
+    ToTick,   // to the next labelled tick, so the last label lies beyond every point
+    ToPoint,  // just far enough for the margin
+};
+
+// The axis a chart draws: `designed` as its rule gives it, grown where a marked point (`marked`)
+// lies within kPointMargin of an end or beyond it, and where a line without markers (`lines`)
+// leaves it. The start moves by whole steps; `widen` says how the end moves. An axis starting at 0 keeps its start when no value lies below 0: points on the
+// zero line stand on it. Values that are not finite are left out.
+AxisScale CoverPoints(const AxisScale& designed, const std::vector<double>& marked,
+                      const std::vector<double>& lines, Widen widen);
+
 }  // namespace vnk::plot

@@ -16,6 +16,14 @@ const QColor& colour::Predicted(int index) {
     return palette[static_cast<std::size_t>(std::max(index, 0)) % palette.size()];
 }
 
+MarkerShape ModelMarker(int index) {
+    // The data series are drawn with circles; models begin with the other shapes.
+    static const std::array<MarkerShape, 6> shapes{MarkerShape::Square, MarkerShape::Diamond,
+                                                   MarkerShape::Triangle, MarkerShape::Star,
+                                                   MarkerShape::Pentagon, MarkerShape::Circle};
+    return shapes[static_cast<std::size_t>(std::max(index, 0)) % shapes.size()];
+}
+
 QString TableValue(double v) {
     if (!std::isfinite(v)) return QString();
     return QString::number(v, 'g', 8);

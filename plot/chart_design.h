@@ -24,6 +24,13 @@ inline const QColor kReference{Qt::black};
 const QColor& Predicted(int index);
 }  // namespace colour
 
+// The shape drawn at each point of a series.
+enum class MarkerShape { Circle, Square, Diamond, Triangle, Star, Pentagon };
+
+// Shape of the marker of the model series added `index`-th to a chart: models that share a
+// colour in print or to a colour-blind eye still differ by shape.
+MarkerShape ModelMarker(int index);
+
 enum class SeriesKind {
     Line,     // points joined by lines, each point marked
     Scatter,  // points only
@@ -35,6 +42,7 @@ struct SeriesSpec {
     SeriesKind kind = SeriesKind::Line;
     QList<QPointF> points;  // in drawing order
     bool markers = true;    // mark each point of a line
+    MarkerShape marker = MarkerShape::Circle;
 };
 
 struct AxisSpec {

@@ -100,34 +100,6 @@ SeriesSpec series(const QString& name, const QColor& colour, SeriesKind kind,
 
 }  // namespace
 
-AxisScale MarginAxis(const std::vector<double>& values) {
-    double low = INFINITY, high = -INFINITY;
-    for (double v : values)
-        if (std::isfinite(v)) {
-            low = std::min(low, v);
-            high = std::max(high, v);
-        }
-    if (!(low <= high)) return {0.0, 1.0, 0.25};
-    if (high == low) {
-        const double pad = low == 0.0 ? 1.0 : std::fabs(low) * 0.1;
-        low -= pad;
-        high += pad;
-    }
-    const double margin = (high - low) / 20.0;
-    const double from = low - margin, to = high + margin;
-    const double raw = (to - from) / 8.0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = power;
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (m * power >= raw) {
-            step = m * power;
-            break;
-        }
-    // A start at zero stays at zero: failures and times are not negative.
-    const double start = low >= 0.0 && from < 0.0 ? 0.0 : std::floor(from / step) * step;
-    return {start, std::ceil(to / step) * step, step};
-}
-
 ChartSpec CrowDuaneChart(const crow::Analysis& a) {
     ChartSpec chart;
     chart.title = QStringLiteral("Duane Plot");

@@ -14,9 +14,4 @@ ChartSpec CrowDuaneChart(const models::crow::Analysis& analysis);
 ChartSpec CrowMtbfChart(const models::crow::Analysis& analysis);
 ChartSpec CrowCumulativeFailuresChart(const models::crow::Analysis& analysis);
 
-// An axis over [low, high] with a twentieth of the range as margin on each side and a step of
-// 1, 2 or 5 times a power of ten giving at most about eight steps. Values that are not finite
-// are left out; no finite value gives 0 to 1.
-AxisScale MarginAxis(const std::vector<double>& values);
-
 }  // namespace vnk::plot

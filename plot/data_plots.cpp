@@ -214,9 +214,11 @@ PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data) {
     design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
     design.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(times))};
     int index = 0;
-    for (const PredictedSeries& m : data.models)
-        design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
-                                    Numbered(transformed(m.values)));
+    for (const PredictedSeries& m : data.models) {
+        design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index),
+                                      Numbered(transformed(m.values)));
+        design.chart.series.last().marker = ModelMarker(index++);
+    }
     design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(times.size()))};
     design.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(design.chart))};
     design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level")},
@@ -230,9 +232,11 @@ PlotSpec IntervalSummaryPlot(const IntervalSummaryPlotData& data) {
     design.chart.series = {
         Series(QStringLiteral("Counts"), colour::kSoftware, Numbered(data.counts))};
     int index = 0;
-    for (const PredictedSeries& m : data.models)
-        design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index++),
-                                    Numbered(m.values, std::max(m.first, 1)));
+    for (const PredictedSeries& m : data.models) {
+        design.chart.series << Series(QString::fromStdString(m.name), colour::Predicted(index),
+                                      Numbered(m.values, std::max(m.first, 1)));
+        design.chart.series.last().marker = ModelMarker(index++);
+    }
     design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
     design.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(design.chart))};
     design.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},

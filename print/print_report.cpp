@@ -34,6 +34,8 @@ bool PrintOn(QPrinter& printer, const QStringList& texts) {
 void PrintReport(const QStringList& texts, bool showPrintScreen, QWidget* parent,
                  const PrinterPrompter& prompter) {
     QPrinter printer(QPrinter::HighResolution);
+    // Report margins unless the user sets others on the print screen.
+    printer.setPageMargins(ReportMargins(), QPageLayout::Point);
     if (showPrintScreen && (!prompter || !prompter(printer, parent))) return;
     PrintOn(printer, texts);
 }

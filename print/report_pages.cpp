@@ -7,7 +7,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "data/atomic_file.h"
 #include "print/report_layout.h"
@@ -15,8 +17,15 @@
 namespace vnk::print {
 namespace {
 
-// Margins of a PDF page, about what a printer cannot reach anyway (a quarter inch).
-constexpr qreal kPdfMarginPoints = 18.0;
+constexpr qreal kSideMarginPoints = 18.0;
+constexpr qreal kTopMarginPoints = 36.0;
+
+// Where one page's text lies in the texts.
+struct PageText {
+    qsizetype text = 0;
+    qsizetype from = 0;
+    qsizetype count = 0;
+};
 
 // The whole document in memory first: only a complete PDF may replace the target, and it
 // reaches the disk through the program's one safe way of writing files.
@@ -46,11 +55,24 @@ bool WritePdf(const QStringList& texts, const QString& path, std::string* reason
 
 }  // namespace
 
+QMarginsF ReportMargins() {
+    return QMarginsF(kSideMarginPoints, kTopMarginPoints, kSideMarginPoints, kTopMarginPoints);
+}
+
 QPageLayout ReportPdfPageLayout() {
-    return QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints),
-        QPageLayout::Point);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, ReportMargins(),
+                       QPageLayout::Point);
+}
+
+QString PageNumberText(int page, int pages) {
+    return QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+}
+
+ReportLayout ReportTextLayout(const QPaintDevice& device) {
+    const QSizeF page(device.width(), device.height());
+    const qreal line = ReportLayout(ReportFont(), &device, page).lineHeight();
+    return ReportLayout(ReportFont(), &device,
+                        QSizeF(page.width(), std::max(page.height() - 2 * line, line)));
 }
 
 QStringList ReportTexts(const std::vector<std::string>& texts) {
@@ -61,17 +83,28 @@ QStringList ReportTexts(const std::vector<std::string>& texts) {
 }
 
 bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts) {
-    const ReportLayout layout(ReportFont(), &device, QSizeF(device.width(), device.height()));
-    bool pageInUse = false;  // the page the painter is on has something on it
-    for (const QString& text : texts) {
-        qsizetype from = 0;
-        while (from < text.size()) {
-            if (pageInUse && !device.newPage()) return false;
-            const qsizetype count = layout.pageLength(text, from);
-            layout.draw(painter, QStringView(text).mid(from, count));
-            pageInUse = true;
+    const ReportLayout layout = ReportTextLayout(device);
+    // Every page is cut first: the foot of each names the number of pages.
+    std::vector<PageText> pages;
+    for (qsizetype t = 0; t < texts.size(); ++t) {
+        for (qsizetype from = 0; from < texts[t].size();) {
+            const qsizetype count = layout.pageLength(texts[t], from);
+            pages.push_back({t, from, count});
             from += count;
         }
+    }
+    const QRectF foot(0, device.height() - layout.lineHeight(), device.width(),
+                      layout.lineHeight());
+    const int total = static_cast<int>(pages.size());
+    for (int p = 0; p < total; ++p) {
+        if (p > 0 && !device.newPage()) return false;
+        const PageText& page = pages[static_cast<std::size_t>(p)];
+        layout.draw(painter, QStringView(texts[page.text]).mid(page.from, page.count));
+        painter.save();
+        painter.setFont(QFont(ReportFont(), &device));
+        painter.setPen(Qt::black);
+        painter.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom, PageNumberText(p + 1, total));
+        painter.restore();
     }
     return true;
 }

@@ -9,21 +9,36 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace vnk::print {
 
+class ReportLayout;
+
 // Name of every print job and title of every PDF written.
 inline constexpr const char* kDocumentName = "Varnok 3";
 
-// The page of the PDF output: A4 portrait less a margin about as wide as a printer's own.
+// Margins of a report page in points: half an inch above and below; a quarter inch at the
+// sides, as the widest report lines (102 characters) need nearly all of an A4 page's width.
+QMarginsF ReportMargins();
+
+// The page of the PDF output: A4 portrait less the report margins.
 QPageLayout ReportPdfPageLayout();
+
+// The text of the page-number line at the foot of page `page` of `pages`.
+QString PageNumberText(int page, int pages);
+
+// Where report text goes on a page of `device`: its printable width, and its height less the
+// blank line and the page-number line at the foot.
+ReportLayout ReportTextLayout(const QPaintDevice& device);
 
 // Report texts are 8-bit characters; each byte becomes one character.
 QStringList ReportTexts(const std::vector<std::string>& texts);
 
-// Paints the texts in order on `device`, whose first page `painter` has already begun. Returns
-// false as soon as a new page cannot be started; nothing more is drawn then.
+// Paints the texts in order on `device`, whose first page `painter` has already begun, each
+// page numbered at its foot ("Page 2 of 5"). Returns false as soon as a new page cannot be
+// started; nothing more is drawn then.
 bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts);
 
 // Writes the texts to a PDF file at `path`, paginated as for printing. The file is replaced

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace vnk::screens {
@@ -19,6 +20,15 @@ QRect AvailableArea(const QWidget& window, const QWidget* over) {
     const QScreen* screen = over ? over->screen() : window.screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+}
+
+// The window manager's frame around `window`: as the platform reports it once the window
+// exists, otherwise room for a usual border and title bar, so that the frame, not just the
+// inside, stays within the screen.
+QMargins FrameAllowance(QDialog& window) {
+    window.winId();  // the platform window, which knows its frame where the platform can tell
+    const QMargins known = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    return known.isNull() ? QMargins(4, 30, 4, 4) : known;
 }
 
 }  // namespace
@@ -44,8 +54,11 @@ void PrepareModalScreen(QDialog& dialog) {
     const QSize hint = dialog.sizeHint().expandedTo(dialog.minimumSizeHint());
     // A screen that chose its own size keeps it where its contents and caption fit.
     const QSize chosen = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : QSize(0, 0);
-    dialog.resize(std::min(std::max({chosen.width(), hint.width(), CaptionWidth(dialog)}), area.width()),
-                  std::min(std::max(chosen.height(), hint.height()), area.height()));
+    const QMargins frame = FrameAllowance(dialog);
+    const QSize room(area.width() - frame.left() - frame.right(),
+                     area.height() - frame.top() - frame.bottom());
+    dialog.resize(std::min(std::max({chosen.width(), hint.width(), CaptionWidth(dialog)}), room.width()),
+                  std::min(std::max(chosen.height(), hint.height()), room.height()));
     CentreOn(dialog, over);
 }
 

@@ -2,6 +2,8 @@
 // the value table: series, colours, titles, axis ends and steps, table rows and columns, and the
 // PNG export.
 #include <QImage>
+#include <QSet>
+#include <QtCharts/QLegend>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -88,6 +90,38 @@ private slots:
         QCOMPARE(TbfYAxis({5, std::numeric_limits<double>::infinity()}).end, 6.0);
     }
 
+    // The drawn axes hold every marked point with room: a y axis grows to the next labelled
+    // tick, an x axis only as far as the room needs, a start moves down by whole steps, and a
+    // line without markers only has to fit.
+    void axesHoldEveryPointWithRoom() {
+        const std::vector<double> mse{12.0, 287.14};  // MSE-F of an optimum S investigation
+        const AxisScale designed = TbfYAxis(mse);
+        QCOMPARE(designed.end, 288.0);  // its last label 285, below the largest value
+        const AxisScale y = CoverPoints(designed, mse, {}, Widen::ToTick);
+        QCOMPARE(y.start, 0.0);
+        QCOMPARE(y.step, 57.0);
+        QCOMPARE(y.end, 342.0);
+        // Room enough already: the designed axis stays.
+        const std::vector<double> counts{2, 9, 2};
+        QCOMPARE(CoverPoints(IntervalYAxis(counts), counts, {}, Widen::ToTick).end, 10.0);
+        // 136 entries on an axis to 137: grown just enough.
+        const AxisScale x = CoverPoints(TbfXAxis(136), {1.0, 136.0}, {}, Widen::ToPoint);
+        QVERIFY(x.end > 136.0 + 0.02 * 137.0 && x.end < 141.0);
+        QCOMPARE(x.step, 27.0);
+        // A residual of -3.9 on an axis from -4: one step further down.
+        const AxisScale r = CoverPoints(TbfYAxis({-3.9, 2}), {-3.9, 2}, {}, Widen::ToTick);
+        QCOMPARE(r.start, -5.0);
+        // Points on the zero line keep a start at 0; an unmarked line ending at the corner
+        // keeps a unit axis.
+        QCOMPARE(CoverPoints(IntervalYAxis({0, 3}), {0, 3}, {}, Widen::ToTick).start, 0.0);
+        const AxisScale unit = CoverPoints(UnitAxis(), {}, {0.0, 1.0}, Widen::ToTick);
+        QCOMPARE(unit.start, 0.0);
+        QCOMPARE(unit.end, 1.0);
+        // A designed axis far too short for its values still draws a handful of ticks.
+        const AxisScale wild = CoverPoints(UnitAxis(), {5000.0}, {}, Widen::ToTick);
+        QVERIFY(wild.end > 5000.0 && (wild.end - wild.start) / wild.step <= 1000.0);
+    }
+
     void rawSoftwarePlot() {
         TbfPlotData data;
         data.times = {30, 113, 81, 115, 9, 2};
@@ -101,7 +135,8 @@ private slots:
         QCOMPARE(Axis(view, Qt::Horizontal)->titleText(), QStringLiteral("Failure Number"));
         QCOMPARE(Axis(view, Qt::Vertical)->titleText(), QStringLiteral("Time - Days"));
         CompareAxis(Axis(view, Qt::Horizontal), 0, 7, 1);
-        CompareAxis(Axis(view, Qt::Vertical), 0, 116, 23);
+        // 115 would sit on an axis ending at 116: it grows to the next labelled tick.
+        CompareAxis(Axis(view, Qt::Vertical), 0, 138, 23);
         QCOMPARE(view->chart()->legend()->isVisible(), true);
 
         ValueTable* table = window.valueTable();
@@ -201,8 +236,9 @@ private slots:
 
         PlotWnd residuals(TbfModelPlot(data, ModelPlotKind::Residuals));
         QCOMPARE(Points(residuals.chartView(), 0), Pts({{1, -1}, {2, 0}, {3, 2}}));
-        // floor(0.2 (2 + 1 + 1)) would be 0: a fifth of the axis instead.
-        CompareAxis(Axis(residuals.chartView(), Qt::Vertical), -1, 3, 0.8);
+        // floor(0.2 (2 + 1 + 1)) would be 0: a fifth of the axis instead. The residual of -1
+        // would sit on the axis' start: it moves one step down.
+        CompareAxis(Axis(residuals.chartView(), Qt::Vertical), -1.8, 3, 0.8);
     }
 
     void intervalModelPlotsLineUpLateFirstIntervals() {
@@ -232,9 +268,18 @@ private slots:
         QCOMPARE(view->chart()->title(), QStringLiteral("Raw and Predicted Data Plot"));
         QCOMPARE(SeriesNames(view), (QStringList{"Raw Software Data", "GEO", "JAM"}));
         QCOMPARE(Points(view, 2), Pts({{1, 2}, {2, 4}, {3, 6}}));
-        // Each series its own colour.
+        // Each series its own colour, each model its own marker shape too.
         QVERIFY(SeriesAt(view, 0)->color() != SeriesAt(view, 1)->color());
         QVERIFY(SeriesAt(view, 1)->color() != SeriesAt(view, 2)->color());
+        QVERIFY(SeriesAt(view, 0)->lightMarker().isNull());  // the data: plain circles
+        QVERIFY(!SeriesAt(view, 1)->lightMarker().isNull());
+        QVERIFY(SeriesAt(view, 1)->lightMarker() != SeriesAt(view, 2)->lightMarker());
+        QCOMPARE(view->chart()->legend()->markerShape(), QLegend::MarkerShapeFromSeries);
+        // Ten models at once (the interval summary) never repeat a colour and shape pair.
+        QSet<QString> pairs;
+        for (int m = 0; m < 12; ++m)
+            pairs << colour::Predicted(m).name() + QString::number(static_cast<int>(ModelMarker(m)));
+        QCOMPARE(pairs.size(), 12);
         QCOMPARE(RowLabels(window.valueTable()), (QStringList{"TBF Units", "Severity Level"}));
 
         IntervalSummaryPlotData intervals;

@@ -30,13 +30,21 @@ inline int PdfPages(const QString& path) {
     return ok ? pages : -1;
 }
 
-// The text of pages first..last (all pages when both are 0).
-inline QString PdfText(const QString& path, int first = 0, int last = 0) {
+// The text of pages first..last (all pages when both are 0), as pdftotext reads it.
+inline QString PdfTextWithPageNumbers(const QString& path, int first = 0, int last = 0) {
     QStringList args;
     if (first > 0) args << QStringLiteral("-f") << QString::number(first);
     if (last > 0) args << QStringLiteral("-l") << QString::number(last);
     args << path << QStringLiteral("-");
     return RunTool(QStringLiteral("pdftotext"), args);
+}
+
+// The report text of pages first..last: without the page-number line at each page's foot.
+inline QString PdfText(const QString& path, int first = 0, int last = 0) {
+    QString text = PdfTextWithPageNumbers(path, first, last);
+    text.remove(QRegularExpression(QStringLiteral("^Page \\d+ of \\d+\\n"),
+                                   QRegularExpression::MultilineOption));
+    return text;
 }
 
 inline QString WithoutWhitespace(QString s) {

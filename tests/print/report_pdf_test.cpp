@@ -13,6 +13,7 @@ using namespace vnk::print;
 using vnk::test::PdfInfo;
 using vnk::test::PdfPages;
 using vnk::test::PdfText;
+using vnk::test::PdfTextWithPageNumbers;
 using vnk::test::RunTool;
 using vnk::test::WithoutWhitespace;
 
@@ -80,7 +81,7 @@ private slots:
             // Measure on a writer set up as WriteReportPdf sets its own up.
             QPdfWriter writer(dir_.filePath(QStringLiteral("probe.pdf")));
             writer.setPageLayout(ReportPdfPageLayout());
-            const ReportLayout layout(ReportFont(), &writer, QSizeF(writer.width(), writer.height()));
+            const ReportLayout layout = ReportTextLayout(writer);
             while (layout.fits(Lines(fitting + 1))) ++fitting;
         }
         QVERIFY(fitting > 40);
@@ -91,6 +92,26 @@ private slots:
         QVERIFY(WriteReportPdf(QStringList{Lines(fitting + 1)}, over));
         QCOMPARE(PdfPages(over), 2);
         QCOMPARE(PdfText(over, 2, 2).trimmed(), QStringLiteral("LINE %1").arg(fitting + 1));
+        // Each page names its number and the count at its foot, below the text and inside
+        // the bottom margin's edge.
+        const QString foot = PdfTextWithPageNumbers(over, 2, 2);
+        QVERIFY2(foot.trimmed().endsWith(QStringLiteral("Page 2 of 2")), qPrintable(foot));
+        QVERIFY(PdfTextWithPageNumbers(over, 1, 1).contains(QStringLiteral("Page 1 of 2")));
+        const QString box = RunTool(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                     QStringLiteral("-l"), QStringLiteral("1"), over, QStringLiteral("-")});
+        // pdftotext -bbox: every word with its box in points; A4 is 841.89 points tall.
+        const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+        double top = 1e9, bottom = 0;
+        for (auto it = word.globalMatch(box); it.hasNext();) {
+            const auto m = it.next();
+            top = std::min(top, m.captured(1).toDouble());
+            bottom = std::max(bottom, m.captured(2).toDouble());
+        }
+        if (bottom > 0) {
+            QVERIFY2(top >= 36.0 - 0.5, qPrintable(QString::number(top)));
+            QVERIFY2(bottom <= 841.89 - 36.0 + 0.5, qPrintable(QString::number(bottom)));
+        }
     }
 
     // A page exactly as tall as the text still takes all of it.

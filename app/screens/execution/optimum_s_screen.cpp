@@ -58,14 +58,14 @@ ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title)
     SeriesSpec series{QString::fromLatin1(kCriteria[static_cast<std::size_t>(std::clamp(tab, 0, 2))]),
                       colour::Predicted(0), SeriesKind::Line, {}};
     std::vector<double> fitted;
+    // An S without a fit has no value to draw.
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const bool fit = values[i] >= 0.0;
-        series.points << QPointF(static_cast<double>(i + 1), fit ? values[i] : kNoFitPlotValue);
-        if (fit) fitted.push_back(values[i]);
+        if (values[i] < 0.0) continue;
+        series.points << QPointF(static_cast<double>(i + 1), values[i]);
+        fitted.push_back(values[i]);
     }
     chart.series = {series};
     chart.x = {QStringLiteral("S"), TbfXAxis(static_cast<int>(values.size()))};
-    // Scaled from the fitted values only, so the entries without a fit fall below the axis.
     chart.y = {QString(), TbfYAxis(fitted)};
     return chart;
 }

@@ -27,9 +27,6 @@ struct OptimumSData {
     std::vector<double> beta;
 };
 
-// Where a criterion without a fit is drawn: far below the axis, which starts at 0.
-inline constexpr double kNoFitPlotValue = -1000000.0;
-
 // Chart of criterion `tab` (0 MSE-T, 1 MSE-F, 2 MSE-R) titled `title`.
 ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title);
 

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,7 +27,10 @@ CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening
         label->setWordWrap(true);
         const double value = f.value ? opening.*f.value : static_cast<double>(opening.NS);
         auto* box = new QLineEdit(ValueText(value), this);
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
+        // Wide enough for the whole opening value (up to 17 digits), which the user edits.
+        const QFontMetrics metrics = box->fontMetrics();
+        box->setMinimumWidth(std::max(metrics.horizontalAdvance(QLatin1Char('0')) * 14,
+                                      metrics.horizontalAdvance(box->text()) + 16));
         box->setCursorPosition(0);
         // A result belongs to the values it was computed from: editing one withdraws it.
         connect(box, &QLineEdit::textEdited, this, [this] { showResult(0.0); });

@@ -92,11 +92,28 @@ void ModelResultScreen::addPredictionLine(const models::PredictionQuestion& ques
         question.defaultInputs ? question.defaultInputs(context_) : std::vector<double>{};
     // Long lines squeeze their boxes; keep room for a few digits in each.
     const int boxWidth = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8;
+    // A question longer than a screen's width goes on in a further line, indented.
+    const int lineBudget = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 120;
+    int used = 0;
+    const auto makeRoom = [&](int width) {
+        if (used > 0 && used + width > lineBudget) {
+            line->addStretch();
+            into.addLayout(line);
+            line = new QHBoxLayout;
+            line->addSpacing(boxWidth / 2);
+            used = boxWidth / 2;
+        }
+        used += width + line->spacing();
+    };
     for (const models::PredictionPiece& piece : question.pieces) {
         const auto at = static_cast<std::size_t>(piece.index);
+        const QString text = QString::fromStdString(piece.text);
+        makeRoom(piece.kind == models::PredictionPiece::Kind::Text
+                     ? fontMetrics().horizontalAdvance(text)
+                     : boxWidth);
         switch (piece.kind) {
             case models::PredictionPiece::Kind::Text:
-                line->addWidget(new QLabel(QString::fromStdString(piece.text), this));
+                line->addWidget(new QLabel(text, this));
                 break;
             case models::PredictionPiece::Kind::Input: {
                 auto* box = new QLineEdit(this);

@@ -2,18 +2,32 @@
 // every screen fits a 1280 x 800 display, every Help button works, and a plot opened from a
 // modal screen takes input while that screen is open. Registered twice: at 100% and at 200%.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <fstream>
+#include <functional>
 #include <string>
 
+#include "app/commands/model_execution.h"
 #include "app/kit/dialog_geometry.h"
+#include "app/kit/header_button.h"
 #include "app/screens/execution/execution_summary_screen.h"
+#include "app/screens/execution/hardware_screens.h"
+#include "app/screens/execution/interval_selection_dialog.h"
+#include "app/screens/execution/interval_summary_screen.h"
+#include "app/screens/execution/tbf_selection_screen.h"
+#include "app/screens/model/model_result_screen.h"
+#include "app/shell/command_table.h"
+#include "data/data_file.h"
+#include "data/input_format.h"
 #include "execution/tbf_execution.h"
 #include "plot/data_plots.h"
 #include "plot/plot_window.h"
+#include "support/app_harness.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -54,7 +68,7 @@ void SaveForTour(QWidget& window, const QString& name) {
     if (folder.isEmpty()) return;
     static int number = 0;
     QApplication::processEvents();
-    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(++number, 2, 10, QLatin1Char('0')).arg(name));
+    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(++number, 3, 10, QLatin1Char('0')).arg(name));
 }
 
 // What a user cannot read on `screen`: boxes whose text is wider than their inside, labels
@@ -70,8 +84,16 @@ QStringList Unreadable(const QWidget& screen) {
             faults << QStringLiteral("box \"%1\" (%2 px wide)").arg(box->text()).arg(room);
     }
     for (const QLabel* label : screen.findChildren<QLabel*>()) {
-        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
-        if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width())
+        if (!label->isVisible() || label->wordWrap() || label->text().isEmpty() ||
+            Qt::mightBeRichText(label->text()))
+            continue;
+        // A label with a buddy shows "&&" as "&" and underlines the letter after a single "&".
+        QString shown = label->text();
+        if (label->buddy()) shown.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+        int widest = 0;
+        for (const QString& line : shown.split(QLatin1Char('\n')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        if (widest > label->contentsRect().width() - 2 * std::max(label->margin(), 0))
             faults << QStringLiteral("label \"%1\"").arg(label->text());
     }
     for (const QPushButton* b : screen.findChildren<QPushButton*>())
@@ -80,11 +102,182 @@ QStringList Unreadable(const QWidget& screen) {
     return faults;
 }
 
+// The plot windows open at this moment.
+QList<plot::PlotWnd*> OpenPlots() {
+    QList<plot::PlotWnd*> plots;
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* p = qobject_cast<plot::PlotWnd*>(w); p && p->isVisible()) plots << p;
+    return plots;
+}
+
+// Whether `window` belongs to `owner` (isAncestorOf stops at window boundaries).
+bool OwnedBy(const QWidget* window, const QWidget* owner) {
+    for (const QWidget* w = window; w; w = w->parentWidget())
+        if (w == owner) return true;
+    return false;
+}
+
+QString FileNamePart(QString title) {
+    title.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    return title.left(40).toLower();
+}
+
+// A prompter that, instead of a person, looks at every screen the program runs: it shows the
+// screen modally as the program would, checks what a user could not read, presses each button
+// that opens a further screen or a plot (header buttons, Plot, Plots, Statistics, Accuracy, the
+// model screens' own buttons), fills the prediction inputs and presses Run, and closes the
+// screen with OK. Screens of a given type can be prepared first (models chosen, a range set).
+class CheckingPrompter : public app::test::ScriptedPrompter {
+public:
+    template <class S>
+    void prepare(std::function<void(S&)> work) {
+        preparations_.push_back([work](QDialog& d) {
+            if (auto* s = dynamic_cast<S*>(&d)) work(*s);
+        });
+    }
+
+    int exec(QDialog& screen) override {
+        const QString title = screen.windowTitle();
+        screens << title;
+        PrepareModalScreen(screen);
+        screen.setWindowModality(Qt::ApplicationModal);
+        screen.show();
+        if (!QTest::qWaitForWindowExposed(&screen)) faults << title + QStringLiteral(": not shown");
+        check(screen, title);
+        SaveForTour(screen, FileNamePart(title));
+        if (depth_ < 4) {
+            ++depth_;
+            explore(screen, title);
+            --depth_;
+        }
+        for (const auto& p : preparations_) p(screen);
+        close(screen);
+        return screen.result();
+    }
+
+    QStringList faults;  // "caption: what is wrong"
+    int plotsChecked = 0;
+
+private:
+    void check(QDialog& screen, const QString& title) {
+        QApplication::processEvents();
+        const QRect frame = screen.frameGeometry();
+        if (frame.width() > 1280 || frame.height() > 800)
+            faults << QStringLiteral("%1: %2 x %3 does not fit 1280 x 800")
+                          .arg(title).arg(frame.width()).arg(frame.height());
+        if (CaptionWidth(screen) > screen.width()) faults << title + QStringLiteral(": caption cut off");
+        for (const QString& f : Unreadable(screen)) faults << title + QStringLiteral(": ") + f;
+    }
+
+    // The buttons of `screen` that lead further.
+    static QList<QPushButton*> Onward(QDialog& screen) {
+        QList<QPushButton*> onward;
+        if (auto* s = dynamic_cast<ExecutionSummaryScreen*>(&screen)) {
+            for (int slot = 0; slot < ex::kTbfSlotCount; ++slot) onward << s->headerButton(slot);
+            for (int row = 0; row < 5; ++row) onward << s->rowButton(row);
+        }
+        if (auto* s = dynamic_cast<interval_screens::IntervalSummaryScreen*>(&screen))
+            for (int slot = 0; slot < ex::kIntervalSlotCount; ++slot) onward << s->headerButton(slot);
+        if (auto* s = dynamic_cast<ModelResultScreen*>(&screen))
+            for (QPushButton* b : screen.findChildren<QPushButton*>())
+                if (b != s->runButton() && b != s->printButton() && b != s->helpButton() &&
+                    b != s->okButton())
+                    onward << b;
+        static const QStringList kOnward{QStringLiteral("Plot"), QStringLiteral("Plots"),
+                                         QStringLiteral("Statistics"), QStringLiteral("Accuracy")};
+        for (QPushButton* b : screen.findChildren<QPushButton*>())
+            if (kOnward.contains(b->text()) && !onward.contains(b)) onward << b;
+        return onward;
+    }
+
+    void explore(QDialog& screen, const QString& title) {
+        for (QPushButton* help : screen.findChildren<QPushButton*>()) {
+            if (help->text() != QStringLiteral("Help") || !help->isEnabled() || !help->isVisible())
+                continue;
+            const qsizetype before = helpPages.size();
+            help->click();
+            if (helpPages.size() == before) faults << title + QStringLiteral(": Help opens nothing");
+        }
+        // Predictions: every input box left empty gets 1, then Run shows the outputs.
+        for (QPushButton* run : screen.findChildren<QPushButton*>()) {
+            if (run->text() != QStringLiteral("Run") || !run->isEnabled()) continue;
+            for (QLineEdit* box : screen.findChildren<QLineEdit*>())
+                if (box->isVisible() && box->isEnabled() && !box->isReadOnly() && box->text().isEmpty())
+                    box->setText(QStringLiteral("1"));
+            run->click();
+            check(screen, title + QStringLiteral(" (after Run)"));
+            SaveForTour(screen, FileNamePart(title) + QStringLiteral("-run"));
+        }
+        for (QPushButton* b : Onward(screen)) {
+            if (!b->isEnabled() || !b->isVisible()) continue;
+            const QList<plot::PlotWnd*> before = OpenPlots();
+            b->click();
+            QApplication::processEvents();
+            for (plot::PlotWnd* p : OpenPlots()) {
+                if (before.contains(p)) continue;
+                ++plotsChecked;
+                // A plot takes input while the modal screen is open only as part of it.
+                if (QApplication::activeModalWidget() != &screen || !OwnedBy(p, &screen))
+                    faults << title + QStringLiteral(": plot \"%1\" blocked by the screen")
+                                          .arg(p->design().chart.title);
+                const QRect area = p->screen()->availableGeometry();
+                if (p->frameGeometry().top() < area.top() || p->frameGeometry().left() < area.left())
+                    faults << title + QStringLiteral(": plot frame off the screen");
+                SaveForTour(*p, QStringLiteral("plot-") + FileNamePart(p->design().chart.title));
+                p->close();
+            }
+        }
+    }
+
+    static void close(QDialog& screen) {
+        if (!screen.isVisible()) return;
+        QPushButton* ok = screen.findChild<QPushButton*>(QStringLiteral("okButton"));
+        if (!ok)
+            for (QPushButton* b : screen.findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("OK") && b->isEnabled()) ok = b;
+        if (ok && ok->isEnabled()) ok->click();
+        else screen.accept();
+        if (screen.isVisible()) screen.reject();
+    }
+
+    std::vector<std::function<void(QDialog&)>> preparations_;
+    int depth_ = 0;
+};
+
+using Harness = app::test::BasicAppHarness<CheckingPrompter>;
+
+void LoadTbf(Harness& h, const std::string& file) {
+    FailureDataSet& set = h.data();
+    const auto result = readTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file,
+                                    kDefaultColumnLayout);
+    QVERIFY(result.status == FileStatus::Ok);
+    set.dataKind = DataKind::Tbf;
+    set.errorHistory = vnk::ErrorHistory::Software;
+    for (int i = 1; i <= set.tbfCount; ++i) set.tbf(TbfField::FailureType, i) = 0.0;
+    set.deriveDescriptors();
+}
+
+// Runs the commands on the harness's data; fails with whatever the checks found.
+void RunAndCheck(Harness& h, std::initializer_list<int> commands, int atLeastScreens) {
+    app::InstallModelExecution(h.frame);
+    for (int command : commands) h.frame.runCommand(command);
+    QVERIFY2(h.prompter.faults.isEmpty(), qPrintable(h.prompter.faults.join(QLatin1Char('\n'))));
+    QVERIFY2(h.prompter.screens.size() >= atLeastScreens,
+             qPrintable(h.prompter.screens.join(QStringLiteral(", "))));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<plot::PlotWnd*>(w)) w->close();
+}
+
 }  // namespace
 
 class ScreenGeometryTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyTbfScreen_data();
+    void everyTbfScreen();
+    void everyIntervalScreen();
+    void hardwareScreens();
+
     void executionSummaries_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("SYS1") << "sys1_tbf.txt";
@@ -137,6 +330,69 @@ private slots:
         screen.reject();
     }
 };
+
+void ScreenGeometryTest::everyTbfScreen_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("rangeStart");  // 0: the range offered
+    QTest::newRow("SYS1") << "sys1_tbf.txt" << 0;
+    // On NTDS no model refits to the first 13 times, so the analyses run from 22 on.
+    QTest::newRow("NTDS") << "ntds_tbf.txt" << 22;
+}
+
+// Statistics, selection, summary, every model's result screen with its predictions and its
+// plots, Musa's calendar time screen and the applicability analyses.
+void ScreenGeometryTest::everyTbfScreen() {
+    QFETCH(QString, file);
+    QFETCH(int, rangeStart);
+    Harness h;
+    LoadTbf(h, file.toStdString());
+    h.data().tbfUnit = TbfUnit::Hours;
+    h.prompter.prepare<TbfSelectionScreen>([](TbfSelectionScreen& s) {
+        s.selectAllBox()->click();
+        s.applicabilityBox()->click();
+    });
+    h.prompter.prepare<MeasureScreen>([](MeasureScreen& s) { s.selectAllBox()->click(); });
+    h.prompter.prepare<RangeScreen>([rangeStart](RangeScreen& s) {
+        if (rangeStart > 0) s.startBox()->setText(QString::number(rangeStart));
+    });
+    RunAndCheck(h, {app::command::kStatistics, app::command::kModelExecution}, 12);
+    QVERIFY(h.prompter.plotsChecked >= 8);
+}
+
+// DATA4 with every model and the accuracy analyses, whose failed runs show why.
+void ScreenGeometryTest::everyIntervalScreen() {
+    Harness h;
+    FailureDataSet& set = h.data();
+    QVERIFY(readIntervalFile(set, VARNOK_EXAMPLES_DIR "/data4_interval.v3d").status == FileStatus::Ok);
+    set.dataKind = DataKind::Interval;
+    set.errorHistory = vnk::ErrorHistory::Software;
+    h.options().iterationMaximum = 250.0;
+    h.prompter.prepare<interval_screens::IntervalSelectionDialog>(
+        [](interval_screens::IntervalSelectionDialog& s) {
+            s.selectAllBox()->click();
+            s.accuracyBox()->click();
+        });
+    RunAndCheck(h, {app::command::kModelExecution}, 8);
+    QVERIFY(h.prompter.plotsChecked >= 4);
+}
+
+// Hardware interval data: the statistics and the discrete model's result screen.
+void ScreenGeometryTest::hardwareScreens() {
+    Harness h;
+    FailureDataSet& set = h.data();
+    set.dataKind = DataKind::Interval;
+    set.errorHistory = vnk::ErrorHistory::Hardware;
+    set.intervalCount = 4;
+    const double trials[] = {14, 19, 15, 20}, failures[] = {5, 3, 4, 4};
+    for (int i = 1; i <= 4; ++i) {
+        set.hardwareInterval(interval_row::kUnitsOnTest, i) = trials[i - 1];
+        set.hardwareInterval(interval_row::kUnitsFailing, i) = failures[i - 1];
+    }
+    h.prompter.prepare<interval_screens::IntervalSelectionDialog>(
+        [](interval_screens::IntervalSelectionDialog& s) { s.discreteBox()->click(); });
+    RunAndCheck(h, {app::command::kModelExecution}, 3);
+    QVERIFY(h.prompter.screens.contains(QStringLiteral("AMSAA Discrete Reliability Growth Model")));
+}
 
 QTEST_MAIN(ScreenGeometryTest)
 #include "screen_geometry_test.moc"

@@ -16,15 +16,17 @@
 
 namespace vnk::app::test {
 
-class AppHarness {
+// `P` answers the program's screens: a ScriptedPrompter or one derived from it.
+template <class P = ScriptedPrompter>
+class BasicAppHarness {
 public:
-    AppHarness() : previous_(QDir::currentPath()) {
+    BasicAppHarness() : previous_(QDir::currentPath()) {
         const QString folder = QString::fromStdString(dir_.path().string());
         QDir::setCurrent(folder);
         // The user's settings (recent files) stay out of the tests, and one test's out of the next.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
     }
-    ~AppHarness() { QDir::setCurrent(previous_); }
+    ~BasicAppHarness() { QDir::setCurrent(previous_); }
 
     // A file in the temporary folder with exactly these bytes; returns its full path.
     QString write(const std::string& name, const std::string& contents) const {
@@ -50,8 +52,10 @@ private:
 
 public:
     CVarno3Doc doc;
-    ScriptedPrompter prompter;
+    P prompter;
     CMainFrame frame{doc, prompter};
 };
+
+using AppHarness = BasicAppHarness<>;
 
 }  // namespace vnk::app::test
