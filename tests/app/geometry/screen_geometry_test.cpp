@@ -259,7 +259,6 @@ void LoadTbf(Harness& h, const std::string& file) {
 
 // Runs the commands on the harness's data; fails with whatever the checks found.
 void RunAndCheck(Harness& h, std::initializer_list<int> commands, int atLeastScreens) {
-    app::InstallModelExecution(h.frame);
     for (int command : commands) h.frame.runCommand(command);
     QVERIFY2(h.prompter.faults.isEmpty(), qPrintable(h.prompter.faults.join(QLatin1Char('\n'))));
     QVERIFY2(h.prompter.screens.size() >= atLeastScreens,
