@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "execution/selection_rules.h"
 #include "models/interval_models_a.h"
 
 namespace vnk::batch {
@@ -350,7 +351,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         for (const auto& p : predicts) o.predictions.push_back(predictOf(p));
         if (!pdf.empty()) o.pdf = pdf;
         if (!charts.empty()) o.charts = charts;
-        if (!o.measures.empty() && o.method == 2)
+        if (!o.measures.empty() && !execution::AnalysesAllowed(o.method))
             throw UsageError{"--measures: the applicability analyses need the ml method"};
     } catch (const UsageError& e) {
         outcome.exitCode = 2;

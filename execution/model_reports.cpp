@@ -46,15 +46,26 @@ std::unique_ptr<ModelDescription> intervalDescription(int slot) {
 
 std::string report(const std::string& header, const ModelDescription& d, const ModelContext& ctx,
                    bool failed, const PredictionValues& predictions) {
-    std::string out = header + d.estimationBlock(ctx);
-    if (failed)
-        out += models::ErrorReport(d.errorText(ctx.RFLAG));
-    else if (d.predictionLines)
-        out += d.predictionLines(ctx, predictions);
-    return out;
+    return failed ? ModelErrorReport(header, d, ctx)
+                  : ModelResultReport(header, d, ctx, predictions);
 }
 
 }  // namespace
+
+std::string ModelResultReport(const std::string& header, const ModelDescription& d,
+                              const ModelContext& ctx, const PredictionValues& predictions) {
+    std::string out = header;
+    if (d.estimationBlock) out += d.estimationBlock(ctx);
+    if (d.predictionLines) out += d.predictionLines(ctx, predictions);
+    return out;
+}
+
+std::string ModelErrorReport(const std::string& header, const ModelDescription& d,
+                             const ModelContext& ctx) {
+    std::string out = header;
+    if (d.estimationBlock) out += d.estimationBlock(ctx);
+    return out + models::ErrorReport(d.errorText ? d.errorText(ctx.RFLAG) : std::string{});
+}
 
 const ModelDescription* TbfSlotDescription(int slot) {
     switch (slot) {

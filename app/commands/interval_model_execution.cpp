@@ -138,7 +138,7 @@ void RunIntervalModelExecution(CMainFrame& frame) {
         selection.NSB = doc.intervalResults->selection.NSB;
         selection.NSE = doc.intervalResults->selection.NSE;
     }
-    interval_screens::HardwareIntervalSelection hardwareChoice;
+    execution::HardwareSelection hardwareChoice;
     interval_screens::IntervalSelectionDialog choose(selection, hardwareChoice, hardware,
                                                      options.numericalMethod, &frame);
     QObject::connect(&choose, &interval_screens::IntervalSelectionDialog::statisticsRequested,
@@ -148,11 +148,8 @@ void RunIntervalModelExecution(CMainFrame& frame) {
     if (prompter.exec(choose) != QDialog::Accepted) return;
 
     if (hardware) {
-        const std::vector<double> trials = TrialsOf(set);
-        const std::vector<double> failures = RowOf(set, interval_row::kUnitsFailing);
-        interval_screens::RunHardwareIntervalModels(
-            hardwareChoice, static_cast<int>(trials.size()), trials, failures, screensPrompter,
-            &frame);
+        interval_screens::RunHardwareIntervalModels(set, hardwareChoice, options, screensPrompter,
+                                                    &frame);
         return;
     }
 

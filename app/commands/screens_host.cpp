@@ -3,8 +3,6 @@
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/start_dialogs.h"
-#include "models/hardware_models.h"
-#include "numerics/hardware_growth.h"
 
 namespace vnk::interval_screens {
 
@@ -32,26 +30,18 @@ void IntervalScreensHost::projectionInputs(execution::ProjectionInputsRequest& r
     prompter_.run(screen);
 }
 
-void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int NS,
-                               ConstRealArray TRIALS, ConstRealArray FAILURES, Prompter& prompter,
-                               QWidget* parent) {
-    namespace hw = models::hardware;
-    if (selection.runsDiscrete()) {
-        double TT = 0.0, TF = 0.0, LAMBDA = 0.0, ALPHA = 0.0, R = 0.0;
-        int ERRFLG = 0;
-        DiscreteGrowth(NS, TRIALS, FAILURES, TT, TF, ERRFLG, LAMBDA, ALPHA, R);
-        if (ERRFLG != 0) {
-            const hw::Message m = hw::DiscreteError(ERRFLG);
-            prompter.stop(QString::fromStdString(m.text), QString::fromStdString(m.caption));
-        } else {
-            auto screen = DiscreteResultScreen(TT, TF, LAMBDA, ALPHA, R, parent);
-            prompter.run(*screen);
-        }
+void RunHardwareIntervalModels(const FailureDataSet& set,
+                               const execution::HardwareSelection& selection,
+                               ProgramOptions& options, Prompter& prompter, QWidget* parent) {
+    const execution::HardwareExecutionResults r =
+        execution::RunIntervalHardwareExecution(set, selection, options);
+    const execution::DiscreteRun& d = r.discrete;
+    if (d.ran && d.ERRFLG == 0) {
+        auto screen = DiscreteResultScreen(d.TT, d.TF, d.LAMBDA, d.ALPHA, d.R, parent);
+        prompter.run(*screen);
     }
-    if (selection.runsGrowthTracking()) {
-        const hw::Message m = hw::GrowthTrackingNotImplemented();
+    for (const execution::ExecutionMessage& m : r.messages)
         prompter.stop(QString::fromStdString(m.text), QString::fromStdString(m.caption));
-    }
 }
 
 }  // namespace vnk::interval_screens

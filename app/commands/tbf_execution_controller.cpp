@@ -5,6 +5,7 @@
 #include "app/kit/message_sink.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "execution/model_execution_command.h"
 
 namespace vnk::screens {
 
@@ -13,12 +14,12 @@ namespace {
 // Every path out of the command leaves maximum likelihood as the numerical method.
 struct MethodReset {
     ProgramOptions& options;
-    ~MethodReset() { options.numericalMethod = method::kMaximumLikelihood; }
+    ~MethodReset() { execution::EndModelExecutionCommand(options); }
 };
 
-execution::TbfSelection EngineSelection(const TbfSelectionState& chosen,
-                                        const MeasureSelection& measures,
-                                        const ApplicabilityRange& range) {
+execution::TbfSelection EngineSelection(const execution::TbfSelectionState& chosen,
+                                        const execution::MeasureSelection& measures,
+                                        const execution::ApplicabilityRange& range) {
     execution::TbfSelection s;
     // Both tables are kept by slot in the same order.
     s.models = chosen.models;
@@ -39,10 +40,9 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
                                                                    const TbfExecutionSeams& seams,
                                                                    QWidget* parent) {
     MethodReset reset{options};
-    if (set.dataKind == DataKind::None || set.errorHistory == vnk::ErrorHistory::None) {
+    if (!set.isComplete()) {
         messages.message(parent, QStringLiteral("Error"),
-                         QStringLiteral("Both Data Type and Error History are required. Enter "
-                                        "Input/New or open to specify."),
+                         QString::fromLatin1(execution::kModelExecutionPrecondition),
                          MessageIcon::Stop);
         return std::nullopt;
     }
@@ -53,21 +53,21 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
         return std::nullopt;
     }
 
-    const auto history = static_cast<ErrorHistory>(static_cast<int>(set.errorHistory));
-    TbfSelectionState chosen;
+    execution::TbfSelectionState chosen;
     // Help for the three screens; none when the host gives no help.
     std::function<void()> help;
     if (seams.help) help = [&seams, parent] { seams.help(parent); };
     for (;;) {
-        TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, help, parent);
+        TbfSelectionScreen screen(set.errorHistory, options.numericalMethod, seams.statistics,
+                                  help, parent);
         screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
         if (seams.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
         // Hardware data always go to the hardware branch, which itself says when nothing it
         // can run was chosen; system data go there once a hardware or system box is ticked.
-        if (chosen.modelClass == ModelClass::Hardware) {
+        if (chosen.modelClass == execution::ModelClass::Hardware) {
             if (seams.hardware) {
-                seams.hardware(HardwareChoice(chosen));
+                seams.hardware(execution::HardwareChoice(chosen));
             } else {
                 messages.message(
                     parent, QStringLiteral("Error"),
@@ -76,14 +76,14 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
             }
             return std::nullopt;
         }
-        if (AnySoftwareModelChosen(chosen)) break;
+        if (execution::AnySoftwareModelChosen(chosen)) break;
         if (!seams.okCancel(QStringLiteral("Error"),
                             QStringLiteral("You must select a model to execute")))
             return std::nullopt;
     }
 
-    MeasureSelection measures;
-    ApplicabilityRange range = DefaultRange(set.tbfCount);
+    execution::MeasureSelection measures;
+    execution::ApplicabilityRange range = execution::DefaultApplicabilityRange(set.tbfCount);
     if (chosen.applicability) {
         MeasureScreen measureScreen(help, parent);
         if (seams.exec(measureScreen) != QDialog::Accepted) return std::nullopt;

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/kit/message_sink.h"
-#include "app/screens/execution/tbf_selection_rules.h"
+#include "execution/selection_rules.h"
 #include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
 #include "numerics/vnkdst.h"
@@ -176,7 +176,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     for (int slot : kColumnOrder) {
         const auto s = static_cast<std::size_t>(slot);
         const bool executed =
-            ModelExecuted(selection.models, selection.selectAllModels, results_.ESF, slot);
+            execution::TbfSlotExecuted(selection, results_.ESF, slot);
         auto* header = new QPushButton(QString::fromLatin1(HeaderText(slot)), this);
         header->setAutoDefault(false);
         header->setEnabled(executed);

@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "app/screens/execution/tbf_selection_rules.h"
+#include "execution/selection_rules.h"
 
 namespace vnk::screens {
 
@@ -65,7 +65,7 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
     for (int m = 0; m < kMeasureCount; ++m) measures += selection.measureSelected(m) ? 1 : 0;
     for (int slot : kRowOrder) {
         const bool executed =
-            ModelExecuted(selection.models, selection.selectAllModels, method, slot);
+            execution::TbfSlotExecuted(selection, method, slot);
         auto* label = new QLabel(QString::fromLatin1(RowCaption(slot)), this);
         label->setEnabled(executed);
         rows_[static_cast<std::size_t>(slot)] = label;

@@ -56,11 +56,10 @@ FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<
     return set;
 }
 
-void RunBranch(const FailureDataSet& set, const HardwareIntervalSelection& selection,
+void RunBranch(const FailureDataSet& set, const execution::HardwareSelection& selection,
                Prompter& prompter) {
-    const int n = set.intervalCount;
-    RunHardwareIntervalModels(selection, n, set.hardwareRow(interval_row::kUnitsOnTest).first(n),
-                              set.hardwareRow(interval_row::kUnitsFailing).first(n), prompter);
+    ProgramOptions options;
+    RunHardwareIntervalModels(set, selection, options, prompter);
 }
 
 }  // namespace
@@ -74,7 +73,7 @@ class HardwareIntervalBranchTest : public QObject {
         // tests/data/README.md): alpha 0.780111, lambda 0.595358, reliability 0.809560.
         const FailureDataSet set = HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4});
         ScriptedPrompter prompter;
-        HardwareIntervalSelection discrete;
+        execution::HardwareSelection discrete;
         discrete.discrete = true;
         RunBranch(set, discrete, prompter);
         QCOMPARE(prompter.titles, QStringList{"AMSAA Discrete Reliability Growth Model"});
@@ -104,8 +103,8 @@ class HardwareIntervalBranchTest : public QObject {
 
     void everyTrialFailedGivesTheErrorMessageThenTheTrackingNotice() {
         ScriptedPrompter prompter;
-        HardwareIntervalSelection both;
-        both.both = true;
+        execution::HardwareSelection both;
+        both.selectAll = true;
         RunBranch(HardwareSet({3, 4, 2}, {3, 4, 2}), both, prompter);
         QVERIFY(prompter.titles.isEmpty());
         QCOMPARE(prompter.messages,
@@ -117,7 +116,7 @@ class HardwareIntervalBranchTest : public QObject {
 
     void growthTrackingAloneRunsNoModel() {
         ScriptedPrompter prompter;
-        HardwareIntervalSelection tracking;
+        execution::HardwareSelection tracking;
         tracking.growthTracking = true;
         RunBranch(HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4}), tracking, prompter);
         QVERIFY(prompter.titles.isEmpty());

@@ -33,6 +33,19 @@ public:
         return screen.result();
     }
 };
+
+// Hardware interval data: units on test and units failing (all levels) per interval.
+FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<double>& failing) {
+    FailureDataSet set;
+    set.dataKind = DataKind::Interval;
+    set.errorHistory = ErrorHistory::Hardware;
+    set.intervalCount = static_cast<int>(trials.size());
+    for (int j = 1; j <= set.intervalCount; ++j) {
+        set.hardwareInterval(interval_row::kUnitsOnTest, j) = trials[static_cast<std::size_t>(j - 1)];
+        set.hardwareInterval(interval_row::kUnitsFailing, j) = failing[static_cast<std::size_t>(j - 1)];
+    }
+    return set;
+}
 }  // namespace
 
 class ScreensHostTest : public QObject {
@@ -73,9 +86,10 @@ private slots:
     void hardwareDiscreteResultThenGrowthTrackingMessage() {
         ScriptedPrompter p;
         std::vector<double> trials{10, 10, 10, 10}, failures{5, 3, 2, 1};
-        HardwareIntervalSelection both;
-        both.both = true;
-        RunHardwareIntervalModels(both, 4, trials, failures, p);
+        execution::HardwareSelection both;
+        both.selectAll = true;
+        ProgramOptions options;
+        RunHardwareIntervalModels(HardwareSet(trials, failures), both, options, p);
         QCOMPARE(p.titles, QStringList{"AMSAA Discrete Reliability Growth Model"});
         QCOMPARE(p.messages, QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
     }
@@ -83,9 +97,10 @@ private slots:
     void hardwareDiscreteErrorWhenEveryTrialFailed() {
         ScriptedPrompter p;
         std::vector<double> trials{2, 3}, failures{2, 3};
-        HardwareIntervalSelection discrete;
+        execution::HardwareSelection discrete;
         discrete.discrete = true;
-        RunHardwareIntervalModels(discrete, 2, trials, failures, p);
+        ProgramOptions options;
+        RunHardwareIntervalModels(HardwareSet(trials, failures), discrete, options, p);
         QVERIFY(p.titles.isEmpty());
         QCOMPARE(p.messages, QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an error status."});
     }

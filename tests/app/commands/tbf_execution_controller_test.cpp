@@ -74,8 +74,8 @@ class TbfExecutionControllerTest : public QObject {
         Script script;
         script.steps = {[&](QDialog& d) {
             auto& s = dynamic_cast<TbfSelectionScreen&>(d);
-            projectionOffered = s.hardwareBox(hardware_box::kProjection)->isEnabled();
-            s.hardwareBox(hardware_box::kProjection)->click();
+            projectionOffered = s.hardwareBox(execution::hardware_box::kProjection)->isEnabled();
+            s.hardwareBox(execution::hardware_box::kProjection)->click();
             softwareClosed = !s.modelBox(ex::kGeo)->isEnabled();
             return int(QDialog::Accepted);
         }};
@@ -102,7 +102,7 @@ class TbfExecutionControllerTest : public QObject {
         set.hardwareFieldsPresent = false;
         script.steps = {[&](QDialog& d) {
             projectionOffered =
-                dynamic_cast<TbfSelectionScreen&>(d).hardwareBox(hardware_box::kProjection)
+                dynamic_cast<TbfSelectionScreen&>(d).hardwareBox(execution::hardware_box::kProjection)
                     ->isEnabled();
             return int(QDialog::Accepted);
         }};
@@ -170,8 +170,8 @@ class TbfExecutionControllerTest : public QObject {
         script.steps = {[&](QDialog& d) {
                             helpOpened += ClickHelp(d);
                             auto& s = dynamic_cast<TbfSelectionScreen&>(d);
-                            s.modelBox(tbf_slot::kGeo)->click();
-                            s.modelBox(tbf_slot::kNpt)->click();
+                            s.modelBox(execution::kGeo)->click();
+                            s.modelBox(execution::kNpt)->click();
                             s.applicabilityBox()->click();
                             return int(QDialog::Accepted);
                         },
