@@ -99,17 +99,9 @@ const ModelDescription* IntervalSlotDescription(int slot) {
     return descriptions[static_cast<std::size_t>(slot)].get();
 }
 
-const char* TbfSlotLabel(int slot) {
-    static constexpr std::array<const char*, kTbfSlotCount> labels{"GEO", "JAM", "LAV-L", "MUS",
-                                                                   "MSA", "NPT", "LAV-Q"};
-    return labels[static_cast<std::size_t>(slot)];
-}
+const char* TbfSlotLabel(int slot) { return models::TbfSlotNamesOf(slot).code; }
 
-const char* IntervalSlotLabel(int slot) {
-    static constexpr std::array<const char*, kIntervalSlotCount> labels{
-        "BM-B", "BM-P", "GP-1", "GP-2", "GP-3", "NHP", "S-T1", "S-T2", "S-T3", "YAM"};
-    return labels[static_cast<std::size_t>(slot)];
-}
+const char* IntervalSlotLabel(int slot) { return models::IntervalSlotNamesOf(slot).code; }
 
 ModelContext TbfModelContext(const TbfExecutionResults& r, int slot) {
     ModelContext ctx;

@@ -49,21 +49,7 @@ std::vector<double> TrialsOf(const FailureDataSet& set) {
 }
 
 QString ModelHelpPage(int slot) {
-    switch (slot) {
-        case execution::kBmBinomial:
-        case execution::kBmPoisson:
-            return QStringLiteral("model_brooks_motley");
-        case execution::kGp1:
-        case execution::kGp2:
-        case execution::kGp3:
-            return QStringLiteral("model_generalized_poisson");
-        case execution::kNhp:
-            return QStringLiteral("model_nhpp_interval");
-        case execution::kYam:
-            return QStringLiteral("model_yamada");
-        default:
-            return QStringLiteral("model_schneidewind");
-    }
+    return QString::fromLatin1(models::IntervalSlotNamesOf(slot).helpPage);
 }
 
 void OpenModel(CMainFrame& frame, const IntervalExecutionResults& results, int slot) {

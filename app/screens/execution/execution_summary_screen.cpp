@@ -11,6 +11,7 @@
 
 #include "app/kit/message_sink.h"
 #include "execution/selection_rules.h"
+#include "models/tbf_slots.h"
 #include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
 #include "numerics/vnkdst.h"
@@ -26,24 +27,7 @@ constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
 
 }  // namespace
 
-const char* HeaderText(int slot) {
-    switch (slot) {
-        case kGeo:
-            return "GEO";
-        case kJam:
-            return "JAM";
-        case kLavLinear:
-            return "LAV-L";
-        case kLavQuadratic:
-            return "LAV-Q";
-        case kMusaBasic:
-            return "MS-B";
-        case kMusaLog:
-            return "MS-L";
-        default:
-            return "NPT";
-    }
-}
+const char* HeaderText(int slot) { return models::TbfSlotNamesOf(slot).summaryHeader; }
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "execution/selection_rules.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::screens {
 
@@ -19,23 +20,8 @@ using namespace execution;
 constexpr std::array<int, kTbfSlotCount> kRowOrder = {
     kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
 
-const char* RowCaption(int slot) {
-    switch (slot) {
-        case kGeo:
-            return "Geometric Model:";
-        case kJam:
-            return "Jelinski/Moranda Model:";
-        case kLavLinear:
-            return "Littlewood and Verrall Linear Model:";
-        case kLavQuadratic:
-            return "Littlewood and Verrall Quadratic Model:";
-        case kMusaBasic:
-            return "Musa's Basic Model:";
-        case kMusaLog:
-            return "Musa's Logarithmic Model:";
-        default:
-            return "Non-homogeneous Poisson Model:";
-    }
+QString RowCaption(int slot) {
+    return QString::fromLatin1(models::TbfSlotNamesOf(slot).caption) + QLatin1Char(':');
 }
 
 // Drawn with these leading blanks.
@@ -66,7 +52,7 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
     for (int slot : kRowOrder) {
         const bool executed =
             execution::TbfSlotExecuted(selection, method, slot);
-        auto* label = new QLabel(QString::fromLatin1(RowCaption(slot)), this);
+        auto* label = new QLabel(RowCaption(slot), this);
         label->setEnabled(executed);
         rows_[static_cast<std::size_t>(slot)] = label;
         grid->addWidget(label, line, 0);

@@ -12,6 +12,7 @@
 
 #include "app/kit/message_sink.h"
 #include "app/kit/value_field.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::screens {
 
@@ -22,24 +23,7 @@ constexpr std::array<int, execution::kTbfSlotCount> kScreenOrder = {
     execution::kGeo,      execution::kJam,    execution::kLavLinear, execution::kLavQuadratic,
     execution::kMusaBasic, execution::kMusaLog, execution::kNpt};
 
-const char* ModelCaption(int slot) {
-    switch (slot) {
-        case execution::kGeo:
-            return "Geometric Model";
-        case execution::kJam:
-            return "Jelinski/Moranda Model";
-        case execution::kLavLinear:
-            return "Littlewood and Verrall Linear Model";
-        case execution::kLavQuadratic:
-            return "Littlewood and Verrall Quadratic Model";
-        case execution::kMusaBasic:
-            return "Musa's Basic Model";
-        case execution::kMusaLog:
-            return "Musa's Logarithmic Model";
-        default:
-            return "Non-homogeneous Poisson Model";
-    }
-}
+const char* ModelCaption(int slot) { return models::TbfSlotNamesOf(slot).caption; }
 
 constexpr std::array<const char*, execution::kHardwareModelCount> kHardwareCaptions = {
     "Reliability Growth Projection Model", "Exponential Distribution Model",
