@@ -10,6 +10,7 @@
 #include "data/number_text.h"
 #include "data/project_file.h"
 #include "data/startup_config.h"
+#include "execution/model_execution_command.h"
 
 namespace vnk::batch {
 namespace {
@@ -214,8 +215,7 @@ std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, Progra
         error = readTbf(batch, set, options, notes);
     if (!error.empty()) return error;
     if (batch.unit) set.tbfUnit = static_cast<TbfUnit>(*batch.unit);
-    if (!set.isComplete())
-        return "Both Data Type and Error History are required. Enter Input/New or open to specify.";
+    if (!set.isComplete()) return execution::kModelExecutionPrecondition;
     return "";
 }
 

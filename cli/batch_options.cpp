@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "execution/selection_rules.h"
 #include "models/interval_models_a.h"
 
 namespace vnk::batch {
@@ -374,7 +375,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         if (!pdf.empty()) o.pdf = pdf;
         if (!charts.empty()) o.charts = charts;
         if (!csvOut.empty()) o.csvOut = csvOut;
-        if (!o.measures.empty() && o.method == 2)
+        if (!o.measures.empty() && !execution::AnalysesAllowed(o.method))
             throw UsageError{"--measures: the applicability analyses need the ml method"};
     } catch (const UsageError& e) {
         outcome.exitCode = 2;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "execution/model_execution_command.h"
 #include "execution/ranking_step.h"
 #include "models/interval_models_a.h"
 #include "numerics/brooks_motley.h"
@@ -296,7 +297,7 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
     }
 
     RankIntervalExecution(r);
-    options.numericalMethod = method::kMaximumLikelihood;
+    EndModelExecutionCommand(options);
     return r;
 }
 

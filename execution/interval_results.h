@@ -4,24 +4,16 @@
 #include <array>
 #include <vector>
 
+#include "models/interval_slots.h"
 #include "numerics/conventions.h"
 
 namespace vnk::execution {
 
-// Interval model slots, in the fixed order of the status table.
-enum IntervalSlot : int {
-    kBmBinomial = 0,
-    kBmPoisson,
-    kGp1,
-    kGp2,
-    kGp3,
-    kNhp,
-    kSdw1,
-    kSdw2,
-    kSdw3,
-    kYam
-};
-inline constexpr int kIntervalSlotCount = 10;
+// Interval model slots, in the fixed order of the status table (named in
+// models/interval_slots.h).
+using models::slot_order::IntervalSlot;
+using enum models::slot_order::IntervalSlot;
+using models::slot_order::kIntervalSlotCount;
 
 // Selection boxes: BM binomial, BM Poisson, generalized Poisson, NHPP, Schneidewind, Yamada.
 enum IntervalChoice : int {

@@ -46,15 +46,26 @@ std::unique_ptr<ModelDescription> intervalDescription(int slot) {
 
 std::string report(const std::string& header, const ModelDescription& d, const ModelContext& ctx,
                    bool failed, const PredictionValues& predictions) {
-    std::string out = header + d.estimationBlock(ctx);
-    if (failed)
-        out += models::ErrorReport(d.errorText(ctx.RFLAG));
-    else if (d.predictionLines)
-        out += d.predictionLines(ctx, predictions);
-    return out;
+    return failed ? ModelErrorReport(header, d, ctx)
+                  : ModelResultReport(header, d, ctx, predictions);
 }
 
 }  // namespace
+
+std::string ModelResultReport(const std::string& header, const ModelDescription& d,
+                              const ModelContext& ctx, const PredictionValues& predictions) {
+    std::string out = header;
+    if (d.estimationBlock) out += d.estimationBlock(ctx);
+    if (d.predictionLines) out += d.predictionLines(ctx, predictions);
+    return out;
+}
+
+std::string ModelErrorReport(const std::string& header, const ModelDescription& d,
+                             const ModelContext& ctx) {
+    std::string out = header;
+    if (d.estimationBlock) out += d.estimationBlock(ctx);
+    return out + models::ErrorReport(d.errorText ? d.errorText(ctx.RFLAG) : std::string{});
+}
 
 const ModelDescription* TbfSlotDescription(int slot) {
     switch (slot) {
@@ -88,17 +99,9 @@ const ModelDescription* IntervalSlotDescription(int slot) {
     return descriptions[static_cast<std::size_t>(slot)].get();
 }
 
-const char* TbfSlotLabel(int slot) {
-    static constexpr std::array<const char*, kTbfSlotCount> labels{"GEO", "JAM", "LAV-L", "MUS",
-                                                                   "MSA", "NPT", "LAV-Q"};
-    return labels[static_cast<std::size_t>(slot)];
-}
+const char* TbfSlotLabel(int slot) { return models::TbfSlotNamesOf(slot).code; }
 
-const char* IntervalSlotLabel(int slot) {
-    static constexpr std::array<const char*, kIntervalSlotCount> labels{
-        "BM-B", "BM-P", "GP-1", "GP-2", "GP-3", "NHP", "S-T1", "S-T2", "S-T3", "YAM"};
-    return labels[static_cast<std::size_t>(slot)];
-}
+const char* IntervalSlotLabel(int slot) { return models::IntervalSlotNamesOf(slot).code; }
 
 ModelContext TbfModelContext(const TbfExecutionResults& r, int slot) {
     ModelContext ctx;

@@ -44,6 +44,17 @@ models::PredictionOutcome AskPrediction(const models::ModelDescription& descript
                                         const std::vector<double>& inputs,
                                         models::PredictionValues& values);
 
+// The "Print" text of a result screen: the header block, the model's estimation block and its
+// prediction lines for the values the screen holds.
+std::string ModelResultReport(const std::string& header,
+                              const models::ModelDescription& description,
+                              const models::ModelContext& context,
+                              const models::PredictionValues& predictions);
+// The "Print" text of an error screen: the header block, the estimation block and the errors.
+std::string ModelErrorReport(const std::string& header,
+                             const models::ModelDescription& description,
+                             const models::ModelContext& context);
+
 // The "Print" text of the slot's result screen (header block, estimation block, prediction
 // lines) or of its error screen (header block, estimation block, errors).
 std::string TbfModelReport(const TbfExecutionResults& results, int slot,

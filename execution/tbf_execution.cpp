@@ -117,8 +117,4 @@ TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelecti
     return r;
 }
 
-void EndModelExecutionCommand(ProgramOptions& options) {
-    options.numericalMethod = method::kMaximumLikelihood;
-}
-
 }  // namespace vnk::execution

@@ -8,6 +8,7 @@
 #include "data/failure_data_set.h"
 #include "data/program_options.h"
 #include "execution/host.h"
+#include "execution/model_execution_command.h"
 #include "execution/tbf_results.h"
 
 namespace vnk::execution {
@@ -27,10 +28,6 @@ TbfWorkingData TbfWorkingDataOf(const FailureDataSet& set);
 // method, so `options` is set back to it on return.
 TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelection& selection,
                                     ProgramOptions& options, ExecutionHost& host);
-
-// The end of a Model Execution command that did not run (cancelled screens): the numerical
-// method returns to maximum likelihood all the same.
-void EndModelExecutionCommand(ProgramOptions& options);
 
 // The order in which the processing status screen runs the slots (LAV-Q beside LAV-L).
 inline constexpr std::array<int, kTbfSlotCount> kTbfProcessingOrder{

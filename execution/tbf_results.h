@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "models/tbf_slots.h"
 #include "numerics/conventions.h"
 
 namespace vnk::execution {
 
-// TBF model slots, in the fixed order of every per-model table.
-enum TbfSlot : int { kGeo = 0, kJam, kLavLinear, kMusaBasic, kMusaLog, kNpt, kLavQuadratic };
-inline constexpr int kTbfSlotCount = 7;
+// TBF model slots, in the fixed order of every per-model table (named in models/tbf_slots.h).
+using models::slot_order::TbfSlot;
+using enum models::slot_order::TbfSlot;
+using models::slot_order::kTbfSlotCount;
 
 // Applicability measures, in the order of every per-measure table.
 enum Measure : int { kAccuracy = 0, kBias, kNoise, kTrend };

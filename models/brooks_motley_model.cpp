@@ -4,6 +4,7 @@
 #include "models/interval_screen_pieces.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/period_search.h"
+#include "models/interval_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -156,7 +157,7 @@ std::string errorText(int RFLAG) {
 ModelDescription BrooksMotleyModel(int BOPFLG) {
     const bool binomial = BOPFLG == bam_variant::kBinomial;
     ModelDescription d;
-    d.code = binomial ? "BM-B" : "BM-P";
+    d.code = IntervalSlotNamesOf(binomial ? slot_order::kBmBinomial : slot_order::kBmPoisson).code;
     d.title = binomial ? "Brooks and Motley's Discrete SR Model - Binomial"
                        : "Brooks and Motley's Discrete SR Model - Poisson";
     d.plotTitle = d.title;

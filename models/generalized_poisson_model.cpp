@@ -2,6 +2,7 @@
 #include "models/interval_screen_pieces.h"
 #include "numerics/generalized_poisson.h"
 #include "numerics/period_search.h"
+#include "models/interval_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -186,16 +187,16 @@ ModelDescription GeneralizedPoissonModel(int weighting) {
     ModelDescription d;
     switch (weighting) {
         case gpo_weighting::kSchickWolverton:
-            d.code = "GP-1";
+            d.code = IntervalSlotNamesOf(slot_order::kGp1).code;
             d.title = "Generalized Poisson Model - Weighting 1 (Schick-Wolverton)";
             break;
         case gpo_weighting::kAlphaInput:
-            d.code = "GP-2";
+            d.code = IntervalSlotNamesOf(slot_order::kGp2).code;
             d.title = "Generalized Poisson Model - Weighting 2 (Alpha Input)";
             break;
         default:
             weighting = gpo_weighting::kAlphaEstimated;
-            d.code = "GP-3";
+            d.code = IntervalSlotNamesOf(slot_order::kGp3).code;
             d.title = "Generalized Poisson Model - Weighting 3 (Alpha Estimated)";
             d.errorTitle = "Generalized Poisson - Weighting 3 (Alpha Estimated)";
             break;

@@ -2,6 +2,7 @@
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/geometric.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -83,7 +84,7 @@ std::string ErrorText(int RFLAG) {
 ModelDescription Build() {
     using namespace tbf_row;
     ModelDescription d;
-    d.code = "GEO";
+    d.code = TbfSlotNamesOf(slot_order::kGeo).code;
     d.title = "Geometric Model";
     d.plotTitle = "Geometric Model";
     d.estimates = {{"Proportionality Constant:", kPhiRow, true},

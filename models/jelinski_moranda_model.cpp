@@ -2,6 +2,7 @@
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/jelinski_moranda.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -92,7 +93,7 @@ std::string PredictionLines(const PredictionValues& v) {
 ModelDescription Build() {
     using namespace tbf_row;
     ModelDescription d;
-    d.code = "JAM";
+    d.code = TbfSlotNamesOf(slot_order::kJam).code;
     d.title = "Jelinski / Moranda Model";
     d.plotTitle = "Jelinski / Moranda Model";
     d.errorTitle = "Jelinski/Moranda";

@@ -2,6 +2,7 @@
 
 #include "models/tbf_prediction_texts.h"
 #include "numerics/littlewood_verrall.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -137,7 +138,7 @@ std::string ErrorText(int RFLAG) {
 ModelDescription Build(int PHIIND) {
     const bool linear = PHIIND == kLavLinear;
     ModelDescription d;
-    d.code = linear ? "LAV-L" : "LAV-Q";
+    d.code = TbfSlotNamesOf(linear ? slot_order::kLavLinear : slot_order::kLavQuadratic).code;
     d.title = linear ? "Littlewood and Verrall's Linear Model"
                      : "Littlewood and Verrall's Quadratic Model";
     d.plotTitle = d.title;

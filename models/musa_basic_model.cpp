@@ -5,6 +5,7 @@
 #include "models/tbf_prediction_texts.h"
 #include "numerics/musa_basic.h"
 #include "numerics/musa_calendar.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -121,7 +122,7 @@ std::string PredictionLines(const PredictionValues& v) {
 ModelDescription Build() {
     using namespace tbf_row;
     ModelDescription d;
-    d.code = "MUS";
+    d.code = TbfSlotNamesOf(slot_order::kMusaBasic).code;
     d.title = "Musa's Basic Model";
     d.plotTitle = "Musa's Basic Model";
     d.estimates = {{"BETA0 Parameter:", 2, false},

@@ -2,6 +2,7 @@
 #include "models/tbf_models_b.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/musa_logarithmic.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -93,7 +94,7 @@ std::string ErrorText(int RFLAG) {
 ModelDescription Build() {
     using namespace tbf_row;
     ModelDescription d;
-    d.code = "MSA";
+    d.code = TbfSlotNamesOf(slot_order::kMusaLog).code;
     d.title = "Musa's Logarithmic Model";
     d.plotTitle = "Musa's Logarithmic Model";
     d.errorHeading = "Errors:";

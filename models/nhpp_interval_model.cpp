@@ -2,6 +2,7 @@
 #include "models/interval_models_b.h"
 #include "models/interval_screen_pieces.h"
 #include "numerics/nhpp_interval.h"
+#include "models/interval_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -34,7 +35,7 @@ std::string ErrorText(int RFLAG) {
 
 ModelDescription NhppIntervalModel() {
     ModelDescription d;
-    d.code = "NHP";
+    d.code = IntervalSlotNamesOf(slot_order::kNhp).code;
     d.title = "Non-homogeneous Poisson Model for Interval Data";
     d.plotTitle = d.title;
     d.estimates = {{"Proportionality Constant:", 3, true},

@@ -2,6 +2,7 @@
 #include "models/tbf_models_b.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/nhpp_tbf.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -125,7 +126,7 @@ std::string PredictionLines(const PredictionValues& v) {
 ModelDescription Build() {
     using namespace tbf_row;
     ModelDescription d;
-    d.code = "NPT";
+    d.code = TbfSlotNamesOf(slot_order::kNpt).code;
     d.title = "Non-Homogeneous Poisson Model";
     d.plotTitle = "Non-Homogeneous Poisson Model";
     d.estimates = {{"Proportionality Constant:", kProportionalityRow, false},

@@ -2,6 +2,7 @@
 #include "models/interval_models_b.h"
 #include "models/interval_screen_pieces.h"
 #include "numerics/yamada.h"
+#include "models/interval_slots.h"
 
 namespace vnk::models {
 namespace {
@@ -31,7 +32,7 @@ std::string ErrorText(int RFLAG) {
 
 ModelDescription YamadaModel() {
     ModelDescription d;
-    d.code = "YAM";
+    d.code = IntervalSlotNamesOf(slot_order::kYam).code;
     d.title = "Yamada's S - Shaped Reliability Growth Model";
     d.plotTitle = "Yamada's S - Shaped Model";
     d.estimates = {{"Proportionality Constant:", 3, true},

@@ -49,21 +49,7 @@ std::vector<double> TrialsOf(const FailureDataSet& set) {
 }
 
 QString ModelHelpPage(int slot) {
-    switch (slot) {
-        case execution::kBmBinomial:
-        case execution::kBmPoisson:
-            return QStringLiteral("model_brooks_motley");
-        case execution::kGp1:
-        case execution::kGp2:
-        case execution::kGp3:
-            return QStringLiteral("model_generalized_poisson");
-        case execution::kNhp:
-            return QStringLiteral("model_nhpp_interval");
-        case execution::kYam:
-            return QStringLiteral("model_yamada");
-        default:
-            return QStringLiteral("model_schneidewind");
-    }
+    return QString::fromLatin1(models::IntervalSlotNamesOf(slot).helpPage);
 }
 
 void OpenModel(CMainFrame& frame, const IntervalExecutionResults& results, int slot) {
@@ -142,7 +128,7 @@ void RunIntervalModelExecution(CMainFrame& frame) {
         selection.NSB = doc.intervalResults->selection.NSB;
         selection.NSE = doc.intervalResults->selection.NSE;
     }
-    interval_screens::HardwareIntervalSelection hardwareChoice;
+    execution::HardwareSelection hardwareChoice;
     interval_screens::IntervalSelectionDialog choose(selection, hardwareChoice, hardware,
                                                      options.numericalMethod, &frame);
     QObject::connect(&choose, &interval_screens::IntervalSelectionDialog::statisticsRequested,
@@ -152,10 +138,7 @@ void RunIntervalModelExecution(CMainFrame& frame) {
     if (prompter.exec(choose) != QDialog::Accepted) return;
 
     if (hardware) {
-        const std::vector<double> trials = TrialsOf(set);
-        const std::vector<double> failures = RowOf(set, interval_row::kUnitsFailing);
-        interval_screens::RunHardwareIntervalModels(
-            hardwareChoice, static_cast<int>(trials.size()), trials, failures, prompter, &frame);
+        interval_screens::RunHardwareIntervalModels(set, hardwareChoice, options, prompter, &frame);
         return;
     }
 

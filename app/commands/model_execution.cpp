@@ -37,11 +37,7 @@ std::vector<double> severitiesOf(const FailureDataSet& set) {
 }
 
 QString modelHelpPage(int slot) {
-    static const char* const pages[execution::kTbfSlotCount] = {
-        "model_geometric",   "model_jelinski_moranda", "model_littlewood_verrall",
-        "model_musa_basic",  "model_musa_logarithmic", "model_nhpp_tbf",
-        "model_littlewood_verrall"};
-    return QString::fromLatin1(pages[slot]);
+    return QString::fromLatin1(models::TbfSlotNamesOf(slot).helpPage);
 }
 
 plot::ApplicabilityPlotData applicabilityPlotData(const execution::TbfExecutionResults& r,

@@ -4,8 +4,6 @@
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/start_dialogs.h"
-#include "models/hardware_models.h"
-#include "numerics/hardware_growth.h"
 
 namespace vnk::interval_screens {
 
@@ -33,28 +31,18 @@ void IntervalScreensHost::projectionInputs(execution::ProjectionInputsRequest& r
     prompter_.exec(screen);
 }
 
-void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int NS,
-                               ConstRealArray TRIALS, ConstRealArray FAILURES,
-                               app::Prompter& prompter, QWidget* parent) {
-    namespace hw = models::hardware;
-    if (selection.runsDiscrete()) {
-        double TT = 0.0, TF = 0.0, LAMBDA = 0.0, ALPHA = 0.0, R = 0.0;
-        int ERRFLG = 0;
-        DiscreteGrowth(NS, TRIALS, FAILURES, TT, TF, ERRFLG, LAMBDA, ALPHA, R);
-        if (ERRFLG != 0) {
-            const hw::Message m = hw::DiscreteError(ERRFLG);
-            prompter.error(parent, QString::fromStdString(m.text),
-                           QString::fromStdString(m.caption));
-        } else {
-            auto screen = DiscreteResultScreen(prompter, TT, TF, LAMBDA, ALPHA, R, parent);
-            prompter.exec(*screen);
-        }
+void RunHardwareIntervalModels(const FailureDataSet& set,
+                               const execution::HardwareSelection& selection,
+                               ProgramOptions& options, app::Prompter& prompter, QWidget* parent) {
+    const execution::HardwareExecutionResults r =
+        execution::RunIntervalHardwareExecution(set, selection, options);
+    const execution::DiscreteRun& d = r.discrete;
+    if (d.ran && d.ERRFLG == 0) {
+        auto screen = DiscreteResultScreen(prompter, d.TT, d.TF, d.LAMBDA, d.ALPHA, d.R, parent);
+        prompter.exec(*screen);
     }
-    if (selection.runsGrowthTracking()) {
-        const hw::Message m = hw::GrowthTrackingNotImplemented();
-        prompter.error(parent, QString::fromStdString(m.text),
-                       QString::fromStdString(m.caption));
-    }
+    for (const execution::ExecutionMessage& m : r.messages)
+        prompter.error(parent, QString::fromStdString(m.text), QString::fromStdString(m.caption));
 }
 
 }  // namespace vnk::interval_screens

@@ -5,8 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "data/failure_data_set.h"
+#include "data/program_options.h"
+#include "execution/hardware_execution.h"
 #include "execution/host.h"
-#include "app/screens/execution/interval_selection_rules.h"
 #include "app/screens/execution/optimum_s_screen.h"
 
 class QWidget;
@@ -45,11 +47,12 @@ private:
     std::function<void(const std::string&)> print_;
 };
 
-// The hardware interval branch: the discrete model when chosen (its error message or its
-// result screen), then the growth tracking message when that model was chosen. The messages
-// and the result screen belong to `parent`.
-void RunHardwareIntervalModels(const HardwareIntervalSelection& selection, int NS,
-                               ConstRealArray TRIALS, ConstRealArray FAILURES,
-                               app::Prompter& prompter, QWidget* parent = nullptr);
+// The hardware interval branch: the engine's hardware interval run, then the discrete model's
+// result screen when it ran without error, then the run's messages in order (the discrete
+// model's error, the growth tracking notice).
+void RunHardwareIntervalModels(const FailureDataSet& set,
+                               const execution::HardwareSelection& selection,
+                               ProgramOptions& options, app::Prompter& prompter,
+                               QWidget* parent = nullptr);
 
 }  // namespace vnk::interval_screens

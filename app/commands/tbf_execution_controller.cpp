@@ -6,6 +6,7 @@
 #include "app/kit/prompter.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "execution/model_execution_command.h"
 
 namespace vnk::screens {
 
@@ -14,12 +15,12 @@ namespace {
 // Every path out of the command leaves maximum likelihood as the numerical method.
 struct MethodReset {
     ProgramOptions& options;
-    ~MethodReset() { options.numericalMethod = method::kMaximumLikelihood; }
+    ~MethodReset() { execution::EndModelExecutionCommand(options); }
 };
 
-execution::TbfSelection EngineSelection(const TbfSelectionState& chosen,
-                                        const MeasureSelection& measures,
-                                        const ApplicabilityRange& range) {
+execution::TbfSelection EngineSelection(const execution::TbfSelectionState& chosen,
+                                        const execution::MeasureSelection& measures,
+                                        const execution::ApplicabilityRange& range) {
     execution::TbfSelection s;
     // Both tables are kept by slot in the same order.
     s.models = chosen.models;
@@ -40,34 +41,32 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
                                                                    const TbfExecutionSeams& seams,
                                                                    QWidget* parent) {
     MethodReset reset{options};
-    if (set.dataKind == DataKind::None || set.errorHistory == vnk::ErrorHistory::None) {
+    if (!set.isComplete()) {
         prompter.message(parent,
                          app::Message{QStringLiteral("Error"),
-                                      QStringLiteral("Both Data Type and Error History are "
-                                                     "required. Enter Input/New or open to "
-                                                     "specify."),
+                                      QString::fromLatin1(execution::kModelExecutionPrecondition),
                                       app::MessageIcon::Stop});
         return std::nullopt;
     }
 
-    const auto history = static_cast<ErrorHistory>(static_cast<int>(set.errorHistory));
-    TbfSelectionState chosen;
+    execution::TbfSelectionState chosen;
     // The three screens share the help of the Executions menu.
     const std::function<void()> help = [&prompter, parent] {
         prompter.help(parent, QString::fromLatin1(app::help_page::kExecutionsMenu));
     };
     for (;;) {
-        TbfSelectionScreen screen(history, options.numericalMethod, seams.statistics, help, parent);
+        TbfSelectionScreen screen(set.errorHistory, options.numericalMethod, seams.statistics,
+                                  help, parent);
         screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
         if (prompter.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
         // Hardware data always go to the hardware branch, which itself says when nothing it
         // can run was chosen; system data go there once a hardware or system box is ticked.
-        if (chosen.modelClass == ModelClass::Hardware) {
-            seams.hardware(HardwareChoice(chosen));
+        if (chosen.modelClass == execution::ModelClass::Hardware) {
+            seams.hardware(execution::HardwareChoice(chosen));
             return std::nullopt;
         }
-        if (AnySoftwareModelChosen(chosen)) break;
+        if (execution::AnySoftwareModelChosen(chosen)) break;
         const app::Message noModel{QStringLiteral("Error"),
                                    QStringLiteral("You must select a model to execute"),
                                    app::MessageIcon::Exclamation,
@@ -75,8 +74,8 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
         if (prompter.message(parent, noModel) != QMessageBox::Ok) return std::nullopt;
     }
 
-    MeasureSelection measures;
-    ApplicabilityRange range = DefaultRange(set.tbfCount);
+    execution::MeasureSelection measures;
+    execution::ApplicabilityRange range = execution::DefaultApplicabilityRange(set.tbfCount);
     if (chosen.applicability) {
         MeasureScreen measureScreen(help, parent);
         if (prompter.exec(measureScreen) != QDialog::Accepted) return std::nullopt;

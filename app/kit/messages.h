@@ -15,8 +15,6 @@ inline constexpr const char* kInputErrorCaption = "Input Error";
 // Main window.
 inline constexpr const char* kSavePreviousData = "Do you want to save previous data";
 inline constexpr const char* kNoFileToPrint = "No File to Print";
-inline constexpr const char* kModelExecutionPrecondition =
-    "Both Data Type and Error History are required. Enter Input/New or open to specify.";
 inline constexpr const char* kTraceNotOpened =
     "The trace file VNK_trace.txt could not be opened; tracing stays off.";
 inline constexpr const char* kUnitsNotConverted =

@@ -25,6 +25,7 @@
 #include "app/commands/crow_amsaa_commands.h"
 #include "app/commands/trend_commands.h"
 #include "data/startup_config.h"
+#include "execution/model_execution_command.h"
 #include "numerics/trace.h"
 
 namespace vnk::app {
@@ -202,20 +203,18 @@ void CMainFrame::onExecutionSeverity(int level) { doc_.options().executionSeveri
 
 void CMainFrame::onModelExecution(int) {
     const FailureDataSet& set = doc_.data();
-    const int history = static_cast<int>(set.errorHistory);
-    if (set.dataKind == DataKind::None || history < 0 || history > 2) {
-        prompter_.error(this, QString::fromLatin1(text::kModelExecutionPrecondition),
+    if (!set.isComplete()) {
+        prompter_.error(this, QString::fromLatin1(execution::kModelExecutionPrecondition),
                         QString::fromLatin1(text::kErrorCaption));
         return;
     }
     if (RefuseEntriesWithoutTime(context())) return;
     if (!ConfirmExecutionDespiteDecay(context())) {
-        doc_.options().numericalMethod = method::kMaximumLikelihood;
+        execution::EndModelExecutionCommand(doc_.options());
         return;
     }
     RunModelExecution(*this);
-    // Every execution ends with the numerical method back at maximum likelihood.
-    doc_.options().numericalMethod = method::kMaximumLikelihood;
+    execution::EndModelExecutionCommand(doc_.options());
 }
 
 // ---- Setup ------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "execution/applicability_range.h"
+#include "execution/model_reports.h"
 
 namespace {
 
@@ -106,6 +107,45 @@ TEST(IntervalSelectionRules, SummaryColumnsNeedTheMethodAndAPositiveS) {
     nhp.models[kChooseNhp] = true;
     EXPECT_TRUE(IntervalColumnActive(nhp, ls, kNhp, 0, 0));
     EXPECT_FALSE(IntervalColumnActive(nhp, ml, kYam, 0, 0));
+}
+
+
+// The rules the selection screens show, where an earlier engine copy differed.
+TEST(SelectionRules, ScreenRulesWhereTheCopiesDiffered) {
+    // A system box ticked makes the class hardware; the system group stays live to clear it.
+    TbfSelection none;
+    EXPECT_TRUE(TbfSelectionScreenEnables(ErrorHistory::System, method::kMaximumLikelihood, true,
+                                          ModelClass::Hardware, none)
+                    .systemGroup);
+    EXPECT_FALSE(TbfSelectionScreenEnables(ErrorHistory::System, method::kMaximumLikelihood, true,
+                                           ModelClass::Software, none)
+                     .systemGroup);
+    // Under Select All only maximum likelihood offers the accuracy analysis, even with the
+    // Yamada box still ticked underneath.
+    IntervalSelection all;
+    all.selectAll = true;
+    all.models[kChooseYam] = true;
+    EXPECT_FALSE(
+        IntervalSelectionScreenEnables(ErrorHistory::Software, method::kLeastSquares, all).accuracy);
+    EXPECT_TRUE(IntervalSelectionScreenEnables(ErrorHistory::Software, method::kMaximumLikelihood,
+                                               all)
+                    .accuracy);
+    all.accuracy = true;
+    EXPECT_FALSE(SettleIntervalSelection(ErrorHistory::Software, method::kLeastSquares, all).accuracy);
+}
+
+// Every slot has its names, and the codes are the descriptions' codes.
+TEST(SlotTables, CodesMatchTheModelDescriptions) {
+    for (int slot = 0; slot < kTbfSlotCount; ++slot) {
+        const auto* d = TbfSlotDescription(slot);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->code, TbfSlotLabel(slot));
+    }
+    for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
+        const auto* d = IntervalSlotDescription(slot);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->code, IntervalSlotLabel(slot));
+    }
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/kit/prompter.h"
-#include "app/screens/execution/tbf_selection_rules.h"
+#include "execution/selection_rules.h"
+#include "models/tbf_slots.h"
 #include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
 #include "numerics/vnkdst.h"
@@ -26,24 +27,7 @@ constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
 
 }  // namespace
 
-const char* HeaderText(int slot) {
-    switch (slot) {
-        case kGeo:
-            return "GEO";
-        case kJam:
-            return "JAM";
-        case kLavLinear:
-            return "LAV-L";
-        case kLavQuadratic:
-            return "LAV-Q";
-        case kMusaBasic:
-            return "MS-B";
-        case kMusaLog:
-            return "MS-L";
-        default:
-            return "NPT";
-    }
-}
+const char* HeaderText(int slot) { return models::TbfSlotNamesOf(slot).summaryHeader; }
 
 namespace {
 
@@ -176,7 +160,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     for (int slot : kColumnOrder) {
         const auto s = static_cast<std::size_t>(slot);
         const bool executed =
-            ModelExecuted(selection.models, selection.selectAllModels, results_.ESF, slot);
+            execution::TbfSlotExecuted(selection, results_.ESF, slot);
         auto* header = new QPushButton(QString::fromLatin1(HeaderText(slot)), this);
         header->setAutoDefault(false);
         header->setEnabled(executed);

@@ -5,14 +5,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "execution/interval_results.h"
 #include "plot/results_panel.h"
 #include "plot/tabbed_chart.h"
 
 namespace vnk::plot {
 
 QStringList IntervalAccuracyTabs() {
-    return {QStringLiteral("BM-B"), QStringLiteral("BM-P"), QStringLiteral("GP-2"),
-            QStringLiteral("NHP"),  QStringLiteral("S-T1"), QStringLiteral("YAM")};
+    QStringList tabs;
+    for (int slot : execution::kAccuracySlots)
+        tabs << QString::fromLatin1(models::IntervalSlotNamesOf(slot).code);
+    return tabs;
 }
 
 std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyData& data, int tab) {

@@ -7,6 +7,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "execution/selection_rules.h"
+
 namespace vnk::interval_screens {
 
 namespace {
@@ -17,9 +19,12 @@ constexpr const char* kModelTexts[] = {
 }  // namespace
 
 IntervalSelectionDialog::IntervalSelectionDialog(execution::IntervalSelection& selection,
-                                                 HardwareIntervalSelection& hardware,
+                                                 execution::HardwareSelection& hardware,
                                                  bool hardwareData, int method, QWidget* parent)
-    : QDialog(parent), selection_(selection), hardware_(hardware), hardwareData_(hardwareData),
+    : QDialog(parent),
+      selection_(selection),
+      hardware_(hardware),
+      history_(hardwareData ? ErrorHistory::Hardware : ErrorHistory::Software),
       method_(method) {
     setWindowTitle(QStringLiteral("Interval Fault Count Model Executions"));
     auto* layout = new QVBoxLayout(this);
@@ -67,10 +72,8 @@ IntervalSelectionDialog::IntervalSelectionDialog(execution::IntervalSelection& s
     refresh();
 }
 
-IntervalSelectionState IntervalSelectionDialog::state() const {
-    IntervalSelectionState s;
-    s.hardwareData = hardwareData_;
-    s.method = method_;
+execution::IntervalSelection IntervalSelectionDialog::ticks() const {
+    execution::IntervalSelection s;
     for (std::size_t i = 0; i < models_.size(); ++i) s.models[i] = models_[i]->isChecked();
     s.selectAll = selectAll_->isChecked();
     s.accuracy = accuracy_->isChecked();
@@ -78,8 +81,10 @@ IntervalSelectionState IntervalSelectionDialog::state() const {
 }
 
 void IntervalSelectionDialog::refresh() {
-    const IntervalSelectionState s = Settle(state());
-    const IntervalSelectionEnables e = SelectionEnables(s);
+    const execution::IntervalSelection s =
+        execution::SettleIntervalSelection(history_, method_, ticks());
+    const execution::IntervalSelectionEnables e =
+        execution::IntervalSelectionScreenEnables(history_, method_, s);
     for (std::size_t i = 0; i < models_.size(); ++i) models_[i]->setEnabled(e.models[i]);
     selectAll_->setEnabled(e.selectAll);
     accuracy_->setEnabled(e.accuracy);
@@ -91,13 +96,14 @@ void IntervalSelectionDialog::refresh() {
 }
 
 void IntervalSelectionDialog::okPressed() {
-    const IntervalSelectionState s = Settle(state());
+    const execution::IntervalSelection s =
+        execution::SettleIntervalSelection(history_, method_, ticks());
     selection_.models = s.models;
     selection_.selectAll = s.selectAll;
     selection_.accuracy = s.accuracy;
     hardware_.discrete = discrete_->isChecked();
     hardware_.growthTracking = growth_->isChecked();
-    hardware_.both = both_->isChecked();
+    hardware_.selectAll = both_->isChecked();
     accept();
 }
 

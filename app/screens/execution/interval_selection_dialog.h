@@ -6,7 +6,8 @@
 
 #include <QDialog>
 
-#include "app/screens/execution/interval_selection_rules.h"
+#include "execution/hardware_execution.h"
+#include "execution/interval_results.h"
 
 class QCheckBox;
 class QPushButton;
@@ -19,7 +20,7 @@ public:
     // Every box starts clear. OK writes the ticks into selection and hardware (NSB and NSE are
     // left alone); Cancel leaves both untouched.
     IntervalSelectionDialog(execution::IntervalSelection& selection,
-                            HardwareIntervalSelection& hardware, bool hardwareData, int method,
+                            execution::HardwareSelection& hardware, bool hardwareData, int method,
                             QWidget* parent = nullptr);
 
     QCheckBox* modelBox(int choice) const { return models_.at(static_cast<std::size_t>(choice)); }
@@ -36,13 +37,13 @@ signals:
     void statisticsRequested();
 
 private:
-    IntervalSelectionState state() const;
+    execution::IntervalSelection ticks() const;
     void refresh();
     void okPressed();
 
     execution::IntervalSelection& selection_;
-    HardwareIntervalSelection& hardware_;
-    bool hardwareData_;
+    execution::HardwareSelection& hardware_;
+    ErrorHistory history_;
     int method_;
     std::array<QCheckBox*, execution::kIntervalChoiceCount> models_{};
     QCheckBox* selectAll_ = nullptr;

@@ -16,12 +16,6 @@ namespace {
 
 using namespace execution;
 
-constexpr std::array<const char*, kIntervalSlotCount> kRowCaptions = {
-    "Brooks & Motley's Binomial Model",  "Brooks & Motley's Poisson Model:",
-    "Generalized Poisson Model - 1:",    "Generalized Poisson Model - 2:",
-    "Generalized Poisson Model - 3:",    "Non-homogeneous Poisson Model:",
-    "Schneidewind's Model - 1:",         "Schneidewind's Model - 2:",
-    "Schneidewind's Model - 3:",         "Yamada's S - Shaped Model:"};
 
 constexpr std::array<const char*, IntervalStatusScreen::kColumns> kColumnCaptions = {"Accuracy",
                                                                                      "Models"};
@@ -51,7 +45,8 @@ IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, i
         const auto s = static_cast<std::size_t>(slot);
         // Treatments 2 and 3 are counted until the optimum S screen says whether they run.
         const bool runs = IntervalColumnActive(selection, method, slot, 1, 1);
-        auto* label = new QLabel(QString::fromLatin1(kRowCaptions[s]), this);
+        auto* label = new QLabel(
+            QString::fromLatin1(models::IntervalSlotNamesOf(slot).statusCaption), this);
         label->setEnabled(runs);
         rows_[s] = label;
         grid->addWidget(label, slot + 1, 0);

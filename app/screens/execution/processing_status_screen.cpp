@@ -7,7 +7,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "app/screens/execution/tbf_selection_rules.h"
+#include "execution/selection_rules.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::screens {
 
@@ -19,23 +20,8 @@ using namespace execution;
 constexpr std::array<int, kTbfSlotCount> kRowOrder = {
     kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
 
-const char* RowCaption(int slot) {
-    switch (slot) {
-        case kGeo:
-            return "Geometric Model:";
-        case kJam:
-            return "Jelinski/Moranda Model:";
-        case kLavLinear:
-            return "Littlewood and Verrall Linear Model:";
-        case kLavQuadratic:
-            return "Littlewood and Verrall Quadratic Model:";
-        case kMusaBasic:
-            return "Musa's Basic Model:";
-        case kMusaLog:
-            return "Musa's Logarithmic Model:";
-        default:
-            return "Non-homogeneous Poisson Model:";
-    }
+QString RowCaption(int slot) {
+    return QString::fromLatin1(models::TbfSlotNamesOf(slot).caption) + QLatin1Char(':');
 }
 
 // Drawn with these leading blanks.
@@ -65,8 +51,8 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
     for (int m = 0; m < kMeasureCount; ++m) measures += selection.measureSelected(m) ? 1 : 0;
     for (int slot : kRowOrder) {
         const bool executed =
-            ModelExecuted(selection.models, selection.selectAllModels, method, slot);
-        auto* label = new QLabel(QString::fromLatin1(RowCaption(slot)), this);
+            execution::TbfSlotExecuted(selection, method, slot);
+        auto* label = new QLabel(RowCaption(slot), this);
         label->setEnabled(executed);
         rows_[static_cast<std::size_t>(slot)] = label;
         grid->addWidget(label, line, 0);

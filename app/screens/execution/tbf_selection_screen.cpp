@@ -12,41 +12,25 @@
 
 #include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::screens {
 
 namespace {
 
 // The box order on screen: the quadratic Littlewood and Verrall model sits beside the linear.
-constexpr std::array<int, kTbfModelCount> kScreenOrder = {
-    tbf_slot::kGeo,      tbf_slot::kJam,    tbf_slot::kLavLinear, tbf_slot::kLavQuadratic,
-    tbf_slot::kMusBasic, tbf_slot::kMusLog, tbf_slot::kNpt};
+constexpr std::array<int, execution::kTbfSlotCount> kScreenOrder = {
+    execution::kGeo,      execution::kJam,    execution::kLavLinear, execution::kLavQuadratic,
+    execution::kMusaBasic, execution::kMusaLog, execution::kNpt};
 
-const char* ModelCaption(int slot) {
-    switch (slot) {
-        case tbf_slot::kGeo:
-            return "Geometric Model";
-        case tbf_slot::kJam:
-            return "Jelinski/Moranda Model";
-        case tbf_slot::kLavLinear:
-            return "Littlewood and Verrall Linear Model";
-        case tbf_slot::kLavQuadratic:
-            return "Littlewood and Verrall Quadratic Model";
-        case tbf_slot::kMusBasic:
-            return "Musa's Basic Model";
-        case tbf_slot::kMusLog:
-            return "Musa's Logarithmic Model";
-        default:
-            return "Non-homogeneous Poisson Model";
-    }
-}
+const char* ModelCaption(int slot) { return models::TbfSlotNamesOf(slot).caption; }
 
-constexpr std::array<const char*, kHardwareModelCount> kHardwareCaptions = {
+constexpr std::array<const char*, execution::kHardwareModelCount> kHardwareCaptions = {
     "Reliability Growth Projection Model", "Exponential Distribution Model",
     "Weibull Distribution Model",          "Rayleigh Distribution Model",
     "Maturity Projection Model-Cont. ",    "Hyperexponential Model",
     "Markov Model"};
-constexpr std::array<const char*, kSystemModelCount> kSystemCaptions = {
+constexpr std::array<const char*, execution::kSystemModelCount> kSystemCaptions = {
     "System Reliability Growth Model", "System Availability Model"};
 
 // Sets a box without its toggled signal, so refreshing never feeds back into the state.
@@ -81,7 +65,7 @@ QHBoxLayout* DialogButtons(QDialog& dialog, const std::function<void()>& help,
 TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
                                        std::function<void(const QString&)> statistics,
                                        std::function<void()> help, QWidget* parent)
-    : QDialog(parent), state_(OpenTbfSelection(history, method)) {
+    : QDialog(parent), state_(execution::OpenTbfSelection(history, method)) {
     setWindowTitle(QStringLiteral("Time-Between-Failure Model Executions"));
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;
@@ -127,7 +111,7 @@ TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
 void TbfSelectionScreen::buildHardwareGroups() {
     hardware_ = new QGroupBox(QStringLiteral("Hardware Reliability Models"), this);
     auto* hardwareBoxes = new QVBoxLayout(hardware_);
-    for (int box = 0; box < kHardwareModelCount; ++box) {
+    for (int box = 0; box < execution::kHardwareModelCount; ++box) {
         auto* check = new QCheckBox(
             QString::fromLatin1(kHardwareCaptions[static_cast<std::size_t>(box)]), hardware_);
         hardwareBoxes->addWidget(check);
@@ -147,7 +131,7 @@ void TbfSelectionScreen::buildHardwareGroups() {
 
     system_ = new QGroupBox(QStringLiteral("System Reliability Models"), this);
     auto* systemBoxes = new QVBoxLayout(system_);
-    for (int box = 0; box < kSystemModelCount; ++box) {
+    for (int box = 0; box < execution::kSystemModelCount; ++box) {
         auto* check = new QCheckBox(
             QString::fromLatin1(kSystemCaptions[static_cast<std::size_t>(box)]), system_);
         systemBoxes->addWidget(check);
@@ -172,8 +156,8 @@ void TbfSelectionScreen::setHardwareFieldsPresent(bool present) {
 }
 
 void TbfSelectionScreen::refresh() {
-    const TbfSelectionEnables e = Enables(state_);
-    for (int slot = 0; slot < kTbfModelCount; ++slot) {
+    const execution::TbfSelectionEnables e = execution::Enables(state_);
+    for (int slot = 0; slot < execution::kTbfSlotCount; ++slot) {
         const auto s = static_cast<std::size_t>(slot);
         Show(models_[s], state_.models[s], e.models[s]);
     }
@@ -218,7 +202,7 @@ MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDia
 
 RangeScreen::RangeScreen(int N, app::Prompter& prompter, std::function<void()> help,
                          QWidget* parent)
-    : QDialog(parent), N_(N), prompter_(prompter), range_(DefaultRange(N)) {
+    : QDialog(parent), N_(N), prompter_(prompter), range_(execution::DefaultApplicabilityRange(N)) {
     setWindowTitle(QStringLiteral("Model Applicability Analysis Range"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
@@ -237,14 +221,14 @@ void RangeScreen::accept() {
     const auto NSB = ParseWhole(start_->text());
     const auto NSE = ParseWhole(end_->text());
     // Text that is not a whole number is refused like an index out of range.
-    const auto accepted = NSB && NSE ? AcceptRange(*NSB, *NSE, N_) : std::nullopt;
-    if (!accepted) {
+    const execution::ApplicabilityRange typed{NSB.value_or(0), NSE.value_or(0)};
+    if (!NSB || !NSE || !execution::ApplicabilityRangeAccepted(N_, typed)) {
         prompter_.message(this, app::Message{QStringLiteral("Error"),
-                                             QString::fromLatin1(kRangeMessage),
+                                             QString::fromLatin1(execution::kApplicabilityRangeMessage),
                                              app::MessageIcon::Stop});
         return;
     }
-    range_ = *accepted;
+    range_ = typed;
     QDialog::accept();
 }
 

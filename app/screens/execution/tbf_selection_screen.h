@@ -1,13 +1,14 @@
 // "Time-Between-Failure Model Executions": which software models to run and whether to run the
 // applicability analyses, or which hardware or system models. The check boxes follow the
-// rules of tbf_selection_rules.h.
+// rules of execution/selection_rules.h.
 #pragma once
 
 #include <QDialog>
 #include <array>
 #include <functional>
 
-#include "app/screens/execution/tbf_selection_rules.h"
+#include "execution/applicability_range.h"
+#include "execution/selection_rules.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -31,13 +32,13 @@ class TbfSelectionScreen : public QDialog {
     // Whether the data set has its hardware fields: only then the projection box is offered.
     void setHardwareFieldsPresent(bool present);
 
-    const TbfSelectionState& selection() const { return state_; }
+    const execution::TbfSelectionState& selection() const { return state_; }
     QCheckBox* modelBox(int slot) const { return models_.at(static_cast<std::size_t>(slot)); }
     QCheckBox* selectAllBox() const { return selectAll_; }
     QCheckBox* applicabilityBox() const { return applicability_; }
     QGroupBox* hardwareGroup() const { return hardware_; }
     QGroupBox* systemGroup() const { return system_; }
-    // Hardware boxes by hardware_box index, system boxes by their order in the group.
+    // Hardware boxes by execution::hardware_box index, system boxes by their order in the group.
     QCheckBox* hardwareBox(int box) const {
         return hardwareModels_.at(static_cast<std::size_t>(box));
     }
@@ -50,16 +51,16 @@ class TbfSelectionScreen : public QDialog {
     void refresh();
     void buildHardwareGroups();
 
-    TbfSelectionState state_;
-    std::array<QCheckBox*, kTbfModelCount> models_{};
+    execution::TbfSelectionState state_;
+    std::array<QCheckBox*, execution::kTbfSlotCount> models_{};
     QCheckBox* selectAll_ = nullptr;
     QCheckBox* applicability_ = nullptr;
     QGroupBox* software_ = nullptr;
     QGroupBox* hardware_ = nullptr;
     QGroupBox* system_ = nullptr;
-    std::array<QCheckBox*, kHardwareModelCount> hardwareModels_{};
+    std::array<QCheckBox*, execution::kHardwareModelCount> hardwareModels_{};
     QCheckBox* selectAllHardware_ = nullptr;
-    std::array<QCheckBox*, kSystemModelCount> systemModels_{};
+    std::array<QCheckBox*, execution::kSystemModelCount> systemModels_{};
     QCheckBox* selectAllSystem_ = nullptr;
     QPushButton* statistics_ = nullptr;
 };
@@ -70,7 +71,7 @@ class MeasureScreen : public QDialog {
   public:
     explicit MeasureScreen(std::function<void()> help = {}, QWidget* parent = nullptr);
 
-    const MeasureSelection& selection() const { return state_; }
+    const execution::MeasureSelection& selection() const { return state_; }
     // Measures in the order Accuracy, Bias, Noise, Trend.
     QCheckBox* measureBox(int measure) const {
         return boxes_.at(static_cast<std::size_t>(measure));
@@ -78,7 +79,7 @@ class MeasureScreen : public QDialog {
     QCheckBox* selectAllBox() const { return selectAll_; }
 
   private:
-    MeasureSelection state_;
+    execution::MeasureSelection state_;
     std::array<QCheckBox*, 4> boxes_{};
     QCheckBox* selectAll_ = nullptr;
 };
@@ -93,7 +94,7 @@ class RangeScreen : public QDialog {
 
     QLineEdit* startBox() const { return start_; }
     QLineEdit* endBox() const { return end_; }
-    const ApplicabilityRange& range() const { return range_; }
+    const execution::ApplicabilityRange& range() const { return range_; }
 
   public slots:
     // Keeps the screen open with the range message while the range is refused.
@@ -102,7 +103,7 @@ class RangeScreen : public QDialog {
   private:
     int N_ = 0;
     app::Prompter& prompter_;
-    ApplicabilityRange range_;
+    execution::ApplicabilityRange range_;
     QLineEdit* start_ = nullptr;
     QLineEdit* end_ = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include "app/screens/model/estimate_table.h"
 #include "app/kit/value_field.h"
+#include "execution/model_reports.h"
 
 namespace vnk::screens {
 
@@ -58,9 +59,7 @@ ModelErrorScreen::ModelErrorScreen(const models::ModelDescription& description,
 }
 
 std::string ModelErrorScreen::reportText() const {
-    std::string text = actions_.reportHeader;
-    if (description_.estimationBlock) text += description_.estimationBlock(context_);
-    return text + models::ErrorReport(errorText_);
+    return execution::ModelErrorReport(actions_.reportHeader, description_, context_);
 }
 
 }  // namespace vnk::screens

@@ -9,6 +9,7 @@
 #include "app/screens/model/estimate_table.h"
 #include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
+#include "execution/model_reports.h"
 
 namespace vnk::screens {
 
@@ -188,11 +189,8 @@ void ModelResultScreen::runPredictions() {
 }
 
 std::string ModelResultScreen::reportText() const {
-    std::string text = actions_.reportHeader;
-    if (description_.estimationBlock) text += description_.estimationBlock(context_);
-    if (description_.predictionLines)
-        text += description_.predictionLines(context_, predictionValues());
-    return text;
+    return execution::ModelResultReport(actions_.reportHeader, description_, context_,
+                                        predictionValues());
 }
 
 }  // namespace vnk::screens

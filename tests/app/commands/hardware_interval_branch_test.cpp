@@ -54,11 +54,10 @@ FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<
     return set;
 }
 
-void RunBranch(const FailureDataSet& set, const HardwareIntervalSelection& selection,
+void RunBranch(const FailureDataSet& set, const execution::HardwareSelection& selection,
                vnk::app::Prompter& prompter) {
-    const int n = set.intervalCount;
-    RunHardwareIntervalModels(selection, n, set.hardwareRow(interval_row::kUnitsOnTest).first(n),
-                              set.hardwareRow(interval_row::kUnitsFailing).first(n), prompter);
+    ProgramOptions options;
+    RunHardwareIntervalModels(set, selection, options, prompter);
 }
 
 }  // namespace
@@ -72,7 +71,7 @@ class HardwareIntervalBranchTest : public QObject {
         // tests/data/README.md): alpha 0.780111, lambda 0.595358, reliability 0.809560.
         const FailureDataSet set = HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4});
         ResultScreenReader shown;
-        HardwareIntervalSelection discrete;
+        execution::HardwareSelection discrete;
         discrete.discrete = true;
         RunBranch(set, discrete, shown.prompter);
         QCOMPARE(shown.prompter.screens, QStringList{"AMSAA Discrete Reliability Growth Model"});
@@ -102,8 +101,8 @@ class HardwareIntervalBranchTest : public QObject {
 
     void everyTrialFailedGivesTheErrorMessageThenTheTrackingNotice() {
         ResultScreenReader shown;
-        HardwareIntervalSelection both;
-        both.both = true;
+        execution::HardwareSelection both;
+        both.selectAll = true;
         RunBranch(HardwareSet({3, 4, 2}, {3, 4, 2}), both, shown.prompter);
         QVERIFY(shown.prompter.screens.isEmpty());
         QCOMPARE(shown.prompter.messageLines(),
@@ -115,7 +114,7 @@ class HardwareIntervalBranchTest : public QObject {
 
     void growthTrackingAloneRunsNoModel() {
         ResultScreenReader shown;
-        HardwareIntervalSelection tracking;
+        execution::HardwareSelection tracking;
         tracking.growthTracking = true;
         RunBranch(HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4}), tracking, shown.prompter);
         QVERIFY(shown.prompter.screens.isEmpty());

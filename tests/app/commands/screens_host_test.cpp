@@ -30,6 +30,19 @@ struct OkPresser {
         };
     }
 };
+
+// Hardware interval data: units on test and units failing (all levels) per interval.
+FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<double>& failing) {
+    FailureDataSet set;
+    set.dataKind = DataKind::Interval;
+    set.errorHistory = ErrorHistory::Hardware;
+    set.intervalCount = static_cast<int>(trials.size());
+    for (int j = 1; j <= set.intervalCount; ++j) {
+        set.hardwareInterval(interval_row::kUnitsOnTest, j) = trials[static_cast<std::size_t>(j - 1)];
+        set.hardwareInterval(interval_row::kUnitsFailing, j) = failing[static_cast<std::size_t>(j - 1)];
+    }
+    return set;
+}
 }  // namespace
 
 class ScreensHostTest : public QObject {
@@ -70,9 +83,10 @@ private slots:
     void hardwareDiscreteResultThenGrowthTrackingMessage() {
         OkPresser p;
         std::vector<double> trials{10, 10, 10, 10}, failures{5, 3, 2, 1};
-        HardwareIntervalSelection both;
-        both.both = true;
-        RunHardwareIntervalModels(both, 4, trials, failures, p.prompter);
+        execution::HardwareSelection both;
+        both.selectAll = true;
+        ProgramOptions options;
+        RunHardwareIntervalModels(HardwareSet(trials, failures), both, options, p.prompter);
         QCOMPARE(p.prompter.screens, QStringList{"AMSAA Discrete Reliability Growth Model"});
         QCOMPARE(p.prompter.messageLines(), QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
     }
@@ -80,9 +94,10 @@ private slots:
     void hardwareDiscreteErrorWhenEveryTrialFailed() {
         OkPresser p;
         std::vector<double> trials{2, 3}, failures{2, 3};
-        HardwareIntervalSelection discrete;
+        execution::HardwareSelection discrete;
         discrete.discrete = true;
-        RunHardwareIntervalModels(discrete, 2, trials, failures, p.prompter);
+        ProgramOptions options;
+        RunHardwareIntervalModels(HardwareSet(trials, failures), discrete, options, p.prompter);
         QVERIFY(p.prompter.screens.isEmpty());
         QCOMPARE(p.prompter.messageLines(), QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an error status."});
     }

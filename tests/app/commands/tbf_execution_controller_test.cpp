@@ -63,8 +63,8 @@ class TbfExecutionControllerTest : public QObject {
         bool projectionOffered = false;
         bool softwareClosed = false;
         sink.on<TbfSelectionScreen>([&](TbfSelectionScreen& s) {
-            projectionOffered = s.hardwareBox(hardware_box::kProjection)->isEnabled();
-            s.hardwareBox(hardware_box::kProjection)->click();
+            projectionOffered = s.hardwareBox(execution::hardware_box::kProjection)->isEnabled();
+            s.hardwareBox(execution::hardware_box::kProjection)->click();
             softwareClosed = !s.modelBox(ex::kGeo)->isEnabled();
             s.accept();
         });
@@ -88,7 +88,7 @@ class TbfExecutionControllerTest : public QObject {
         set.errorHistory = vnk::ErrorHistory::Hardware;
         set.hardwareFieldsPresent = false;
         sink.on<TbfSelectionScreen>([&](TbfSelectionScreen& s) {
-            projectionOffered = s.hardwareBox(hardware_box::kProjection)->isEnabled();
+            projectionOffered = s.hardwareBox(execution::hardware_box::kProjection)->isEnabled();
             s.accept();
         });
         QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
@@ -141,8 +141,8 @@ class TbfExecutionControllerTest : public QObject {
         int helpOpened = 0;
         sink.on<TbfSelectionScreen>([&](TbfSelectionScreen& s) {
             helpOpened += ClickHelp(s);
-            s.modelBox(tbf_slot::kGeo)->click();
-            s.modelBox(tbf_slot::kNpt)->click();
+            s.modelBox(execution::kGeo)->click();
+            s.modelBox(execution::kNpt)->click();
             s.applicabilityBox()->click();
             s.accept();
         });

@@ -18,7 +18,7 @@ using namespace vnk;
 using namespace vnk::app;
 using namespace vnk::app::test;
 using screens::TbfSelectionScreen;
-namespace box = screens::hardware_box;
+namespace box = execution::hardware_box;
 
 class TbfHardwareExecutionTest : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "app/screens/execution/lav_starting_values_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
 
+using namespace vnk;
 using namespace vnk::screens;
 
 class ExecutionOptionScreensTest : public QObject {
@@ -23,7 +24,7 @@ class ExecutionOptionScreensTest : public QObject {
         screen.statisticsButton()->click();
         QCOMPARE(statisticsCaption, QStringLiteral("Preliminary System Data Statistics"));
 
-        screen.modelBox(tbf_slot::kLavQuadratic)->click();
+        screen.modelBox(execution::kLavQuadratic)->click();
         QVERIFY(screen.applicabilityBox()->isEnabled());
         QVERIFY(!screen.hardwareGroup()->isEnabled());
         QVERIFY(!screen.systemGroup()->isEnabled());
@@ -33,9 +34,9 @@ class ExecutionOptionScreensTest : public QObject {
         QCOMPARE(statisticsCaption, QStringLiteral("Preliminary Software Data Statistics"));
 
         screen.selectAllBox()->click();
-        QVERIFY(!screen.modelBox(tbf_slot::kGeo)->isEnabled());
+        QVERIFY(!screen.modelBox(execution::kGeo)->isEnabled());
         screen.selectAllBox()->click();
-        screen.modelBox(tbf_slot::kLavQuadratic)->click();  // clears the last box
+        screen.modelBox(execution::kLavQuadratic)->click();  // clears the last box
         QVERIFY(!screen.applicabilityBox()->isChecked());
         QVERIFY(!screen.applicabilityBox()->isEnabled());
         QVERIFY(screen.hardwareGroup()->isEnabled());
@@ -44,10 +45,10 @@ class ExecutionOptionScreensTest : public QObject {
 
     void leastSquaresSelectionScreen() {
         TbfSelectionScreen screen(ErrorHistory::Software, 2);
-        QVERIFY(!screen.modelBox(tbf_slot::kMusBasic)->isEnabled());
-        QVERIFY(!screen.modelBox(tbf_slot::kNpt)->isEnabled());
-        QVERIFY(screen.modelBox(tbf_slot::kGeo)->isEnabled());
-        screen.modelBox(tbf_slot::kGeo)->click();
+        QVERIFY(!screen.modelBox(execution::kMusaBasic)->isEnabled());
+        QVERIFY(!screen.modelBox(execution::kNpt)->isEnabled());
+        QVERIFY(screen.modelBox(execution::kGeo)->isEnabled());
+        screen.modelBox(execution::kGeo)->click();
         QVERIFY(!screen.applicabilityBox()->isEnabled());
         QVERIFY(!screen.hardwareGroup()->isEnabled());
     }
@@ -88,7 +89,7 @@ class ExecutionOptionScreensTest : public QObject {
         QCOMPARE(screen.result(), int(QDialog::Accepted));
         QCOMPARE(screen.range().NSB, 3);
         QCOMPARE(screen.range().NSE, 25);
-        QCOMPARE(screen.range().NSR, 23);
+        QCOMPARE(screen.range().NSR(), 23);
     }
 
     void startingValuesComeBackUnchanged() {

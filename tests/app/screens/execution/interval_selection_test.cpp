@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/screens/execution/interval_selection_dialog.h"
+#include "execution/selection_rules.h"
 
 using namespace vnk;
 using namespace vnk::execution;
@@ -13,48 +14,46 @@ class IntervalSelectionTest : public QObject {
     Q_OBJECT
 private slots:
     void leastSquaresLeavesOnlyGpAndNhp() {
-        IntervalSelectionState s;
-        s.method = 2;
-        const auto e = SelectionEnables(s);
+        IntervalSelection s;
+        const auto e = IntervalSelectionScreenEnables(ErrorHistory::Software, 2, s);
         const std::array<bool, 6> expected{false, false, true, true, false, false};
         QCOMPARE(e.models, expected);
         QVERIFY(e.selectAll);
         QVERIFY(!e.accuracy);
         QVERIFY(!e.hardwareGroup);
         s.models[kChooseGp] = true;  // a model ticked under least squares: still no accuracy
-        QVERIFY(!SelectionEnables(s).accuracy);
+        QVERIFY(!IntervalSelectionScreenEnables(ErrorHistory::Software, 2, s).accuracy);
         s.selectAll = true;
-        QVERIFY(!SelectionEnables(s).accuracy);
+        QVERIFY(!IntervalSelectionScreenEnables(ErrorHistory::Software, 2, s).accuracy);
     }
 
     void maximumLikelihoodTickEnablesAccuracyAndLastUntickClearsIt() {
-        IntervalSelectionState s;
-        QVERIFY(!SelectionEnables(s).accuracy);
+        const auto history = ErrorHistory::Software;
+        IntervalSelection s;
+        QVERIFY(!IntervalSelectionScreenEnables(history, 1, s).accuracy);
         s.models[kChooseNhp] = true;
         s.accuracy = true;
-        QVERIFY(SelectionEnables(s).accuracy);
-        QVERIFY(Settle(s).accuracy);
+        QVERIFY(IntervalSelectionScreenEnables(history, 1, s).accuracy);
+        QVERIFY(SettleIntervalSelection(history, 1, s).accuracy);
         s.models[kChooseNhp] = false;
-        QVERIFY(!Settle(s).accuracy);
+        QVERIFY(!SettleIntervalSelection(history, 1, s).accuracy);
         // Yamada enables it whatever the method.
-        IntervalSelectionState y;
-        y.method = 2;
+        IntervalSelection y;
         y.models[kChooseYam] = true;
-        QVERIFY(SelectionEnables(y).accuracy);
+        QVERIFY(IntervalSelectionScreenEnables(history, 2, y).accuracy);
     }
 
     void selectAllDisablesModelBoxes() {
-        IntervalSelectionState s;
+        IntervalSelection s;
         s.selectAll = true;
-        const auto e = SelectionEnables(s);
+        const auto e = IntervalSelectionScreenEnables(ErrorHistory::Software, 1, s);
         QCOMPARE(e.models, (std::array<bool, 6>{}));
         QVERIFY(e.accuracy);
     }
 
     void hardwareDataDisablesSoftwareGroup() {
-        IntervalSelectionState s;
-        s.hardwareData = true;
-        const auto e = SelectionEnables(s);
+        IntervalSelection s;
+        const auto e = IntervalSelectionScreenEnables(ErrorHistory::Hardware, 1, s);
         QVERIFY(e.hardwareGroup);
         QVERIFY(!e.selectAll && !e.accuracy);
         QCOMPARE(e.models, (std::array<bool, 6>{}));
@@ -64,7 +63,7 @@ private slots:
         IntervalSelection sel;
         sel.models[kChooseBmB] = true;  // a stale tick: the screen opens clear
         sel.NSB = 3;
-        HardwareIntervalSelection hw;
+        HardwareSelection hw;
         IntervalSelectionDialog d(sel, hw, false, 1);
         QCOMPARE(d.windowTitle(), QString("Interval Fault Count Model Executions"));
         QVERIFY(!d.modelBox(kChooseBmB)->isChecked());
@@ -91,7 +90,7 @@ private slots:
 
     void leastSquaresScreenAndHardwareScreen() {
         IntervalSelection sel;
-        HardwareIntervalSelection hw;
+        HardwareSelection hw;
         IntervalSelectionDialog ls(sel, hw, false, 2);
         QVERIFY(!ls.modelBox(kChooseBmP)->isEnabled());
         QVERIFY(ls.modelBox(kChooseNhp)->isEnabled());
@@ -102,12 +101,12 @@ private slots:
         h.show();
         h.bothHardwareBox()->setChecked(true);
         QTest::mouseClick(h.okButton(), Qt::LeftButton);
-        QVERIFY(hw.runsDiscrete() && hw.runsGrowthTracking());
+        QVERIFY(hw.selectAll);  // runs the discrete model and the growth tracking notice
     }
 
     void clearingSelectAllUnderEitherMethod() {
         IntervalSelection sel;
-        HardwareIntervalSelection hw;
+        HardwareSelection hw;
         // Maximum likelihood: Select All with Accuracy, then cleared with no model ticked.
         IntervalSelectionDialog ml(sel, hw, false, 1);
         ml.selectAllBox()->click();
@@ -134,7 +133,7 @@ private slots:
         IntervalSelection sel;
         sel.models[kChooseYam] = true;
         sel.accuracy = true;
-        HardwareIntervalSelection hw;
+        HardwareSelection hw;
         hw.discrete = true;
         IntervalSelectionDialog d(sel, hw, false, 1);
         d.modelBox(kChooseNhp)->click();
