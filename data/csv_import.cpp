@@ -81,6 +81,13 @@ long binOf(double seconds, ImportBinning binning) {
 
 bool parseIsoTimestamp(const std::string& text, double& seconds) {
     using namespace std::chrono;
+    // No field of a timestamp has ten digits; the date parser's own reading of such a number
+    // (in an offset above all) can overflow.
+    int digits = 0;
+    for (char c : text) {
+        digits = (c >= '0' && c <= '9') ? digits + 1 : 0;
+        if (digits > 9) return false;
+    }
     for (const char* format : {"%Y-%m-%dT%H:%M:%S%Ez", "%Y-%m-%d %H:%M:%S%Ez", "%Y-%m-%dT%H:%M:%SZ",
                                "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M%Ez",
                                "%Y-%m-%dT%H:%M", "%Y-%m-%d %H:%M", "%Y-%m-%d"}) {

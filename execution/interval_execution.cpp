@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "execution/ranking_step.h"
+#include "execution/result_screening.h"
 #include "models/interval_models_a.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
@@ -63,6 +64,7 @@ struct IntervalRun {
         PDAT.assign(static_cast<std::size_t>(r.NS), 0.0);
         predict(RealArray(PDAT), RealArray(g.CHI), IntArray(g.DOF), RealArray(g.LIF),
                 IntArray(g.fitFlag));
+        ScreenIntervalSlot(r, slot);
     }
 
     void started(int slot) { host.stepStarted(slot, kProgressIntervalModelsColumn); }
