@@ -127,6 +127,15 @@ TEST(CsvImport, TimestampsWithOverlongNumbersAreRefused) {
     EXPECT_FALSE(vnk::parseIsoTimestamp("2025-03-03T08:24:17+0000000000001", seconds));
     EXPECT_TRUE(vnk::parseIsoTimestamp("2025-03-03T08:24:17+01:00", seconds));
     EXPECT_EQ(seconds, 1740986657.0);
+    // The offset is read apart from the date; every written form gives the same instant.
+    for (const char* same : {"2025-03-03T07:24:17Z", "2025-03-03 08:24:17+0100",
+                             "2025-03-03T02:54:17-04:30", "2025-03-03T08:24:17+01"}) {
+        EXPECT_TRUE(vnk::parseIsoTimestamp(same, seconds)) << same;
+        EXPECT_EQ(seconds, 1740986657.0) << same;
+    }
+    EXPECT_FALSE(vnk::parseIsoTimestamp("2025-03-03T08:24:17+25:00", seconds));
+    EXPECT_TRUE(vnk::parseIsoTimestamp("2025-03-03", seconds));
+    EXPECT_EQ(seconds, 1740960000.0);
 }
 
 TEST(CsvImport, BadFilesGiveAClearMessage) {
