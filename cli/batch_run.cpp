@@ -37,8 +37,7 @@ class BatchHost : public ExecutionHost {
         const auto& [PEC, PED, TNOF] = *batch_.bmStart;
         // The screen keeps itself open for a total below the one it shows or above 1e7.
         if (!models::BrooksMotleyTotalAccepted(TNOF, r.computedTNOF)) {
-            refuse("--bm-start: the total number of faults must lie between " + number(r.TNOF) +
-                   " and 10000000");
+            refuse("--bm-start: " + totalRange(r.TNOF));
             return;
         }
         r.PEC = PEC;
@@ -50,8 +49,7 @@ class BatchHost : public ExecutionHost {
         const auto& [ALPHA, AN] = *batch_.gpStart;
         // The screen keeps itself open for an AN below the last count or above 1e7.
         if (!models::GeneralizedPoissonTotalAccepted(AN, r.lastCount)) {
-            refuse("--gp-start: the total number of faults must lie between " +
-                   number(r.lastCount) + " and 10000000");
+            refuse("--gp-start: " + totalRange(r.lastCount));
             return;
         }
         r.ALPHA = ALPHA;
@@ -83,6 +81,15 @@ class BatchHost : public ExecutionHost {
         char text[64];
         std::snprintf(text, sizeof text, "%g", v);
         return text;
+    }
+    // The accepted totals run from the data's own total to 1e7; data whose total is already
+    // above that leave no value to enter, and the message says so instead of an empty range.
+    static std::string totalRange(double lowest) {
+        if (lowest <= 1e7)
+            return "the total number of faults must lie between " + number(lowest) +
+                   " and 10000000";
+        return "no total number of faults can be accepted: the data's total, " + number(lowest) +
+               ", is above the largest accepted total, 10000000";
     }
     void refuse(const std::string& message) {
         if (error.empty()) error = message;

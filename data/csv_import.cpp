@@ -1,5 +1,7 @@
 #include "data/csv_import.h"
 
+#include <cctype>
+
 #include <csv.h>
 #include <date/date.h>
 
@@ -79,11 +81,12 @@ long binOf(double seconds, ImportBinning binning) {
 
 }  // namespace
 
-bool parseIsoTimestamp(const std::string& text, double& seconds) {
+namespace {
+
+bool parseLocal(const std::string& text, std::initializer_list<const char*> formats,
+                double& seconds) {
     using namespace std::chrono;
-    for (const char* format : {"%Y-%m-%dT%H:%M:%S%Ez", "%Y-%m-%d %H:%M:%S%Ez", "%Y-%m-%dT%H:%M:%SZ",
-                               "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M%Ez",
-                               "%Y-%m-%dT%H:%M", "%Y-%m-%d %H:%M", "%Y-%m-%d"}) {
+    for (const char* format : formats) {
         std::istringstream in(text);
         date::sys_time<milliseconds> when;
         in >> date::parse(format, when);
@@ -94,6 +97,72 @@ bool parseIsoTimestamp(const std::string& text, double& seconds) {
         return true;
     }
     return false;
+}
+
+bool twoDigits(const std::string& s, std::size_t at, int& value) {
+    if (at + 2 > s.size() || !std::isdigit(static_cast<unsigned char>(s[at])) ||
+        !std::isdigit(static_cast<unsigned char>(s[at + 1])))
+        return false;
+    value = (s[at] - '0') * 10 + (s[at + 1] - '0');
+    return true;
+}
+
+// A trailing UTC offset after a time: "Z", "+hh:mm", "+hhmm" or "+hh". The offset is read
+// here rather than by the date parser, whose own reading of it can overflow.
+bool splitOffset(const std::string& text, std::string& local, double& offsetSeconds, bool& zulu) {
+    zulu = false;
+    if (text.find(':') == std::string::npos) return false;
+    if (!text.empty() && text.back() == 'Z') {
+        local = text.substr(0, text.size() - 1);
+        offsetSeconds = 0.0;
+        zulu = true;
+        return true;
+    }
+    for (std::size_t length : {6u, 5u, 3u}) {
+        if (text.size() <= length) continue;
+        const std::size_t at = text.size() - length;
+        const char sign = text[at];
+        if (sign != '+' && sign != '-') continue;
+        int hours = 0, minutes = 0;
+        if (!twoDigits(text, at + 1, hours)) continue;
+        if (length == 6 && (text[at + 3] != ':' || !twoDigits(text, at + 4, minutes))) continue;
+        if (length == 5 && !twoDigits(text, at + 3, minutes)) continue;
+        if (hours > 23 || minutes > 59) return false;
+        local = text.substr(0, at);
+        offsetSeconds = (sign == '-' ? -1.0 : 1.0) * (hours * 3600.0 + minutes * 60.0);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool parseIsoTimestamp(const std::string& text, double& seconds) {
+    // No field of a timestamp has ten digits; the date parser's own reading of such a number
+    // can overflow.
+    int digits = 0;
+    for (char c : text) {
+        digits = (c >= '0' && c <= '9') ? digits + 1 : 0;
+        if (digits > 9) return false;
+    }
+    std::string local;
+    double offset = 0.0;
+    bool zulu = false;
+    if (splitOffset(text, local, offset, zulu)) {
+        double at = 0.0;
+        const bool parsed =
+            zulu ? parseLocal(local, {"%Y-%m-%dT%H:%M:%S"}, at)
+                 : parseLocal(local, {"%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M"},
+                              at);
+        if (parsed) {
+            seconds = at - offset;
+            return true;
+        }
+    }
+    return parseLocal(text,
+                      {"%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M", "%Y-%m-%d %H:%M",
+                       "%Y-%m-%d"},
+                      seconds);
 }
 
 CsvImportResult importCsv(const std::string& input, const CsvImportSettings& settings,

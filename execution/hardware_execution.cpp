@@ -50,7 +50,13 @@ HardwareExecutionResults RunTbfHardwareExecution(const FailureDataSet& set,
         p.NA = request.aModeFailures;
         GrowthProjection(p.T, p.NA, set.tbfCount, ConstRealArray(times), ConstRealArray(failures),
                          ConstRealArray(effectiveness), p.result, p.ERRFLG);
-        if (p.ERRFLG != 0) r.messages.push_back(fromModel(models::hardware::TbfHardwareError()));
+        if (p.ERRFLG != 0) {
+            const ProjectionDiagnosis why = DiagnoseGrowthProjection(
+                p.T, p.NA, set.tbfCount, ConstRealArray(times), ConstRealArray(failures),
+                ConstRealArray(effectiveness));
+            r.messages.push_back(
+                fromModel(models::hardware::ProjectionError(why.problem, why.entry)));
+        }
     }
     if (selection.crowAmsaa) r.crowAmsaa = RunCrowAmsaaTbf(set, selection.crowSettings);
     EndModelExecutionCommand(options);

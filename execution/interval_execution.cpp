@@ -4,6 +4,7 @@
 
 #include "execution/model_execution_command.h"
 #include "execution/ranking_step.h"
+#include "execution/result_screening.h"
 #include "models/interval_models_a.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
@@ -64,6 +65,7 @@ struct IntervalRun {
         PDAT.assign(static_cast<std::size_t>(r.NS), 0.0);
         predict(RealArray(PDAT), RealArray(g.CHI), IntArray(g.DOF), RealArray(g.LIF),
                 IntArray(g.fitFlag));
+        ScreenIntervalSlot(r, slot);
     }
 
     void started(int slot) { host.stepStarted(slot, kProgressIntervalModelsColumn); }

@@ -1,5 +1,7 @@
 #include "execution/interval_summary_report.h"
 
+#include <cmath>
+
 #include "models/model_description.h"
 #include "models/report_header.h"
 
@@ -74,6 +76,11 @@ std::string executionBlock(const IntervalExecutionResults& r, const std::array<i
         out += Format("      May be Adequate Fit         %12s  %12s  %12s  %12s  %12s\n\n",
                       ad(0, w), ad(1, w), ad(2, w), ad(3, w), ad(4, w));
     }
+    bool infinite = false;
+    for (int i = 0; i < 5; ++i)
+        for (double chi : fit(i).CHI) infinite = infinite || !std::isfinite(chi);
+    if (infinite)
+        out += "      n/a: a cell with no expected faults had some; that fit is not adequate.\n\n";
     return out;
 }
 

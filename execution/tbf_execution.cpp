@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "execution/ranking_step.h"
+#include "execution/result_screening.h"
 #include "execution/selection_rules.h"
 #include "execution/tbf_slot_routines.h"
 #include "numerics/robust_root.h"
@@ -69,6 +70,7 @@ void runSlot(int slot, TbfExecutionResults& r, ExecutionHost& host) {
     r.status[slot] = modelStatus(e.RFLAG);
     if (r.status[slot] == model_status::kSucceeded)
         PredictTbfSlot(slot, r.stats[slot], DAT, r.predicted[slot], r.DVAL[slot], r.DFLG[slot]);
+    ScreenTbfSlot(r, slot);
     host.stepFinished(slot, kProgressModelsColumn);
 }
 

@@ -1,5 +1,7 @@
 #include "models/hardware_models.h"
 
+#include <string>
+
 namespace vnk::models::hardware {
 
 std::vector<LabelledValue> ProjectionResultFields(const ProjectionResult& r) {
@@ -15,6 +17,31 @@ std::vector<LabelledValue> ProjectionResultFields(const ProjectionResult& r) {
 Message TbfHardwareError() {
     return {"Either your data is incomplete or the selected model is not implemented.",
             "TBF Hardware Models Error"};
+}
+
+Message ProjectionError(int problem, int entry) {
+    using namespace projection_problem;
+    const std::string at = "Entry " + std::to_string(entry) + ": ";
+    std::string text;
+    switch (problem) {
+        case kTestTime: text = "The total test time must be a number above 0."; break;
+        case kAModeFailures: text = "The number of A mode failures may not be negative."; break;
+        case kNoEntries: text = "There are no failure modes to project."; break;
+        case kFirstOccurrence:
+            text = at + "the time of first occurrence must lie above 0 and not beyond the total "
+                        "test time.";
+            break;
+        case kFailureCount: text = at + "the number of failures may not be negative."; break;
+        case kEffectiveness: text = at + "the effectiveness factor is not a number."; break;
+        case kNoFailures: text = "The data hold no failures to project."; break;
+        case kAllAtEnd:
+            text = "Every failure mode was first seen at the total test time, so no growth can be "
+                   "estimated.";
+            break;
+        case kNotFinite: text = "The projected values are too large to compute."; break;
+        default: return TbfHardwareError();
+    }
+    return {text, TbfHardwareError().caption};
 }
 
 std::vector<LabelledValue> DiscreteResultFields(double TT, double TF, double LAMBDA, double ALPHA,

@@ -32,6 +32,9 @@ std::vector<LabelledValue> ProjectionResultFields(const ProjectionResult& result
 // Missing hardware fields, only unimplemented models selected, or inputs the projection
 // cannot use (GrowthProjection's ERRFLG 1).
 Message TbfHardwareError();
+// The projection could not use its inputs: the message names what is wrong (a
+// projection_problem with the entry at fault).
+Message ProjectionError(int problem, int entry);
 
 // Discrete growth model for hardware interval data.
 inline constexpr const char* kDiscreteTitle = "AMSAA Discrete Reliability Growth Model";

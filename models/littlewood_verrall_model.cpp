@@ -129,6 +129,11 @@ std::string ErrorText(int RFLAG) {
             text += "\r\nresulted in a negative value.  The model thus";
             text += "\r\ncannot be applied for this data set.";
             break;
+        case status::kScaleNotPositive:
+            text += "\r\nThe fitted scale function is zero or negative";
+            text += "\r\nat an observed failure.  The model thus";
+            text += "\r\ncannot be applied for this data set.";
+            break;
         default:
             break;
     }

@@ -122,7 +122,8 @@ struct ModelDescription {
 // carriage return dropped and every line feed followed by six blanks.
 std::string ErrorReport(const std::string& errorBoxText);
 
-// Formats like C's snprintf; report format strings are used exactly as given.
+// Formats like C's snprintf; report format strings are used exactly as given. A value that
+// is not finite shows as "n/a" in its field's width: no report prints inf or nan.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace vnk::models

@@ -138,6 +138,8 @@ inline constexpr int kTrustRegion = 2;
 inline constexpr int kNotAppropriate = 3;
 inline constexpr int kTotalFaultsBelowObserved = 4;
 inline constexpr int kTransformedReachedOne = 5;
+// Littlewood and Verrall: the fitted scale psi(i) is zero or negative at an observed index.
+inline constexpr int kScaleNotPositive = 6;
 }  // namespace status
 
 // Estimation methods (ESF).

@@ -28,6 +28,8 @@ NextPeriod nextPeriod(double LEXP, ConstRealArray C, ConstRealArray L, ConstReal
     const double w = GpoWeight(WFSF, alpha, LEXP);
     NextPeriod out;
     out.value = std::min(phi * d * w, STATS(6, kEstimate));
+    // No faults left (or no proportionality) over an unbounded weight: nothing to expect.
+    if (std::isnan(out.value)) out.value = 0.0;
     if (withLimits && ESF == method::kMaximumLikelihood && WFSF != gpo_weighting::kAlphaEstimated) {
         double T = 0.0, S2 = 0.0, Sw = 0.0;
         for (int i = 1; i <= NS; ++i) {
@@ -39,7 +41,9 @@ NextPeriod nextPeriod(double LEXP, ConstRealArray C, ConstRealArray L, ConstReal
         const double D = (T / phi) * S2 - Sw * Sw;
         const double variance = w * w / D * (d * d * phi * S2 - 2.0 * phi * d * Sw + T);
         out.halfWidth = kGpoZ * std::sqrt(variance);
-        out.limited = true;
+        // A variance that is negative or not finite gives no limits, as without estimates.
+        out.limited = std::isfinite(out.halfWidth);
+        if (!out.limited) out.halfWidth = 0.0;
     }
     return out;
 }

@@ -149,6 +149,34 @@ void GrowthProjection(double T, double NA, int K, ConstRealArray TIMES, ConstRea
     ERRFLG = 0;
 }
 
+ProjectionDiagnosis DiagnoseGrowthProjection(double T, double NA, int K, ConstRealArray TIMES,
+                                             ConstRealArray FAILURES,
+                                             ConstRealArray EFFECTIVENESS) {
+    using namespace projection_problem;
+    if (!(std::isfinite(T) && T > 0.0)) return {kTestTime, 0};
+    if (!(std::isfinite(NA) && NA >= 0.0)) return {kAModeFailures, 0};
+    if (K < 1 || TIMES.size() < K || FAILURES.size() < K || EFFECTIVENESS.size() < K)
+        return {kNoEntries, 0};
+    for (int i = 1; i <= K; ++i) {
+        if (!(TIMES(i) > 0.0 && TIMES(i) <= T)) return {kFirstOccurrence, i};
+        if (!(std::isfinite(FAILURES(i)) && FAILURES(i) >= 0.0)) return {kFailureCount, i};
+        if (!std::isfinite(EFFECTIVENESS(i))) return {kEffectiveness, i};
+    }
+    ProjectionResult result;
+    int ERRFLG = 0;
+    GrowthProjection(T, NA, K, TIMES, FAILURES, EFFECTIVENESS, result, ERRFLG);
+    if (ERRFLG == 0) return {kNone, 0};
+    double sumN = 0.0;
+    bool allAtEnd = true;
+    for (int i = 1; i <= K; ++i) {
+        sumN += FAILURES(i);
+        allAtEnd = allAtEnd && std::log(T / TIMES(i)) <= 0.0;
+    }
+    if (sumN <= 0.0) return {kNoFailures, 0};
+    if (K > 1 && allAtEnd) return {kAllAtEnd, 0};
+    return {kNotFinite, 0};
+}
+
 double DiscreteLogLikelihood(int NS, ConstRealArray TRIALS, ConstRealArray FAILURES, double LAMBDA,
                              double ALPHA) {
     const Increments inc = MakeIncrements(NS, TRIALS, ALPHA);

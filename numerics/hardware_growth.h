@@ -26,6 +26,28 @@ struct ProjectionResult {
 void GrowthProjection(double T, double NA, int K, ConstRealArray TIMES, ConstRealArray FAILURES,
                       ConstRealArray EFFECTIVENESS, ProjectionResult& RESULT, int& ERRFLG);
 
+// Why GrowthProjection gave ERRFLG 1, for a message that names it; entry is the first entry
+// at fault (1-based), 0 where the problem is not one entry's.
+namespace projection_problem {
+inline constexpr int kNone = 0;
+inline constexpr int kTestTime = 1;         // T not positive or not a number
+inline constexpr int kAModeFailures = 2;    // NA negative or not a number
+inline constexpr int kNoEntries = 3;        // K < 1 or fewer values than K
+inline constexpr int kFirstOccurrence = 4;  // a time not above 0 or beyond T
+inline constexpr int kFailureCount = 5;     // a failure count negative or not a number
+inline constexpr int kEffectiveness = 6;    // an effectiveness factor not a number
+inline constexpr int kNoFailures = 7;       // the failure counts sum to 0
+inline constexpr int kAllAtEnd = 8;         // K > 1 modes, every one first seen at T
+inline constexpr int kNotFinite = 9;        // the results overflow
+}  // namespace projection_problem
+struct ProjectionDiagnosis {
+    int problem = projection_problem::kNone;
+    int entry = 0;
+};
+ProjectionDiagnosis DiagnoseGrowthProjection(double T, double NA, int K, ConstRealArray TIMES,
+                                             ConstRealArray FAILURES,
+                                             ConstRealArray EFFECTIVENESS);
+
 // ERRFLG of the discrete model.
 namespace discrete_status {
 inline constexpr int kOk = 0;

@@ -179,6 +179,11 @@ void SLAVMD(int ESF, int NS, ConstRealArray DAT, int PHIIND, ConstRealArray BETA
             const std::array<double, 3> x{alpha, beta0, beta1};
             LavObjective(DAT, ESF, kLavParameters, NS, PHIIND, x, Z);
             if (beta0 + beta1 < 0.0 && RFLAG == status::kOk) RFLAG = status::kNotAppropriate;
+            // psi is monotone in i, so its ends decide whether it stays positive over the
+            // observed failures; where it does not, no time there has a mean.
+            if (RFLAG == status::kOk && !(lav::Psi(beta0, beta1, 1, PHIIND) > 0.0 &&
+                                          lav::Psi(beta0, beta1, NS, PHIIND) > 0.0))
+                RFLAG = status::kScaleNotPositive;
             if (RFLAG == status::kOk || RFLAG == status::kMaxIterations) {
                 // alpha <= 1 means an infinite mean time between failures: every derived row
                 // would be negative or undefined, so the model does not apply.

@@ -33,8 +33,12 @@ void VNKGOF(ConstRealArray DAT, ConstRealArray PDAT, int NS, int EST, int CNN, d
         } while (expected < threshold && i < NS);
         if (expected < threshold) RFLAG = gof_status::kLastCellBelowThreshold;
         ++cells;
-        if (observed - expected != 0.0) {
-            CHI += (observed - expected) * (observed - expected) / expected;
+        const double difference = observed - expected;
+        if (difference != 0.0) {
+            double term = difference * difference / expected;
+            // The square alone can overflow where the term itself is representable.
+            if (std::isinf(term) && expected > 0.0) term = difference * (difference / expected);
+            CHI += term;
         }
         LIF = expected;
     }

@@ -104,6 +104,28 @@ TEST(BatchUsageErrors, EveryOptionIsCheckedBeforeAnythingRuns) {
     for (const auto& r : refusals) ExpectRefused(r);
 }
 
+// Counts whose own total is above the largest accepted one leave nothing to enter; the
+// refusal says that rather than naming a range with its ends reversed.
+TEST(BatchUsageErrors, AStartingTotalNoValueCanMeetIsNamedAsSuch) {
+    TempDir dir;
+    const std::string huge = (dir.path() / "huge.txt").string();
+    std::ofstream(huge) << "1 1\n1e301 1\n4e301 1\n";
+    for (const char* option : {"--bm-start", "--gp-start"}) {
+        const std::string model = option[2] == 'b' ? "BM-B" : "GP";
+        const std::string values = option[2] == 'b' ? "0.85,0.1,100" : "0.5,100";
+        const auto run =
+            RunBatchProgram({"--kind", "interval", "--models", model, option, values, huge});
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_NE(run.err.find(std::string(option) + ": no total number of faults can be "
+                                                     "accepted: the data's total, "),
+                  std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("is above the largest accepted total, 10000000"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.err.find("between"), std::string::npos) << run.err;
+    }
+}
+
 TEST(BatchUsageErrors, HelpAndVersionGoToStdoutWithStatusZero) {
     const auto help = RunBatchProgram({"--help"});
     EXPECT_EQ(help.status, 0);

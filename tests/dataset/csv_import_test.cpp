@@ -120,6 +120,24 @@ TEST(CsvImport, BadRowsAreListedAndRefuseTheImportUnlessSkipped) {
     EXPECT_EQ(skipped.times, (std::vector<double>{86400.0}));
 }
 
+// Found by fuzzing: an offset of nineteen digits overflowed inside the date parser.
+TEST(CsvImport, TimestampsWithOverlongNumbersAreRefused) {
+    double seconds = 0.0;
+    EXPECT_FALSE(vnk::parseIsoTimestamp("2025-03-03T08:24-9223372036854775808", seconds));
+    EXPECT_FALSE(vnk::parseIsoTimestamp("2025-03-03T08:24:17+0000000000001", seconds));
+    EXPECT_TRUE(vnk::parseIsoTimestamp("2025-03-03T08:24:17+01:00", seconds));
+    EXPECT_EQ(seconds, 1740986657.0);
+    // The offset is read apart from the date; every written form gives the same instant.
+    for (const char* same : {"2025-03-03T07:24:17Z", "2025-03-03 08:24:17+0100",
+                             "2025-03-03T02:54:17-04:30", "2025-03-03T08:24:17+01"}) {
+        EXPECT_TRUE(vnk::parseIsoTimestamp(same, seconds)) << same;
+        EXPECT_EQ(seconds, 1740986657.0) << same;
+    }
+    EXPECT_FALSE(vnk::parseIsoTimestamp("2025-03-03T08:24:17+25:00", seconds));
+    EXPECT_TRUE(vnk::parseIsoTimestamp("2025-03-03", seconds));
+    EXPECT_EQ(seconds, 1740960000.0);
+}
+
 TEST(CsvImport, BadFilesGiveAClearMessage) {
     const auto s = timestampSettings();
     EXPECT_EQ(importCsv("", s, false).error, "The file is empty.");

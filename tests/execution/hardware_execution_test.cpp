@@ -13,7 +13,7 @@ using vnk::test::ScriptedHost;
 class HardwareExecution : public ::testing::Test {
   protected:
     // Hardware TBF entries: time of first occurrence, failures, effectiveness.
-    static FailureDataSet Modes(std::initializer_list<std::array<double, 3>> modes) {
+    static FailureDataSet Modes(const std::vector<std::array<double, 3>>& modes) {
         FailureDataSet set;
         set.dataKind = DataKind::Tbf;
         set.errorHistory = ErrorHistory::Hardware;
@@ -70,6 +70,41 @@ TEST_F(HardwareExecution, DataWithoutTheirHardwarePairsAreRefused) {
     other.otherModels = true;  // models without computation only
     FailureDataSet complete = Modes({{10.0, 2.0, 0.5}});
     EXPECT_EQ(RunTbfHardwareExecution(complete, other, options, host).messages.size(), 1u);
+}
+
+// Inputs the projection cannot use are named; the lumped message stays for missing fields
+// and for models without computation.
+TEST_F(HardwareExecution, ProjectionRefusalsNameWhatIsWrong) {
+    struct Case {
+        std::vector<std::array<double, 3>> modes;
+        std::array<double, 2> answer;  // T, NA
+        const char* text;
+    };
+    const Case cases[] = {
+        {{{10.0, 2.0, 0.5}}, {0.0, 0.0}, "The total test time must be a number above 0."},
+        {{{10.0, 2.0, 0.5}}, {100.0, -1.0}, "The number of A mode failures may not be negative."},
+        {{{10.0, 2.0, 0.5}, {300.0, 1.0, 0.5}},
+         {100.0, 0.0},
+         "Entry 2: the time of first occurrence must lie above 0 and not beyond the total test "
+         "time."},
+        {{{10.0, 0.0, 0.5}, {30.0, 0.0, 0.5}}, {100.0, 0.0}, "The data hold no failures to project."},
+        {{{100.0, 1.0, 0.5}, {100.0, 2.0, 0.5}},
+         {100.0, 0.0},
+         "Every failure mode was first seen at the total test time, so no growth can be "
+         "estimated."},
+    };
+    for (const Case& c : cases) {
+        HardwareSelection s;
+        s.projection = true;
+        ProgramOptions options;
+        ScriptedHost host;
+        host.projectionAnswer = c.answer;
+        const auto r = RunTbfHardwareExecution(Modes(c.modes), s, options, host);
+        EXPECT_EQ(r.projection.ERRFLG, 1) << c.text;
+        ASSERT_EQ(r.messages.size(), 1u) << c.text;
+        EXPECT_EQ(r.messages[0].text, c.text);
+        EXPECT_EQ(r.messages[0].caption, "TBF Hardware Models Error");
+    }
 }
 
 TEST_F(HardwareExecution, DiscreteModelReportsAnErrorWhenEveryTrialFailed) {

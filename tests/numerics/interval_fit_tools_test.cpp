@@ -116,6 +116,14 @@ TEST(Vnkgof, TraceBlockIsByteExact) {
               "    RFLAG         2\n");
 }
 
+// Huge counts: the squared difference overflows where the chi-square term does not.
+TEST(Vnkgof, HugeCountsGiveAFiniteSum) {
+    const Gof g = runGof({1.0, 1e160, 1.0, 2.0}, {1.0, 0.5e160, 1.0, 2.0}, 0, -1);
+    EXPECT_TRUE(std::isfinite(g.CHI));
+    EXPECT_DOUBLE_EQ(g.CHI, 0.5e160);
+    EXPECT_EQ(g.RFLAG, vnk::gof_status::kFitRejected);
+}
+
 TEST(IntervalGoodnessOfFit, FillsBothElements) {
     std::array<double, 2> CHI{}, LIF{};
     std::array<int, 2> DOF{}, RFLAG{};
