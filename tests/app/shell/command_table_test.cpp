@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSet>
 #include <QtTest>
 
@@ -52,7 +53,33 @@ private slots:
     void traceChosenTwiceStaysOnUntilClose();
     void severityLevelAndPredictionNumberChangeOnlyThemselves();
     void modelExecutionNeedsDataTypeAndHistory();
+    void robustRefitsAndHoldOutOptions();
 };
+
+// The Setup options beside the faithful ones: two checkable switches, off at start, and the
+// comparison's hold-out share, refused outside 0.01 to 0.9.
+void CommandTableTest::robustRefitsAndHoldOutOptions() {
+    AppHarness h;
+    for (int id : {command::kRobustEstimation, command::kSkipFailedRefits}) {
+        QVERIFY(!h.frame.action(id)->isChecked());
+        h.frame.runCommand(id);
+        QVERIFY(h.frame.action(id)->isChecked());
+    }
+    QVERIFY(h.options().robustEstimation && h.options().skipFailedRefits);
+    h.frame.runCommand(command::kSkipFailedRefits);
+    QVERIFY(!h.options().skipFailedRefits);
+
+    h.prompter.on<HoldOutScreen>([](HoldOutScreen& s) {
+        s.field()->setText("0.95");
+        s.button("okButton")->click();
+        QVERIFY(s.isVisible() || s.result() != QDialog::Accepted);
+        s.field()->setText("0.2");
+        s.button("okButton")->click();
+    });
+    h.frame.runCommand(command::kComparisonHoldOut);
+    QCOMPARE(h.options().holdOutFraction, 0.2);
+    QCOMPARE(h.prompter.messages.size(), 1);  // the refusal of 0.95
+}
 
 void CommandTableTest::everyItemOfTheMenuIsListedOnce() {
     const QList<int> ids = {32774, 32773, 57665, 32830, 32831, 32832, 32833, 32828, 32834, 32835,
@@ -60,7 +87,7 @@ void CommandTableTest::everyItemOfTheMenuIsListedOnce() {
                             32807, 32808, 32812, 32809, 32810, 32811, 32818, 32813, 32815, 32816,
                             32817, 32781, 32782, 32783, 32784, 32785, 32786, 32787, 32771, 32799,
                             32800, 32801, 32802, 32803, 32804, 32805, 32826, 32827, 32837, 32838,
-                            32836, 32825, 57664, 57667, 32839, 32840};
+                            32836, 32825, 57664, 57667, 32839, 32840, 32841, 32842, 32843};
     QSet<int> seen;
     for (const CommandSpec& c : CommandTable()) {
         QVERIFY2(!seen.contains(c.id), qPrintable(QString::number(c.id)));
