@@ -184,7 +184,8 @@ private:
                     b != s->okButton())
                     onward << b;
         static const QStringList kOnward{QStringLiteral("Plot"), QStringLiteral("Plots"),
-                                         QStringLiteral("Statistics"), QStringLiteral("Accuracy")};
+                                         QStringLiteral("Statistics"), QStringLiteral("Accuracy"),
+                                         QStringLiteral("Comparison")};
         for (QPushButton* b : screen.findChildren<QPushButton*>())
             if (kOnward.contains(b->text()) && !onward.contains(b)) onward << b;
         return onward;
