@@ -12,11 +12,12 @@ seeds() {
         startup_config_fuzz) echo "$root/tests/fuzz/seeds/startup_config" ;;
         csv_import_fuzz) echo "$root/tests/fuzz/seeds/csv_import" ;;
         engine_fuzz) echo "$root/tests/fuzz/seeds/engine" ;;
+        project_file_fuzz) echo "$root/tests/fuzz/seeds/project_file" ;;
     esac
 }
 
 status=0
-for target in data_file_fuzz startup_config_fuzz csv_import_fuzz engine_fuzz; do
+for target in data_file_fuzz startup_config_fuzz csv_import_fuzz engine_fuzz project_file_fuzz; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     echo "== $target: ${seconds} s"
