@@ -78,7 +78,9 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
     interval_screens::IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { OpenModel(frame, results, slot); };
     actions.accuracyPlot = [&] {
-        plot::IntervalAccuracyScreen screen(interval_screens::AccuracyPlotData(results), &frame);
+        plot::IntervalAccuracyScreen screen(interval_screens::AccuracyPlotData(results), &frame, [&] {
+            prompter.help(&frame, QString::fromLatin1(help_page::kExecutionsMenu));
+        });
         prompter.exec(screen);
     };
     actions.plot = [&] {

@@ -104,7 +104,8 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         screens::OpenTbfModelScreen(results, slot, prompter, modelActions, &frame);
     };
     actions.measurePlot = [&](int measureIndex) {
-        plot::ApplicabilityPlotScreen screen(applicabilityPlotData(results, measureIndex), &frame);
+        plot::ApplicabilityPlotScreen screen(applicabilityPlotData(results, measureIndex), &frame,
+                                             [&] { prompter.help(&frame, QStringLiteral("menu_executions")); });
         prompter.exec(screen);
     };
     actions.plot = [&]() {

@@ -1,6 +1,7 @@
 #include "app/screens/execution/applicability_plot_screen.h"
 
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -135,7 +136,8 @@ std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, i
     return ScatterChart(tabs[tab], Stored(r.plot1, points));
 }
 
-ApplicabilityPlotScreen::ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent)
+ApplicabilityPlotScreen::ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent,
+                                                 std::function<void()> help)
     : QDialog(parent), data_(data) {
     setWindowTitle(ApplicabilityCaption(data_.measure));
     QList<ResultsRow> rows;
@@ -152,6 +154,11 @@ ApplicabilityPlotScreen::ApplicabilityPlotScreen(const ApplicabilityPlotData& da
     });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (help) {
+        QPushButton* helpButton = buttons->addButton(QDialogButtonBox::Help);
+        helpButton->setObjectName(QStringLiteral("helpButton"));
+        connect(helpButton, &QPushButton::clicked, this, [help] { help(); });
+    }
 
     auto* areas = new QHBoxLayout;
     areas->addWidget(results_);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <array>
 #include <optional>
 #include <vector>
@@ -62,7 +63,9 @@ std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, i
 class ApplicabilityPlotScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent = nullptr);
+    // With `help` the screen has a Help button that calls it.
+    explicit ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent = nullptr,
+                   std::function<void()> help = {});
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }

@@ -1,6 +1,7 @@
 #include "app/screens/execution/interval_accuracy_screen.h"
 
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -40,7 +41,8 @@ std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyData& data,
     return chart;
 }
 
-IntervalAccuracyScreen::IntervalAccuracyScreen(const IntervalAccuracyData& data, QWidget* parent)
+IntervalAccuracyScreen::IntervalAccuracyScreen(const IntervalAccuracyData& data, QWidget* parent,
+                                               std::function<void()> help)
     : QDialog(parent), data_(data) {
     setWindowTitle(QStringLiteral("Accuracy Analysis"));
     QList<ResultsRow> rows;
@@ -58,6 +60,11 @@ IntervalAccuracyScreen::IntervalAccuracyScreen(const IntervalAccuracyData& data,
     });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (help) {
+        QPushButton* helpButton = buttons->addButton(QDialogButtonBox::Help);
+        helpButton->setObjectName(QStringLiteral("helpButton"));
+        connect(helpButton, &QPushButton::clicked, this, [help] { help(); });
+    }
 
     auto* areas = new QHBoxLayout;
     areas->addWidget(results_);

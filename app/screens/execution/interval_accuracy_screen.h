@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <array>
 #include <optional>
 #include <vector>
@@ -39,7 +40,9 @@ std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyData& data,
 class IntervalAccuracyScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit IntervalAccuracyScreen(const IntervalAccuracyData& data, QWidget* parent = nullptr);
+    // With `help` the screen has a Help button that calls it.
+    explicit IntervalAccuracyScreen(const IntervalAccuracyData& data, QWidget* parent = nullptr,
+                   std::function<void()> help = {});
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }
