@@ -61,6 +61,11 @@ bool canSave(const MenuState& s, int) {
            (s.dataKind == kInterval && s.errorHistory == kSoftware && s.intervalCount > 0);
 }
 
+// A project holds any complete data set, hardware intervals included.
+bool canSaveProject(const MenuState& s, int) {
+    return (s.dataKind == kTbf || s.dataKind == kInterval) && historySet(s) && (s.tbfCount > 0 || s.intervalCount > 0);
+}
+
 // ---- Check rules ------------------------------------------------------------------------------
 
 bool methodIs(const MenuState& s, int method) { return s.numericalMethod == method; }
@@ -77,6 +82,8 @@ std::vector<CommandSpec> buildTable() {
     std::vector<CommandSpec> t = {
         {kSave, "File", "Save", &M::onSave, 0, canSave, nullptr},
         {kSaveAs, "File", "Save As...", &M::onSaveAs, 0, canSave, nullptr},
+        {kOpenProject, "File", "Open Project...", &M::onOpenProject, 0, always, nullptr, true},
+        {kSaveProject, "File", "Save Project...", &M::onSaveProject, 0, canSaveProject, nullptr},
         {kExit, "File", "Exit", &M::onExit, 0, always, nullptr, true},
         {kNewDataEntry, "Data>New", "Data Entry", &M::onNewDataEntry, 0, always, nullptr},
         {kNewFile, "Data>New", "File", &M::onNewFile, 0, always, nullptr},

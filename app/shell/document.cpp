@@ -5,6 +5,7 @@ namespace vnk::app {
 void CVarno3Doc::clearForNewData() {
     data_.clearDescriptors(options_);
     data_.clearTbfEntries();
+    steps.clear();
 }
 
 void CVarno3Doc::deriveDescriptors() {

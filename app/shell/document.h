@@ -7,6 +7,7 @@
 
 #include "app/shell/data_file_kind.h"
 #include "data/failure_data_set.h"
+#include "data/project_file.h"
 #include "data/program_options.h"
 #include "execution/interval_results.h"
 #include "numerics/failure_type_statistics.h"
@@ -34,6 +35,9 @@ public:
     std::optional<execution::IntervalExecutionResults> intervalResults;
     // The kind of data the current data file holds, for the checks before it is replaced.
     DataFileKind dataFileKind;
+    // The conversions and transformations applied since the data were entered or read, for
+    // the project file.
+    std::vector<ProjectStep> steps;
 
 private:
     FailureDataSet data_;

@@ -20,6 +20,7 @@
 #include "app/commands/plot_commands.h"
 #include "app/kit/prompter.h"
 #include "app/shell/about_screen.h"
+#include "app/commands/project_commands.h"
 #include "app/screens/data/value_screen.h"
 #include "app/shell/view.h"
 #include "app/commands/crow_amsaa_commands.h"
@@ -189,12 +190,31 @@ void CMainFrame::onSmoothedData(int) { ShowDataPlot(context(), true); }
 
 // ---- Conversions and transformations ----------------------------------------------------------
 
-void CMainFrame::onTbfToInterval(int) { ConvertTbfToInterval(context()); }
-void CMainFrame::onIntervalToTbf(int) { ConvertIntervalToTbf(context()); }
-void CMainFrame::onSeverityReduction(int level) { ReduceToSeverityLevel(context(), level); }
-void CMainFrame::onSystemReduction(int failureType) { ReduceSystemTo(context(), failureType); }
-void CMainFrame::onConvertUnits(int unit) { ConvertTbfUnits(context(), unit); }
-void CMainFrame::onTransformation(int kind) { Transform(context(), kind); }
+void CMainFrame::onTbfToInterval(int) {
+    RecordStep(context(), "TBF -> Interval", {}, [this] { ConvertTbfToInterval(context()); });
+}
+void CMainFrame::onIntervalToTbf(int) {
+    RecordStep(context(), "Interval -> Time Between Failure", {},
+               [this] { ConvertIntervalToTbf(context()); });
+}
+void CMainFrame::onSeverityReduction(int level) {
+    RecordStep(context(), "Severity Level Reduction", {{"level", static_cast<double>(level)}},
+               [this, level] { ReduceToSeverityLevel(context(), level); });
+}
+void CMainFrame::onSystemReduction(int failureType) {
+    RecordStep(context(), "System Reduction", {{"failure_type", static_cast<double>(failureType)}},
+               [this, failureType] { ReduceSystemTo(context(), failureType); });
+}
+void CMainFrame::onConvertUnits(int unit) {
+    RecordStep(context(), "Convert TBF Units", {{"from", static_cast<double>(doc_.data().tbfUnit)}, {"to", static_cast<double>(unit)}},
+               [this, unit] { ConvertTbfUnits(context(), unit); });
+}
+void CMainFrame::onTransformation(int kind) {
+    RecordStep(context(), "Transformation", {{"kind", static_cast<double>(kind)}},
+               [this, kind] { Transform(context(), kind); });
+}
+void CMainFrame::onSaveProject(int) { SaveProject(context()); }
+void CMainFrame::onOpenProject(int) { OpenProject(context()); }
 
 // ---- Executions -------------------------------------------------------------------------------
 

@@ -87,6 +87,8 @@ public:
     void onIterationMaximum(int);
     void onPredictionNumber(int);
     void onTrace(int);
+    void onSaveProject(int);
+    void onOpenProject(int);
     void onRobustEstimation(int);
     void onSkipFailedRefits(int);
     void onComparisonHoldOut(int);
