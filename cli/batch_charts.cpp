@@ -98,15 +98,24 @@ std::string CheckChartFolder(const std::string& folder) {
     return "";
 }
 
-std::string WriteBatchCharts(const ChartInput& input, const std::string& folder,
-                             std::vector<std::string>& written, std::vector<std::string>& skipped) {
+std::string RenderBatchCharts(const ChartInput& input, ChartOutput& output) {
     std::string error;
     const ChartEntryPoint draw = loadModule(error);
     if (!draw) return error;
-    ChartOutput output;
     draw(input, output, error);
-    if (!error.empty()) return error;
+    return error;
+}
+
+std::string WriteBatchCharts(const ChartInput& input, const std::string& folder,
+                             std::vector<std::string>& written, std::vector<std::string>& skipped) {
+    ChartOutput output;
+    if (const std::string error = RenderBatchCharts(input, output); !error.empty()) return error;
     skipped = output.skipped;
+    return WriteRenderedCharts(output, folder, written);
+}
+
+std::string WriteRenderedCharts(const ChartOutput& output, const std::string& folder,
+                                std::vector<std::string>& written) {
     for (const RenderedChart& chart : output.charts) {
         for (const auto& [extension, bytes] : {std::pair{".png", &chart.png}, {".svg", &chart.svg}}) {
             const std::string path = (std::filesystem::path(folder) / (chart.name + extension)).string();

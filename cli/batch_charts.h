@@ -49,6 +49,7 @@ struct ChartInput {
 // A chart drawn: the file name without extension ("<stem>-<chart>") and both pictures.
 struct RenderedChart {
     std::string name;
+    std::string title;  // the chart's own title, as on screen
     std::string png;
     std::string svg;
 };
@@ -67,6 +68,13 @@ ChartInput BatchChartInput(const BatchResult& result, const FailureDataSet& set,
 
 // "" when `folder` is an existing, writable folder; otherwise the one-line reason.
 std::string CheckChartFolder(const std::string& folder);
+
+// Draws the charts through the module; "" or why it could not.
+std::string RenderBatchCharts(const ChartInput& input, ChartOutput& output);
+
+// Writes each drawn chart into `folder` as PNG and SVG; `written` receives the paths.
+std::string WriteRenderedCharts(const ChartOutput& output, const std::string& folder,
+                                std::vector<std::string>& written);
 
 // Draws the charts through the module and writes each file into `folder`. `written` receives
 // the paths written, `skipped` the charts left out with their reasons. Returns "" or the error.

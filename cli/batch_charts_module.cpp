@@ -41,6 +41,7 @@ public:
     void add(const std::string& chart, const vnk::plot::ChartSpec& design) {
         vnk::batch::RenderedChart r;
         r.name = in_.stem + "-" + chart;
+        r.title = design.title.toStdString();
         r.png = bytesOf(vnk::plot::ChartPng(design));
         r.svg = bytesOf(vnk::plot::ChartSvg(design));
         if (r.png.empty() || r.svg.empty()) {

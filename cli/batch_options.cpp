@@ -221,6 +221,8 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
                    "fraction of the data held back for the PSSE of --compare (default 0.1)")
         ->check(CLI::Range(0.01, 0.9))
         ->type_name("FRACTION");
+    app.add_flag("--charts-in-pdf", o.chartsInPdf,
+                 "with --pdf: append a page per chart (TBF data) after the report pages");
     std::string csvOut;
     app.add_option("--csv-out", csvOut,
                    "write the summary and each model's estimates as CSV files into DIR "
@@ -375,6 +377,7 @@ ParseOutcome ParseBatchOptions(int argc, const char* const* argv) {
         if (!pdf.empty()) o.pdf = pdf;
         if (!charts.empty()) o.charts = charts;
         if (!csvOut.empty()) o.csvOut = csvOut;
+        if (o.chartsInPdf && !o.pdf) throw UsageError{"--charts-in-pdf needs --pdf FILE"};
         if (!o.measures.empty() && !execution::AnalysesAllowed(o.method))
             throw UsageError{"--measures: the applicability analyses need the ml method"};
     } catch (const UsageError& e) {

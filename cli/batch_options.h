@@ -58,6 +58,7 @@ struct BatchOptions {
     CsvImportSettings csvSettings;
     std::optional<std::string> charts;  // folder for the chart pictures
     std::optional<std::string> csvOut;  // folder for the result tables
+    bool chartsInPdf = false;           // --pdf: a page per chart after the report pages
     bool compare = false;               // the model comparison page and JSON entries
     double holdOut = 0.1;               // fraction of the data the PSSE predicts
     // Which of the kind-specific options were given (for the "not with --ini" checks).

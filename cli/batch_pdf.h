@@ -18,7 +18,24 @@ using PdfEntryPoint = bool (*)(const char* const* texts, const std::size_t* leng
                                std::size_t count, const char* path, char* reason,
                                std::size_t reasonSize);
 
-// Writes the pages to a PDF at `path`. Returns "" or what went wrong.
-std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path);
+// The entry point that also appends one page per chart: its title, caption (the file name the
+// chart gets with --charts) and PNG bytes.
+inline constexpr const char* kPdfChartsEntryPoint = "varnok_write_report_pdf_with_charts";
+using PdfChartsEntryPoint = bool (*)(const char* const* texts, const std::size_t* lengths,
+                                     std::size_t count, const char* const* titles,
+                                     const char* const* captions, const char* const* pngs,
+                                     const std::size_t* pngLengths, std::size_t charts,
+                                     const char* path, char* reason, std::size_t reasonSize);
+
+// A chart page of the PDF.
+struct PdfChart {
+    std::string title;
+    std::string caption;
+    std::string png;
+};
+
+// Writes the pages, then one page per chart, to a PDF at `path`. Returns "" or what went wrong.
+std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path,
+                          const std::vector<PdfChart>& charts = {});
 
 }  // namespace vnk::batch

@@ -6,7 +6,8 @@
 
 namespace vnk::batch {
 
-std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path) {
+std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::string& path,
+                          const std::vector<PdfChart>& charts) {
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     const auto folder = ec ? std::filesystem::path(".") : self.parent_path();
@@ -16,7 +17,10 @@ std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::stri
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) return "the PDF output module " + module.string() + " could not be loaded";
     const auto write = reinterpret_cast<PdfEntryPoint>(dlsym(handle, kPdfEntryPoint));
-    if (!write) return "the PDF output module " + module.string() + " has no entry point";
+    const auto writeWithCharts =
+        reinterpret_cast<PdfChartsEntryPoint>(dlsym(handle, kPdfChartsEntryPoint));
+    if (!write || !writeWithCharts)
+        return "the PDF output module " + module.string() + " has no entry point";
     std::vector<const char*> texts;
     std::vector<std::size_t> lengths;
     for (const auto& page : pages) {
@@ -25,8 +29,24 @@ std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::stri
     }
     // The module stays loaded: Qt's objects must not outlive their code.
     char reason[512] = "";
-    if (!write(texts.data(), lengths.data(), pages.size(), path.c_str(), reason, sizeof reason))
-        return path + ": " + (reason[0] != '\0' ? reason : "the PDF could not be written");
+    bool written = false;
+    if (charts.empty()) {
+        written = write(texts.data(), lengths.data(), pages.size(), path.c_str(), reason,
+                        sizeof reason);
+    } else {
+        std::vector<const char*> titles, captions, pngs;
+        std::vector<std::size_t> pngLengths;
+        for (const PdfChart& c : charts) {
+            titles.push_back(c.title.c_str());
+            captions.push_back(c.caption.c_str());
+            pngs.push_back(c.png.data());
+            pngLengths.push_back(c.png.size());
+        }
+        written = writeWithCharts(texts.data(), lengths.data(), pages.size(), titles.data(),
+                                  captions.data(), pngs.data(), pngLengths.data(), charts.size(),
+                                  path.c_str(), reason, sizeof reason);
+    }
+    if (!written) return path + ": " + (reason[0] != '\0' ? reason : "the PDF could not be written");
     return "";
 }
 

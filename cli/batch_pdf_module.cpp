@@ -19,6 +19,33 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
+extern "C" __attribute__((visibility("default"))) bool varnok_write_report_pdf_with_charts(
+    const char* const* texts, const std::size_t* lengths, std::size_t count,
+    const char* const* titles, const char* const* captions, const char* const* pngs,
+    const std::size_t* pngLengths, std::size_t charts, const char* path, char* reason,
+    std::size_t reasonSize) {
+    static_assert(std::is_same_v<decltype(&varnok_write_report_pdf_with_charts),
+                                 vnk::batch::PdfChartsEntryPoint>);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    int argc = 1;
+    char name[] = "varnok3-batch";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    std::vector<std::string> pages;
+    for (std::size_t i = 0; i < count; ++i) pages.emplace_back(texts[i], lengths[i]);
+    std::vector<vnk::print::ReportPicture> pictures;
+    for (std::size_t i = 0; i < charts; ++i)
+        pictures.push_back({QString::fromUtf8(titles[i]), QString::fromUtf8(captions[i]),
+                            QImage::fromData(reinterpret_cast<const uchar*>(pngs[i]),
+                                             static_cast<int>(pngLengths[i]), "PNG")});
+    std::string why;
+    const bool written =
+        vnk::print::WriteReportPdf(pages, pictures, QString::fromLocal8Bit(path), &why);
+    if (!written && reasonSize > 0) std::snprintf(reason, reasonSize, "%s", why.c_str());
+    return written;
+}
+
 extern "C" __attribute__((visibility("default"))) bool varnok_write_report_pdf(
     const char* const* texts, const std::size_t* lengths, std::size_t count, const char* path,
     char* reason, std::size_t reasonSize) {

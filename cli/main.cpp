@@ -88,18 +88,28 @@ int run(int argc, char** argv) {
     if (!traceError.empty()) return usageError("VNK_trace.txt: " + traceError);
 
     const std::vector<std::string> pages = BatchReportPages(result);
+    // The charts are drawn once, for the folder and for the PDF alike.
+    ChartOutput charts;
+    if (batch.charts || batch.chartsInPdf) {
+        const std::string dataFile = set.currentFileName.empty() ? batch.file : set.currentFileName;
+        if (const std::string error =
+                RenderBatchCharts(BatchChartInput(result, set, dataFile), charts);
+            !error.empty())
+            return usageError(std::string(batch.charts ? "--charts: " : "--charts-in-pdf: ") + error);
+    }
     if (batch.pdf) {
-        if (const std::string error = WriteBatchPdf(pages, *batch.pdf); !error.empty())
+        std::vector<PdfChart> chartPages;
+        if (batch.chartsInPdf)
+            for (const RenderedChart& c : charts.charts) chartPages.push_back({c.title, c.name, c.png});
+        if (const std::string error = WriteBatchPdf(pages, *batch.pdf, chartPages); !error.empty())
             return usageError("--pdf: " + error);
     }
     if (batch.charts) {
         // stdout carries the report or the JSON, so the list of files goes to stderr.
-        std::vector<std::string> written, skipped;
-        const std::string dataFile = set.currentFileName.empty() ? batch.file : set.currentFileName;
-        const std::string error = WriteBatchCharts(BatchChartInput(result, set, dataFile),
-                                                   *batch.charts, written, skipped);
+        std::vector<std::string> written;
+        const std::string error = WriteRenderedCharts(charts, *batch.charts, written);
         for (const auto& path : written) std::fprintf(stderr, "chart: %s\n", path.c_str());
-        for (const auto& why : skipped) std::fprintf(stderr, "chart skipped: %s\n", why.c_str());
+        for (const auto& why : charts.skipped) std::fprintf(stderr, "chart skipped: %s\n", why.c_str());
         if (!error.empty()) return usageError("--charts: " + error);
     }
     if (batch.csvOut) {

@@ -1,6 +1,7 @@
 #include "print/report_pages.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -29,7 +30,8 @@ struct PageText {
 
 // The whole document in memory first: only a complete PDF may replace the target, and it
 // reaches the disk through the program's one safe way of writing files.
-bool WritePdf(const QStringList& texts, const QString& path, std::string* reason) {
+bool WritePdf(const QStringList& texts, const std::vector<ReportPicture>& pictures,
+              const QString& path, std::string* reason) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -40,7 +42,7 @@ bool WritePdf(const QStringList& texts, const QString& path, std::string* reason
         writer.setPageLayout(ReportPdfPageLayout());
         QPainter painter;
         bool complete = painter.begin(&writer);
-        complete = complete && PaintReport(painter, writer, texts);
+        complete = complete && PaintReport(painter, writer, texts, pictures);
         complete = painter.end() && complete;
         if (!complete) {
             if (reason) *reason = "the PDF could not be rendered";
@@ -82,7 +84,35 @@ QStringList ReportTexts(const std::vector<std::string>& texts) {
     return list;
 }
 
-bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts) {
+// A picture page: the title in the report font, made larger, the caption, and the picture
+// as large as the rest of the page allows with its proportions kept.
+void paintPicture(QPainter& painter, const QPaintDevice& device, const ReportPicture& picture,
+                  qreal bottom) {
+    painter.save();
+    QFont titleFont(ReportFont(), &device);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    painter.setPen(Qt::black);
+    const qreal titleHeight = QFontMetricsF(titleFont, &device).height();
+    painter.drawText(QRectF(0, 0, device.width(), titleHeight), Qt::AlignLeft, picture.title);
+    const QFont captionFont(ReportFont(), &device);
+    painter.setFont(captionFont);
+    const qreal captionHeight = QFontMetricsF(captionFont, &device).height();
+    painter.drawText(QRectF(0, titleHeight, device.width(), captionHeight), Qt::AlignLeft,
+                     picture.caption);
+    const QRectF room(0, titleHeight + 2 * captionHeight, device.width(),
+                      bottom - titleHeight - 2 * captionHeight);
+    if (!picture.image.isNull() && room.height() > 0) {
+        QSizeF size = picture.image.size();
+        size.scale(room.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(room.topLeft(), size), picture.image);
+    }
+    painter.restore();
+}
+
+bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts,
+                 const std::vector<ReportPicture>& pictures) {
     const ReportLayout layout = ReportTextLayout(device);
     // Every page is cut first: the foot of each names the number of pages.
     std::vector<PageText> pages;
@@ -95,11 +125,17 @@ bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList
     }
     const QRectF foot(0, device.height() - layout.lineHeight(), device.width(),
                       layout.lineHeight());
-    const int total = static_cast<int>(pages.size());
+    const int textPages = static_cast<int>(pages.size());
+    const int total = textPages + static_cast<int>(pictures.size());
     for (int p = 0; p < total; ++p) {
         if (p > 0 && !device.newPage()) return false;
-        const PageText& page = pages[static_cast<std::size_t>(p)];
-        layout.draw(painter, QStringView(texts[page.text]).mid(page.from, page.count));
+        if (p < textPages) {
+            const PageText& page = pages[static_cast<std::size_t>(p)];
+            layout.draw(painter, QStringView(texts[page.text]).mid(page.from, page.count));
+        } else {
+            paintPicture(painter, device, pictures[static_cast<std::size_t>(p - textPages)],
+                         foot.top() - layout.lineHeight());
+        }
         painter.save();
         painter.setFont(QFont(ReportFont(), &device));
         painter.setPen(Qt::black);
@@ -109,25 +145,41 @@ bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList
     return true;
 }
 
-bool WriteReportPdf(const QStringList& texts, const QString& path, std::string* reason) {
+namespace {
+
+// The PDF needs a GUI application for its fonts; a command-line caller without any application
+// gets an off-screen one for the call.
+bool writeWithApplication(const QStringList& texts, const std::vector<ReportPicture>& pictures,
+                          const QString& path, std::string* reason) {
     if (reason) reason->clear();
     if (path.isEmpty()) return false;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return WritePdf(texts, path, reason);
-    if (QCoreApplication::instance()) return false;  // fonts need a GUI application
-    // No application yet (a command-line caller): one that needs no display, for this call.
+        return WritePdf(texts, pictures, path, reason);
+    if (QCoreApplication::instance()) return false;
     char name[] = "varnok3";
     char option[] = "-platform";
     char platform[] = "offscreen";
     char* argv[] = {name, option, platform, nullptr};
     int argc = 3;
     const auto app = std::make_unique<QGuiApplication>(argc, argv);
-    return WritePdf(texts, path, reason);
+    return WritePdf(texts, pictures, path, reason);
+}
+
+}  // namespace
+
+bool WriteReportPdf(const QStringList& texts, const QString& path, std::string* reason) {
+    return writeWithApplication(texts, {}, path, reason);
 }
 
 bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path,
                     std::string* reason) {
-    return WriteReportPdf(ReportTexts(texts), path, reason);
+    return writeWithApplication(ReportTexts(texts), {}, path, reason);
+}
+
+bool WriteReportPdf(const std::vector<std::string>& texts,
+                    const std::vector<ReportPicture>& pictures, const QString& path,
+                    std::string* reason) {
+    return writeWithApplication(ReportTexts(texts), pictures, path, reason);
 }
 
 }  // namespace vnk::print

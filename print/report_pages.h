@@ -3,6 +3,7 @@
 // the remaining text as fits (ReportLayout::pageLength).
 #pragma once
 
+#include <QImage>
 #include <QPageLayout>
 #include <QStringList>
 #include <string>
@@ -36,10 +37,19 @@ ReportLayout ReportTextLayout(const QPaintDevice& device);
 // Report texts are 8-bit characters; each byte becomes one character.
 QStringList ReportTexts(const std::vector<std::string>& texts);
 
+// A chart page after the report pages: its title, a caption under it and the picture, scaled
+// to the page.
+struct ReportPicture {
+    QString title;
+    QString caption;
+    QImage image;
+};
+
 // Paints the texts in order on `device`, whose first page `painter` has already begun, each
 // page numbered at its foot ("Page 2 of 5"). Returns false as soon as a new page cannot be
 // started; nothing more is drawn then.
-bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts);
+bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList& texts,
+                 const std::vector<ReportPicture>& pictures = {});
 
 // Writes the texts to a PDF file at `path`, paginated as for printing. The file is replaced
 // only by a complete document; on failure the previous file is untouched, the result is false
@@ -48,6 +58,10 @@ bool PaintReport(QPainter& painter, QPagedPaintDevice& device, const QStringList
 // made for the call.
 bool WriteReportPdf(const QStringList& texts, const QString& path, std::string* reason = nullptr);
 bool WriteReportPdf(const std::vector<std::string>& texts, const QString& path,
+                    std::string* reason = nullptr);
+// The same with one page per picture after the report pages, numbered with them.
+bool WriteReportPdf(const std::vector<std::string>& texts,
+                    const std::vector<ReportPicture>& pictures, const QString& path,
                     std::string* reason = nullptr);
 
 }  // namespace vnk::print

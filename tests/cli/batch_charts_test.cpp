@@ -63,3 +63,37 @@ TEST(BatchCharts, AReadOnlyFolderIsAUsageError) {
 
 }  // namespace
 }  // namespace vnk::test
+
+namespace vnk::test {
+namespace {
+
+std::size_t PdfPages(const std::string& bytes) {
+    std::size_t pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
+         at = bytes.find("/Type /Page\n", at + 1))
+        ++pages;
+    return pages;
+}
+
+TEST(BatchCharts, ChartsInPdfAppendOnePagePerChartFile) {
+    TempDir dir;
+    const std::vector<std::string> common{"--models", "GEO,JAM", "--measures", "accuracy",
+                                          TestData("ntds_tbf.txt")};
+    std::vector<std::string> plain = common, withCharts = common;
+    plain.insert(plain.begin(), {"--pdf", (dir.path() / "plain.pdf").string()});
+    withCharts.insert(withCharts.begin(), {"--pdf", (dir.path() / "charts.pdf").string(),
+                                           "--charts-in-pdf", "--charts", dir.path().string()});
+    ASSERT_EQ(RunBatchProgram(plain).status, 0);
+    const auto run = RunBatchProgram(withCharts);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::size_t pngs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        if (entry.path().extension() == ".png") ++pngs;
+    ASSERT_GT(pngs, 0u);
+    EXPECT_EQ(PdfPages(vnk::test::ReadWholeFile(dir.path() / "charts.pdf")),
+              PdfPages(vnk::test::ReadWholeFile(dir.path() / "plain.pdf")) + pngs);
+    EXPECT_EQ(RunBatchProgram({"--charts-in-pdf", TestData("ntds_tbf.txt")}).status, 2);
+}
+
+}  // namespace
+}  // namespace vnk::test
