@@ -312,6 +312,15 @@ Json estimatesOf(const models::ModelDescription* d, const StatsTable<Rows>& stat
     return list;
 }
 
+Json recommended(const execution::ModelComparison& c) {
+    const auto& rec = c.recommended;
+    return {{"model", rec.model.empty() ? Json(nullptr) : Json(rec.model)}, {"reason", rec.reason}};
+}
+
+Json intervalStatistics(const IntervalExecutionResults& r) {
+    return {{"counts", statistics(r.countStatistics)}, {"lengths", statistics(r.lengthStatistics)}};
+}
+
 Json statusOf(const char* word, int code) { return {{"word", word}, {"code", code}}; }
 
 Json tbfModelsV2(const BatchResult& br) {
@@ -413,18 +422,13 @@ Json BatchJsonV2(const BatchResult& r) {
         j["models"] = tbfModelsV2(r);
         j["estimation"] = r.robustEstimation ? "robust" : "standard";
     } else if (r.interval) {
-        j["statistics"] = {{"counts", statistics(r.interval->countStatistics)},
-                           {"lengths", statistics(r.interval->lengthStatistics)}};
+        j["statistics"] = intervalStatistics(*r.interval);
         j["models"] = intervalModelsV2(r);
     } else {
         j["statistics"] = Json::object();
         j["models"] = Json::array();
     }
-    if (r.comparison) {
-        const auto& rec = r.comparison->recommended;
-        j["recommended"] = {{"model", rec.model.empty() ? Json(nullptr) : Json(rec.model)},
-                            {"reason", rec.reason}};
-    }
+    if (r.comparison) j["recommended"] = recommended(*r.comparison);
     j["hardware"] = r.hardware ? hardware(r) : Json(nullptr);
     j["trend"] = r.trend ? trend(*r.trend) : Json(nullptr);
     return j;
@@ -440,18 +444,13 @@ Json BatchJson(const BatchResult& r) {
         j["models"] = tbfModels(r);
         if (r.robustEstimation) j["estimation"] = "estimated with the robust search";
     } else if (r.interval) {
-        j["statistics"] = {{"counts", statistics(r.interval->countStatistics)},
-                           {"lengths", statistics(r.interval->lengthStatistics)}};
+        j["statistics"] = intervalStatistics(*r.interval);
         j["models"] = intervalModels(r);
     } else {
         j["statistics"] = Json::object();
         j["models"] = Json::object();
     }
-    if (r.comparison) {
-        const auto& rec = r.comparison->recommended;
-        j["recommended"] = {{"model", rec.model.empty() ? Json(nullptr) : Json(rec.model)},
-                            {"reason", rec.reason}};
-    }
+    if (r.comparison) j["recommended"] = recommended(*r.comparison);
     j["hardware"] = r.hardware ? hardware(r) : Json::object();
     if (r.trend) j["trend"] = trend(*r.trend);
     return j;
