@@ -194,6 +194,7 @@ Json intervalModels(const BatchResult& br) {
             if (r.selection.accuracy) {
                 const IntervalAccuracy& a = r.accuracy[i];
                 applicability["accuracy"] = applicabilityEntry(a.STAT, a.RFLAG, a.INDX, rank);
+                if (r.skipFailedRefits) applicability["accuracy"]["failed_refits"] = a.failedRefits;
             }
         }
         m["applicability"] = applicability;
@@ -392,7 +393,8 @@ Json intervalModelsV2(const BatchResult& br) {
             if (r.selection.accuracy) {
                 const IntervalAccuracy& a = r.accuracy[i];
                 applicability["accuracy"] = {{"statistic", a.STAT}, {"status", a.RFLAG},
-                                             {"index", a.INDX}, {"rank", rank}};
+                                             {"index", a.INDX}, {"rank", rank},
+                                             {"failed_refits", a.failedRefits}};
             }
         }
         m["applicability"] = applicability;

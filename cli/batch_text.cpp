@@ -76,9 +76,11 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
         return pages;
     }
     if (r.tbf) {
+        const std::size_t summary = pages.size();
         for (auto& page : TbfSummaryReport(*r.tbf)) pages.push_back(std::move(page));
         // Analyses that skipped failed refits say so under the applicability results.
-        if (r.tbf->skipFailedRefits && !pages.empty()) pages.front() += SkippedRefitsBlock(*r.tbf);
+        if (r.tbf->skipFailedRefits && pages.size() > summary)
+            pages[summary] += SkippedRefitsBlock(*r.tbf);
         if (r.comparison)
             pages.push_back(ModelComparisonReport(
                 *r.comparison, models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics))));
@@ -91,7 +93,9 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
     }
     if (r.interval) {
         const IntervalExecutionResults& in = *r.interval;
+        const std::size_t summary = pages.size();
         for (auto& page : IntervalSummaryReport(in)) pages.push_back(std::move(page));
+        if (in.skipFailedRefits && pages.size() > summary) pages[summary] += SkippedRefitsBlock(in);
         if (r.comparison)
             pages.push_back(ModelComparisonReport(
                 *r.comparison,

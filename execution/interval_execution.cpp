@@ -8,6 +8,7 @@
 #include "models/interval_models_a.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
+#include "numerics/interval_accuracy.h"
 #include "numerics/nhpp_interval.h"
 #include "numerics/schneidewind.h"
 #include "numerics/vnkdst.h"
@@ -44,7 +45,9 @@ struct IntervalRun {
         // use counts as a failed analysis instead of being run.
         const IntervalSelection& s = r.selection;
         if (s.NSB >= 1 && s.NSB <= s.NSE && s.NSE <= r.NS - 1) {
+            const ScopedIntervalRefitSkipping policy(r.skipFailedRefits);
             analysis(a.STAT, a.RFLAG, a.INDX, RealArray(a.plot));
+            a.failedRefits = LastSkippedIntervalRefits();
         } else {
             a.STAT = 0.0;
             a.RFLAG = status::kNotAppropriate;
@@ -262,6 +265,7 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
     IntervalExecutionResults r;
     r.NS = static_cast<int>(data.counts.size());
     r.ESF = options.numericalMethod;
+    r.skipFailedRefits = options.skipFailedRefits;
     r.selection = selection;
     r.counts = data.counts;
     r.lengths = data.lengths;

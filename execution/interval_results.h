@@ -59,6 +59,7 @@ struct IntervalAccuracy {
     double STAT = 0.0;
     int RFLAG = 0;
     int INDX = 0;
+    int failedRefits = 0;  // refits skipped (skipFailedRefits only)
     std::vector<double> plot;
 };
 
@@ -74,6 +75,7 @@ struct SchneidewindSearch {
 struct IntervalExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
+    bool skipFailedRefits = false;  // a failed refit is skipped and counted, not the end
     IntervalSelection selection;
     std::array<double, 11> countStatistics{};
     std::array<double, 11> lengthStatistics{};

@@ -27,4 +27,18 @@ std::string SkippedRefitsBlock(const TbfExecutionResults& r) {
            (lines.empty() ? std::string("      No refit failed.\n") : lines) + "\n\n";
 }
 
+std::string SkippedRefitsBlock(const IntervalExecutionResults& r) {
+    if (!r.skipFailedRefits || !r.selection.accuracy) return "";
+    std::string lines;
+    for (std::size_t i = 0; i < kAccuracySlots.size(); ++i) {
+        const IntervalAccuracy& a = r.accuracy[i];
+        if (a.failedRefits == 0) continue;
+        lines += models::Format("      %-6s Accuracy  %d of %d refits failed\n",
+                                IntervalSlotLabel(kAccuracySlots[i]), a.failedRefits,
+                                r.selection.NSR());
+    }
+    return "    SKIPPED REFITS\n\n" +
+           (lines.empty() ? std::string("      No refit failed.\n") : lines) + "\n\n";
+}
+
 }  // namespace vnk::execution

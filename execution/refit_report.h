@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "execution/interval_results.h"
 #include "execution/tbf_results.h"
 
 namespace vnk::execution {
@@ -13,5 +14,7 @@ std::string SkippedRefitsText(const TbfExecutionResults& results, int slot, int 
 // The "SKIPPED REFITS" block for the report: one line per analysis that skipped a refit, or ""
 // when refits were not skipped.
 std::string SkippedRefitsBlock(const TbfExecutionResults& results);
+// The same for the accuracy analyses of an interval execution.
+std::string SkippedRefitsBlock(const IntervalExecutionResults& results);
 
 }  // namespace vnk::execution

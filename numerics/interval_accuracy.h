@@ -27,6 +27,24 @@ struct IntervalAccuracyPieces {
 void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
                               int& RFLAG, int& INDX, RealArray V);
 
+// What a failed refit does in the interval analyses of this thread while the object lives: end
+// the analysis (the standard procedure) or, when skipping, count it and go on, STAT then being
+// the mean score of the refits made times the refits the range asks for. Without a failure
+// both give the same results. The executions set it for their run, like the estimation mode.
+class ScopedIntervalRefitSkipping {
+public:
+    explicit ScopedIntervalRefitSkipping(bool skip);
+    ~ScopedIntervalRefitSkipping();
+    ScopedIntervalRefitSkipping(const ScopedIntervalRefitSkipping&) = delete;
+    ScopedIntervalRefitSkipping& operator=(const ScopedIntervalRefitSkipping&) = delete;
+
+private:
+    bool previous_;
+};
+
+// The refits the last interval analysis of this thread skipped (0 unless skipping).
+int LastSkippedIntervalRefits();
+
 // ln(floor(n)!) by the log-gamma function, so that a huge n costs no more than a small one.
 // n < 0 gives 0.
 double LogFactorial(double n);

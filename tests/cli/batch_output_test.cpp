@@ -386,6 +386,15 @@ TEST(BatchOutput, SkippedRefitsLetNtdsBeRankedAndSaySoInReportAndJson) {
     const auto standard = json::parse(RunBatchProgram(stop).out);
     EXPECT_FALSE(standard["models"]["GEO"]["applicability"]["accuracy"].contains("failed_refits"));
     EXPECT_EQ(standard["models"]["GEO"]["applicability"]["accuracy"]["rank"], 0);
+
+    // Interval accuracy analyses skip the same way: DATA4 gets a rank for every model.
+    const auto interval = json::parse(RunBatchProgram({"--json", "--refits", "skip", "--kind", "interval",
+                                                        "--models", "all", "--measures", "accuracy",
+                                                        TestData("data4_interval.txt")})
+                                          .out);
+    for (const char* slot : {"BM-B", "BM-P", "GP-2", "NHP", "S-T1", "YAM"})
+        EXPECT_GT(interval["models"][slot]["overall_rank"], 0) << slot;
+    EXPECT_EQ(interval["models"]["BM-B"]["applicability"]["accuracy"]["failed_refits"], 2);
 }
 
 }  // namespace

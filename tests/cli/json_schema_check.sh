@@ -16,6 +16,7 @@ runs=(
   "--layout 1 --history hardware --failure-at-end no --models crow-amsaa $data/mil_hdbk_189_tbf.txt"
   "--estimation robust --models all $data/ss4_tbf.txt"
   "--refits skip --models all --measures all $data/ntds_tbf.txt"
+  "--refits skip --kind interval --models all --measures accuracy $data/data4_interval.txt"
 )
 i=0
 for run in "${runs[@]}"; do

@@ -162,6 +162,31 @@ TEST(IntervalAccuracyAnalysis, SumsScoresAndStopsAtTheFirstFailedRefit) {
     EXPECT_DOUBLE_EQ(STAT, 0.5 * (5 + 6 + 7 + 8 + 9));
 }
 
+TEST(IntervalAccuracyAnalysis, SkippingCountsFailedRefitsAndScalesTheSum) {
+    vnk::IntervalAccuracyPieces pieces;
+    pieces.fitPrefix = [](int k) { return k == 6 || k == 8 ? 2 : 0; };
+    pieces.nextLogProbability = [](int k) { return -0.5 * k; };
+    std::vector<double> V(5, -1.0);
+    double STAT = -1.0;
+    int RFLAG = -1, INDX = -1;
+    {
+        const vnk::ScopedIntervalRefitSkipping skip(true);
+        vnk::IntervalAccuracyAnalysis(5, 9, pieces, STAT, RFLAG, INDX, V);
+    }
+    EXPECT_EQ(vnk::LastSkippedIntervalRefits(), 2);
+    EXPECT_EQ(RFLAG, 0);
+    EXPECT_EQ(INDX, 5);
+    // Scores of 5, 7 and 9, scaled from three refits made to the five asked for.
+    EXPECT_DOUBLE_EQ(STAT, (2.5 + 3.5 + 4.5) / 3 * 5);
+    EXPECT_EQ(V, (std::vector<double>{2.5, 3.5, 4.5, -1.0, -1.0}));
+
+    // The standard procedure is back once the scope ends.
+    vnk::IntervalAccuracyAnalysis(5, 9, pieces, STAT, RFLAG, INDX, V);
+    EXPECT_EQ(RFLAG, 2);
+    EXPECT_EQ(INDX, 2);
+    EXPECT_EQ(vnk::LastSkippedIntervalRefits(), 0);
+}
+
 TEST(LogFactorial, UsesTheWholePartAndStaysFastForHugeArguments) {
     EXPECT_NEAR(vnk::LogFactorial(5.0), std::log(120.0), 1e-12);
     EXPECT_NEAR(vnk::LogFactorial(5.9), std::log(120.0), 1e-12);
