@@ -207,6 +207,14 @@ Psse intervalPsse(const IntervalExecutionResults& r, int slot, int kept) {
     return {sum, ""};
 }
 
+// Why the data are too short for a PSSE (fewer than 2 held back or fewer than 3 kept); "" when
+// they are long enough.
+std::string tooShortForPsse(const ModelComparison& c, const char* observations) {
+    if (c.heldBack >= 2 && c.keptForPsse >= 3) return "";
+    return std::string("too few ") + observations + " to hold back (" +
+           std::to_string(c.heldBack) + " held back, " + std::to_string(c.keptForPsse) + " kept)";
+}
+
 void sortAndRank(ModelComparison& c) {
     std::stable_sort(c.entries.begin(), c.entries.end(), [](const auto& a, const auto& b) {
         if (a.information.aic.has_value() != b.information.aic.has_value())
@@ -317,10 +325,7 @@ ModelComparison CompareTbfModels(const TbfExecutionResults& r, double holdOutFra
             e.psseReason = "model failed";
         } else if (r.ESF != method::kMaximumLikelihood) {
             e.psseReason = "n/a under least squares";
-        } else if (c.heldBack < 2 || c.keptForPsse < 3) {
-            e.psseReason = "too few failures to hold back (" + std::to_string(c.heldBack) +
-                           " held back, " + std::to_string(c.keptForPsse) + " kept)";
-        } else {
+        } else if (e.psseReason = tooShortForPsse(c, "failures"); e.psseReason.empty()) {
             Psse p = tbfPsse(r, slot, c.keptForPsse);
             e.psse = p.value;
             e.psseReason = std::move(p.reason);
@@ -363,10 +368,7 @@ ModelComparison CompareIntervalModels(const IntervalExecutionResults& r, double 
             e.psseReason = reason;
         } else {
             e.information = InformationOf(code, intervalLogLikelihood(r, slot), k, r.NS, "");
-            if (c.heldBack < 2 || c.keptForPsse < 3) {
-                e.psseReason = "too few intervals to hold back (" + std::to_string(c.heldBack) +
-                               " held back, " + std::to_string(c.keptForPsse) + " kept)";
-            } else {
+            if (e.psseReason = tooShortForPsse(c, "intervals"); e.psseReason.empty()) {
                 Psse p = intervalPsse(r, slot, c.keptForPsse);
                 e.psse = p.value;
                 e.psseReason = std::move(p.reason);

@@ -61,21 +61,21 @@ const char* ReadConversion(const char* p, Conversion& c) {
 }
 
 template <class T>
-void Append(std::string& out, const std::string& spec, int star1, int star2, int stars, T value) {
+void Append(std::string& out, const std::string& conversion, int star1, int star2, int stars, T value) {
     char buffer[512];
     int n = 0;
-    if (stars == 0) n = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
-    if (stars == 1) n = std::snprintf(buffer, sizeof buffer, spec.c_str(), star1, value);
-    if (stars == 2) n = std::snprintf(buffer, sizeof buffer, spec.c_str(), star1, star2, value);
+    if (stars == 0) n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
+    if (stars == 1) n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), star1, value);
+    if (stars == 2) n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), star1, star2, value);
     if (n < 0) return;
     if (static_cast<std::size_t>(n) < sizeof buffer) {
         out.append(buffer, static_cast<std::size_t>(n));
         return;
     }
     std::string big(static_cast<std::size_t>(n) + 1, '\0');
-    if (stars == 0) std::snprintf(big.data(), big.size(), spec.c_str(), value);
-    if (stars == 1) std::snprintf(big.data(), big.size(), spec.c_str(), star1, value);
-    if (stars == 2) std::snprintf(big.data(), big.size(), spec.c_str(), star1, star2, value);
+    if (stars == 0) std::snprintf(big.data(), big.size(), conversion.c_str(), value);
+    if (stars == 1) std::snprintf(big.data(), big.size(), conversion.c_str(), star1, value);
+    if (stars == 2) std::snprintf(big.data(), big.size(), conversion.c_str(), star1, star2, value);
     big.resize(static_cast<std::size_t>(n));
     out += big;
 }

@@ -1,4 +1,5 @@
 #include "execution/interval_execution.h"
+#include "tests/execution/data4.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,7 @@ using namespace vnk;
 using namespace vnk::execution;
 using vnk::test::ScriptedHost;
 
-// data4_interval.txt: 19 weeks of counts and lengths, with the derived series of a file read.
-IntervalWorkingData Data4() {
-    std::ifstream in(std::filesystem::path(VARNOK_TEST_DATA_DIR) / "data4_interval.txt");
-    IntervalWorkingData d;
-    double c = 0.0, l = 0.0, previous = 0.0;
-    while (in >> c >> l) {
-        d.counts.push_back(c);
-        d.lengths.push_back(l);
-        d.fractions.push_back(1.0);
-        d.previousFaults.push_back(previous);
-        previous += c;
-    }
-    d.LCOR = d.counts.back();
-    return d;
-}
+using vnk::test::Data4;
 
 IntervalSelection All(bool accuracy, int N) {
     IntervalSelection s;

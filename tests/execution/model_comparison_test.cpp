@@ -11,24 +11,14 @@
 
 #include "data/program_options.h"
 #include "execution/interval_execution.h"
+#include "tests/execution/data4.h"
 #include "execution/tbf_execution.h"
 
 namespace vnk::execution {
 namespace {
 
-IntervalWorkingData Data4() {
-    std::ifstream in(std::filesystem::path(VARNOK_TEST_DATA_DIR) / "data4_interval.txt");
-    IntervalWorkingData d;
-    double c = 0.0, l = 0.0, previous = 0.0;
-    while (in >> c >> l) {
-        d.counts.push_back(c);
-        d.lengths.push_back(l);
-        d.fractions.push_back(1.0);
-        d.previousFaults.push_back(previous);
-        previous += c;
-    }
-    return d;
-}
+using vnk::test::Data4;
+
 
 const ComparisonEntry& EntryOf(const ModelComparison& c, const std::string& code) {
     for (const auto& e : c.entries)

@@ -11,6 +11,7 @@
 #include "execution/hardware_execution.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/commands/screens_host.h"
+#include "support/hardware_set.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -40,19 +41,7 @@ struct ResultScreenReader {
     }
 };
 
-// Hardware interval data as the entry screen leaves it: units on test and units failing (all
-// levels) per configuration.
-FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<double>& failing) {
-    FailureDataSet set;
-    set.dataKind = DataKind::Interval;
-    set.errorHistory = ErrorHistory::Hardware;
-    set.intervalCount = static_cast<int>(trials.size());
-    for (int j = 1; j <= set.intervalCount; ++j) {
-        set.hardwareInterval(interval_row::kUnitsOnTest, j) = trials[static_cast<std::size_t>(j - 1)];
-        set.hardwareInterval(interval_row::kUnitsFailing, j) = failing[static_cast<std::size_t>(j - 1)];
-    }
-    return set;
-}
+using vnk::app::test::HardwareSet;
 
 void RunBranch(const FailureDataSet& set, const execution::HardwareSelection& selection,
                vnk::app::Prompter& prompter) {

@@ -11,6 +11,7 @@
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/commands/screens_host.h"
+#include "support/hardware_set.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -31,18 +32,7 @@ struct OkPresser {
     }
 };
 
-// Hardware interval data: units on test and units failing (all levels) per interval.
-FailureDataSet HardwareSet(const std::vector<double>& trials, const std::vector<double>& failing) {
-    FailureDataSet set;
-    set.dataKind = DataKind::Interval;
-    set.errorHistory = ErrorHistory::Hardware;
-    set.intervalCount = static_cast<int>(trials.size());
-    for (int j = 1; j <= set.intervalCount; ++j) {
-        set.hardwareInterval(interval_row::kUnitsOnTest, j) = trials[static_cast<std::size_t>(j - 1)];
-        set.hardwareInterval(interval_row::kUnitsFailing, j) = failing[static_cast<std::size_t>(j - 1)];
-    }
-    return set;
-}
+using vnk::app::test::HardwareSet;
 }  // namespace
 
 class ScreensHostTest : public QObject {
