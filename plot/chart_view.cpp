@@ -1,122 +1,89 @@
 #include "plot/chart_view.h"
 
 #include <QAction>
-#include <QBuffer>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImage>
+#include <QGuiApplication>
 #include <QMessageBox>
-#include <QPainter>
-#ifdef VARNOK_HAVE_SVG
-#include <QSvgGenerator>
-#endif
 
 #include "data/atomic_file.h"
 #include "plot/chart_builder.h"
+#include "plot/chart_export.h"
 
 namespace vnk::plot {
 namespace {
 
-const QSize kDefaultPngSize{1024, 768};
-
-}  // namespace
-
-PngPathPrompter DefaultPngPathPrompter() {
-    return [](QWidget* parent) {
-        const QString filters = SvgAvailable()
-                                    ? QStringLiteral("PNG Pictures (*.png);;SVG Drawings (*.svg)")
-                                    : QStringLiteral("PNG Pictures (*.png)");
-        QString chosenFilter;
-        QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart as PNG"),
-                                                    QString(), filters, &chosenFilter);
-        // A bare name under the SVG filter means an SVG drawing.
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() &&
-            chosenFilter.contains(QStringLiteral("*.svg")))
-            path += QStringLiteral(".svg");
-        return path;
+ChartPrompts SystemPrompts() {
+    ChartPrompts prompts;
+    prompts.fileName = [](QWidget* parent, ChartFormat format) {
+        const bool svg = format == ChartFormat::Svg;
+        return QFileDialog::getSaveFileName(
+            parent, svg ? QStringLiteral("Save Chart as SVG") : QStringLiteral("Save Chart as PNG"),
+            QString(), svg ? QStringLiteral("SVG Drawings (*.svg)") : QStringLiteral("PNG Pictures (*.png)"));
     };
+    prompts.error = [](QWidget* parent, const QString& text) {
+        QMessageBox::warning(parent, QStringLiteral("Varnok 3"), text);
+    };
+    return prompts;
 }
 
-namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    return replaceFileContents(
-        QFile::encodeName(path).toStdString(),
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-// Draws the chart onto `device` at `size`, from a view of its own that is never shown, so the
-// picture is laid out for exactly this size.
-bool renderChart(const ChartSpec& design, QPaintDevice& device, const QSize& size) {
-    QChartView view(BuildChart(design));
-    view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.setRenderHint(QPainter::Antialiasing);
-    view.setFrameShape(QFrame::NoFrame);
-    view.resize(size);
-    view.chart()->resize(size);
-    QPainter painter(&device);
-    painter.setRenderHint(QPainter::Antialiasing);
-    view.scene()->setSceneRect(QRectF(QPointF(0, 0), size));
-    view.scene()->render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
-    return painter.end();
+ChartPrompts& DefaultPrompts() {
+    static ChartPrompts prompts = SystemPrompts();
+    return prompts;
 }
 
 }  // namespace
 
-bool SvgAvailable() {
-#ifdef VARNOK_HAVE_SVG
-    return true;
-#else
-    return false;
-#endif
+void SetDefaultChartPrompts(ChartPrompts prompts) { DefaultPrompts() = std::move(prompts); }
+ChartPrompts DefaultChartPrompts() { return DefaultPrompts(); }
+
+bool SvgAvailable() { return true; }
+
+ChartFormat ChartFormatOf(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0
+               ? ChartFormat::Svg
+               : ChartFormat::Png;
 }
 
-QString ChartFileName(const QString& chosen) {
+QString ChartFileName(const QString& chosen, ChartFormat format) {
     if (chosen.isEmpty()) return chosen;
     const QString suffix = QFileInfo(chosen).suffix().toLower();
-    if (suffix == QLatin1String("png") || (suffix == QLatin1String("svg") && SvgAvailable()))
-        return chosen;
-    return chosen + QStringLiteral(".png");
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("svg")) return chosen;
+    return chosen + (format == ChartFormat::Svg ? QStringLiteral(".svg") : QStringLiteral(".png"));
 }
 
-bool SaveChartSvg([[maybe_unused]] const ChartSpec& design, [[maybe_unused]] const QString& path,
-                  [[maybe_unused]] const QSize& size) {
-#ifdef VARNOK_HAVE_SVG
-    if (path.isEmpty() || size.isEmpty()) return false;
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    if (!buffer.open(QIODevice::WriteOnly)) return false;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(design.title);
-    if (!renderChart(design, generator, size)) return false;
-    buffer.close();
-    return writeBytes(path, svg);
-#else
-    return false;
-#endif
+QString WriteChartFile(const ChartSpec& design, const QString& path, const QSize& size,
+                       ChartFormat format) {
+    if (path.isEmpty()) return QStringLiteral("no file name");
+    const QByteArray bytes =
+        format == ChartFormat::Svg ? ChartSvg(design, size) : ChartPng(design, size);
+    if (bytes.isEmpty()) return QStringLiteral("the chart could not be drawn");
+    const std::string why = writeFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return QString::fromStdString(why);
 }
 
 bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& size) {
-    if (path.isEmpty() || size.isEmpty()) return false;
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    if (!renderChart(design, image, size)) return false;
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
-    return writeBytes(path, png);
+    return WriteChartFile(design, path, size, ChartFormat::Png).isEmpty();
+}
+
+bool SaveChartSvg(const ChartSpec& design, const QString& path, const QSize& size) {
+    return WriteChartFile(design, path, size, ChartFormat::Svg).isEmpty();
 }
 
 ChartView::ChartView(const ChartSpec& design, QWidget* parent)
-    : QChartView(parent), prompter_(DefaultPngPathPrompter()) {
+    : QChartView(parent), prompts_(DefaultChartPrompts()) {
     setRenderHint(QPainter::Antialiasing);
     savePng_ = new QAction(QStringLiteral("Save Chart as PNG..."), this);
-    connect(savePng_, &QAction::triggered, this, &ChartView::askAndSavePng);
-    addAction(savePng_);
+    saveSvg_ = new QAction(QStringLiteral("Save Chart as SVG..."), this);
+    copy_ = new QAction(QStringLiteral("Copy Chart"), this);
+    connect(savePng_, &QAction::triggered, this, [this] { askAndSave(ChartFormat::Png); });
+    connect(saveSvg_, &QAction::triggered, this, [this] { askAndSave(ChartFormat::Svg); });
+    connect(copy_, &QAction::triggered, this, &ChartView::copyToClipboard);
+    addActions({savePng_, saveSvg_, copy_});
     setContextMenuPolicy(Qt::ActionsContextMenu);
     setSpec(design);
 }
@@ -129,24 +96,29 @@ void ChartView::setSpec(const ChartSpec& design) {
     delete old;
 }
 
+QSize ChartView::pictureSize() const {
+    return isVisible() && !size().isEmpty() ? size() : kExportChartSize;
+}
+
+QString ChartView::saveChart(const QString& path) const {
+    return WriteChartFile(design_, path, pictureSize(), ChartFormatOf(path));
+}
+
 bool ChartView::savePng(const QString& path) const {
-    const QSize size = isVisible() && !this->size().isEmpty() ? this->size() : kDefaultPngSize;
-    return SaveChartPng(design_, path, size);
+    return WriteChartFile(design_, path, pictureSize(), ChartFormat::Png).isEmpty();
 }
 
-bool ChartView::saveChart(const QString& path) const {
-    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) != 0)
-        return savePng(path);
-    const QSize size = isVisible() && !this->size().isEmpty() ? this->size() : kDefaultPngSize;
-    return SaveChartSvg(design_, path, size);
+void ChartView::copyToClipboard() const {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(ChartImage(design_, pictureSize()));
 }
 
-void ChartView::askAndSavePng() {
-    if (!prompter_) return;
-    const QString path = ChartFileName(prompter_(this));
-    if (!path.isEmpty() && !saveChart(path))
-        QMessageBox::warning(this, QStringLiteral("Varnok 3"),
-                             QStringLiteral("The chart could not be saved in %1.").arg(path));
+void ChartView::askAndSave(ChartFormat format) {
+    if (!prompts_.fileName) return;
+    const QString path = ChartFileName(prompts_.fileName(this, format), format);
+    if (path.isEmpty()) return;
+    if (const QString why = saveChart(path); !why.isEmpty() && prompts_.error)
+        prompts_.error(this, QStringLiteral("The chart could not be saved in %1: %2.").arg(path, why));
 }
 
 }  // namespace vnk::plot

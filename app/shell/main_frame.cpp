@@ -15,6 +15,7 @@
 #include "app/shell/document.h"
 #include "app/commands/file_commands.h"
 #include "app/commands/model_execution.h"
+#include "app/kit/chart_prompts.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
 #include "app/commands/plot_commands.h"
@@ -36,6 +37,8 @@ CMainFrame::CMainFrame(CVarno3Doc& doc, Prompter& prompter, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         screenSize_ = screen->size();
     doc_.data().dataChanged = false;
+    // Every chart window and tab asks for its file and reports its errors through the prompter.
+    RouteChartPromptsThrough(prompter_);
     setWindowTitle(QString::fromLatin1(text::kAppTitle));
     setWindowIcon(ProgramIcon());
     view_ = new CVarno3View(doc_, this);

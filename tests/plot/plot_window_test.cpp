@@ -1,6 +1,8 @@
 // Data, model and summary plots shown in "Plot" windows, checked through the chart objects and
 // the value table: series, colours, titles, axis ends and steps, table rows and columns, and the
 // PNG export.
+#include <QClipboard>
+#include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QtCharts/QLegend>
@@ -339,27 +341,36 @@ private slots:
                     ++blue;
         QVERIFY2(blue > 100, "the hardware series is not in the picture");
 
-        // The context-menu action asks for the file through the prompter.
-        const QString viaMenu = dir.filePath(QStringLiteral("menu.png"));
-        window.chartView()->setPngPathPrompter([&](QWidget*) { return viaMenu; });
+        // The context-menu actions ask for the file through the prompts; a bare name takes the
+        // action's extension.
+        QString chosen;
+        QStringList errors;
+        ChartPrompts prompts;
+        prompts.fileName = [&](QWidget*, ChartFormat) { return chosen; };
+        prompts.error = [&](QWidget*, const QString& text) { errors << text; };
+        window.chartView()->setPrompts(prompts);
+        chosen = dir.filePath(QStringLiteral("bare"));
         window.chartView()->savePngAction()->trigger();
-        QVERIFY(QImage(viaMenu).width() > 0);
-        QVERIFY(!window.chartView()->savePng(dir.filePath(QStringLiteral("missing/x.png"))));
-
-        // A name without an extension gets ".png"; an ".svg" name saves a drawing.
-        const QString bare = dir.filePath(QStringLiteral("bare"));
-        window.chartView()->setPngPathPrompter([&](QWidget*) { return bare; });
-        window.chartView()->savePngAction()->trigger();
-        QVERIFY(QImage(bare + QStringLiteral(".png")).width() > 0);
+        QVERIFY(QImage(chosen + QStringLiteral(".png")).width() > 0);
+        window.chartView()->saveSvgAction()->trigger();
+        QFile drawing(chosen + QStringLiteral(".svg"));
+        QVERIFY(drawing.open(QIODevice::ReadOnly));
+        QVERIFY(drawing.readAll().contains("<svg"));
         QCOMPARE(ChartFileName(QStringLiteral("a.PNG")), QStringLiteral("a.PNG"));
-        if (SvgAvailable()) {
-            const QString svg = dir.filePath(QStringLiteral("drawing.svg"));
-            window.chartView()->setPngPathPrompter([&](QWidget*) { return svg; });
-            window.chartView()->savePngAction()->trigger();
-            QFile drawing(svg);
-            QVERIFY(drawing.open(QIODevice::ReadOnly));
-            QVERIFY(drawing.readAll().contains("<svg"));
-        }
+        QVERIFY(errors.isEmpty());
+
+        // A failed save says where and the system's reason.
+        chosen = dir.filePath(QStringLiteral("missing/x.png"));
+        window.chartView()->savePngAction()->trigger();
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].startsWith(QStringLiteral("The chart could not be saved in ") + chosen) &&
+                     errors[0].contains(QStringLiteral("No such file or directory")),
+                 qPrintable(errors[0]));
+
+        // Copy puts the picture on the clipboard.
+        QGuiApplication::clipboard()->clear();
+        window.chartView()->copyAction()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), window.chartView()->pictureSize());
     }
 };
 
