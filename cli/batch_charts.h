@@ -5,21 +5,24 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/batch_run.h"
+#include "models/crow_amsaa_model.h"
 
 namespace vnk::batch {
 
 inline constexpr const char* kChartModuleName = "varnok3-batch-charts.so";
 inline constexpr const char* kChartEntryPoint = "varnok_render_charts";
 
-// One TBF model of the execution, as its plots need it.
+// One model of the execution, as its plots need it.
 struct ChartModel {
     std::string code;   // slot label, e.g. "GEO", "LAV-L"
     std::string title;  // screen title, the name of its predicted series
     std::vector<double> predicted;
+    int firstPredicted = 1;  // entry or interval of predicted[0]
     bool inSummary = false;  // status 0: drawn in the summary plot
     std::string skipped;     // why the model has no chart; "" when it has one
 };
@@ -37,8 +40,28 @@ struct ChartMeasure {
     std::array<Model, 7> models;  // by TBF slot
 };
 
+// Interval software data and what the interval execution stored.
+struct IntervalChartInput {
+    struct Accuracy {
+        double stat = 0.0;
+        int rank = 0, indx = 0, rflag = 0;  // rflag -1: the analysis was not run
+        std::vector<double> plot;
+    };
+    std::vector<double> counts, lengths;
+    std::vector<ChartModel> models;  // executed models, in slot order
+    bool accuracy = false;           // the accuracy analysis was asked for
+    int nsr = 0;
+    std::array<Accuracy, 6> analyses;  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
+};
+
+enum class ChartDataKind { Tbf, Interval, HardwareInterval };
+
 struct ChartInput {
     std::string stem;  // the data file's name without folder and extension
+    ChartDataKind kind = ChartDataKind::Tbf;
+    IntervalChartInput interval;
+    std::vector<double> unitsTested, unitsFailing;  // hardware interval data
+    std::optional<models::crow::Analysis> crow;     // the Crow-AMSAA run, when it ran
     std::vector<double> times, failureTypes, severities;
     int unit = 0;
     int history = 0;  // 0 software, 1 hardware, 2 system
@@ -62,7 +85,7 @@ struct ChartOutput {
 // The module's entry point: draws every chart of `input`. Returns "" or why it could not.
 using ChartEntryPoint = void (*)(const ChartInput& input, ChartOutput& output, std::string& error);
 
-// What a finished TBF run has to draw; `dataFile` names the stem.
+// What a finished run has to draw; `dataFile` names the stem.
 ChartInput BatchChartInput(const BatchResult& result, const FailureDataSet& set,
                            const std::string& dataFile);
 

@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "app/screens/execution/applicability_plot_screen.h"
+#include "app/screens/execution/interval_accuracy_screen.h"
 #include "cli/batch_charts.h"
 #include "plot/chart_export.h"
+#include "plot/crow_amsaa_charts.h"
 #include "plot/data_plots.h"
 
 namespace {
@@ -42,8 +44,9 @@ public:
         vnk::batch::RenderedChart r;
         r.name = in_.stem + "-" + chart;
         r.title = design.title.toStdString();
-        r.png = bytesOf(vnk::plot::ChartPng(design));
-        r.svg = bytesOf(vnk::plot::ChartSvg(design));
+        const vnk::plot::ChartPictures pictures = vnk::plot::ChartPngAndSvg(design);
+        r.png = bytesOf(pictures.png);
+        r.svg = bytesOf(pictures.svg);
         if (r.png.empty() || r.svg.empty()) {
             skip(chart, "the chart could not be drawn");
             return;
@@ -117,6 +120,81 @@ void drawMeasures(const ChartInput& in, Renderer& r) {
     }
 }
 
+void drawIntervalData(const ChartInput& in, Renderer& r) {
+    vnk::plot::IntervalPlotData data;
+    data.counts = in.interval.counts;
+    data.lengths = in.interval.lengths;
+    r.add("counts", vnk::plot::IntervalCountsChart(data));
+    r.add("cumulative", vnk::plot::IntervalCumulativeChart(data));
+    r.add("lengths", vnk::plot::IntervalLengthsChart(data));
+    data.smoothed = true;
+    r.add("smoothed", vnk::plot::IntervalCountsChart(data));
+}
+
+void drawIntervalModels(const ChartInput& in, Renderer& r) {
+    vnk::plot::IntervalSummaryPlotData summary;
+    summary.counts = in.interval.counts;
+    summary.lengths = in.interval.lengths;
+    for (const auto& model : in.interval.models) {
+        const std::string chart = slug(model.code);
+        if (!model.skipped.empty()) {
+            r.skip(chart, model.skipped);
+            continue;
+        }
+        vnk::plot::IntervalModelPlotData data;
+        data.modelName = model.title;
+        data.counts = in.interval.counts;
+        data.predicted = model.predicted;
+        data.firstPredicted = model.firstPredicted;
+        r.add(chart,
+              vnk::plot::IntervalModelPlot(data, vnk::plot::ModelPlotKind::DataAndPredicted).chart);
+        if (model.inSummary)
+            summary.models.push_back({model.code, model.predicted, model.firstPredicted});
+    }
+    if (!in.interval.models.empty())
+        r.add("summary", vnk::plot::IntervalSummaryPlot(summary).chart);
+}
+
+void drawIntervalAccuracy(const ChartInput& in, Renderer& r) {
+    if (!in.interval.accuracy) return;
+    vnk::plot::IntervalAccuracyData data;
+    data.nsr = in.interval.nsr;
+    for (std::size_t i = 0; i < data.models.size(); ++i) {
+        const auto& from = in.interval.analyses[i];
+        data.models[i] = {from.stat, from.rank, from.indx, from.rflag, from.plot};
+    }
+    const QStringList tabs = vnk::plot::IntervalAccuracyTabs();
+    for (int tab = 0; tab < tabs.size(); ++tab) {
+        const auto& model = data.models[static_cast<std::size_t>(tab)];
+        if (model.rflag == -1) continue;
+        const std::string chart = "accuracy-" + slug(tabs[tab].toStdString());
+        if (const auto design = vnk::plot::IntervalAccuracyChart(data, tab))
+            r.add(chart, *design);
+        else
+            r.skip(chart, "the analysis failed (RFLAG " + std::to_string(model.rflag) + ")");
+    }
+}
+
+void drawHardwareData(const ChartInput& in, Renderer& r) {
+    vnk::plot::HardwareIntervalPlotData data;
+    data.unitsTested = in.unitsTested;
+    data.unitsFailing = in.unitsFailing;
+    r.add("raw", vnk::plot::HardwareIntervalPlot(data).chart);
+}
+
+void drawCrowAmsaa(const ChartInput& in, Renderer& r) {
+    if (!in.crow) return;
+    const auto& a = *in.crow;
+    if (a.status != vnk::crow_amsaa_status::kOk) {
+        const std::string why = "the model failed (" + vnk::models::crow::StatusReason(a.status) + ")";
+        for (const char* chart : {"crow-duane", "crow-mtbf", "crow-cumulative"}) r.skip(chart, why);
+        return;
+    }
+    r.add("crow-duane", vnk::plot::CrowDuaneChart(a));
+    r.add("crow-mtbf", vnk::plot::CrowMtbfChart(a));
+    r.add("crow-cumulative", vnk::plot::CrowCumulativeFailuresChart(a));
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) void varnok_render_charts(
@@ -130,9 +208,22 @@ extern "C" __attribute__((visibility("default"))) void varnok_render_charts(
     QApplication app(argc, argv);
     Renderer renderer(input, output);
     try {
-        drawData(input, renderer);
-        drawModels(input, renderer);
-        drawMeasures(input, renderer);
+        switch (input.kind) {
+        case vnk::batch::ChartDataKind::Tbf:
+            drawData(input, renderer);
+            drawModels(input, renderer);
+            drawMeasures(input, renderer);
+            break;
+        case vnk::batch::ChartDataKind::Interval:
+            drawIntervalData(input, renderer);
+            drawIntervalModels(input, renderer);
+            drawIntervalAccuracy(input, renderer);
+            break;
+        case vnk::batch::ChartDataKind::HardwareInterval:
+            drawHardwareData(input, renderer);
+            break;
+        }
+        drawCrowAmsaa(input, renderer);
     } catch (const std::exception& e) {
         error = std::string("the charts could not be drawn: ") + e.what();
     }

@@ -68,8 +68,6 @@ int run(int argc, char** argv) {
             return usageError("--pdf: " + refusal);
     }
     if (batch.charts) {
-        if (batch.kind != DataKindOption::Tbf)
-            return usageError("--charts: charts are drawn for time-between-failures data only");
         if (const std::string error = CheckChartFolder(*batch.charts); !error.empty())
             return usageError("--charts: " + error);
     }

@@ -56,10 +56,11 @@ QPolygonF Polygon(int corners, double size, double inner = 1.0) {
     return shape;
 }
 
-// The picture a line draws at each of its points for shapes other than the circle. Drawn
-// large, as the chart scales it to the marker size.
+// The picture a line draws at each of its points for shapes other than the circle. Drawn at
+// over twice the marker size, so it stays sharp on a high-density screen, and no larger: an SVG
+// file embeds one copy of it per point.
 QImage MarkerImage(MarkerShape shape, const QColor& colour) {
-    constexpr int kSide = 48;
+    constexpr int kSide = 24;
     QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "plot/chart_builder.h"
+#include "plot/png_encoder.h"
 
 namespace vnk::plot {
 namespace {
@@ -45,17 +46,7 @@ QImage imageOf(LaidOutChart& chart, const QSize& size) {
     return image;
 }
 
-QByteArray pngOf(const QImage& image) {
-    if (image.isNull()) return {};
-    QByteArray png;
-    QBuffer buffer(&png);
-    // A chart is mostly flat colour, which zlib's fastest level (Qt's quality 85) packs nearly
-    // as well as the default at a fraction of the time.
-    constexpr int kFastestCompression = 85;
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG", kFastestCompression))
-        return {};
-    return png;
-}
+QByteArray pngOf(const QImage& image) { return EncodePng(image); }
 
 QByteArray svgOf(LaidOutChart& chart, const ChartSpec& design, const QSize& size) {
     QByteArray svg;

@@ -135,6 +135,18 @@ ChartSpec IntervalLengthsChart(const IntervalPlotData& data) {
     return chart;
 }
 
+ChartSpec IntervalCumulativeChart(const IntervalPlotData& data) {
+    std::vector<double> sums;
+    double sum = 0.0;
+    for (const double count : data.counts) sums.push_back(sum += count);
+    ChartSpec chart;
+    chart.title = QStringLiteral("Cumulative Counts");
+    chart.series = {Series(QStringLiteral("Cumulative Counts"), colour::kGreen, Numbered(sums))};
+    chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(sums.size()))};
+    chart.y = {QStringLiteral("Cumulative Counts"), IntervalYAxis(sums)};
+    return chart;
+}
+
 TableSpec IntervalTable(const IntervalPlotData& data) {
     return NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},
                          {ToList(data.counts), ToList(data.lengths)});

@@ -56,6 +56,8 @@ struct IntervalPlotData {
 ChartSpec IntervalCountsChart(const IntervalPlotData& data);
 // The "Length" tab: the lengths, one green series "Lengths".
 ChartSpec IntervalLengthsChart(const IntervalPlotData& data);
+// "Cumulative Counts": the running sums of the recorded counts, one green series.
+ChartSpec IntervalCumulativeChart(const IntervalPlotData& data);
 // "Count" and "Length" per interval, as recorded.
 TableSpec IntervalTable(const IntervalPlotData& data);
 

@@ -8,7 +8,7 @@ packages=(
   xvfb xauth openbox poppler-utils fonts-liberation2 imagemagick ccache
   nlohmann-json3-dev libcli11-dev libcsv-dev libhowardhinnant-date-dev
   desktop-file-utils appstream help2man libxml2-utils man-db dpkg-dev file
-  python3-jsonschema
+  python3-jsonschema libpng-dev
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "execution/interval_plot_values.h"
 #include "execution/model_reports.h"
 #include "execution/selection_rules.h"
 #include "app/kit/header_button.h"
@@ -61,8 +62,7 @@ void AddGroupFrame(QWidget* parent, QGridLayout* grid, const QString& title, int
 }  // namespace
 
 bool AccuracyAnalysisRan(const IntervalExecutionResults& r, int entry) {
-    const int slot = kAccuracySlots.at(static_cast<std::size_t>(entry));
-    return r.selection.accuracy && r.ran[static_cast<std::size_t>(slot)];
+    return execution::IntervalAccuracyRan(r, entry);
 }
 
 bool AccuracyAnalysisSucceeded(const IntervalExecutionResults& r, int entry) {
