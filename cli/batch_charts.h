@@ -3,71 +3,23 @@
 // the program itself stays Qt-free and builds without the GUI layers.
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/batch_run.h"
-#include "models/crow_amsaa_model.h"
+#include "execution/chart_values.h"
 
 namespace vnk::batch {
 
 inline constexpr const char* kChartModuleName = "varnok3-batch-charts.so";
 inline constexpr const char* kChartEntryPoint = "varnok_render_charts";
 
-// One model of the execution, as its plots need it.
-struct ChartModel {
-    std::string code;   // slot label, e.g. "GEO", "LAV-L"
-    std::string title;  // screen title, the name of its predicted series
-    std::vector<double> predicted;
-    int firstPredicted = 1;  // entry or interval of predicted[0]
-    bool inSummary = false;  // status 0: drawn in the summary plot
-    std::string skipped;     // why the model has no chart; "" when it has one
-};
-
-// One applicability measure that was run.
-struct ChartMeasure {
-    struct Model {
-        double stat = 0.0;
-        int rank = 0, indx = 0, rflag = 0;  // rflag -1: the model was not analysed
-        std::vector<double> plot1, plot2;
-        std::vector<double> noiseSteps;  // noise: the relative change at each step
-    };
-    int measure = 1;  // 1 Accuracy, 2 Bias, 3 Noise, 4 Trend
-    int nsr = 0;
-    std::array<Model, 7> models;  // by TBF slot
-};
-
-// Interval software data and what the interval execution stored.
-struct IntervalChartInput {
-    struct Accuracy {
-        double stat = 0.0;
-        int rank = 0, indx = 0, rflag = 0;  // rflag -1: the analysis was not run
-        std::vector<double> plot;
-    };
-    std::vector<double> counts, lengths;
-    std::vector<ChartModel> models;  // executed models, in slot order
-    bool accuracy = false;           // the accuracy analysis was asked for
-    int nsr = 0;
-    std::array<Accuracy, 6> analyses;  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
-};
-
-enum class ChartDataKind { Tbf, Interval, HardwareInterval };
-
-struct ChartInput {
-    std::string stem;  // the data file's name without folder and extension
-    ChartDataKind kind = ChartDataKind::Tbf;
-    IntervalChartInput interval;
-    std::vector<double> unitsTested, unitsFailing;  // hardware interval data
-    std::optional<models::crow::Analysis> crow;     // the Crow-AMSAA run, when it ran
-    std::vector<double> times, failureTypes, severities;
-    int unit = 0;
-    int history = 0;  // 0 software, 1 hardware, 2 system
-    std::vector<ChartModel> models;  // executed models, in slot order
-    std::vector<ChartMeasure> measures;
-};
+using execution::ChartDataKind;
+using execution::ChartInput;
+using execution::ChartMeasure;
+using execution::ChartModel;
+using execution::IntervalChartInput;
 
 // A chart drawn: the file name without extension ("<stem>-<chart>") and both pictures.
 struct RenderedChart {

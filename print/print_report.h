@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "print/report_pages.h"
+
 class QPrinter;
 class QWidget;
 
@@ -20,6 +22,9 @@ using PrinterPrompter = std::function<bool(QPrinter& printer, QWidget* parent)>;
 // The system print screen: no page range, no selection, printing to a file allowed (the
 // portable path on a machine without a printer).
 PrinterPrompter SystemPrintScreen();
+// The same screen offering, on a "Report" tab, "Plain report" (chosen at first) or "Report with
+// charts"; `withCharts` receives the choice.
+PrinterPrompter SystemPrintScreen(bool* withCharts);
 
 // Prints the texts, each from a new page. With showPrintScreen the prompter is asked first;
 // without it the default printer is used as it is set up.
@@ -30,6 +35,7 @@ void PrintReport(const std::vector<std::string>& texts, bool showPrintScreen,
 
 // Prints the texts on a printer already set up. Returns whether every page was finished; a job
 // that fails part way is aborted.
-bool PrintOn(QPrinter& printer, const QStringList& texts);
+bool PrintOn(QPrinter& printer, const QStringList& texts,
+             const std::vector<ReportPicture>& pictures = {});
 
 }  // namespace vnk::print

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/commands/report_charts.h"
 #include "app/commands/comparison_commands.h"
 #include "app/shell/command_context.h"
 #include "app/shell/document.h"
@@ -87,7 +88,10 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
         plot::ShowPlotWindow(plot::IntervalSummaryPlot(interval_screens::SummaryPlotData(results)),
                              &frame);
     };
-    actions.print = [&] { PrintPages(prompter, execution::IntervalSummaryReport(results), &frame); };
+    actions.print = [&] {
+        PrintPages(prompter, execution::IntervalSummaryReport(results), &frame,
+                   IntervalChartPages(frame.document().data(), results));
+    };
     actions.help = [&] { prompter.help(&frame, QString::fromLatin1(help_page::kExecutionsMenu)); };
     actions.compare = [&] {
         ShowModelComparison(

@@ -10,6 +10,7 @@
 #include "app/commands/interval_model_execution.h"
 #include "app/shell/main_frame.h"
 #include "app/kit/prompter.h"
+#include "app/commands/report_charts.h"
 #include "app/commands/tbf_hardware_execution.h"
 #include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
@@ -122,7 +123,9 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         }
         plot::ShowPlotWindow(plot::TbfSummaryPlot(data), &frame);
     };
-    actions.print = [&]() { PrintPages(prompter, execution::TbfSummaryReport(results), &frame); };
+    actions.print = [&]() {
+        PrintPages(prompter, execution::TbfSummaryReport(results), &frame, TbfChartPages(set, results));
+    };
     actions.help = [&]() { prompter.help(&frame, QStringLiteral("menu_executions")); };
     actions.compare = [&]() {
         ShowModelComparison(frame, execution::CompareTbfModels(results, doc.options().holdOutFraction),

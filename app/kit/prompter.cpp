@@ -101,6 +101,31 @@ bool WidgetPrompter::setUpPrinter(QPrinter& printer, QWidget* parent) {
     return print::SystemPrintScreen()(printer, parent);
 }
 
+bool Prompter::setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts) {
+    withCharts = false;
+    return setUpPrinter(printer, parent);
+}
+
+bool WidgetPrompter::setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts) {
+    if (!defaultPrintFile_.isEmpty() && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(defaultPrintFile_);
+    return print::SystemPrintScreen(&withCharts)(printer, parent);
+}
+
+void PrintPages(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent,
+                const ChartPages& charts) {
+    if (!charts) {
+        PrintPages(prompter, pages, parent);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageMargins(print::ReportMargins(), QPageLayout::Point);
+    bool withCharts = false;
+    if (!prompter.setUpReportPrinter(printer, parent, withCharts)) return;
+    print::PrintOn(printer, print::ReportTexts(pages),
+                   withCharts ? charts() : std::vector<print::ReportPicture>{});
+}
+
 void PrintPages(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent) {
     print::PrintReport(pages, true, parent, [&prompter](QPrinter& printer, QWidget* p) {
         return prompter.setUpPrinter(printer, p);

@@ -6,8 +6,11 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "print/report_pages.h"
 
 class QDialog;
 class QPrinter;
@@ -48,6 +51,10 @@ public:
     virtual void help(QWidget* from, const QString& page) = 0;
     // The print screen: chooses and sets up `printer`; false when cancelled.
     virtual bool setUpPrinter(QPrinter& printer, QWidget* parent) = 0;
+    // The print screen of a report that has charts, offering the plain report or the report
+    // with charts; `withCharts` receives the choice. Without an answer of its own: the plain
+    // print screen and the plain report.
+    virtual bool setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts);
 
     // Shorthands for the common boxes; the caption defaults to the application title.
     void error(QWidget* parent, const QString& text, const QString& caption = {});
@@ -77,6 +84,7 @@ public:
     QString saveFileName(QWidget* parent, const FileChoice& choice) override;
     void help(QWidget* from, const QString& page) override;
     bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
+    bool setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts) override;
 
 private:
     QPointer<HelpWindow> help_;
@@ -84,5 +92,12 @@ private:
 
 // Prints report pages, each from a new page, after the prompter's print screen.
 void PrintPages(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent);
+
+// The chart pages of a report, drawn only when the report with charts is chosen.
+using ChartPages = std::function<std::vector<print::ReportPicture>()>;
+// The same with the choice of the report with charts: one page per chart after the report
+// pages, numbered with them.
+void PrintPages(Prompter& prompter, const std::vector<std::string>& pages, QWidget* parent,
+                const ChartPages& charts);
 
 }  // namespace vnk::app

@@ -10,32 +10,12 @@
 #include <optional>
 #include <vector>
 
-#include "plot/chart_design.h"
+#include "plot/applicability_charts.h"
 
 namespace vnk::plot {
 
 class ResultsPanel;
 class TabbedChart;
-
-// What one interval model's accuracy analysis stored.
-struct IntervalAccuracyResult {
-    double stat = 0.0;  // STAT
-    int rank = 0;       // accuracy rank; 0 = no rank
-    int indx = 0;       // INDX, refits made
-    int rflag = 0;      // RFLAG; nonzero shows no chart
-    std::vector<double> plot;  // the per-point scores, point i at index i - 1
-};
-
-struct IntervalAccuracyData {
-    int nsr = 0;  // NSR, points of the analysis range
-    // In the order BM-B, BM-P, GP-2, NHP, S-T1, YAM.
-    std::array<IntervalAccuracyResult, 6> models;
-};
-
-QStringList IntervalAccuracyTabs();
-// The chart of tab `tab`; none for a failed analysis. A negative score cannot come from a
-// probability and marks a point without a value; such points are left out of the line.
-std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyData& data, int tab);
 
 class IntervalAccuracyScreen : public QDialog {
     Q_OBJECT

@@ -152,7 +152,8 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     std::map<int, bool> plotsEnabled;
     std::map<int, QString> modelReport;       // per slot: the PDF text of "Print"
     QString musaTnof, nptTnof, calendarReport, summaryReport;
-    int summaryPages = 0;
+    int summaryPages = 0, chartPages = 0;
+    QString chartReport;
     double calendarResult = -1.0;
     struct MusaCheck {
         double b0 = 0, b1 = 0, remaining = 0, total = 0, cif = 0, cmtbnf = 0;
@@ -278,6 +279,12 @@ void NtdsExecutionTest::allModelsAndMeasures() {
         summaryReport = vnk::test::RunTool(
             QStringLiteral("pdftotext"),
             {QStringLiteral("-layout"), h.prompter.pdfFiles.last(), QStringLiteral("-")});
+        h.prompter.printWithCharts = true;
+        s.printButton()->click();
+        h.prompter.printWithCharts = false;
+        chartPages = vnk::test::PdfPages(h.prompter.pdfFiles.last());
+        chartReport = vnk::test::RunTool(QStringLiteral("pdftotext"),
+                                         {h.prompter.pdfFiles.last(), QStringLiteral("-")});
         s.accept();
     });
 
@@ -305,6 +312,12 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     // mean of each model's nonzero measure ranks.
     if (summaryReport.isEmpty()) QSKIP("pdftotext is not available");
     QCOMPARE(summaryPages, 4);
+    // The report with charts: the same report pages, then one page per chart, titled as on screen
+    // and captioned with the chart's file name.
+    QVERIFY2(chartPages > summaryPages + 10, qPrintable(QString::number(chartPages)));
+    QVERIFY(chartReport.contains(QStringLiteral("APPLICABILITY RESULTS")));
+    QVERIFY(chartReport.contains(QStringLiteral("Raw and Predicted Data Plot")));
+    QVERIFY(chartReport.contains(QStringLiteral("ntds_tbf-summary")));
     const std::array<int, 7> reportOrder = {ex::kGeo,       ex::kJam,      ex::kLavLinear,
                                             ex::kLavQuadratic, ex::kMusaBasic, ex::kMusaLog,
                                             ex::kNpt};

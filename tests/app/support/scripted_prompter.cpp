@@ -70,6 +70,11 @@ bool ScriptedPrompter::setUpPrinter(QPrinter& printer, QWidget*) {
     return true;
 }
 
+bool ScriptedPrompter::setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts) {
+    withCharts = printWithCharts;
+    return setUpPrinter(printer, parent);
+}
+
 QStringList ScriptedPrompter::messageTexts() const {
     QStringList texts;
     for (const ShownMessage& m : messages) texts << m.text;

@@ -32,6 +32,8 @@ public:
     // Counts the print screens shown and cancels each, unless `pdfFolder` is set: then each
     // print goes to a PDF file of its own there (listed in `pdfFiles`).
     bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
+    // As setUpPrinter, choosing the report with charts when `printWithCharts` is set.
+    bool setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts) override;
 
     // The next screen must be an S; `work` drives it and must close it.
     template <class S>
@@ -58,6 +60,7 @@ public:
     QStringList helpPages;  // pages help was asked for
     int printScreens = 0;
     QString pdfFolder;
+    bool printWithCharts = false;
     QStringList pdfFiles;
     QStringList problems;
 
