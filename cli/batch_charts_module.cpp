@@ -39,8 +39,9 @@ void render(const ChartInput& input, ChartOutput& output) {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) void varnok_render_charts(
-    const ChartInput& input, ChartOutput& output, std::string& error) {
+extern "C" __attribute__((visibility("default"))) void varnok_render_charts(const ChartInput& input,
+                                                                            ChartOutput& output,
+                                                                            std::string& error) {
     static_assert(std::is_same_v<decltype(&varnok_render_charts), vnk::batch::ChartEntryPoint>);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);

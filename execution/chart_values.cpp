@@ -36,8 +36,7 @@ ChartMeasure measureOf(const TbfExecutionResults& r, int m) {
     return out;
 }
 
-IntervalChartInput intervalOf(const FailureDataSet& set,
-                              const IntervalExecutionResults* r) {
+IntervalChartInput intervalOf(const FailureDataSet& set, const IntervalExecutionResults* r) {
     IntervalChartInput in;
     for (int j = 1; j <= set.intervalCount; ++j) {
         in.counts.push_back(set.interval(interval_row::kFaults, j));
@@ -51,8 +50,7 @@ IntervalChartInput intervalOf(const FailureDataSet& set,
         model.code = IntervalSlotLabel(slot);
         const models::ModelDescription* description = IntervalSlotDescription(slot);
         model.title = description ? description->title : model.code;
-        std::tie(model.predicted, model.firstPredicted) =
-            IntervalPredictedByInterval(*r, slot);
+        std::tie(model.predicted, model.firstPredicted) = IntervalPredictedByInterval(*r, slot);
         model.inSummary = r->status[s] == 0;
         if (r->status[s] != 0)
             model.skipped = "the model failed (RFLAG " + std::to_string(r->status[s]) + ")";

@@ -59,8 +59,11 @@ ChartSpec ScatterChart(const QString& name, const std::vector<double>& values, i
 ChartSpec YPlotChart(const QString& name, const std::vector<double>& sums) {
     ChartSpec chart = ScatterChart(name, sums);
     const double n = static_cast<double>(sums.size());
-    chart.series << SeriesSpec{QStringLiteral("Uniform"), colour::kReference, SeriesKind::Line,
-                               {QPointF(0.0, 0.0), QPointF(n, 1.0)}, false};
+    chart.series << SeriesSpec{QStringLiteral("Uniform"),
+                               colour::kReference,
+                               SeriesKind::Line,
+                               {QPointF(0.0, 0.0), QPointF(n, 1.0)},
+                               false};
     chart.y = {QString(), UnitAxis()};
     return chart;
 }
@@ -80,8 +83,11 @@ ChartSpec UPlotChart(const QString& name, const std::vector<double>& sortedU) {
         }
         steps.points << QPointF(1.0, 1.0);
     }
-    SeriesSpec diagonal{QStringLiteral("Uniform"), colour::kReference, SeriesKind::Line,
-                        {QPointF(0.0, 0.0), QPointF(1.0, 1.0)}, false};
+    SeriesSpec diagonal{QStringLiteral("Uniform"),
+                        colour::kReference,
+                        SeriesKind::Line,
+                        {QPointF(0.0, 0.0), QPointF(1.0, 1.0)},
+                        false};
     chart.series = {steps, diagonal};
     chart.x = {QString(), UnitAxis()};
     chart.y = {QString(), UnitAxis()};
@@ -106,8 +112,10 @@ QString ApplicabilityCaption(int m) {
 QStringList ApplicabilityTabs(int m) {
     QStringList tabs;
     if (m == measure::kBias) {
-        for (const ModelEntry& e : kModels) tabs << QString::fromLatin1(e.tab) + QStringLiteral("-U");
-        for (const ModelEntry& e : kModels) tabs << QString::fromLatin1(e.tab) + QStringLiteral("-S");
+        for (const ModelEntry& e : kModels)
+            tabs << QString::fromLatin1(e.tab) + QStringLiteral("-U");
+        for (const ModelEntry& e : kModels)
+            tabs << QString::fromLatin1(e.tab) + QStringLiteral("-S");
     } else {
         for (const ModelEntry& e : kModels) tabs << QString::fromLatin1(e.tab);
     }
@@ -118,7 +126,9 @@ QString ApplicabilityModelCaption(int index) {
     return QString::fromLatin1(kModels[static_cast<std::size_t>(index % ModelCount())].caption);
 }
 
-int ApplicabilitySlot(int tab) { return kModels[static_cast<std::size_t>(tab % ModelCount())].slot; }
+int ApplicabilitySlot(int tab) {
+    return kModels[static_cast<std::size_t>(tab % ModelCount())].slot;
+}
 
 std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, int tab) {
     const QStringList tabs = ApplicabilityTabs(data.measure);

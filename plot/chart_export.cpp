@@ -16,7 +16,7 @@ namespace {
 
 // A chart laid out in a scene of exactly its picture's size, ready to paint any number of times.
 class LaidOutChart {
-public:
+  public:
     LaidOutChart(const ChartSpec& design, const QSize& size) : area_(QPointF(0, 0), size) {
         QChart* chart = BuildChart(design);
         scene_.addItem(chart);  // the scene owns the chart from here
@@ -34,7 +34,7 @@ public:
         return painter.end();
     }
 
-private:
+  private:
     QGraphicsScene scene_;
     QRectF area_;
 };

@@ -21,7 +21,8 @@ ChartPrompts SystemPrompts() {
         const bool svg = format == ChartFormat::Svg;
         return QFileDialog::getSaveFileName(
             parent, svg ? QStringLiteral("Save Chart as SVG") : QStringLiteral("Save Chart as PNG"),
-            QString(), svg ? QStringLiteral("SVG Drawings (*.svg)") : QStringLiteral("PNG Pictures (*.png)"));
+            QString(),
+            svg ? QStringLiteral("SVG Drawings (*.svg)") : QStringLiteral("PNG Pictures (*.png)"));
     };
     prompts.error = [](QWidget* parent, const QString& text) {
         QMessageBox::warning(parent, QStringLiteral("Varnok 3"), text);
@@ -118,7 +119,8 @@ void ChartView::askAndSave(ChartFormat format) {
     const QString path = ChartFileName(prompts_.fileName(this, format), format);
     if (path.isEmpty()) return;
     if (const QString why = saveChart(path); !why.isEmpty() && prompts_.error)
-        prompts_.error(this, QStringLiteral("The chart could not be saved in %1: %2.").arg(path, why));
+        prompts_.error(this,
+                       QStringLiteral("The chart could not be saved in %1: %2.").arg(path, why));
 }
 
 }  // namespace vnk::plot

@@ -1,7 +1,6 @@
 #include "plot/png_encoder.h"
 
 #include <png.h>
-
 #include <zlib.h>
 
 #include <csetjmp>
@@ -28,8 +27,8 @@ bool encodeRows(const QImage& rgb, QByteArray& out) {
     }
     png_set_write_fn(png, &out, appendBytes, noFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(rgb.width()),
-                 static_cast<png_uint_32>(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 static_cast<png_uint_32>(rgb.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
     // After the filter a flat area is a run of zeros, which run-length matching finds at once.
     png_set_compression_level(png, 1);

@@ -22,7 +22,7 @@ std::string slug(const std::string& label) {
 }
 
 class Collector {
-public:
+  public:
     Collector(const ChartInput& in, ResultChartSet& out) : in_(in), out_(out) {}
 
     void add(const std::string& chart, const ChartSpec& design) {
@@ -32,7 +32,7 @@ public:
         out_.skipped.push_back(in_.stem + "-" + chart + ": " + why);
     }
 
-private:
+  private:
     const ChartInput& in_;
     ResultChartSet& out_;
 };
@@ -78,8 +78,8 @@ void drawMeasures(const ChartInput& in, Collector& r) {
         data.nsr = m.nsr;
         for (std::size_t slot = 0; slot < data.models.size(); ++slot) {
             const auto& from = m.models[slot];
-            data.models[slot] = {from.stat, from.rank, from.indx, from.rflag, from.plot1, from.plot2,
-                                 from.noiseSteps};
+            data.models[slot] = {from.stat,  from.rank,  from.indx,      from.rflag,
+                                 from.plot1, from.plot2, from.noiseSteps};
         }
         const QStringList tabs = ApplicabilityTabs(m.measure);
         for (int tab = 0; tab < tabs.size(); ++tab) {
@@ -121,13 +121,11 @@ void drawIntervalModels(const ChartInput& in, Collector& r) {
         data.counts = in.interval.counts;
         data.predicted = model.predicted;
         data.firstPredicted = model.firstPredicted;
-        r.add(chart,
-              IntervalModelPlot(data, ModelPlotKind::DataAndPredicted).chart);
+        r.add(chart, IntervalModelPlot(data, ModelPlotKind::DataAndPredicted).chart);
         if (model.inSummary)
             summary.models.push_back({model.code, model.predicted, model.firstPredicted});
     }
-    if (!in.interval.models.empty())
-        r.add("summary", IntervalSummaryPlot(summary).chart);
+    if (!in.interval.models.empty()) r.add("summary", IntervalSummaryPlot(summary).chart);
 }
 
 void drawIntervalAccuracy(const ChartInput& in, Collector& r) {

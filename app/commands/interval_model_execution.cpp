@@ -79,9 +79,7 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
     interval_screens::IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { OpenModel(frame, results, slot); };
     actions.accuracyPlot = [&] {
-        plot::IntervalAccuracyScreen screen(interval_screens::AccuracyPlotData(results), &frame, [&] {
-            prompter.help(&frame, QString::fromLatin1(help_page::kExecutionsMenu));
-        });
+        plot::IntervalAccuracyScreen screen(prompter, interval_screens::AccuracyPlotData(results), &frame);
         prompter.exec(screen);
     };
     actions.plot = [&] {

@@ -105,8 +105,7 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         screens::OpenTbfModelScreen(results, slot, prompter, modelActions, &frame);
     };
     actions.measurePlot = [&](int measureIndex) {
-        plot::ApplicabilityPlotScreen screen(applicabilityPlotData(results, measureIndex), &frame,
-                                             [&] { prompter.help(&frame, QStringLiteral("menu_executions")); });
+        plot::ApplicabilityPlotScreen screen(prompter, applicabilityPlotData(results, measureIndex), &frame);
         prompter.exec(screen);
     };
     actions.plot = [&]() {

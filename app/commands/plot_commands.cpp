@@ -49,7 +49,7 @@ void ShowDataPlot(const CommandContext& ctx, bool smoothed) {
             data.lengths.push_back(set.interval(interval_row::kLength, j));
         }
         data.smoothed = smoothed;
-        plot::RawIntervalPlotScreen screen(data, ctx.parent);
+        plot::RawIntervalPlotScreen screen(ctx.prompter, data, ctx.parent);
         ctx.prompter.exec(screen);
         return;
     }

@@ -10,8 +10,8 @@ namespace {
 std::vector<print::ReportPicture> Pictures(const execution::ChartInput& input) {
     std::vector<print::ReportPicture> pages;
     for (const plot::ResultChart& chart : plot::ResultCharts(input).charts)
-        pages.push_back({chart.chart.title, QString::fromStdString(chart.name),
-                         plot::ChartImage(chart.chart)});
+        pages.push_back(
+            {chart.chart.title, QString::fromStdString(chart.name), plot::ChartImage(chart.chart)});
     return pages;
 }
 

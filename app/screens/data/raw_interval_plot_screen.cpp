@@ -1,7 +1,7 @@
 #include "app/screens/data/raw_interval_plot_screen.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "plot/tabbed_chart.h"
@@ -9,25 +9,23 @@
 
 namespace vnk::plot {
 
-RawIntervalPlotScreen::RawIntervalPlotScreen(const IntervalPlotData& data, QWidget* parent)
-    : QDialog(parent), data_(data) {
-    setWindowTitle(QStringLiteral("Raw Data Plots"));
+RawIntervalPlotScreen::RawIntervalPlotScreen(app::Prompter& prompter, const IntervalPlotData& data,
+                                             QWidget* parent)
+    : Screen(prompter, QStringLiteral("Raw Data Plots"), QString(), parent), data_(data) {
     table_ = new ValueTable(IntervalTable(data_), this);
-    charts_ = new TabbedChart({QStringLiteral("Counts"), QStringLiteral("Length")},
-                              [this](int tab) {
-                                  return tab == 0 ? IntervalCountsChart(data_)
-                                                  : IntervalLengthsChart(data_);
-                              },
-                              this);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    charts_ = new TabbedChart(
+        {QStringLiteral("Counts"), QStringLiteral("Length")},
+        [this](int tab) {
+            return tab == 0 ? IntervalCountsChart(data_) : IntervalLengthsChart(data_);
+        },
+        this);
 
     auto* areas = new QHBoxLayout;
     areas->addWidget(table_, 1);
     areas->addWidget(charts_, 4);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(areas, 1);
-    layout->addWidget(buttons);
+    body()->addLayout(areas, 1);
+    QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     resize(1000, 650);
 }
 

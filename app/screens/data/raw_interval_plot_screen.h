@@ -3,7 +3,8 @@
 // are drawn smoothed; the lengths and the table are always as recorded.
 #pragma once
 
-#include <QDialog>
+#include "app/kit/screen.h"
+
 
 #include "plot/data_plots.h"
 
@@ -12,10 +13,10 @@ namespace vnk::plot {
 class TabbedChart;
 class ValueTable;
 
-class RawIntervalPlotScreen : public QDialog {
+class RawIntervalPlotScreen : public app::Screen {
     Q_OBJECT
 public:
-    explicit RawIntervalPlotScreen(const IntervalPlotData& data, QWidget* parent = nullptr);
+    RawIntervalPlotScreen(app::Prompter& prompter, const IntervalPlotData& data, QWidget* parent = nullptr);
 
     TabbedChart* charts() const { return charts_; }
     ValueTable* valueTable() const { return table_; }

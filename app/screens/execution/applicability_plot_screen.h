@@ -8,8 +8,8 @@
 //   4 "Trend Analysis - Y Plots"                GEO .. NPT (scatter of the Y-plot values)
 #pragma once
 
-#include <QDialog>
-#include <functional>
+#include "app/kit/screen.h"
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -21,12 +21,10 @@ namespace vnk::plot {
 class ResultsPanel;
 class TabbedChart;
 
-class ApplicabilityPlotScreen : public QDialog {
+class ApplicabilityPlotScreen : public app::Screen {
     Q_OBJECT
 public:
-    // With `help` the screen has a Help button that calls it.
-    explicit ApplicabilityPlotScreen(const ApplicabilityPlotData& data, QWidget* parent = nullptr,
-                   std::function<void()> help = {});
+    ApplicabilityPlotScreen(app::Prompter& prompter, const ApplicabilityPlotData& data, QWidget* parent = nullptr);
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }

@@ -4,8 +4,8 @@
 // a line over points 1..NSR; a model whose analysis failed shows no chart.
 #pragma once
 
-#include <QDialog>
-#include <functional>
+#include "app/kit/screen.h"
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -17,12 +17,10 @@ namespace vnk::plot {
 class ResultsPanel;
 class TabbedChart;
 
-class IntervalAccuracyScreen : public QDialog {
+class IntervalAccuracyScreen : public app::Screen {
     Q_OBJECT
 public:
-    // With `help` the screen has a Help button that calls it.
-    explicit IntervalAccuracyScreen(const IntervalAccuracyData& data, QWidget* parent = nullptr,
-                   std::function<void()> help = {});
+    IntervalAccuracyScreen(app::Prompter& prompter, const IntervalAccuracyData& data, QWidget* parent = nullptr);
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }

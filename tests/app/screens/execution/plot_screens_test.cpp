@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "plot/chart_probe.h"
+#include "support/scripted_prompter.h"
 #include "app/screens/execution/applicability_plot_screen.h"
 #include "plot/chart_view.h"
 #include "app/screens/execution/interval_accuracy_screen.h"
@@ -61,12 +62,13 @@ ApplicabilityPlotData Applicability(int measure) {
 
 class ScreensTest : public QObject {
     Q_OBJECT
+    vnk::app::test::ScriptedPrompter prompter_;
 private slots:
     void rawIntervalPlotsScreen() {
         IntervalPlotData data;
         data.counts = {2, 2, 2, 9, 2, 2};
         data.lengths = {1, 1, 2, 1, 1, 1};
-        RawIntervalPlotScreen screen(data);
+        RawIntervalPlotScreen screen(prompter_, data);
         QCOMPARE(screen.windowTitle(), QStringLiteral("Raw Data Plots"));
         QCOMPARE(TabTexts(screen.charts()->tabBar()), (QStringList{"Counts", "Length"}));
         QChartView* view = screen.charts()->chartView();
@@ -92,7 +94,7 @@ private slots:
 
         // Smoothed: the counts lose their spike, the lengths and the table stay as recorded.
         data.smoothed = true;
-        RawIntervalPlotScreen smoothed(data);
+        RawIntervalPlotScreen smoothed(prompter_, data);
         QCOMPARE(Ys(Points(smoothed.charts()->chartView(), 0)), (QList<double>{2, 2, 2, 2, 2, 2}));
         QCOMPARE(smoothed.valueTable()->item(0, 3)->text(), QStringLiteral("9"));
         smoothed.charts()->tabBar()->setCurrentIndex(1);
@@ -127,7 +129,7 @@ private slots:
     // Tabs follow GEO 1, JAM 2, LAVL 3, LAVQ 7, MUSB 4, MUSL 5, NPT 6; the panel lists the models
     // in the same order with statistic, rank and final index.
     void accuracyScreenMapsTabsToSlots() {
-        ApplicabilityPlotScreen screen(Applicability(1));
+        ApplicabilityPlotScreen screen(prompter_, Applicability(1));
         QCOMPARE(screen.windowTitle(), QStringLiteral("Accuracy Analysis - Scatter Plots"));
         QCOMPARE(screen.results()->title(), QStringLiteral("Statisics, Ranks, and Final Indexes"));
         const QList<int> slotOfTab{0, 1, 2, 6, 3, 4, 5};
@@ -157,7 +159,7 @@ private slots:
     void biasScreenShowsUPlotsAndScatters() {
         ApplicabilityPlotData data = Applicability(2);
         data.models[0].plot1 = {0.2, 0.5, 0.9};
-        ApplicabilityPlotScreen screen(data);
+        ApplicabilityPlotScreen screen(prompter_, data);
         QChartView* view = screen.charts()->chartView();
         QCOMPARE(view->chart()->series().size(), 2);
         QCOMPARE(SeriesNames(view).first(), QStringLiteral("GEO-U"));
@@ -186,14 +188,14 @@ private slots:
     void noiseAndTrendCharts() {
         ApplicabilityPlotData noise = Applicability(3);
         noise.models[0].noiseSteps = {0.5, 0.25};
-        ApplicabilityPlotScreen noiseScreen(noise);
+        ApplicabilityPlotScreen noiseScreen(prompter_, noise);
         QChartView* view = noiseScreen.charts()->chartView();
         QCOMPARE(Points(view, 0), (QList<QPointF>{{2, 0.5}, {3, 0.25}}));
         QVERIFY(Axis(view, Qt::Vertical)->max() >= 0.5);
 
         ApplicabilityPlotData trend = Applicability(4);
         trend.models[0].plot1 = {0.2, 0.7, 1.0};
-        ApplicabilityPlotScreen trendScreen(trend);
+        ApplicabilityPlotScreen trendScreen(prompter_, trend);
         view = trendScreen.charts()->chartView();
         QCOMPARE(view->chart()->series().size(), 2);
         QCOMPARE(Points(view, 1), (QList<QPointF>{{0, 0}, {3, 1}}));
@@ -205,7 +207,7 @@ private slots:
     void failedAnalysesShowNoChart() {
         ApplicabilityPlotData data = Applicability(4);
         data.models[1].rflag = 5;
-        ApplicabilityPlotScreen screen(data);
+        ApplicabilityPlotScreen screen(prompter_, data);
         QVERIFY(screen.charts()->showsChart());
         screen.charts()->tabBar()->setCurrentIndex(1);
         QVERIFY(!screen.charts()->showsChart());
@@ -221,7 +223,7 @@ private slots:
                               {1.5, 2.5, -1.0, 3.0}};
         }
         data.models[4].rflag = 3;
-        IntervalAccuracyScreen screen(data);
+        IntervalAccuracyScreen screen(prompter_, data);
         QCOMPARE(screen.windowTitle(), QStringLiteral("Accuracy Analysis"));
         QCOMPARE(TabTexts(screen.charts()->tabBar()),
                  (QStringList{"BM-B", "BM-P", "GP-2", "NHP", "S-T1", "YAM"}));
@@ -234,6 +236,11 @@ private slots:
         QVERIFY(qobject_cast<QLineSeries*>(SeriesAt(screen.charts()->chartView(), 0)));
         screen.charts()->tabBar()->setCurrentIndex(4);
         QVERIFY(!screen.charts()->showsChart());
+        // OK closes the screen; Help opens the executions page through the prompter.
+        screen.button(QStringLiteral("helpButton"))->click();
+        QCOMPARE(prompter_.helpPages.last(), QStringLiteral("menu_executions"));
+        screen.button(QStringLiteral("okButton"))->click();
+        QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
 
     void optimumSInvestigation() {
