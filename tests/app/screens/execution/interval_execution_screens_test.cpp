@@ -50,6 +50,12 @@ QPushButton* ButtonNamed(QDialog& d, const QString& text) {
     return nullptr;
 }
 
+// A prompter for screens that show no message.
+vnk::app::test::ScriptedPrompter& Quiet() {
+    static vnk::app::test::ScriptedPrompter prompter;
+    return prompter;
+}
+
 // The program's scripted prompter: `answer` works each screen (and may press OK itself),
 // then OK is pressed if the screen is still open.
 struct Answers {
@@ -153,7 +159,7 @@ void IntervalExecutionScreensTest::summaryHeadersFollowStatusAndActiveRules() {
     int opened = -1;
     IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { opened = slot; };
-    IntervalSummaryScreen screen(r, actions);
+    IntervalSummaryScreen screen(r, Quiet(), actions);
     QCOMPARE(screen.windowTitle(), QStringLiteral("Execution Summary for Interval Software Models"));
 
     QCOMPARE(screen.headerButton(kNhp)->fill(), kYellow);
@@ -193,7 +199,7 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     Answers answers;
     IntervalStatusScreen status(selection, 1, answers.prompter);
     const IntervalExecutionResults r = RunIntervalExecution(Data4(), selection, options, status);
-    IntervalSummaryScreen screen(r, {});
+    IntervalSummaryScreen screen(r, answers.prompter, {});
 
     for (int slot : {kGp1, kGp3, kSdw2, kSdw3}) QVERIFY(!screen.rankCell(slot));
     const auto labels = screen.findChildren<QLabel*>();
@@ -249,14 +255,14 @@ void IntervalExecutionScreensTest::accuracyButtonOpensPlotsOnlyForAnAnalysisThat
     IntervalSummaryActions actions;
     actions.accuracyPlot = [&] { ++opened; };
     {
-        IntervalSummaryScreen screen(r, actions);
+        IntervalSummaryScreen screen(r, Quiet(), actions);
         screen.accuracyButton()->click();
         QCOMPARE(opened, 0);
         QVERIFY(AccuracyPlotData(r).models[0].rflag != 0);  // BM-B: no chart
     }
     r.accuracy[5].RFLAG = 0;
     {
-        IntervalSummaryScreen screen(r, actions);
+        IntervalSummaryScreen screen(r, Quiet(), actions);
         screen.accuracyButton()->click();
         QCOMPARE(opened, 1);
     }
