@@ -184,7 +184,7 @@ void IntervalExecutionScreensTest::summaryHeadersFollowStatusAndActiveRules() {
     ls.ESF = 2;
     ls.selection.selectAll = true;
     ls.schneidewindS = {3, 3};
-    IntervalSummaryScreen lsScreen(ls, {});
+    IntervalSummaryScreen lsScreen(ls, Quiet(), {});
     for (int slot = 0; slot < kIntervalSlotCount; ++slot)
         QCOMPARE(lsScreen.columnActive(slot), slot == kGp1 || slot == kGp2 || slot == kNhp);
 }
@@ -267,7 +267,7 @@ void IntervalExecutionScreensTest::accuracyButtonOpensPlotsOnlyForAnAnalysisThat
         QCOMPARE(opened, 1);
     }
     r.selection.accuracy = false;
-    IntervalSummaryScreen off(r, actions);
+    IntervalSummaryScreen off(r, Quiet(), actions);
     QVERIFY(!off.accuracyButton()->isEnabled());
     QVERIFY(off.rankCell(kYam) && !off.rankCell(kYam)->isEnabled());
 }
