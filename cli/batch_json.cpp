@@ -1,4 +1,5 @@
 #include "cli/batch_output.h"
+#include "execution/failure_reason.h"
 #include "execution/model_reports.h"
 #include "execution/tbf_results.h"
 
@@ -283,18 +284,6 @@ const char* unitName(TbfUnit u) {
     return names[static_cast<std::size_t>(u)];
 }
 
-// The error box text as one plain line.
-std::string plainReason(const std::string& box) {
-    std::string out;
-    for (char c : box) {
-        if (c == '\r') continue;
-        out += c == '\n' ? ' ' : c;
-    }
-    const auto first = out.find_first_not_of(' ');
-    const auto last = out.find_last_not_of(' ');
-    return first == std::string::npos ? "" : out.substr(first, last - first + 1);
-}
-
 template <int Rows>
 Json estimatesOf(const models::ModelDescription* d, const StatsTable<Rows>& stats) {
     Json list = Json::array();
@@ -340,8 +329,7 @@ Json tbfModelsV2(const BatchResult& br) {
         m["status"] = statusOf(words[static_cast<std::size_t>(std::clamp(status, 0, 3))], status);
         const bool results = status == model_status::kSucceeded ||
                              status == model_status::kTotalFaultsBelowObserved;
-        if (status == model_status::kFailed && d && d->errorText)
-            m["reason"] = plainReason(d->errorText(r.RFLAG[slot]));
+        if (status == model_status::kFailed) m["reason"] = TbfFailureReason(r, slot);
         m["estimates"] = results ? estimatesOf(d, r.stats[slot]) : Json::array();
         m["goodness_of_fit"] = {{"ks_distance", results ? Json(r.DVAL[slot]) : Json(nullptr)},
                                 {"ks_adequate", status == model_status::kSucceeded &&
@@ -376,8 +364,7 @@ Json intervalModelsV2(const BatchResult& br) {
         m["name"] = d ? d->title : "";
         m["status"] = statusOf(!r.ran[slot] ? "not executed" : results ? "successful" : "failed",
                                r.ran[slot] ? status : -1);
-        if (r.ran[slot] && !results && d && d->errorText)
-            m["reason"] = plainReason(d->errorText(status));
+        if (r.ran[slot] && !results) m["reason"] = IntervalFailureReason(r, slot);
         m["estimates"] = results ? estimatesOf(d, r.stats[slot]) : Json::array();
         const GoodnessOfFit& g = r.fit[slot];
         m["goodness_of_fit"] =

@@ -4,6 +4,7 @@
 #include "execution/interval_summary_report.h"
 #include "execution/model_reports.h"
 #include "execution/refit_report.h"
+#include "execution/robust_mark.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
 #include "models/crow_amsaa_model.h"
@@ -87,8 +88,8 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
         for (int slot : kTbfProcessingOrder)
             if (r.tbf->executed[slot])
                 pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)) +
-                                (r.robustEstimation && slot != kLavLinear && slot != kLavQuadratic
-                                     ? "estimated with the robust search\n"
+                                (EstimatedWithRobustSearch(*r.tbf, slot)
+                                     ? std::string(kRobustSearchMark) + "\n"
                                      : ""));
     }
     if (r.interval) {

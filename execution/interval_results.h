@@ -88,6 +88,8 @@ struct IntervalExecutionResults {
     // Whether the execution reached the slot's estimation (or, for a skipped weighting 3,
     // decided its status); the slots whose result or error screens have something to show.
     std::array<bool, kIntervalSlotCount> ran{};
+    // The routine reported success but its values were impossible (see result_screening.h).
+    std::array<bool, kIntervalSlotCount> outOfDomain{};
     std::array<IntervalStats, kIntervalSlotCount> stats{};
     std::array<std::vector<double>, kIntervalSlotCount> predicted{};
     std::array<GoodnessOfFit, kIntervalSlotCount> fit{};

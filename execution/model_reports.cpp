@@ -3,6 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "execution/failure_reason.h"
+#include "execution/robust_mark.h"
 #include "models/interval_models_a.h"
 #include "models/interval_models_b.h"
 #include "models/littlewood_verrall_model.h"
@@ -110,6 +112,8 @@ ModelContext TbfModelContext(const TbfExecutionResults& r, int slot) {
     ctx.data = slot == kNpt ? r.cumulativeData : r.data;
     ctx.tbfStats = r.stats[slot];
     ctx.RFLAG = r.RFLAG[slot];
+    if (r.status[slot] != model_status::kSucceeded) ctx.failureReason = TbfFailureReason(r, slot);
+    ctx.robustSearch = EstimatedWithRobustSearch(r, slot);
     ctx.scalars["XLTM"] = r.XLTM;
     if (slot == kLavLinear || slot == kLavQuadratic) {
         ctx.scalars["PHIIND"] = slot == kLavQuadratic ? 2.0 : 1.0;
@@ -128,6 +132,7 @@ ModelContext IntervalModelContext(const IntervalExecutionResults& r, int slot, d
     ctx.corrections = r.previousFaults;
     ctx.intervalStats = r.stats[slot];
     ctx.RFLAG = r.status[slot];
+    if (r.ran[slot]) ctx.failureReason = IntervalFailureReason(r, slot);
     ctx.scalars["PMAX"] = PMAX;
     ctx.scalars["LCOR"] = r.LCOR;
     if (slot == kBmBinomial || slot == kBmPoisson) {

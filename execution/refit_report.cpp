@@ -14,6 +14,15 @@ std::string SkippedRefitsText(const TbfExecutionResults& r, int slot, int m) {
     return models::Format("%d of %d refits failed", a.failedRefits, r.selection.NSR());
 }
 
+std::string SkippedRefitsText(const IntervalExecutionResults& r, int entry) {
+    if (!r.skipFailedRefits || !r.selection.accuracy || entry < 0 ||
+        entry >= static_cast<int>(kAccuracySlots.size()))
+        return "";
+    const IntervalAccuracy& a = r.accuracy[static_cast<std::size_t>(entry)];
+    if (a.failedRefits == 0) return "";
+    return models::Format("%d of %d refits failed", a.failedRefits, r.selection.NSR());
+}
+
 std::string SkippedRefitsBlock(const TbfExecutionResults& r) {
     if (!r.skipFailedRefits) return "";
     static constexpr const char* kNames[] = {"Accuracy", "Bias", "Noise", "Trend"};
@@ -30,13 +39,10 @@ std::string SkippedRefitsBlock(const TbfExecutionResults& r) {
 std::string SkippedRefitsBlock(const IntervalExecutionResults& r) {
     if (!r.skipFailedRefits || !r.selection.accuracy) return "";
     std::string lines;
-    for (std::size_t i = 0; i < kAccuracySlots.size(); ++i) {
-        const IntervalAccuracy& a = r.accuracy[i];
-        if (a.failedRefits == 0) continue;
-        lines += models::Format("      %-6s Accuracy  %d of %d refits failed\n",
-                                IntervalSlotLabel(kAccuracySlots[i]), a.failedRefits,
-                                r.selection.NSR());
-    }
+    for (std::size_t i = 0; i < kAccuracySlots.size(); ++i)
+        if (const std::string t = SkippedRefitsText(r, static_cast<int>(i)); !t.empty())
+            lines += models::Format("      %-6s Accuracy  %s\n", IntervalSlotLabel(kAccuracySlots[i]),
+                                    t.c_str());
     return "    SKIPPED REFITS\n\n" +
            (lines.empty() ? std::string("      No refit failed.\n") : lines) + "\n\n";
 }

@@ -48,6 +48,7 @@ void ScreenTbfSlot(TbfExecutionResults& r, int slot) {
         return;
     r.RFLAG[slot] = status::kNotAppropriate;
     r.status[slot] = model_status::kFailed;
+    r.outOfDomain[slot] = true;
     r.predicted[slot].assign(r.predicted[slot].size(), 0.0);
     r.DVAL[slot] = 0.0;
     r.DFLG[slot] = TbfExecutionResults().DFLG[slot];
@@ -59,6 +60,7 @@ void ScreenIntervalSlot(IntervalExecutionResults& r, int slot) {
         IntervalPredictionsInDomain(r.predicted[slot]))
         return;
     r.status[slot] = status::kNotAppropriate;
+    r.outOfDomain[slot] = true;
     r.predicted[slot].assign(r.predicted[slot].size(), 0.0);
     r.fit[slot] = GoodnessOfFit{};
 }

@@ -90,6 +90,7 @@ TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelecti
     r.NS = static_cast<int>(data.DAT.size());
     r.ESF = options.numericalMethod;
     r.skipFailedRefits = options.skipFailedRefits;
+    r.robustEstimation = options.robustEstimation;
     r.selection = selection;
     r.data = data.DAT;
     r.XLTM = data.XLTM;

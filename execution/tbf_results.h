@@ -64,11 +64,14 @@ struct TbfExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
     bool skipFailedRefits = false;  // a failed refit is skipped and counted, not the end
+    bool robustEstimation = false;  // the one-root estimations used the robust search
     std::array<double, 11> dataStatistics{};  // VNKDST of the working data
     TbfSelection selection;
     std::array<bool, kTbfSlotCount> executed{};
     std::array<int, kTbfSlotCount> status{};
     std::array<int, kTbfSlotCount> RFLAG{};
+    // The routine reported success but its values were impossible (see result_screening.h).
+    std::array<bool, kTbfSlotCount> outOfDomain{};
     std::array<TbfStats, kTbfSlotCount> stats{};
     std::array<std::vector<double>, kTbfSlotCount> predicted{};
     std::array<double, kTbfSlotCount> DVAL{};

@@ -32,6 +32,10 @@ struct ModelContext {
     // "TNOF", "PMAX", "ALPHA", "AN", "BOPFLG", "XLTM", "Z", ...
     std::map<std::string, double> scalars;
     int RFLAG = 0;
+    // Notes the screens show beside the faithful texts (the reports leave them out): why the
+    // model gave no estimates, and whether the robust search found them.
+    std::string failureReason;
+    bool robustSearch = false;
 
     double scalar(const std::string& name, double fallback = 0.0) const {
         auto it = scalars.find(name);

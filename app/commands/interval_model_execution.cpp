@@ -98,7 +98,7 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
             models::IntervalReportHeader(results.NS, ConstRealArray(results.countStatistics),
                                          ConstRealArray(results.lengthStatistics)));
     };
-    interval_screens::IntervalSummaryScreen summary(results, std::move(actions), &frame);
+    interval_screens::IntervalSummaryScreen summary(results, prompter, std::move(actions), &frame);
     prompter.exec(summary);
 }
 

@@ -57,6 +57,16 @@ void Screen::closeButtonGap() {
     gap_ = nullptr;
 }
 
+void Screen::fillButtonRow() {
+    // The row opens with the stretch that pushes the buttons right.
+    if (QLayoutItem* first = buttons_->itemAt(0); first && first->spacerItem()) {
+        buttons_->removeItem(first);
+        delete first;
+    }
+}
+
+void Screen::centreButtonRow() { buttons_->addStretch(1); }
+
 void Screen::showHelp() { prompter_.help(this, helpPage_); }
 
 void Screen::showError(const QString& text, const QString& caption) {

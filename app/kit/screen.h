@@ -39,6 +39,10 @@ protected:
     // Sets the button row right under the body, without the usual gap: the form of the model
     // option screens.
     void closeButtonGap();
+    // The buttons share the row's whole width instead of sitting at its right end.
+    void fillButtonRow();
+    // The buttons sit in the middle of the row; call after the last button is added.
+    void centreButtonRow();
     void showHelp();
     // A stop-icon message with the given caption (the application title when empty).
     void showError(const QString& text, const QString& caption = {});

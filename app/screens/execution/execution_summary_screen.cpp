@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/kit/prompter.h"
+#include "execution/failure_reason.h"
+#include "execution/refit_report.h"
 #include "execution/selection_rules.h"
 #include "models/tbf_slots.h"
 #include "app/kit/value_field.h"
@@ -129,14 +131,18 @@ std::optional<double> SummaryValue(const TbfExecutionResults& results, int slot,
 ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& results,
                                                app::Prompter& prompter,
                                                ExecutionSummaryActions actions, QWidget* parent)
-    : QDialog(parent), results_(results), prompter_(prompter), actions_(std::move(actions)) {
-    setWindowTitle(QStringLiteral("Execution Summary for Software Time Models"));
+    : Screen(prompter, QStringLiteral("Execution Summary for Software Time Models"), QString(),
+             parent),
+      results_(results),
+      actions_(std::move(actions)) {
+    closeButtonGap();
     const TbfSelection& selection = results_.selection;
     const bool anyMeasure = selection.anyMeasure();
     if (anyMeasure)
         for (int slot = 0; slot < kTbfSlotCount; ++slot) overallRankSum_ += results_.rank(slot, 4);
 
-    auto* outer = new QHBoxLayout(this);
+    auto* outer = new QHBoxLayout;
+    body()->addLayout(outer);
     auto* left = new QVBoxLayout;
     auto* grid = new QGridLayout;
     for (int r = 0; r < 5; ++r) {
@@ -166,6 +172,8 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
         header->setEnabled(executed);
         Fill(*header, HeaderFill(executed, results_.status[s]),
              executed ? QColor(Qt::black) : kGrey);
+        if (executed && results_.status[s] != model_status::kSucceeded)
+            header->setToolTip(QString::fromStdString(TbfFailureReason(results_, slot)));
         headers_[s] = header;
         grid->addWidget(header, 0, column);
         connect(header, &QPushButton::clicked, this, [this, slot] {
@@ -178,6 +186,10 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
                                               : r == 4 ? anyMeasure
                                                        : true);
             cell->setEnabled(enabled);
+            if (r < kMeasureCount)
+                if (const std::string skipped = SkippedRefitsText(results_, slot, r);
+                    !skipped.empty())
+                    cell->setToolTip(QString::fromStdString(skipped));
             ranks_[s][static_cast<std::size_t>(r)] = cell;
             grid->addWidget(cell, r + 1, column);
         }
@@ -198,30 +210,25 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     }
     left->addLayout(grid);
 
-    auto* buttons = new QHBoxLayout;
-    plot_ = new QPushButton(QStringLiteral("Plot"), this);
-    print_ = new QPushButton(QStringLiteral("Print"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    for (QPushButton* b : {plot_, print_, help}) b->setAutoDefault(false);
+    plot_ = addButton(QStringLiteral("Plot"), QStringLiteral("plotButton"));
+    print_ = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
+    if (actions_.compare) {
+        auto* compare = addButton(QStringLiteral("Comparison"), QStringLiteral("comparisonButton"));
+        connect(compare, &QPushButton::clicked, this, [this] { actions_.compare(); });
+    }
+    auto* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    auto* help = addButton(QStringLiteral("Help"), QStringLiteral("helpButton"));
+    plot_->setDefault(false);
     ok->setDefault(true);
+    fillButtonRow();
     plot_->setEnabled(static_cast<bool>(actions_.plot));
     print_->setEnabled(static_cast<bool>(actions_.print));
+    // The caller knows the help page.
     help->setEnabled(static_cast<bool>(actions_.help));
-    for (QPushButton* b : {plot_, print_}) buttons->addWidget(b);
-    if (actions_.compare) {
-        auto* compare = new QPushButton(QStringLiteral("Comparison"), this);
-        compare->setObjectName(QStringLiteral("comparisonButton"));
-        compare->setAutoDefault(false);
-        connect(compare, &QPushButton::clicked, this, [this] { actions_.compare(); });
-        buttons->addWidget(compare);
-    }
-    for (QPushButton* b : {ok, help}) buttons->addWidget(b);
     connect(plot_, &QPushButton::clicked, this, [this] { actions_.plot(); });
     connect(print_, &QPushButton::clicked, this, [this] { actions_.print(); });
     connect(help, &QPushButton::clicked, this, [this] { actions_.help(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    left->addLayout(buttons);
     outer->addLayout(left);
 
     auto* panel = new QGroupBox(QStringLiteral("Software Data Statistics"), this);
@@ -250,7 +257,7 @@ QLineEdit* ExecutionSummaryScreen::valueCell(int slot, int row) const {
 
 void ExecutionSummaryScreen::openMeasure(int measure) {
     if (overallRankSum_ == 0) {
-        prompter_.message(
+        prompter().message(
             this, app::Message{QStringLiteral("Error"),
                                QStringLiteral("No Model Applicability Analysis was successful."),
                                app::MessageIcon::Stop});

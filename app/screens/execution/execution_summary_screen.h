@@ -1,13 +1,15 @@
 // "Execution Summary for Software Time Models": the ranks and the main estimates of every
 // model of the last execution, coloured by model status, with the data statistics beside them.
+// A header's tooltip says in plain words why its model gave no estimates; a rank's tooltip how
+// many refits its analysis skipped.
 #pragma once
 
 #include <QColor>
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <optional>
 
+#include "app/kit/screen.h"
 #include "execution/tbf_results.h"
 
 class QLineEdit;
@@ -42,7 +44,7 @@ std::optional<double> SummaryValue(const execution::TbfExecutionResults& results
                                    int row);
 inline constexpr int kSummaryValueRows = 9;
 
-class ExecutionSummaryScreen : public QDialog {
+class ExecutionSummaryScreen : public app::Screen {
     Q_OBJECT
   public:
     ExecutionSummaryScreen(const execution::TbfExecutionResults& results, app::Prompter& prompter,
@@ -67,7 +69,6 @@ class ExecutionSummaryScreen : public QDialog {
     void openMeasure(int measure);
 
     const execution::TbfExecutionResults& results_;
-    app::Prompter& prompter_;
     ExecutionSummaryActions actions_;
     int overallRankSum_ = 0;
     std::array<QPushButton*, execution::kTbfSlotCount> headers_{};

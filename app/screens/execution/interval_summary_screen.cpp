@@ -9,8 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "execution/failure_reason.h"
 #include "execution/interval_plot_values.h"
 #include "execution/model_reports.h"
+#include "execution/refit_report.h"
 #include "execution/selection_rules.h"
 #include "app/kit/header_button.h"
 #include "app/screens/execution/execution_summary_screen.h"
@@ -70,12 +72,16 @@ bool AccuracyAnalysisSucceeded(const IntervalExecutionResults& r, int entry) {
 }
 
 IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& results,
+                                             app::Prompter& prompter,
                                              IntervalSummaryActions actions, QWidget* parent)
-    : QDialog(parent), results_(results), actions_(std::move(actions)) {
-    setWindowTitle(QStringLiteral("Execution Summary for Interval Software Models"));
+    : Screen(prompter, QStringLiteral("Execution Summary for Interval Software Models"),
+             QString(), parent),
+      results_(results),
+      actions_(std::move(actions)) {
+    closeButtonGap();
     const IntervalSelection& selection = results_.selection;
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     auto* grid = new QGridLayout;
     grid->setColumnMinimumWidth(0, 6);
     grid->setColumnMinimumWidth(kLastColumn, 6);
@@ -112,6 +118,8 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
                                         active ? QColor(Qt::black) : kGreyText, this);
         header->setEnabled(active);
         header->setMinimumWidth(kCellWidth);
+        if (active && results_.ran[s] && results_.status[s] != 0)
+            header->setToolTip(QString::fromStdString(IntervalFailureReason(results_, slot)));
         headers_[s] = header;
         grid->addWidget(header, 0, column);
         connect(header, &QPushButton::clicked, this, [this, slot] {
@@ -124,14 +132,18 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
                             Qt::AlignCenter);
         } else {
             QLineEdit* rank = Cell(this);
-            if (AccuracyAnalysisSucceeded(results_, entry))
+            if (AccuracyAnalysisSucceeded(results_, entry)) {
                 screens::ShowWholeNumber(*rank, results_.ranks[static_cast<std::size_t>(entry)]);
-            else
+                if (const std::string skipped = SkippedRefitsText(results_, entry);
+                    !skipped.empty())
+                    rank->setToolTip(QString::fromStdString(skipped));
+            } else {
                 screens::ShowNotAvailable(
                     *rank, AccuracyAnalysisRan(results_, entry)
                                ? QStringLiteral("analysis stopped at refit %1")
                                      .arg(results_.accuracy[static_cast<std::size_t>(entry)].INDX)
                                : QStringLiteral("analysis not run"));
+            }
             rank->setEnabled(active && selection.accuracy);
             ranks_[s] = rank;
             grid->addWidget(rank, kAccuracyRow, column);
@@ -190,33 +202,25 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
     }
     layout->addWidget(statistics);
 
-    auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    plots_ = new QPushButton(QStringLiteral("Plots"), this);
-    help_ = new QPushButton(QStringLiteral("Help"), this);
-    print_ = new QPushButton(QStringLiteral("Print"), this);
-    ok_->setDefault(true);
-    buttons->addStretch();
-    for (QPushButton* b : {ok_, plots_, help_, print_}) {
-        if (b != ok_) b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    ok_ = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    plots_ = addButton(QStringLiteral("Plots"), QStringLiteral("plotsButton"));
+    help_ = addButton(QStringLiteral("Help"), QStringLiteral("helpButton"));
+    print_ = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
+    // OK keeps the dialog's usual Enter behaviour.
+    ok_->setAutoDefault(true);
     if (actions_.compare) {
-        auto* compare = new QPushButton(QStringLiteral("Comparison"), this);
-        compare->setObjectName(QStringLiteral("comparisonButton"));
-        compare->setAutoDefault(false);
+        auto* compare = addButton(QStringLiteral("Comparison"), QStringLiteral("comparisonButton"));
         connect(compare, &QPushButton::clicked, this, [this] { actions_.compare(); });
-        buttons->addWidget(compare);
     }
-    buttons->addStretch();
+    centreButtonRow();
     plots_->setEnabled(static_cast<bool>(actions_.plot));
     print_->setEnabled(static_cast<bool>(actions_.print));
+    // The caller knows the help page.
     help_->setEnabled(static_cast<bool>(actions_.help));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(plots_, &QPushButton::clicked, this, [this] { actions_.plot(); });
     connect(print_, &QPushButton::clicked, this, [this] { actions_.print(); });
     connect(help_, &QPushButton::clicked, this, [this] { actions_.help(); });
-    layout->addLayout(buttons);
 }
 
 QLineEdit* IntervalSummaryScreen::valueCell(int slot, int row) const {

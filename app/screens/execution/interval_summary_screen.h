@@ -1,12 +1,14 @@
 // "Execution Summary for Interval Software Models": per model column its header coloured by
 // status, the accuracy rank, the total and remaining faults and the chi-square fits with and
-// without cell combination; below, the statistics of the counts and lengths.
+// without cell combination; below, the statistics of the counts and lengths. A header's
+// tooltip says in plain words why its model gave no estimates; a rank's tooltip how many
+// refits its analysis skipped.
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
+#include "app/kit/screen.h"
 #include "execution/interval_results.h"
 
 class QLineEdit;
@@ -45,11 +47,12 @@ enum SummaryRow : int {
 };
 inline constexpr int kSummaryRowCount = 6;
 
-class IntervalSummaryScreen : public QDialog {
+class IntervalSummaryScreen : public app::Screen {
     Q_OBJECT
 public:
     IntervalSummaryScreen(const execution::IntervalExecutionResults& results,
-                          IntervalSummaryActions actions, QWidget* parent = nullptr);
+                          app::Prompter& prompter, IntervalSummaryActions actions,
+                          QWidget* parent = nullptr);
 
     HeaderButton* headerButton(int slot) const {
         return headers_.at(static_cast<std::size_t>(slot));

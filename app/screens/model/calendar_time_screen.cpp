@@ -17,9 +17,10 @@ namespace vnk::screens {
 CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening,
                                        app::Prompter& prompter, CalendarTimeActions actions,
                                        QWidget* parent)
-    : QDialog(parent), prompter_(prompter), actions_(std::move(actions)) {
-    setWindowTitle(QString::fromLatin1(models::kCalendarTimeTitle));
-    auto* layout = new QVBoxLayout(this);
+    : Screen(prompter, QString::fromLatin1(models::kCalendarTimeTitle), QString(), parent),
+      actions_(std::move(actions)) {
+    closeButtonGap();
+    QVBoxLayout* layout = body();
     auto* grid = new QGridLayout;
     int row = 0;
     for (const models::CalendarTimeField& f : models::CalendarTimeFields()) {
@@ -51,19 +52,16 @@ CalendarTimeScreen::CalendarTimeScreen(const models::CalendarTimeInputs& opening
     grid->setColumnStretch(0, 1);
     layout->addLayout(grid);
 
-    auto* buttons = new QHBoxLayout;
-    run_ = new QPushButton(QStringLiteral("Run"), this);
-    print_ = new QPushButton(QStringLiteral("Print"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    help_ = new QPushButton(QStringLiteral("Help"), this);
-    for (QPushButton* b : {run_, print_, ok_, help_}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    run_ = addButton(QStringLiteral("Run"), QStringLiteral("runButton"));
+    print_ = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
+    ok_ = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    help_ = addButton(QStringLiteral("Help"), QStringLiteral("helpButton"));
+    run_->setDefault(false);
     ok_->setDefault(true);
+    fillButtonRow();
     print_->setEnabled(static_cast<bool>(actions_.print));
+    // The caller knows the help page.
     help_->setEnabled(static_cast<bool>(actions_.help));
-    layout->addLayout(buttons);
     connect(run_, &QPushButton::clicked, this, &CalendarTimeScreen::run);
     connect(print_, &QPushButton::clicked, this, &CalendarTimeScreen::print);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -101,7 +99,7 @@ void CalendarTimeScreen::run() {
     const models::CalendarTimeOutcome outcome = models::RunCalendarTime(*in);
     showResult(outcome.XINT);
     if (!outcome.errorMessage.empty())
-        prompter_.message(this, app::Message{QString::fromStdString(outcome.errorCaption),
+        prompter().message(this, app::Message{QString::fromStdString(outcome.errorCaption),
                                              QString::fromStdString(outcome.errorMessage),
                                              app::MessageIcon::Stop});
 }

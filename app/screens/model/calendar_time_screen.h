@@ -3,12 +3,12 @@
 // time before next failure. Opened by "Calendar" on the model's result screen.
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/kit/screen.h"
 #include "models/model_description.h"
 #include "models/tbf_models_b.h"
 
@@ -27,7 +27,7 @@ struct CalendarTimeActions {
     std::function<void()> help;
 };
 
-class CalendarTimeScreen : public QDialog {
+class CalendarTimeScreen : public app::Screen {
     Q_OBJECT
   public:
     CalendarTimeScreen(const models::CalendarTimeInputs& opening, app::Prompter& prompter,
@@ -56,7 +56,6 @@ class CalendarTimeScreen : public QDialog {
   private:
     void showResult(double XINT);
 
-    app::Prompter& prompter_;
     CalendarTimeActions actions_;
     std::vector<QLineEdit*> fields_;
     QLineEdit* result_ = nullptr;

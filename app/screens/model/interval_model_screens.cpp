@@ -19,7 +19,7 @@ void OpenIntervalModelScreen(const execution::IntervalExecutionResults& results,
         return;
     models::ModelContext ctx = execution::IntervalModelContext(results, slot, PMAX);
     if (execution::IntervalSlotFailed(results, slot)) {
-        ModelErrorScreen screen(*description, std::move(ctx), std::move(actions), parent);
+        ModelErrorScreen screen(*description, std::move(ctx), prompter, std::move(actions), parent);
         prompter.exec(screen);
         return;
     }

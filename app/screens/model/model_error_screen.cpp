@@ -1,6 +1,5 @@
 #include "app/screens/model/model_error_screen.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,19 +11,25 @@
 
 namespace vnk::screens {
 
+namespace {
+
+const std::string& ErrorTitle(const models::ModelDescription& d) {
+    return d.errorTitle.empty() ? d.title : d.errorTitle;
+}
+
+}  // namespace
+
 ModelErrorScreen::ModelErrorScreen(const models::ModelDescription& description,
-                                   models::ModelContext context, ModelScreenActions actions,
-                                   QWidget* parent)
-    : QDialog(parent),
+                                   models::ModelContext context, app::Prompter& prompter,
+                                   ModelScreenActions actions, QWidget* parent)
+    : Screen(prompter, QString::fromStdString(ErrorTitle(description)), QString(), parent),
       description_(description),
       context_(std::move(context)),
       actions_(std::move(actions)) {
-    const std::string& title =
-        description_.errorTitle.empty() ? description_.title : description_.errorTitle;
-    setWindowTitle(QString::fromStdString(title));
+    closeButtonGap();
     errorText_ = description_.errorText ? description_.errorText(context_.RFLAG) : std::string{};
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     auto* estimations = new QLabel(QStringLiteral("Estimations:"), this);
     estimations->setFont(HeadingFont(estimations->font()));
     layout->addWidget(estimations);
@@ -39,19 +44,23 @@ ModelErrorScreen::ModelErrorScreen(const models::ModelDescription& description,
     // The stored text ends its lines with CR LF; the box wants plain line feeds.
     errorBox_->setPlainText(QString::fromStdString(errorText_).remove(QLatin1Char('\r')));
     layout->addWidget(errorBox_);
-
-    auto* buttons = new QHBoxLayout;
-    print_ = new QPushButton(QStringLiteral("Print"), this);
-    help_ = new QPushButton(QStringLiteral("Help"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    for (QPushButton* b : {print_, help_, ok_}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
+    if (!context_.failureReason.empty()) {
+        reason_ = new QLabel(QString::fromStdString(context_.failureReason), this);
+        reason_->setObjectName(QStringLiteral("reasonLabel"));
+        reason_->setWordWrap(true);
+        reason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(reason_);
     }
+
+    print_ = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
+    help_ = addButton(QStringLiteral("Help"), QStringLiteral("helpButton"));
+    ok_ = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    print_->setDefault(false);
     ok_->setDefault(true);
-    layout->addLayout(buttons);
+    fillButtonRow();
 
     print_->setEnabled(static_cast<bool>(actions_.print));
+    // The caller knows the model's help page.
     help_->setEnabled(static_cast<bool>(actions_.help));
     connect(print_, &QPushButton::clicked, this, [this] { actions_.print(reportText()); });
     connect(help_, &QPushButton::clicked, this, [this] { actions_.help(); });

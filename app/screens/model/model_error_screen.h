@@ -1,12 +1,14 @@
 // The screen a model opens instead of its results when the estimation failed: the estimate
-// rows as far as they were computed, the error heading and the error text.
+// rows as far as they were computed, the error heading and the error text, and under it why
+// the model gave no estimates in plain words.
 #pragma once
 
-#include <QDialog>
 
+#include "app/kit/screen.h"
 #include "models/model_description.h"
 #include "app/screens/model/model_screen_actions.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -14,14 +16,17 @@ namespace vnk::screens {
 
 class EstimateTable;
 
-class ModelErrorScreen : public QDialog {
+class ModelErrorScreen : public app::Screen {
     Q_OBJECT
   public:
     ModelErrorScreen(const models::ModelDescription& description, models::ModelContext context,
-                     ModelScreenActions actions, QWidget* parent = nullptr);
+                     app::Prompter& prompter, ModelScreenActions actions,
+                     QWidget* parent = nullptr);
 
     EstimateTable* estimates() const { return table_; }
     QPlainTextEdit* errorBox() const { return errorBox_; }
+    // The plain reason under the error text; null when the context gives none.
+    QLabel* reasonLabel() const { return reason_; }
     QPushButton* printButton() const { return print_; }
     QPushButton* helpButton() const { return help_; }
     QPushButton* okButton() const { return ok_; }
@@ -36,6 +41,7 @@ class ModelErrorScreen : public QDialog {
     std::string errorText_;
     EstimateTable* table_ = nullptr;
     QPlainTextEdit* errorBox_ = nullptr;
+    QLabel* reason_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* help_ = nullptr;
     QPushButton* ok_ = nullptr;

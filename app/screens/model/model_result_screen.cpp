@@ -10,6 +10,7 @@
 #include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
 #include "execution/model_reports.h"
+#include "execution/robust_mark.h"
 
 namespace vnk::screens {
 
@@ -29,16 +30,20 @@ QLabel* Heading(const QString& text, int pointSize, QWidget* parent) {
 ModelResultScreen::ModelResultScreen(const models::ModelDescription& description,
                                      models::ModelContext context, app::Prompter& prompter,
                                      ModelScreenActions actions, QWidget* parent)
-    : QDialog(parent),
+    : Screen(prompter, QString::fromStdString(description.title), QString(), parent),
       description_(description),
       context_(std::move(context)),
-      prompter_(prompter),
       actions_(std::move(actions)) {
-    setWindowTitle(QString::fromStdString(description_.title));
-    auto* layout = new QVBoxLayout(this);
+    closeButtonGap();
+    QVBoxLayout* layout = body();
     layout->addWidget(Heading(QStringLiteral("Estimations:"), description_.headingPointSize, this));
     table_ = new EstimateTable(description_.estimates, context_, this);
     layout->addWidget(table_);
+    if (context_.robustSearch) {
+        robustMark_ = new QLabel(QString::fromLatin1(execution::kRobustSearchMark), this);
+        robustMark_->setObjectName(QStringLiteral("robustMark"));
+        layout->addWidget(robustMark_);
+    }
 
     if (!description_.predictions.empty()) {
         layout->addWidget(Heading(QString::fromStdString(description_.predictionsHeading),
@@ -48,33 +53,28 @@ ModelResultScreen::ModelResultScreen(const models::ModelDescription& description
             addPredictionLine(question, number++, *layout);
     }
 
-    auto* buttons = new QHBoxLayout;
-    run_ = new QPushButton(QStringLiteral("Run"), this);
-    print_ = new QPushButton(QStringLiteral("Print"), this);
-    plots_ = new QPushButton(QString::fromStdString(description_.plotsButtonText), this);
-    help_ = new QPushButton(QStringLiteral("Help"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    for (QPushButton* b : {run_, print_, plots_, help_, ok_}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    int at = buttons->indexOf(print_) + 1;
+    run_ = addButton(QStringLiteral("Run"), QStringLiteral("runButton"));
+    print_ = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
     for (const ModelScreenButton& extra : actions_.extraButtons) {
-        auto* b = new QPushButton(QString::fromStdString(extra.text), this);
-        b->setAutoDefault(false);
+        auto* b = addButton(QString::fromStdString(extra.text), QString());
         b->setEnabled(static_cast<bool>(extra.pressed));
-        buttons->insertWidget(at++, b);
         connect(b, &QPushButton::clicked, this, [this, pressed = extra.pressed] { pressed(this); });
         extra_.push_back(b);
     }
+    plots_ = addButton(QString::fromStdString(description_.plotsButtonText),
+                       QStringLiteral("plotsButton"));
+    help_ = addButton(QStringLiteral("Help"), QStringLiteral("helpButton"));
+    ok_ = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    run_->setDefault(false);
     ok_->setDefault(true);
-    layout->addLayout(buttons);
+    fillButtonRow();
 
     run_->setEnabled(!description_.predictions.empty() &&
                      (!description_.runEnabled || description_.runEnabled(context_)));
     print_->setEnabled(static_cast<bool>(actions_.print));
     // Results that came with a warning status cannot be plotted.
     plots_->setEnabled(static_cast<bool>(actions_.plots) && context_.RFLAG == 0);
+    // The caller knows the model's help page.
     help_->setEnabled(static_cast<bool>(actions_.help));
 
     connect(run_, &QPushButton::clicked, this, &ModelResultScreen::runPredictions);
@@ -182,7 +182,7 @@ void ModelResultScreen::runPredictions() {
         for (std::size_t i = 0; i < outcome.inputs.size() && i < inputs_[q].size(); ++i)
             if (inputs_[q][i]) inputs_[q][i]->setText(ValueText(outcome.inputs[i]));
         if (!outcome.errorMessage.empty())
-            prompter_.message(this, app::Message{QString::fromStdString(outcome.errorCaption),
+            prompter().message(this, app::Message{QString::fromStdString(outcome.errorCaption),
                                                  QString::fromStdString(outcome.errorMessage),
                                                  app::MessageIcon::Stop});
     }

@@ -2,9 +2,9 @@
 // questions and report texts the model has, the context holds the last execution's values.
 #pragma once
 
-#include <QDialog>
 #include <vector>
 
+#include "app/kit/screen.h"
 #include "models/model_description.h"
 #include "app/screens/model/model_screen_actions.h"
 
@@ -20,7 +20,7 @@ class Prompter;
 namespace vnk::screens {
 
 class EstimateTable;
-class ModelResultScreen : public QDialog {
+class ModelResultScreen : public app::Screen {
     Q_OBJECT
   public:
     ModelResultScreen(const models::ModelDescription& description, models::ModelContext context,
@@ -36,6 +36,8 @@ class ModelResultScreen : public QDialog {
     QPushButton* plotsButton() const { return plots_; }
     QPushButton* helpButton() const { return help_; }
     QPushButton* okButton() const { return ok_; }
+    // "estimated with the robust search" under the estimates; null in the standard mode.
+    QLabel* robustMark() const { return robustMark_; }
     // The caller's further buttons (ModelScreenActions::extraButtons), in their order.
     QPushButton* extraButton(int index) const {
         return extra_.at(static_cast<std::size_t>(index));
@@ -56,9 +58,9 @@ class ModelResultScreen : public QDialog {
 
     const models::ModelDescription& description_;
     models::ModelContext context_;
-    app::Prompter& prompter_;
     ModelScreenActions actions_;
     EstimateTable* table_ = nullptr;
+    QLabel* robustMark_ = nullptr;
     std::vector<std::vector<QLineEdit*>> inputs_;
     std::vector<std::vector<QLineEdit*>> outputs_;
     std::vector<std::vector<double>> outputValues_;

@@ -19,7 +19,7 @@ void OpenTbfModelScreen(const TbfExecutionResults& results, int slot, app::Promp
     const models::ModelDescription& description = TbfModelDescription(slot);
     models::ModelContext ctx = TbfModelContext(results, slot);
     if (results.status[static_cast<std::size_t>(slot)] == model_status::kFailed) {
-        ModelErrorScreen screen(description, std::move(ctx), std::move(actions), parent);
+        ModelErrorScreen screen(description, std::move(ctx), prompter, std::move(actions), parent);
         prompter.exec(screen);
         return;
     }

@@ -334,9 +334,12 @@ private slots:
 void ScreenGeometryTest::everyTbfScreen_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("rangeStart");  // 0: the range offered
-    QTest::newRow("SYS1") << "sys1_tbf.txt" << 0;
+    QTest::addColumn<bool>("robust");     // Robust Estimation and Skip Failed Refits on
+    QTest::newRow("SYS1") << "sys1_tbf.txt" << 0 << false;
     // On NTDS no model refits to the first 13 times, so the analyses run from 22 on.
-    QTest::newRow("NTDS") << "ntds_tbf.txt" << 22;
+    QTest::newRow("NTDS") << "ntds_tbf.txt" << 22 << false;
+    // The robust mark on the result screens, reasons and skipped refits on the summary.
+    QTest::newRow("NTDS robust") << "ntds_tbf.txt" << 0 << true;
 }
 
 // Statistics, selection, summary, every model's result screen with its predictions and its
@@ -344,8 +347,11 @@ void ScreenGeometryTest::everyTbfScreen_data() {
 void ScreenGeometryTest::everyTbfScreen() {
     QFETCH(QString, file);
     QFETCH(int, rangeStart);
+    QFETCH(bool, robust);
     Harness h;
     LoadTbf(h, file.toStdString());
+    h.options().robustEstimation = robust;
+    h.options().skipFailedRefits = robust;
     h.data().tbfUnit = TbfUnit::Hours;
     h.prompter.prepare<TbfSelectionScreen>([](TbfSelectionScreen& s) {
         s.selectAllBox()->click();

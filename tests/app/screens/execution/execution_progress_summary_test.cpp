@@ -168,6 +168,30 @@ class ExecutionProgressSummaryTest : public QObject {
         QCOMPARE(sink.messageTexts(), QStringList{"No Model Applicability Analysis was successful."});
         QCOMPARE(sink.messageCaptions(), QStringList{"Error"});
     }
+
+    // A failed model's header says why; a skipped refit shows on its rank only with the option
+    // on; a model that succeeded has no tooltip.
+    void statusAndSkippedRefitTooltips() {
+        vnk::app::test::ScriptedPrompter sink;
+        ex::TbfExecutionResults record = Record();
+        record.executed[ex::kGeo] = record.executed[ex::kJam] = true;
+        record.RFLAG[ex::kJam] = status::kTotalFaultsBelowObserved;
+        record.selection.NSB = 5;
+        record.selection.NSE = 17;
+        record.measure(ex::kGeo, ex::kAccuracy).failedRefits = 3;
+        {
+            ExecutionSummaryScreen off(record, sink, {});
+            QVERIFY(!off.rankCell(ex::kGeo, ex::kAccuracy)->toolTip().contains("refits"));
+        }
+        record.skipFailedRefits = true;
+        ExecutionSummaryScreen screen(record, sink, {});
+        QCOMPARE(screen.rankCell(ex::kGeo, ex::kAccuracy)->toolTip(),
+                 QStringLiteral("3 of 13 refits failed"));
+        QVERIFY(!screen.rankCell(ex::kJam, ex::kAccuracy)->toolTip().contains("refits"));
+        QVERIFY(screen.headerButton(ex::kGeo)->toolTip().isEmpty());
+        QCOMPARE(screen.headerButton(ex::kJam)->toolTip(),
+                 QStringLiteral("The estimated number of faults is below the number observed"));
+    }
 };
 
 QTEST_MAIN(ExecutionProgressSummaryTest)

@@ -50,6 +50,12 @@ QPushButton* ButtonNamed(QDialog& d, const QString& text) {
     return nullptr;
 }
 
+// A prompter for screens that show no message.
+vnk::app::test::ScriptedPrompter& Quiet() {
+    static vnk::app::test::ScriptedPrompter prompter;
+    return prompter;
+}
+
 // The program's scripted prompter: `answer` works each screen (and may press OK itself),
 // then OK is pressed if the screen is still open.
 struct Answers {
@@ -153,7 +159,7 @@ void IntervalExecutionScreensTest::summaryHeadersFollowStatusAndActiveRules() {
     int opened = -1;
     IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { opened = slot; };
-    IntervalSummaryScreen screen(r, actions);
+    IntervalSummaryScreen screen(r, Quiet(), actions);
     QCOMPARE(screen.windowTitle(), QStringLiteral("Execution Summary for Interval Software Models"));
 
     QCOMPARE(screen.headerButton(kNhp)->fill(), kYellow);
@@ -178,7 +184,7 @@ void IntervalExecutionScreensTest::summaryHeadersFollowStatusAndActiveRules() {
     ls.ESF = 2;
     ls.selection.selectAll = true;
     ls.schneidewindS = {3, 3};
-    IntervalSummaryScreen lsScreen(ls, {});
+    IntervalSummaryScreen lsScreen(ls, Quiet(), {});
     for (int slot = 0; slot < kIntervalSlotCount; ++slot)
         QCOMPARE(lsScreen.columnActive(slot), slot == kGp1 || slot == kGp2 || slot == kNhp);
 }
@@ -193,7 +199,7 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     Answers answers;
     IntervalStatusScreen status(selection, 1, answers.prompter);
     const IntervalExecutionResults r = RunIntervalExecution(Data4(), selection, options, status);
-    IntervalSummaryScreen screen(r, {});
+    IntervalSummaryScreen screen(r, answers.prompter, {});
 
     for (int slot : {kGp1, kGp3, kSdw2, kSdw3}) QVERIFY(!screen.rankCell(slot));
     const auto labels = screen.findChildren<QLabel*>();
@@ -249,19 +255,19 @@ void IntervalExecutionScreensTest::accuracyButtonOpensPlotsOnlyForAnAnalysisThat
     IntervalSummaryActions actions;
     actions.accuracyPlot = [&] { ++opened; };
     {
-        IntervalSummaryScreen screen(r, actions);
+        IntervalSummaryScreen screen(r, Quiet(), actions);
         screen.accuracyButton()->click();
         QCOMPARE(opened, 0);
         QVERIFY(AccuracyPlotData(r).models[0].rflag != 0);  // BM-B: no chart
     }
     r.accuracy[5].RFLAG = 0;
     {
-        IntervalSummaryScreen screen(r, actions);
+        IntervalSummaryScreen screen(r, Quiet(), actions);
         screen.accuracyButton()->click();
         QCOMPARE(opened, 1);
     }
     r.selection.accuracy = false;
-    IntervalSummaryScreen off(r, actions);
+    IntervalSummaryScreen off(r, Quiet(), actions);
     QVERIFY(!off.accuracyButton()->isEnabled());
     QVERIFY(off.rankCell(kYam) && !off.rankCell(kYam)->isEnabled());
 }

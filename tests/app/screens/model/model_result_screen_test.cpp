@@ -208,7 +208,8 @@ class ModelResultScreenTest : public QObject {
         std::string printed;
         ModelScreenActions actions;
         actions.print = [&](const std::string& text) { printed = text; };
-        ModelErrorScreen screen(models::GeometricModel(), ctx, actions);
+        vnk::app::test::ScriptedPrompter sink;
+        ModelErrorScreen screen(models::GeometricModel(), ctx, sink, actions);
         QCOMPARE(screen.windowTitle(), QStringLiteral("Geometric Model"));
         QVERIFY(screen.errorBox()->isReadOnly());
         QCOMPARE(screen.errorBox()->toPlainText(),
@@ -220,6 +221,39 @@ class ModelResultScreenTest : public QObject {
         QVERIFY(printed.size() > tail.size());
         QCOMPARE(printed.substr(printed.size() - tail.size()), tail);
         QVERIFY(printed.find("    ERRORS OCCURRED\n") != std::string::npos);
+        // No reason in the context, no line for it.
+        QVERIFY(!screen.reasonLabel());
+    }
+
+    // The plain reason sits under the faithful text and stays out of the printed report; the
+    // robust mark likewise on the result screen, which stays as it was in the standard mode.
+    void notesBesideTheFaithfulTexts() {
+        vnk::app::test::ScriptedPrompter sink;
+        models::ModelContext failed;
+        failed.data = {1.0};
+        failed.NS = 1;
+        failed.RFLAG = 3;
+        failed.failureReason = "The likelihood has no finite maximum: the data show no "
+                               "reliability growth";
+        std::string printed;
+        ModelScreenActions actions;
+        actions.print = [&](const std::string& text) { printed = text; };
+        ModelErrorScreen error(models::GeometricModel(), failed, sink, actions);
+        QVERIFY(error.reasonLabel());
+        QCOMPARE(error.reasonLabel()->text(), QString::fromStdString(failed.failureReason));
+        QTest::mouseClick(error.printButton(), Qt::LeftButton);
+        QVERIFY(printed.find("reliability growth") == std::string::npos);
+
+        models::ModelContext found;
+        found.data = {10.0, 20.0, 30.0};
+        found.NS = 3;
+        ModelResultScreen standard(models::GeometricModel(), found, sink, {});
+        QVERIFY(!standard.robustMark());
+        found.robustSearch = true;
+        ModelResultScreen robust(models::GeometricModel(), found, sink, {});
+        QVERIFY(robust.robustMark());
+        QCOMPARE(robust.robustMark()->text(), QStringLiteral("estimated with the robust search"));
+        QCOMPARE(robust.reportText(), standard.reportText());
     }
 };
 

@@ -1,0 +1,14 @@
+// Which results the robust search found, and the words that say so under them.
+#pragma once
+
+#include "execution/tbf_results.h"
+
+namespace vnk::execution {
+
+inline constexpr const char* kRobustSearchMark = "estimated with the robust search";
+
+// Whether the slot's estimate came from the robust search: the execution ran in robust mode and
+// the slot is a one-root model (the Littlewood and Verrall fits keep their own method).
+bool EstimatedWithRobustSearch(const TbfExecutionResults& results, int slot);
+
+}  // namespace vnk::execution
