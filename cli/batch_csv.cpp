@@ -58,12 +58,8 @@ std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit,
     else
         return "--time-kind: expected timestamp, cumulative or between";
     s.severityColumn = t.severityColumn;
-    for (const auto& pair : split(t.severityMap, ',')) {
-        const auto eq = pair.find('=');
-        const int level = eq == std::string::npos ? 0 : std::atoi(pair.c_str() + eq + 1);
-        if (level < 1 || level > 4) return "--severity-map: expected LABEL=LEVEL pairs, levels 1 to 4";
-        s.severityMap.emplace_back(pair.substr(0, eq), level);
-    }
+    if (!parseSeverityMap(t.severityMap, s.severityMap))
+        return "--severity-map: expected LABEL=LEVEL pairs, levels 1 to 4";
     s.typeColumn = t.typeColumn;
     s.filterColumn = t.filterColumn;
     s.filterValues = split(t.filterValues, ',');

@@ -190,6 +190,20 @@ bool splitOffset(const std::string& text, std::string& local, double& offsetSeco
 
 }  // namespace
 
+bool parseSeverityMap(const std::string& text, std::vector<std::pair<std::string, int>>& map) {
+    map.clear();
+    std::istringstream in(text);
+    for (std::string pair; std::getline(in, pair, ',');) {
+        const auto eq = pair.find('=');
+        double level = 0.0;
+        if (eq == std::string::npos || eq == 0 || !parseNumber(pair.substr(eq + 1), false, level) ||
+            level < 1.0 || level > 4.0 || level != std::floor(level))
+            return false;
+        map.emplace_back(pair.substr(0, eq), static_cast<int>(level));
+    }
+    return true;
+}
+
 bool parseIsoTimestamp(const std::string& text, double& seconds) {
     // No field of a timestamp has ten digits; the date parser's own reading of such a number
     // can overflow.

@@ -68,6 +68,9 @@ CsvImportResult importCsv(const std::string& text, const CsvImportSettings& sett
 CsvImportResult importCsv(const CsvTable& table, const CsvImportSettings& settings,
                           bool skipBadRows);
 
+// "critical=1,major=2": labels and their levels 1 to 4; false when a pair is not of that form.
+bool parseSeverityMap(const std::string& text, std::vector<std::pair<std::string, int>>& map);
+
 // Seconds since 1970-01-01T00:00:00Z of an ISO 8601 date or date-time with an optional
 // offset ("Z", "+02:00"); false when the text is none of these.
 bool parseIsoTimestamp(const std::string& text, double& seconds);
