@@ -3,7 +3,8 @@
 namespace vnk {
 
 double SecondsPerTbfUnit(int unit) {
-    constexpr double kSeconds[] = {1.0, 1.0, 60.0, 3600.0, 86400.0, 604800.0, 2629800.0, 31557600.0};
+    constexpr double kSeconds[] = {1.0,     1.0,      60.0,      3600.0,
+                                   86400.0, 604800.0, 2629800.0, 31557600.0};
     return unit >= 1 && unit <= 7 ? kSeconds[unit] : 1.0;
 }
 

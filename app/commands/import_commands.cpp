@@ -15,8 +15,8 @@ void ImportData(const CommandContext& ctx) {
     if (ctx.prompter.exec(screen) != QDialog::Accepted) return;
     const CsvImportResult& result = screen.result();
     const CsvImportSettings& settings = screen.settings();
-    const double entries = static_cast<double>(result.counts.empty() ? result.times.size()
-                                                                     : result.counts.size());
+    const double entries =
+        static_cast<double>(result.counts.empty() ? result.times.size() : result.counts.size());
     RecordStep(ctx, "Import",
                {{"entries", entries},
                 {"rows_skipped", static_cast<double>(result.rejected.size())},

@@ -12,11 +12,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QStandardItemModel>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <set>
 
@@ -32,14 +31,17 @@ constexpr int kRejectedShown = 20;
 constexpr int kFilterValuesShown = 200;
 const char* const kPageTitles[] = {"1. The file and its first rows", "2. What each column holds",
                                    "3. The times and what they become", "4. The data to import"};
-const char* const kRoleTexts[] = {"Ignore", "Failure time", "Severity", "Failure type", "Filter",
-                                  "Test period"};
-const char* const kUnitTexts[] = {"Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"};
+const char* const kRoleTexts[] = {"Ignore",       "Failure time", "Severity",
+                                  "Failure type", "Filter",       "Test period"};
+const char* const kUnitTexts[] = {"Seconds", "Minutes", "Hours", "Days",
+                                  "Weeks",   "Months",  "Years"};
 constexpr ImportBinning kResultBinning[] = {ImportBinning::None, ImportBinning::Day,
                                             ImportBinning::Week, ImportBinning::Month,
                                             ImportBinning::Period};
 
-QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QTableWidget* newTable(QWidget* parent) {
     auto* table = new QTableWidget(parent);
@@ -189,10 +191,11 @@ QWidget* ImportScreen::buildTimesPage() {
     form->addRow(QStringLiteral("End of testing (optional):"), end_);
     layout->addLayout(form);
     auto* note = new QLabel(
-        QStringLiteral("Dates need the start of testing, e.g. 2024-03-01 or 2024-03-01T08:00:00+01:00, "
-                       "to time the first failure. The end of testing gives the failure-free time "
-                       "after the last failure. Test periods are counted as they are; they need "
-                       "no times."),
+        QStringLiteral(
+            "Dates need the start of testing, e.g. 2024-03-01 or 2024-03-01T08:00:00+01:00, "
+            "to time the first failure. The end of testing gives the failure-free time "
+            "after the last failure. Test periods are counted as they are; they need "
+            "no times."),
         page);
     note->setWordWrap(true);
     layout->addWidget(note);
@@ -277,7 +280,10 @@ void ImportScreen::fillPreview() {
 }
 
 void ImportScreen::fillColumns() {
-    qDeleteAll(rolesHolder_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    while (QLayoutItem* item = rolesLayout_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
     roles_.clear();
     auto* form = new QWidget(rolesHolder_);
     auto* layout = new QFormLayout(form);
@@ -296,10 +302,12 @@ void ImportScreen::fillColumns() {
         if (!timeChosen && first && c < first->size() && parseIsoTimestamp((*first)[c], seconds)) {
             box->setCurrentIndex(Time);
             timeChosen = true;
-        } else if (name.contains(QStringLiteral("severity")) || name.contains(QStringLiteral("priority"))) {
+        } else if (name.contains(QStringLiteral("severity")) ||
+                   name.contains(QStringLiteral("priority"))) {
             box->setCurrentIndex(Severity);
         }
         connect(box, &QComboBox::currentIndexChanged, this, &ImportScreen::fillFilterValues);
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportScreen::offerSeverityLabels);
         auto* label = new QLabel(fromUtf8(header[c]), form);
         label->setBuddy(box);
         layout->addRow(label, box);
@@ -307,6 +315,7 @@ void ImportScreen::fillColumns() {
     }
     rolesLayout_->addStretch(1);
     fillFilterValues();
+    offerSeverityLabels();
 }
 
 int ImportScreen::columnWithRole(Role role) const {
@@ -324,7 +333,8 @@ void ImportScreen::fillFilterValues() {
     std::set<std::string> known;
     for (std::size_t r = 1; r < table_.rows.size(); ++r) {
         const auto& row = table_.rows[r];
-        if (static_cast<std::size_t>(column) < row.size() && known.insert(row[static_cast<std::size_t>(column)]).second)
+        if (static_cast<std::size_t>(column) < row.size() &&
+            known.insert(row[static_cast<std::size_t>(column)]).second)
             seen.push_back(row[static_cast<std::size_t>(column)]);
         if (static_cast<int>(seen.size()) >= kFilterValuesShown) break;
     }
@@ -335,9 +345,29 @@ void ImportScreen::fillFilterValues() {
     }
 }
 
+// The usual tracker labels, when the severity column holds nothing else and no mapping is typed.
+void ImportScreen::offerSeverityLabels() {
+    const int column = columnWithRole(Severity);
+    if (column < 0 || !severityMap_->text().isEmpty()) return;
+    static const QStringList kLabels{QStringLiteral("critical"), QStringLiteral("major"),
+                                     QStringLiteral("minor"), QStringLiteral("trivial")};
+    bool any = false;
+    for (std::size_t r = 1; r < table_.rows.size(); ++r) {
+        const auto& row = table_.rows[r];
+        if (static_cast<std::size_t>(column) >= row.size() ||
+            row[static_cast<std::size_t>(column)].empty())
+            continue;
+        if (!kLabels.contains(lowered(row[static_cast<std::size_t>(column)]))) return;
+        any = true;
+    }
+    if (any) severityMap_->setText(QStringLiteral("critical=1,major=2,minor=3,trivial=4"));
+}
+
 void ImportScreen::updateTimeChoices() {
     const bool periods = resultKind_->currentIndex() == 4;
     const bool timestamps = timeKind_->currentIndex() == 0;
+    if (!timestamps && resultKind_->currentIndex() >= 1 && resultKind_->currentIndex() <= 3)
+        resultKind_->setCurrentIndex(0);
     timeKind_->setEnabled(!periods);
     unit_->setEnabled(!periods && resultKind_->currentIndex() == 0);
     start_->setEnabled(!periods);
@@ -381,8 +411,10 @@ bool ImportScreen::next() {
                                                       "of the test periods."));
                 return false;
             }
-            if (period >= 0) resultKind_->setCurrentIndex(4);
-            else if (resultKind_->currentIndex() == 4) resultKind_->setCurrentIndex(0);
+            if (period >= 0)
+                resultKind_->setCurrentIndex(4);
+            else if (resultKind_->currentIndex() == 4)
+                resultKind_->setCurrentIndex(0);
             updateTimeChoices();
             break;
         }
@@ -442,18 +474,22 @@ bool ImportScreen::runImport() {
         QString list;
         const int count = static_cast<int>(result_.rejected.size());
         for (int i = 0; i < std::min(count, kRejectedShown); ++i)
-            list += QStringLiteral("\nline %1: %2").arg(result_.rejected[static_cast<std::size_t>(i)].line)
+            list += QStringLiteral("\nline %1: %2")
+                        .arg(result_.rejected[static_cast<std::size_t>(i)].line)
                         .arg(fromUtf8(result_.rejected[static_cast<std::size_t>(i)].reason));
-        if (count > kRejectedShown) list += QStringLiteral("\n... and %1 more").arg(count - kRejectedShown);
-        const auto answer = prompter().question(
-            this, fromUtf8(result_.error) + list + QStringLiteral("\n\nSkip these rows and import the rest?"),
-            QMessageBox::Yes | QMessageBox::Cancel);
+        if (count > kRejectedShown)
+            list += QStringLiteral("\n... and %1 more").arg(count - kRejectedShown);
+        const auto answer =
+            prompter().question(this,
+                                fromUtf8(result_.error) + list +
+                                    QStringLiteral("\n\nSkip these rows and import the rest?"),
+                                QMessageBox::Yes | QMessageBox::Cancel);
         if (answer != QMessageBox::Yes) return false;
         result_ = importCsv(table_, settings_, true);
     }
     if (result_.tooMany) {
-        if (prompter().question(this, fromUtf8(result_.error), QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes)
+        if (prompter().question(this, fromUtf8(result_.error),
+                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return false;
         settings_.keepMostRecent = true;
         result_ = importCsv(table_, settings_, !result_.rejected.empty());
@@ -470,7 +506,8 @@ void ImportScreen::fillResult() {
     resultTable_->clear();
     if (!r.counts.empty()) {
         resultTable_->setColumnCount(2);
-        resultTable_->setHorizontalHeaderLabels({QStringLiteral("Interval"), QStringLiteral("Failures")});
+        resultTable_->setHorizontalHeaderLabels(
+            {QStringLiteral("Interval"), QStringLiteral("Failures")});
         resultTable_->setRowCount(static_cast<int>(r.counts.size()));
         double sum = 0.0;
         for (int i = 0; i < static_cast<int>(r.counts.size()); ++i) {
@@ -484,24 +521,25 @@ void ImportScreen::fillResult() {
                               .arg(sum));
     } else {
         resultTable_->setColumnCount(4);
-        resultTable_->setHorizontalHeaderLabels({QStringLiteral("Failure"),
-                                                 QStringLiteral("Time between failures"),
-                                                 QStringLiteral("Severity"), QStringLiteral("Type")});
+        resultTable_->setHorizontalHeaderLabels(
+            {QStringLiteral("Failure"), QStringLiteral("Time between failures"),
+             QStringLiteral("Severity"), QStringLiteral("Type")});
         resultTable_->setRowCount(static_cast<int>(r.times.size()));
         for (int i = 0; i < static_cast<int>(r.times.size()); ++i) {
             const auto at = static_cast<std::size_t>(i);
             setCell(resultTable_, i, 0, QString::number(i + 1));
             setCell(resultTable_, i, 1, QString::number(r.times[at], 'g', 10));
             setCell(resultTable_, i, 2, QString::number(r.severities[at]));
-            setCell(resultTable_, i, 3, r.failureTypes[at] ? QStringLiteral("hardware")
-                                                           : QStringLiteral("software"));
+            setCell(resultTable_, i, 3,
+                    r.failureTypes[at] ? QStringLiteral("hardware") : QStringLiteral("software"));
         }
         QString text = QStringLiteral("%1 times between failures in %2.")
                            .arg(r.times.size())
                            .arg(unit_->currentText().toLower());
         if (r.zeroTimes > 0)
-            text += QStringLiteral(" %1 failures share their time with the one before (times of 0).")
-                        .arg(r.zeroTimes);
+            text +=
+                QStringLiteral(" %1 failures share their time with the one before (times of 0).")
+                    .arg(r.zeroTimes);
         if (r.failureFreeTime > 0.0)
             text += QStringLiteral(" Failure-free time after the last failure: %1.")
                         .arg(QString::number(r.failureFreeTime, 'g', 10));

@@ -66,6 +66,7 @@ private:
     void fillPreview();
     void fillColumns();
     void fillFilterValues();
+    void offerSeverityLabels();
     void showPage(int page);
     bool collectSettings();
     bool runImport();

@@ -31,7 +31,7 @@ void setRole(ImportScreen& s, int column, ImportScreen::Role role) {
 
 class ImportCommandsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void timestampsBecomeTheDataSetAndTheSettingsReachTheProject() {
         AppHarness h;
         const QString file = h.write("export.csv", kExport);
@@ -45,7 +45,9 @@ private slots:
             setRole(s, 3, ImportScreen::Filter);
             QCOMPARE(s.filterValuesList()->count(), 2);
             s.filterValuesList()->item(1)->setCheckState(Qt::Unchecked);  // "db"
-            s.severityMapBox()->setText(QStringLiteral("critical=1,major=2,minor=3,trivial=4"));
+            // The column holds the usual labels only: their levels are offered.
+            QCOMPARE(s.severityMapBox()->text(),
+                     QStringLiteral("critical=1,major=2,minor=3,trivial=4"));
             QVERIFY(s.next());
             s.unitBox()->setCurrentIndex(2);  // hours
             s.startBox()->setText(QStringLiteral("2024-03-01"));
@@ -97,7 +99,7 @@ private slots:
             setRole(s, 1, ImportScreen::Ignore);
             QVERIFY(s.next());
             QCOMPARE(s.resultBox()->currentIndex(), 4);  // per test period
-            h.prompter.answer(QMessageBox::Cancel);  // the rejected row
+            h.prompter.answer(QMessageBox::Cancel);      // the rejected row
             QVERIFY(!s.next());
             QCOMPARE(s.page(), int(ImportScreen::TimesPage));
             h.prompter.answer(QMessageBox::Yes);  // skip it
@@ -113,8 +115,9 @@ private slots:
         QCOMPARE(h.prompter.messageTexts().size(), 3);  // the rows twice, then the count
         QVERIFY(h.prompter.messageTexts()[0].startsWith(
             QStringLiteral("1 rows cannot be imported.\nline 3: missing field \"cycle\"")));
-        QCOMPARE(h.prompter.messageTexts()[2],
-                 QStringLiteral("1500 intervals; at most 1000 can be kept. Keep the most recent 1000?"));
+        QCOMPARE(
+            h.prompter.messageTexts()[2],
+            QStringLiteral("1500 intervals; at most 1000 can be kept. Keep the most recent 1000?"));
         QCOMPARE(set.tbfCount, 1);
         QCOMPARE(set.tbf(TbfField::TimeBetweenFailures, 1), 4.0);
         QVERIFY(h.doc.steps.empty());
