@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/batch_options.h"
+#include "data/import_data_set.h"
 
 namespace vnk::batch {
 
@@ -17,9 +18,6 @@ std::vector<std::string> split(const std::string& text, char separator) {
     return parts;
 }
 
-// Seconds in each TBF unit from seconds to years (a month being a twelfth of a year).
-constexpr double kSecondsPerUnit[] = {1.0, 1.0, 60.0, 3600.0, 86400.0, 604800.0,
-                                      2629800.0, 31557600.0};
 constexpr std::size_t kBadRowsShown = 10;
 
 }  // namespace
@@ -33,7 +31,9 @@ void AddCsvOptions(CLI::App& app, bool& csv, CsvOptionText& t) {
     app.add_option("--type-column", t.typeColumn, "csv: failure type column (hardware gives 1)");
     app.add_option("--filter-column", t.filterColumn, "csv: column whose values select rows");
     app.add_option("--filter-values", t.filterValues, "csv: values to keep, A,B");
-    app.add_option("--bin", t.bin, "csv: interval data by day, week (ISO) or month");
+    app.add_option("--bin", t.bin, "csv: interval data by day, week (ISO), month or period");
+    app.add_option("--period-column", t.periodColumn,
+                   "csv: with --bin period, the column of the test periods");
     app.add_option("--start", t.start, "csv: start of testing");
     app.add_option("--end", t.end, "csv: end of testing (gives the failure-free time)");
     app.add_option("--delimiter", t.delimiter, "csv: field delimiter (default: detected)");
@@ -42,7 +42,12 @@ void AddCsvOptions(CLI::App& app, bool& csv, CsvOptionText& t) {
 
 std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit,
                             CsvImportSettings& s) {
-    if (t.timeColumn.empty()) return "--csv: --time-column is required";
+    const bool periods = t.bin == "period";
+    if (t.timeColumn.empty() && !periods) return "--csv: --time-column is required";
+    if (periods != !t.periodColumn.empty())
+        return periods ? "--bin period: --period-column is required"
+                       : "--period-column: only with --bin period";
+    s.periodColumn = t.periodColumn;
     s.timeColumn = t.timeColumn;
     if (t.timeKind.empty() || t.timeKind == "timestamp")
         s.timeKind = ImportTimeKind::Timestamp;
@@ -53,12 +58,8 @@ std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit,
     else
         return "--time-kind: expected timestamp, cumulative or between";
     s.severityColumn = t.severityColumn;
-    for (const auto& pair : split(t.severityMap, ',')) {
-        const auto eq = pair.find('=');
-        const int level = eq == std::string::npos ? 0 : std::atoi(pair.c_str() + eq + 1);
-        if (level < 1 || level > 4) return "--severity-map: expected LABEL=LEVEL pairs, levels 1 to 4";
-        s.severityMap.emplace_back(pair.substr(0, eq), level);
-    }
+    if (!parseSeverityMap(t.severityMap, s.severityMap))
+        return "--severity-map: expected LABEL=LEVEL pairs, levels 1 to 4";
     s.typeColumn = t.typeColumn;
     s.filterColumn = t.filterColumn;
     s.filterValues = split(t.filterValues, ',');
@@ -70,9 +71,11 @@ std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit,
         s.binning = ImportBinning::Week;
     else if (t.bin == "month")
         s.binning = ImportBinning::Month;
+    else if (periods)
+        s.binning = ImportBinning::Period;
     else
-        return "--bin: expected day, week or month";
-    if (s.binning != ImportBinning::None && s.timeKind != ImportTimeKind::Timestamp)
+        return "--bin: expected day, week, month or period";
+    if (s.binning != ImportBinning::None && !periods && s.timeKind != ImportTimeKind::Timestamp)
         return "--bin: only timestamps can be binned";
     s.start = t.start;
     s.end = t.end;
@@ -83,7 +86,7 @@ std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit,
     else if (!t.delimiter.empty())
         return "--delimiter: expected one character or tab";
     s.decimalComma = t.decimalComma;
-    s.secondsPerUnit = kSecondsPerUnit[unit.value_or(1)];
+    s.secondsPerUnit = SecondsPerTbfUnit(unit.value_or(1));
     return "";
 }
 
@@ -98,32 +101,8 @@ std::string ReadCsvData(const BatchOptions& batch, ErrorHistory history, Failure
             message += "\n  line " + std::to_string(r.rejected[i].line) + ": " + r.rejected[i].reason;
         return message;
     }
-    set.clearTbfEntries();
     set.currentFileName = batch.file;
-    if (!r.counts.empty()) {
-        set.dataKind = DataKind::Interval;
-        set.errorHistory = history;
-        set.intervalCount = static_cast<int>(r.counts.size());
-        for (int j = 1; j <= set.intervalCount; ++j) {
-            set.interval(interval_row::kLength, j) = 1.0;
-            set.interval(interval_row::kFraction, j) = 1.0;
-            set.interval(interval_row::kFaults, j) = r.counts[j - 1];
-            set.interval(interval_row::faults(1), j) = r.counts[j - 1];
-        }
-        return "";
-    }
-    set.dataKind = DataKind::Tbf;
-    set.tbfCount = static_cast<int>(r.times.size());
-    for (int i = 1; i <= set.tbfCount; ++i) {
-        TbfEntry e;
-        e.timeBetweenFailures = r.times[i - 1];
-        e.failureType = r.failureTypes[i - 1];
-        e.severityLevel = r.severities[i - 1];
-        set.setEntry(i, e);
-    }
-    set.failureFreeTime = r.failureFreeTime;
-    set.tbfUnit = static_cast<TbfUnit>(batch.unit.value_or(1));
-    set.deriveDescriptors();
+    SetFromImport(r, static_cast<TbfUnit>(batch.unit.value_or(1)), history, set);
     return "";
 }
 

@@ -20,7 +20,7 @@ struct BatchOptions;
 // The --csv options as typed, turned into import settings once parsing is done.
 struct CsvOptionText {
     std::string timeColumn, timeKind, severityColumn, severityMap, typeColumn, filterColumn,
-        filterValues, bin, start, end, delimiter;
+        filterValues, bin, periodColumn, start, end, delimiter;
     bool decimalComma = false;
 };
 

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numeric>
 #include <sstream>
+#include <string_view>
+#include <unordered_map>
 
 #include "data/number_text.h"
 
@@ -68,6 +70,7 @@ struct Failure {
     double time = 0.0;  // seconds since 1970 for timestamps, the file's unit otherwise
     int severity = 1;
     int type = 0;
+    const std::string* period = nullptr;  // the test-period value, when binning by period
 };
 
 // The interval index of a timestamp: UTC days, ISO weeks (Monday first) or calendar months.
@@ -77,6 +80,56 @@ long binOf(double seconds, ImportBinning binning) {
     if (binning == ImportBinning::Week) return static_cast<long>(std::floor((day + 3) / 7.0));
     const date::year_month_day ymd{date::sys_days{date::days{day}}};
     return static_cast<int>(ymd.year()) * 12L + static_cast<long>(static_cast<unsigned>(ymd.month()));
+}
+
+
+std::string tooManyIntervals(std::size_t count) {
+    return std::to_string(count) + " intervals; at most 1000 can be kept. Keep the most recent 1000?";
+}
+
+// Failures per test period. Whole-number periods run in numeric order from the first to the
+// last, a period without failures kept at 0; any other labels in order of first appearance.
+void countPeriods(const std::vector<Failure>& failures, bool keepMostRecent,
+                  CsvImportResult& result) {
+    std::vector<double> numbers;
+    numbers.reserve(failures.size());
+    for (const auto& f : failures) {
+        double n = 0.0;
+        if (!parseNumber(*f.period, false, n) || n != std::floor(n) || std::fabs(n) > 1e9) {
+            numbers.clear();
+            break;
+        }
+        numbers.push_back(n);
+    }
+    std::vector<double> counts;
+    if (!numbers.empty()) {
+        const auto [low, high] = std::minmax_element(numbers.begin(), numbers.end());
+        const auto span = static_cast<std::size_t>(*high - *low) + 1;
+        if (span > kMaxEntries && !keepMostRecent) {
+            result.tooMany = true;
+            result.error = tooManyIntervals(span);
+            return;
+        }
+        const double first = span > kMaxEntries ? *high - static_cast<double>(kMaxEntries) + 1 : *low;
+        result.counts.assign(std::min(span, kMaxEntries), 0.0);
+        for (double n : numbers)
+            if (n >= first) result.counts[static_cast<std::size_t>(n - first)] += 1.0;
+        return;
+    }
+    std::vector<std::pair<const std::string*, double>> order;
+    std::unordered_map<std::string_view, std::size_t> index;
+    for (const auto& f : failures) {
+        const auto [it, added] = index.try_emplace(*f.period, order.size());
+        if (added) order.push_back({f.period, 0.0});
+        order[it->second].second += 1.0;
+    }
+    if (order.size() > kMaxEntries && !keepMostRecent) {
+        result.tooMany = true;
+        result.error = tooManyIntervals(order.size());
+        return;
+    }
+    const std::size_t from = order.size() > kMaxEntries ? order.size() - kMaxEntries : 0;
+    for (std::size_t i = from; i < order.size(); ++i) result.counts.push_back(order[i].second);
 }
 
 }  // namespace
@@ -137,6 +190,20 @@ bool splitOffset(const std::string& text, std::string& local, double& offsetSeco
 
 }  // namespace
 
+bool parseSeverityMap(const std::string& text, std::vector<std::pair<std::string, int>>& map) {
+    map.clear();
+    std::istringstream in(text);
+    for (std::string pair; std::getline(in, pair, ',');) {
+        const auto eq = pair.find('=');
+        double level = 0.0;
+        if (eq == std::string::npos || eq == 0 || !parseNumber(pair.substr(eq + 1), false, level) ||
+            level < 1.0 || level > 4.0 || level != std::floor(level))
+            return false;
+        map.emplace_back(pair.substr(0, eq), static_cast<int>(level));
+    }
+    return true;
+}
+
 bool parseIsoTimestamp(const std::string& text, double& seconds) {
     // No field of a timestamp has ten digits; the date parser's own reading of such a number
     // can overflow.
@@ -165,33 +232,53 @@ bool parseIsoTimestamp(const std::string& text, double& seconds) {
                       seconds);
 }
 
-CsvImportResult importCsv(const std::string& input, const CsvImportSettings& settings,
-                          bool skipBadRows) {
-    CsvImportResult result;
-    std::string text = input;
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    if (text.find('\0') != std::string::npos) {
-        result.error = "The file is not text.";
-        return result;
-    }
+char detectCsvDelimiter(const std::string& text) { return detectDelimiter(text); }
 
+CsvTable readCsvTable(const std::string& input, char delimiter) {
+    CsvTable table;
+    const bool bom = input.rfind("\xEF\xBB\xBF", 0) == 0;
+    const std::string_view text = std::string_view(input).substr(bom ? 3 : 0);
+    if (text.find('\0') != std::string::npos) {
+        table.error = "The file is not text.";
+        return table;
+    }
     csv_parser parser;
     csv_init(&parser, CSV_APPEND_NULL);
-    csv_set_delim(&parser, settings.delimiter ? settings.delimiter : detectDelimiter(text));
+    csv_set_delim(&parser, delimiter ? delimiter : detectDelimiter(std::string(text.substr(0, text.find('\n')))));
     ParseState state;
     const bool parsed = csv_parse(&parser, text.data(), text.size(), onField, onRowEnd, &state) ==
                         text.size();
     csv_fini(&parser, onField, onRowEnd, &state);
     csv_free(&parser);
-    if (!parsed) {
-        result.error = "The file could not be read as delimited text.";
+    if (!parsed)
+        table.error = "The file could not be read as delimited text.";
+    else if (state.rows.empty())
+        table.error = "The file is empty.";
+    else
+        table.rows = std::move(state.rows);
+    return table;
+}
+
+CsvImportResult importCsv(const std::string& input, const CsvImportSettings& settings,
+                          bool skipBadRows) {
+    const CsvTable table = readCsvTable(input, settings.delimiter);
+    if (!table.error.empty()) {
+        CsvImportResult result;
+        result.error = table.error;
         return result;
     }
-    if (state.rows.empty()) {
-        result.error = "The file is empty.";
+    return importCsv(table, settings, skipBadRows);
+}
+
+CsvImportResult importCsv(const CsvTable& table, const CsvImportSettings& settings,
+                          bool skipBadRows) {
+    CsvImportResult result;
+    if (table.rows.empty()) {
+        result.error = table.error.empty() ? "The file is empty." : table.error;
         return result;
     }
-    const Row& header = state.rows.front();
+    const std::vector<Row>& rows = table.rows;
+    const Row& header = rows.front();
     for (std::size_t i = 0; i < header.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (header[i] == header[j]) {
@@ -210,23 +297,29 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
         result.error = "There is no column \"" + name + "\"; the columns are: " + found + ".";
         return false;
     };
-    int timeCol = -1, severityCol = -1, typeCol = -1, filterCol = -1;
-    if (settings.timeColumn.empty()) {
+    int timeCol = -1, severityCol = -1, typeCol = -1, filterCol = -1, periodCol = -1;
+    const bool periods = settings.binning == ImportBinning::Period;
+    if (periods && settings.periodColumn.empty()) {
+        result.error = "No column is chosen for the test periods.";
+        return result;
+    }
+    if (!periods && settings.timeColumn.empty()) {
         result.error = "No column is chosen for the failure times.";
         return result;
     }
-    if (!column(settings.timeColumn, timeCol) || !column(settings.severityColumn, severityCol) ||
-        !column(settings.typeColumn, typeCol) || !column(settings.filterColumn, filterCol))
+    if (!column(periods ? std::string() : settings.timeColumn, timeCol) ||
+        !column(settings.severityColumn, severityCol) || !column(settings.typeColumn, typeCol) ||
+        !column(settings.filterColumn, filterCol) || !column(settings.periodColumn, periodCol))
         return result;
-    if (state.rows.size() == 1) {
+    if (rows.size() == 1) {
         result.error = "The file has a header and no rows.";
         return result;
     }
 
     const bool timestamps = settings.timeKind == ImportTimeKind::Timestamp;
     std::vector<Failure> failures;
-    for (std::size_t r = 1; r < state.rows.size(); ++r) {
-        const Row& row = state.rows[r];
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const Row& row = rows[r];
         const int line = static_cast<int>(r) + 1;
         if (row.size() == 1 && row[0].empty()) continue;  // blank line
         const auto field = [&](int c) -> const std::string* {
@@ -239,13 +332,22 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
                           settings.filterValues.end())
                 continue;
         }
+        Failure f;
+        if (periods) {
+            f.period = field(periodCol);
+            if (!f.period || f.period->empty()) {
+                reject("missing field \"" + settings.periodColumn + "\"");
+                continue;
+            }
+        }
         const std::string* t = field(timeCol);
-        if (!t || t->empty()) {
+        if (!periods && (!t || t->empty())) {
             reject("missing field \"" + settings.timeColumn + "\"");
             continue;
         }
-        Failure f;
-        if (timestamps) {
+        if (periods) {
+            // The time column plays no part in counting rows per period.
+        } else if (timestamps) {
             if (!parseIsoTimestamp(*t, f.time)) {
                 reject("unparseable time \"" + *t + "\"");
                 continue;
@@ -293,6 +395,10 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
         result.error = "No rows are left to import.";
         return result;
     }
+    if (periods) {
+        countPeriods(failures, settings.keepMostRecent, result);
+        return result;
+    }
 
     double start = 0.0, end = -1.0;
     if (!settings.start.empty() &&
@@ -333,6 +439,7 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
         const long lastBin = binOf(end >= 0.0 ? end : last, settings.binning);
         const auto bins = static_cast<std::size_t>(lastBin - first + 1);
         if (bins > kMaxEntries && !settings.keepMostRecent) {
+            result.tooMany = true;
             result.error = std::to_string(bins) +
                            " intervals; at most 1000 can be kept. Keep the most recent 1000?";
             return result;
@@ -347,6 +454,7 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
     }
 
     if (failures.size() > kMaxEntries && !settings.keepMostRecent) {
+        result.tooMany = true;
         result.error = std::to_string(failures.size()) +
                        " failures; at most 1000 can be kept. Keep the most recent 1000?";
         return result;

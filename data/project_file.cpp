@@ -111,6 +111,7 @@ Json importJson(const CsvImportSettings& c) {
     j["filter_column"] = c.filterColumn;
     j["filter_values"] = c.filterValues;
     j["binning"] = asInt(c.binning);
+    j["period_column"] = c.periodColumn;
     j["start"] = c.start;
     j["end"] = c.end;
     j["keep_most_recent"] = c.keepMostRecent;
@@ -216,7 +217,9 @@ CsvImportSettings readImport(const Json& j) {
         !std::all_of(values.begin(), values.end(), [](const Json& v) { return v.is_string(); }))
         throw FieldError{"The field \"import.filter_values\" must list texts."};
     for (const Json& v : values) c.filterValues.push_back(v.get<std::string>());
-    c.binning = static_cast<ImportBinning>(integer(j, "binning", w, 0, 3));
+    c.binning = static_cast<ImportBinning>(integer(j, "binning", w, 0, 4));
+    // Projects written before binning by test period have no period column.
+    if (j.contains("period_column")) c.periodColumn = text(j, "period_column", w);
     c.start = text(j, "start", w);
     c.end = text(j, "end", w);
     c.keepMostRecent = flag(j, "keep_most_recent", w);

@@ -33,7 +33,8 @@ bool SaveProject(const CommandContext& ctx) {
     Project project;
     project.data = set;
     project.options = ctx.doc.options();
-    project.sourceFile = set.currentFileName;
+    project.sourceFile = set.currentFileName.empty() ? ctx.doc.importSource : set.currentFileName;
+    project.import = ctx.doc.import;
     project.steps = ctx.doc.steps;
     if (const std::string why = saveProjectFile(project, target); !why.empty()) {
         ctx.prompter.error(ctx.parent, QStringLiteral("The project could not be saved to %1: %2")
@@ -59,6 +60,8 @@ void OpenProject(const CommandContext& ctx) {
     ctx.doc.options() = project.options;
     ctx.doc.options().trace = trace;
     ctx.doc.steps = std::move(project.steps);
+    ctx.doc.import = std::move(project.import);
+    ctx.doc.importSource = ctx.doc.import ? project.sourceFile : std::string();
     ctx.doc.intervalResults.reset();
 }
 

@@ -14,6 +14,7 @@ inline constexpr const char* kDataEntry = "data_entry";
 inline constexpr const char* kEditing = "editing";
 inline constexpr const char* kStatistics = "statistics";
 inline constexpr const char* kTrendAnalysis = "trend_analysis";
+inline constexpr const char* kDataImport = "data_import";
 inline constexpr const char* kCrowAmsaaTracking = "model_crow_amsaa_tracking";
 inline constexpr const char* kModelComparison = "model_comparison";
 inline constexpr const char* kConversionsMenu = "menu_conversions";

@@ -87,6 +87,7 @@ std::vector<CommandSpec> buildTable() {
         {kExit, "File", "Exit", &M::onExit, 0, always, nullptr, true},
         {kNewDataEntry, "Data>New", "Data Entry", &M::onNewDataEntry, 0, always, nullptr},
         {kNewFile, "Data>New", "File", &M::onNewFile, 0, always, nullptr},
+        {kImport, "Data", "Import...", &M::onImport, 0, always, nullptr},
         {kAppendDataEntry, "Data>Append", "Data Entry", &M::onAppendDataEntry, 0, hasTbfEntries,
          nullptr},
         {kAppendFile, "Data>Append", "File", &M::onAppendFile, 0, hasTbfEntries, nullptr},

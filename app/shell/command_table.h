@@ -49,6 +49,7 @@ inline constexpr int kSkipFailedRefits = 32842;
 inline constexpr int kComparisonHoldOut = 32843;
 inline constexpr int kSaveProject = 32844;
 inline constexpr int kOpenProject = 32845;
+inline constexpr int kImport = 32846;
 inline constexpr int kTbfToInterval = 32788;
 inline constexpr int kIntervalToTbf = 32798;
 inline constexpr int kReduceLevel1 = 32791;  // to 32794 for level 4

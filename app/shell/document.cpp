@@ -6,6 +6,8 @@ void CVarno3Doc::clearForNewData() {
     data_.clearDescriptors(options_);
     data_.clearTbfEntries();
     steps.clear();
+    import.reset();
+    importSource.clear();
 }
 
 void CVarno3Doc::deriveDescriptors() {

@@ -38,6 +38,10 @@ public:
     // The conversions and transformations applied since the data were entered or read, for
     // the project file.
     std::vector<ProjectStep> steps;
+    // The settings and the file of the import the data came from (Data / Import...), for the
+    // project file; empty when the data were typed in or read from a data file.
+    std::optional<CsvImportSettings> import;
+    std::string importSource;
 
 private:
     FailureDataSet data_;

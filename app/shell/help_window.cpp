@@ -18,6 +18,7 @@ const std::vector<HelpTopic>& HelpTopics() {
         {help_page::kContents, "Contents"},
         {help_page::kGettingStarted, "Getting started"},
         {help_page::kDataFiles, "Data files and column codes"},
+        {help_page::kDataImport, "Importing an export"},
         {help_page::kStartupConfiguration, "Start-up configuration (VARNOK3.INI)"},
         {help_page::kFileMenu, "File menu"},
         {help_page::kDataMenu, "Data menu"},

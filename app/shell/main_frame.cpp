@@ -14,6 +14,7 @@
 #include "app/commands/execution_guard.h"
 #include "app/shell/document.h"
 #include "app/commands/file_commands.h"
+#include "app/commands/import_commands.h"
 #include "app/commands/model_execution.h"
 #include "app/kit/chart_prompts.h"
 #include "app/kit/help_pages.h"
@@ -186,6 +187,7 @@ void CMainFrame::onAppendFile(int) { AppendFromFile(context()); }
 void CMainFrame::onEdit(int) { EditData(context()); }
 void CMainFrame::onStatistics(int) { ShowStatistics(context()); }
 void CMainFrame::onTrendAnalysis(int) { ShowTrendAnalysis(context()); }
+void CMainFrame::onImport(int) { ImportData(context()); }
 void CMainFrame::onCrowAmsaaTracking(int) { RunCrowAmsaaTracking(context()); }
 
 void CMainFrame::onRawData(int) { ShowDataPlot(context(), false); }

@@ -64,6 +64,7 @@ public:
     void onExit(int);
     void onNewDataEntry(int);
     void onNewFile(int);
+    void onImport(int);
     void onAppendDataEntry(int);
     void onAppendFile(int);
     void onEdit(int);

@@ -53,4 +53,18 @@ TEST(BatchCsv, RefusedImportExitsTwoNamingTheBadRows) {
               std::string::npos);
 }
 
+TEST(BatchCsv, BinningByATestPeriodColumn) {
+    TempDir dir;
+    const auto file = writeFile(dir, "cycles.csv", "cycle,opened\n1,x\n3,y\n1,z\n");
+    const auto run = RunBatchProgram({"--csv", file, "--bin", "period", "--period-column", "cycle",
+                                      "--kind", "interval", "--json", "--models", "NHP"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"count\": 3,\n  \"statistics\": {\n    \"counts\": {\n      \"sum\": 3.0"), std::string::npos) << run.out.substr(0, 600);
+
+    const auto alone = RunBatchProgram({"--csv", file, "--time-column", "opened", "--period-column",
+                                        "cycle"});
+    EXPECT_EQ(alone.status, 2);
+    EXPECT_NE(alone.err.find("--period-column: only with --bin period"), std::string::npos) << alone.err;
+}
+
 }  // namespace

@@ -161,5 +161,64 @@ TEST(CsvImport, BadFilesGiveAClearMessage) {
     EXPECT_EQ(kept.times.back(), 7.0);
 }
 
+TEST(CsvImport, TestPeriodsCountRowsNumericOrFirstSeen) {
+    CsvImportSettings s;
+    s.binning = ImportBinning::Period;
+    s.periodColumn = "cycle";
+    s.filterColumn = "component";
+    s.filterValues = {"ui"};
+    // Whole numbers: numeric order, cycle 3 without failures kept at 0; no time column needed.
+    const auto numbered = importCsv("cycle,component\n4,ui\n2,ui\n4,ui\n2,db\n2,ui\n", s, false);
+    ASSERT_EQ(numbered.error, "");
+    EXPECT_EQ(numbered.counts, (std::vector<double>{2, 0, 2}));
+    // Labels: in the order they first appear.
+    const auto labelled = importCsv("cycle,component\nbeta,ui\nalpha,ui\nbeta,ui\n,ui\n", s, false);
+    EXPECT_EQ(labelled.error, "1 rows cannot be imported.");
+    ASSERT_EQ(labelled.rejected.size(), 1u);
+    EXPECT_EQ(labelled.rejected[0].line, 5);
+    EXPECT_EQ(labelled.rejected[0].reason, "missing field \"cycle\"");
+    EXPECT_EQ(importCsv("cycle,component\nbeta,ui\nalpha,ui\nbeta,ui\n,ui\n", s, true).counts,
+              (std::vector<double>{2, 1}));
+    // A span of whole numbers wider than 1000 periods is refused unless the last 1000 are kept.
+    const std::string wide = "cycle,component\n1,ui\n1500,ui\n1500,ui\n";
+    const auto refused = importCsv(wide, s, false);
+    EXPECT_TRUE(refused.tooMany);
+    EXPECT_EQ(refused.error, "1500 intervals; at most 1000 can be kept. Keep the most recent 1000?");
+    s.keepMostRecent = true;
+    const auto kept = importCsv(wide, s, false);
+    ASSERT_EQ(kept.counts.size(), 1000u);
+    EXPECT_EQ(kept.counts.back(), 2.0);
+    EXPECT_EQ(std::accumulate(kept.counts.begin(), kept.counts.end(), 0.0), 2.0);
+}
+
+// Generated here rather than stored: 100 000 timestamped rows padded past 10 MB.
+TEST(CsvImport, TenMegabytesOfOneHundredThousandRows) {
+    std::string csv = "id,opened,summary\n";
+    const std::string summary(96, 'x');
+    for (int i = 0; i < 100000; ++i)
+        csv += std::to_string(i) + ",2021-03-" + (i % 28 < 9 ? "0" : "") + std::to_string(1 + i % 28) +
+               "T10:00:00Z,\"" + summary + ", row " + std::to_string(i) + "\"\n";
+    ASSERT_GT(csv.size(), 10u * 1000 * 1000);
+    CsvImportSettings s;
+    s.timeColumn = "opened";
+    s.start = "2021-03-01";
+    s.binning = ImportBinning::Day;
+    const auto days = importCsv(csv, s, false);
+    ASSERT_EQ(days.error, "");
+    EXPECT_EQ(days.counts.size(), 28u);
+    EXPECT_EQ(std::accumulate(days.counts.begin(), days.counts.end(), 0.0), 100000.0);
+
+    s.binning = ImportBinning::None;
+    const auto refused = importCsv(csv, s, false);
+    EXPECT_TRUE(refused.tooMany);
+    EXPECT_EQ(refused.error, "100000 failures; at most 1000 can be kept. Keep the most recent 1000?");
+    s.keepMostRecent = true;
+    const auto kept = importCsv(csv, s, false);
+    ASSERT_EQ(kept.times.size(), 1000u);
+    // The most recent 1000 all fall on 28 March, ties of the one before them.
+    EXPECT_EQ(std::accumulate(kept.times.begin(), kept.times.end(), 0.0), 0.0);
+    EXPECT_EQ(kept.zeroTimes, 1000);
+}
+
 }  // namespace
 }  // namespace vnk

@@ -28,7 +28,8 @@ Project Sys1Project() {
     csv.timeColumn = "Opened";
     csv.severityMap = {{"critical", 1}, {"minor", 3}};
     csv.filterValues = {"ui", "core"};
-    csv.binning = ImportBinning::Week;
+    csv.binning = ImportBinning::Period;
+    csv.periodColumn = "Cycle";
     p.import = csv;
     p.steps = {{"Convert TBF Units", {{"from", 1}, {"to", 3}}}, {"Log Transformation", {}}};
     p.options.numericalMethod = method::kLeastSquares;
@@ -51,6 +52,14 @@ TEST(ProjectFile, EveryFieldComesBackAsWritten) {
     ASSERT_TRUE(read.import);
     EXPECT_EQ(read.import->delimiter, ';');
     EXPECT_EQ(read.import->severityMap, written.import->severityMap);
+    EXPECT_EQ(read.import->periodColumn, "Cycle");
+    // Projects from before test-period binning have no period column and still open.
+    std::string older = text;
+    const auto at = older.find("\"period_column\"");
+    ASSERT_NE(at, std::string::npos);
+    older.erase(at, older.find('\n', at) - at + 1);
+    Project old;
+    EXPECT_EQ(parseProjectFile(older, old).error, "");
     EXPECT_TRUE(read.options.robustEstimation);
     EXPECT_EQ(read.data.currentFileName, "");  // Save must not write a data file over it
 

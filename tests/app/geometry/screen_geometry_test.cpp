@@ -3,6 +3,7 @@
 // modal screen takes input while that screen is open. Registered twice: at 100% and at 200%.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "app/commands/model_execution.h"
 #include "app/kit/dialog_geometry.h"
 #include "app/kit/header_button.h"
+#include "app/screens/data/import_screen.h"
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/interval_selection_dialog.h"
@@ -277,6 +279,7 @@ private slots:
     void everyTbfScreen();
     void everyIntervalScreen();
     void hardwareScreens();
+    void importScreenPages();
 
     void executionSummaries_data() {
         QTest::addColumn<QString>("file");
@@ -398,6 +401,41 @@ void ScreenGeometryTest::hardwareScreens() {
         [](interval_screens::IntervalSelectionDialog& s) { s.discreteBox()->click(); });
     RunAndCheck(h, {app::command::kModelExecution}, 3);
     QVERIFY(h.prompter.screens.contains(QStringLiteral("AMSAA Discrete Reliability Growth Model")));
+}
+
+// Data / Import... page by page over the example export, the result page showing the TBF data.
+void ScreenGeometryTest::importScreenPages() {
+    vnk::app::test::ScriptedPrompter sink;
+    app::ImportScreen screen(sink);
+    QVERIFY(screen.setFile(QStringLiteral(VARNOK_EXAMPLES_DIR "/tracker_export.csv")));
+    PrepareModalScreen(screen);
+    screen.setModal(true);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    for (int page = 0; page < app::ImportScreen::PageCount; ++page) {
+        if (page == app::ImportScreen::ColumnsPage) {
+            screen.roleBox(2)->setCurrentIndex(app::ImportScreen::Severity);
+            screen.roleBox(3)->setCurrentIndex(app::ImportScreen::Filter);
+            screen.severityMapBox()->setText(QStringLiteral("critical=1,major=2,minor=3,trivial=4"));
+        }
+        if (page == app::ImportScreen::TimesPage) {
+            screen.unitBox()->setCurrentIndex(2);
+            screen.startBox()->setText(QStringLiteral("2025-03-03T08:00:00+01:00"));
+        }
+        QApplication::processEvents();
+        const QString name = QStringLiteral("import-page-%1").arg(page + 1);
+        SaveForTour(screen, name);
+        QVERIFY2(screen.frameGeometry().width() <= 1280 && screen.frameGeometry().height() <= 800,
+                 qPrintable(QStringLiteral("%1: %2 x %3").arg(name).arg(screen.width()).arg(screen.height())));
+        QVERIFY2(CaptionWidth(screen) <= screen.width(), qPrintable(name + ": caption cut off"));
+        const QStringList faults = Unreadable(screen);
+        QVERIFY2(faults.isEmpty(), qPrintable(name + ": " + faults.join(QStringLiteral("; "))));
+        if (page + 1 < app::ImportScreen::PageCount)
+            QVERIFY2(screen.next(), qPrintable(sink.messageLines().join(QLatin1Char('\n'))));
+    }
+    screen.button(QStringLiteral("helpButton"))->click();
+    QCOMPARE(sink.helpPages, QStringList{QStringLiteral("data_import")});
+    screen.reject();
 }
 
 QTEST_MAIN(ScreenGeometryTest)
