@@ -16,10 +16,6 @@ namespace {
 
 using namespace execution;
 
-// Rows on screen: the quadratic Littlewood and Verrall model beside the linear one.
-constexpr std::array<int, kTbfSlotCount> kRowOrder = {
-    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
-
 QString RowCaption(int slot) {
     return QString::fromLatin1(models::TbfSlotNamesOf(slot).caption) + QLatin1Char(':');
 }
@@ -51,7 +47,7 @@ ProcessingStatusScreen::ProcessingStatusScreen(app::Prompter& prompter,
     int line = 1;
     int measures = 0;
     for (int m = 0; m < kMeasureCount; ++m) measures += selection.measureSelected(m) ? 1 : 0;
-    for (int slot : kRowOrder) {
+    for (int slot : models::kTbfScreenOrder) {
         const bool executed =
             execution::TbfSlotExecuted(selection, method, slot);
         auto* label = new QLabel(RowCaption(slot), this);

@@ -18,11 +18,6 @@ namespace vnk::screens {
 
 namespace {
 
-// The box order on screen: the quadratic Littlewood and Verrall model sits beside the linear.
-constexpr std::array<int, execution::kTbfSlotCount> kScreenOrder = {
-    execution::kGeo,      execution::kJam,    execution::kLavLinear, execution::kLavQuadratic,
-    execution::kMusaBasic, execution::kMusaLog, execution::kNpt};
-
 const char* ModelCaption(int slot) { return models::TbfSlotNamesOf(slot).caption; }
 
 constexpr std::array<const char*, execution::kHardwareModelCount> kHardwareCaptions = {
@@ -53,7 +48,7 @@ TbfSelectionScreen::TbfSelectionScreen(app::Prompter& prompter, ErrorHistory his
     auto* groups = new QHBoxLayout;
     software_ = new QGroupBox(QStringLiteral("Software Reliability Models"), this);
     auto* softwareBoxes = new QVBoxLayout(software_);
-    for (int slot : kScreenOrder) {
+    for (int slot : models::kTbfScreenOrder) {
         auto* box = new QCheckBox(QString::fromLatin1(ModelCaption(slot)), software_);
         softwareBoxes->addWidget(box);
         models_[static_cast<std::size_t>(slot)] = box;
