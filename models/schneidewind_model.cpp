@@ -1,4 +1,4 @@
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/interval_screen_pieces.h"
 #include "models/interval_slots.h"
 #include "numerics/schneidewind.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "numerics/schneidewind.h"
 
 namespace vnk::interval_screens {
