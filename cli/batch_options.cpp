@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "execution/selection_rules.h"
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 
 namespace vnk::batch {
 namespace {

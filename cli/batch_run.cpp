@@ -8,7 +8,7 @@
 #include "execution/selection_rules.h"
 #include "execution/tbf_execution.h"
 #include "execution/trend_analysis.h"
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 #include "numerics/vnkdst.h"
 
 namespace vnk::batch {

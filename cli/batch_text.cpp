@@ -9,7 +9,7 @@
 #include "execution/tbf_summary_report.h"
 #include "models/crow_amsaa_model.h"
 #include "models/hardware_models.h"
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/model_description.h"
 #include "models/report_header.h"
 #include "models/trend_report.h"

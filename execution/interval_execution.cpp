@@ -5,7 +5,7 @@
 #include "execution/model_execution_command.h"
 #include "execution/ranking_step.h"
 #include "execution/result_screening.h"
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
 #include "numerics/interval_accuracy.h"

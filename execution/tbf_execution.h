@@ -30,7 +30,6 @@ TbfExecutionResults RunTbfExecution(const TbfWorkingData& data, const TbfSelecti
                                     ProgramOptions& options, ExecutionHost& host);
 
 // The order in which the processing status screen runs the slots (LAV-Q beside LAV-L).
-inline constexpr std::array<int, kTbfSlotCount> kTbfProcessingOrder{
-    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
+inline constexpr std::array<int, kTbfSlotCount> kTbfProcessingOrder = models::kTbfScreenOrder;
 
 }  // namespace vnk::execution

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 #include "models/interval_screen_pieces.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/period_search.h"

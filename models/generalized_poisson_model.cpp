@@ -1,4 +1,4 @@
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 #include "models/interval_screen_pieces.h"
 #include "numerics/generalized_poisson.h"
 #include "numerics/period_search.h"

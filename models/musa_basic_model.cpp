@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "models/positive_input_rule.h"
-#include "models/tbf_models_b.h"
+#include "models/musa_nhpp_tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/musa_basic.h"
 #include "numerics/musa_calendar.h"

@@ -1,5 +1,5 @@
 #include "models/end_time_model_pieces.h"
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/interval_screen_pieces.h"
 #include "numerics/nhpp_interval.h"
 #include "models/interval_slots.h"

@@ -1,5 +1,5 @@
 #include "models/positive_input_rule.h"
-#include "models/tbf_models_b.h"
+#include "models/musa_nhpp_tbf_models.h"
 #include "models/tbf_prediction_texts.h"
 #include "numerics/nhpp_tbf.h"
 #include "models/tbf_slots.h"

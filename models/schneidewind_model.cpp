@@ -1,5 +1,6 @@
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/interval_screen_pieces.h"
+#include "models/interval_slots.h"
 #include "numerics/schneidewind.h"
 
 namespace vnk::models {
@@ -113,7 +114,8 @@ std::string ErrorText(int RFLAG) {
 
 ModelDescription SchneidewindModel(int TSF) {
     ModelDescription d;
-    d.code = Format("S-T%d", TSF);
+    // Treatments 1 to 3 fill the three Schneidewind slots in order.
+    d.code = IntervalSlotNamesOf(slot_order::kSdw1 + TSF - 1).code;
     d.title = Format("The Schneidewind Model - Treatment Type %d", TSF);
     d.plotTitle = d.title;
     d.errorTitle = "Schneidewind's Model";

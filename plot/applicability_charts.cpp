@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "execution/interval_results.h"
+#include "models/tbf_slots.h"
 
 namespace vnk::plot {
 namespace {
@@ -14,15 +15,15 @@ struct ModelEntry {
     const char* caption;
     int slot;  // 0-based TBF slot
 };
-constexpr std::array<ModelEntry, 7> kModels{{
-    {"GEO", "Geometric", 0},
-    {"JAM", "Jelinski/Moranda:", 1},
-    {"LAVL", "Littlewood and Verrall Linear:", 2},
-    {"LAVQ", "Littlewood and Verrall Quadratic:", 6},
-    {"MUSB", "Musa's Basic:", 3},
-    {"MUSL", "Musa's Logarithmic:", 4},
-    {"NPT", "Non-homogeneous Poisson:", 5},
-}};
+constexpr std::array<ModelEntry, models::kTbfSlotCount> kModels = [] {
+    std::array<ModelEntry, models::kTbfSlotCount> entries{};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int slot = models::kTbfScreenOrder[i];
+        const models::TbfSlotNames& n = models::kTbfSlots[static_cast<std::size_t>(slot)];
+        entries[i] = {n.applicabilityTab, n.applicabilityCaption, slot};
+    }
+    return entries;
+}();
 
 int ModelCount() { return static_cast<int>(kModels.size()); }
 

@@ -63,7 +63,7 @@ void OpenModel(CMainFrame& frame, const IntervalExecutionResults& results, int s
         const models::ModelDescription* description = execution::IntervalSlotDescription(slot);
         const std::string& name = description->plotTitle.empty() ? description->title
                                                                   : description->plotTitle;
-        plot::ModelPlotSelection choose(QString::fromStdString(name), &frame);
+        plot::ModelPlotSelection choose(prompter, QString::fromStdString(name), &frame);
         if (prompter.exec(choose) != QDialog::Accepted) return;
         plot::ShowPlotWindow(
             plot::IntervalModelPlot(interval_screens::ModelPlotData(results, slot), choose.choice()),
@@ -122,9 +122,6 @@ void RunIntervalModelExecution(CMainFrame& frame) {
     const FailureDataSet& set = doc.data();
     ProgramOptions& options = doc.options();
     const bool hardware = set.errorHistory == ErrorHistory::Hardware;
-    const auto help = [&prompter](QWidget* from) {
-        prompter.help(from, QString::fromLatin1(help_page::kExecutionsMenu));
-    };
 
     // The accuracy range of the last execution stands until the range screen sets another.
     execution::IntervalSelection selection;
@@ -133,12 +130,10 @@ void RunIntervalModelExecution(CMainFrame& frame) {
         selection.NSE = doc.intervalResults->selection.NSE;
     }
     execution::HardwareSelection hardwareChoice;
-    interval_screens::IntervalSelectionDialog choose(selection, hardwareChoice, hardware,
+    interval_screens::IntervalSelectionDialog choose(prompter, selection, hardwareChoice, hardware,
                                                      options.numericalMethod, &frame);
     QObject::connect(&choose, &interval_screens::IntervalSelectionDialog::statisticsRequested,
                      &choose, [&] { ShowIntervalStatistics(CommandContext{doc, prompter, &choose}); });
-    QObject::connect(&choose, &interval_screens::IntervalSelectionDialog::helpRequested, &choose,
-                     [&] { help(&choose); });
     if (prompter.exec(choose) != QDialog::Accepted) return;
 
     if (hardware) {
@@ -147,7 +142,7 @@ void RunIntervalModelExecution(CMainFrame& frame) {
     }
 
     if (selection.accuracy) {
-        screens::RangeScreen range(set.intervalCount, prompter, [&] { help(&frame); }, &frame);
+        screens::RangeScreen range(set.intervalCount, prompter, &frame);
         // Cancel does not stop the execution: it runs with the range as it was.
         if (prompter.exec(range) == QDialog::Accepted) {
             selection.NSB = range.range().NSB;

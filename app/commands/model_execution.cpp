@@ -79,7 +79,7 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         modelActions.plots = [&, slot]() {
             const models::ModelContext ctx = execution::TbfModelContext(results, slot);
             const QString title = QString::fromStdString(screens::TbfModelDescription(slot).plotTitle);
-            plot::ModelPlotSelection choose(title, &frame);
+            plot::ModelPlotSelection choose(prompter, title, &frame);
             if (prompter.exec(choose) != QDialog::Accepted) return;
             plot::TbfModelPlotData data;
             data.modelName = screens::TbfModelDescription(slot).title;
@@ -158,9 +158,7 @@ void RunModelExecution(CMainFrame& frame) {
                                           host);
     };
     seams.lavStartingValues = [&](execution::LavStartRequest& request) {
-        screens::LavStartingValuesScreen screen(
-            request.PHIIND, request.BETA,
-            [&] { prompter.help(&frame, modelHelpPage(execution::kLavLinear)); }, &frame);
+        screens::LavStartingValuesScreen screen(prompter, request.PHIIND, request.BETA, &frame);
         if (prompter.exec(screen) == QDialog::Accepted) request.BETA = screen.BETA();
     };
     seams.statistics = [&](const QString&) {

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "app/kit/help_pages.h"
 #include "app/kit/prompter.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
@@ -50,13 +49,9 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
     }
 
     execution::TbfSelectionState chosen;
-    // The three screens share the help of the Executions menu.
-    const std::function<void()> help = [&prompter, parent] {
-        prompter.help(parent, QString::fromLatin1(app::help_page::kExecutionsMenu));
-    };
     for (;;) {
-        TbfSelectionScreen screen(set.errorHistory, options.numericalMethod, seams.statistics,
-                                  help, parent);
+        TbfSelectionScreen screen(prompter, set.errorHistory, options.numericalMethod,
+                                  seams.statistics, parent);
         screen.setHardwareFieldsPresent(set.hardwareFieldsPresent);
         if (prompter.exec(screen) != QDialog::Accepted) return std::nullopt;
         chosen = screen.selection();
@@ -77,16 +72,16 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
     execution::MeasureSelection measures;
     execution::ApplicabilityRange range = execution::DefaultApplicabilityRange(set.tbfCount);
     if (chosen.applicability) {
-        MeasureScreen measureScreen(help, parent);
+        MeasureScreen measureScreen(prompter, parent);
         if (prompter.exec(measureScreen) != QDialog::Accepted) return std::nullopt;
         measures = measureScreen.selection();
-        RangeScreen rangeScreen(set.tbfCount, prompter, help, parent);
+        RangeScreen rangeScreen(set.tbfCount, prompter, parent);
         if (prompter.exec(rangeScreen) != QDialog::Accepted) return std::nullopt;
         range = rangeScreen.range();
     }
 
     const execution::TbfSelection selection = EngineSelection(chosen, measures, range);
-    ProcessingStatusScreen status(selection, options.numericalMethod, parent);
+    ProcessingStatusScreen status(prompter, selection, options.numericalMethod, parent);
     status.setLavStartingValues(seams.lavStartingValues);
     status.show();
     execution::TbfExecutionResults results = seams.run(selection, options, status);

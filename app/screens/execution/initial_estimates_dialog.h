@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/kit/screen.h"
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 
 class QLineEdit;
 class QPushButton;

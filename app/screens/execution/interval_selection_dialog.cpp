@@ -2,11 +2,11 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/kit/help_pages.h"
 #include "execution/selection_rules.h"
 
 namespace vnk::interval_screens {
@@ -18,17 +18,16 @@ constexpr const char* kModelTexts[] = {
     "Schneidewind's Model",                "Yamada's S-Shaped Model"};
 }  // namespace
 
-IntervalSelectionDialog::IntervalSelectionDialog(execution::IntervalSelection& selection,
+IntervalSelectionDialog::IntervalSelectionDialog(app::Prompter& prompter,
+                                                 execution::IntervalSelection& selection,
                                                  execution::HardwareSelection& hardware,
                                                  bool hardwareData, int method, QWidget* parent)
-    : QDialog(parent),
+    : Screen(prompter, QStringLiteral("Interval Fault Count Model Executions"),
+             QString::fromLatin1(app::help_page::kExecutionsMenu), parent),
       selection_(selection),
       hardware_(hardware),
       history_(hardwareData ? ErrorHistory::Hardware : ErrorHistory::Software),
       method_(method) {
-    setWindowTitle(QStringLiteral("Interval Fault Count Model Executions"));
-    auto* layout = new QVBoxLayout(this);
-
     auto* software = new QGroupBox(this);
     auto* softwareLayout = new QVBoxLayout(software);
     for (std::size_t i = 0; i < models_.size(); ++i) {
@@ -39,7 +38,7 @@ IntervalSelectionDialog::IntervalSelectionDialog(execution::IntervalSelection& s
     accuracy_ = new QCheckBox(QStringLiteral("Accuracy Analysis"), software);
     softwareLayout->addWidget(selectAll_);
     softwareLayout->addWidget(accuracy_);
-    layout->addWidget(software);
+    body()->addWidget(software);
 
     auto* hardwareGroup = new QGroupBox(this);
     auto* hardwareLayout = new QVBoxLayout(hardwareGroup);
@@ -49,25 +48,17 @@ IntervalSelectionDialog::IntervalSelectionDialog(execution::IntervalSelection& s
     hardwareLayout->addWidget(discrete_);
     hardwareLayout->addWidget(growth_);
     hardwareLayout->addWidget(both_);
-    layout->addWidget(hardwareGroup);
+    body()->addWidget(hardwareGroup);
 
-    auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton(tr("OK"), this);
-    ok_->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    auto* help = new QPushButton(tr("Help"), this);
-    statistics_ = new QPushButton(QStringLiteral("Statistics"), this);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    buttons->addWidget(statistics_);
-    layout->addLayout(buttons);
+    ok_ = addButton(tr("OK"), QStringLiteral("okButton"));
+    QPushButton* cancel = addButton(tr("Cancel"), QStringLiteral("cancelButton"));
+    addHelpButton();
+    statistics_ = addButton(QStringLiteral("Statistics"), QStringLiteral("statisticsButton"));
 
     for (QCheckBox* box : models_) connect(box, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);
     connect(selectAll_, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);
     connect(ok_, &QPushButton::clicked, this, &IntervalSelectionDialog::okPressed);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &IntervalSelectionDialog::helpRequested);
     connect(statistics_, &QPushButton::clicked, this, &IntervalSelectionDialog::statisticsRequested);
     refresh();
 }

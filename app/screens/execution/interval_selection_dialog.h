@@ -4,8 +4,7 @@
 
 #include <array>
 
-#include <QDialog>
-
+#include "app/kit/screen.h"
 #include "execution/hardware_execution.h"
 #include "execution/interval_results.h"
 
@@ -14,12 +13,13 @@ class QPushButton;
 
 namespace vnk::interval_screens {
 
-class IntervalSelectionDialog : public QDialog {
+// Help opens the page of the Executions menu.
+class IntervalSelectionDialog : public app::Screen {
     Q_OBJECT
 public:
     // Every box starts clear. OK writes the ticks into selection and hardware (NSB and NSE are
     // left alone); Cancel leaves both untouched.
-    IntervalSelectionDialog(execution::IntervalSelection& selection,
+    IntervalSelectionDialog(app::Prompter& prompter, execution::IntervalSelection& selection,
                             execution::HardwareSelection& hardware, bool hardwareData, int method,
                             QWidget* parent = nullptr);
 
@@ -33,7 +33,6 @@ public:
     QPushButton* statisticsButton() const { return statistics_; }
 
 signals:
-    void helpRequested();
     void statisticsRequested();
 
 private:

@@ -16,7 +16,6 @@ namespace {
 
 using namespace execution;
 
-
 constexpr std::array<const char*, IntervalStatusScreen::kColumns> kColumnCaptions = {"Accuracy",
                                                                                      "Models"};
 
@@ -28,11 +27,13 @@ bool HasAccuracyAnalysis(int slot) {
 
 IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, int method,
                                            app::Prompter& prompter, QWidget* parent)
-    : QDialog(parent), screens_(prompter, this) {
-    setWindowTitle(QStringLiteral("Interval Software Models Processing Status"));
+    : Screen(prompter, QStringLiteral("Interval Software Models Processing Status"), QString(),
+             parent),
+      screens_(prompter, this) {
     // The engine runs on this thread while the screen paints; nothing else may take input.
     setWindowModality(Qt::ApplicationModal);
-    auto* layout = new QVBoxLayout(this);
+    // No buttons: the row takes no room.
+    closeButtonGap();
     auto* grid = new QGridLayout;
     for (int c = 0; c < kColumns; ++c) {
         auto* label = new QLabel(QString::fromLatin1(kColumnCaptions[static_cast<std::size_t>(c)]), this);
@@ -62,11 +63,11 @@ IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, i
             if (runs && (c == kProgressIntervalModelsColumn || selection.accuracy)) ++steps;
         }
     }
-    layout->addLayout(grid);
+    body()->addLayout(grid);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, std::max(steps, 1));
     progress_->setValue(0);
-    layout->addWidget(progress_);
+    body()->addWidget(progress_);
 }
 
 QCheckBox* IntervalStatusScreen::box(int slot, int column) const {

@@ -5,9 +5,9 @@
 // and optimum S screens through the prompter.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
+#include "app/kit/screen.h"
 #include "execution/host.h"
 #include "execution/interval_results.h"
 #include "app/commands/screens_host.h"
@@ -18,7 +18,7 @@ class QProgressBar;
 
 namespace vnk::interval_screens {
 
-class IntervalStatusScreen : public QDialog, public execution::ExecutionHost {
+class IntervalStatusScreen : public app::Screen, public execution::ExecutionHost {
     Q_OBJECT
 public:
     static constexpr int kColumns = 2;  // execution::kProgressAccuracyColumn, ...ModelsColumn

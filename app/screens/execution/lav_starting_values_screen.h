@@ -2,20 +2,21 @@
 // likelihood estimation and lets the user change them.
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <functional>
+
+#include "app/kit/screen.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace vnk::screens {
 
-class LavStartingValuesScreen : public QDialog {
+// Help opens the page of the Littlewood and Verrall models.
+class LavStartingValuesScreen : public app::Screen {
     Q_OBJECT
   public:
     // PHIIND 1 = linear, 2 = quadratic; BETA the computed initial estimates.
-    LavStartingValuesScreen(int PHIIND, std::array<double, 2> BETA, std::function<void()> help = {},
+    LavStartingValuesScreen(app::Prompter& prompter, int PHIIND, std::array<double, 2> BETA,
                             QWidget* parent = nullptr);
 
     QLineEdit* beta0Box() const { return beta0_; }
@@ -33,7 +34,6 @@ class LavStartingValuesScreen : public QDialog {
     QLineEdit* beta1_ = nullptr;
     QPushButton* ok_ = nullptr;
     std::array<double, 2> beta_{};
-    std::function<void()> help_;
 };
 
 }  // namespace vnk::screens

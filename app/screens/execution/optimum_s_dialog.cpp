@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "numerics/schneidewind.h"
 
 namespace vnk::interval_screens {
@@ -77,14 +77,13 @@ void OptimumSDialog::okPressed() {
 void OptimumSDialog::openInvestigation() {
     // Modal to this screen only, and without waiting here: the S screen keeps its answer
     // open until the investigation is closed.
-    auto* screen = new plot::OptimumSInvestigationScreen(investigation_, this);
+    auto* screen =
+        new plot::OptimumSInvestigationScreen(prompter(), investigation_, helpPage(), this);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     screen->setWindowModality(Qt::WindowModal);
     connect(screen, &plot::OptimumSInvestigationScreen::printRequested, this, [this] {
         if (print_) print_(OptimumSReport(investigation_));
     });
-    connect(screen, &plot::OptimumSInvestigationScreen::helpRequested, this,
-            [this] { showHelp(); });
     screen->show();
     emit investigationOpened(screen);
 }

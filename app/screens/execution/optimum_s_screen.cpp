@@ -1,6 +1,5 @@
 #include "app/screens/execution/optimum_s_screen.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -70,10 +69,10 @@ ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title)
     return chart;
 }
 
-OptimumSInvestigationScreen::OptimumSInvestigationScreen(const OptimumSData& data,
-                                                         QWidget* parent)
-    : QDialog(parent), data_(data) {
-    setWindowTitle(QStringLiteral("Optimum S Investigation"));
+OptimumSInvestigationScreen::OptimumSInvestigationScreen(app::Prompter& prompter,
+                                                         const OptimumSData& data,
+                                                         const QString& helpPage, QWidget* parent)
+    : Screen(prompter, QStringLiteral("Optimum S Investigation"), helpPage, parent), data_(data) {
     table_ = InvestigationTable(data_, this);
     charts_ = new TabbedChart({QStringLiteral("Mean Square Error - Time"),
                                QStringLiteral("Mean Square Error - Faults"),
@@ -88,19 +87,16 @@ OptimumSInvestigationScreen::OptimumSInvestigationScreen(const OptimumSData& dat
     // The chart shown on opening carries a title of its own.
     charts_->chartView()->setSpec(OptimumSChart(data_, 0, QStringLiteral("MSE - T")));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    help_ = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    print_ = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(help_, &QPushButton::clicked, this, &OptimumSInvestigationScreen::helpRequested);
-    connect(print_, &QPushButton::clicked, this, &OptimumSInvestigationScreen::printRequested);
-
     auto* areas = new QHBoxLayout;
     areas->addWidget(table_, 2);
     areas->addWidget(charts_, 3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(areas, 1);
-    layout->addWidget(buttons);
+    body()->addLayout(areas, 1);
+
+    QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    print_ = addButton(QStringLiteral("Print"), QStringLiteral("printButton"));
+    connect(print_, &QPushButton::clicked, this, &OptimumSInvestigationScreen::printRequested);
+    help_ = addHelpButton();
     resize(1100, 600);
 }
 

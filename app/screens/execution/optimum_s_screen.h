@@ -1,13 +1,13 @@
 // The "Optimum S Investigation" screen of the Schneidewind model: a table of S, MSE-T, MSE-F,
 // MSE-R, ALPHA and BETA for every S that gave a fit, and tabs "Mean Square Error - Time",
 // "Mean Square Error - Faults", "Mean Square Error - Remaining Faults" over a line chart of the
-// criterion against S. Buttons OK, Help and Print; Help and Print are signalled to the owner,
-// which holds the report text and the help viewer.
+// criterion against S. Buttons OK, Print and Help; Print is signalled to the owner, which holds
+// the report text.
 #pragma once
 
-#include <QDialog>
 #include <vector>
 
+#include "app/kit/screen.h"
 #include "plot/chart_design.h"
 
 class QPushButton;
@@ -30,10 +30,12 @@ struct OptimumSData {
 // Chart of criterion `tab` (0 MSE-T, 1 MSE-F, 2 MSE-R) titled `title`.
 ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title);
 
-class OptimumSInvestigationScreen : public QDialog {
+class OptimumSInvestigationScreen : public app::Screen {
     Q_OBJECT
 public:
-    explicit OptimumSInvestigationScreen(const OptimumSData& data, QWidget* parent = nullptr);
+    // helpPage: the page Help opens, the Schneidewind model's.
+    OptimumSInvestigationScreen(app::Prompter& prompter, const OptimumSData& data,
+                                const QString& helpPage, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     TabbedChart* charts() const { return charts_; }
@@ -42,7 +44,6 @@ public:
 
 signals:
     void printRequested();
-    void helpRequested();
 
 private:
     OptimumSData data_;

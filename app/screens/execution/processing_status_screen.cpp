@@ -16,10 +16,6 @@ namespace {
 
 using namespace execution;
 
-// Rows on screen: the quadratic Littlewood and Verrall model beside the linear one.
-constexpr std::array<int, kTbfSlotCount> kRowOrder = {
-    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
-
 QString RowCaption(int slot) {
     return QString::fromLatin1(models::TbfSlotNamesOf(slot).caption) + QLatin1Char(':');
 }
@@ -30,14 +26,16 @@ constexpr std::array<const char*, ProcessingStatusScreen::kColumns> kColumnCapti
 
 }  // namespace
 
-ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& selection, int method,
-                                               QWidget* parent)
-    : QDialog(parent) {
-    setWindowTitle(
-        QStringLiteral("Processing Status Report of Selected Applicability Analyses and Models"));
+ProcessingStatusScreen::ProcessingStatusScreen(app::Prompter& prompter,
+                                               const execution::TbfSelection& selection,
+                                               int method, QWidget* parent)
+    : Screen(prompter,
+             QStringLiteral("Processing Status Report of Selected Applicability Analyses and Models"),
+             QString(), parent) {
     // The engine runs on this thread while the screen paints; nothing else may take input.
     setWindowModality(Qt::ApplicationModal);
-    auto* layout = new QVBoxLayout(this);
+    // No buttons: the row takes no room.
+    closeButtonGap();
     auto* grid = new QGridLayout;
     for (int c = 0; c < kColumns; ++c) {
         auto* label =
@@ -49,7 +47,7 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
     int line = 1;
     int measures = 0;
     for (int m = 0; m < kMeasureCount; ++m) measures += selection.measureSelected(m) ? 1 : 0;
-    for (int slot : kRowOrder) {
+    for (int slot : models::kTbfScreenOrder) {
         const bool executed =
             execution::TbfSlotExecuted(selection, method, slot);
         auto* label = new QLabel(RowCaption(slot), this);
@@ -68,11 +66,11 @@ ProcessingStatusScreen::ProcessingStatusScreen(const execution::TbfSelection& se
         if (executed) totalSteps_ += measures + 1;
         ++line;
     }
-    layout->addLayout(grid);
+    body()->addLayout(grid);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, totalSteps_ > 0 ? totalSteps_ : 1);
     progress_->setValue(0);
-    layout->addWidget(progress_);
+    body()->addWidget(progress_);
 }
 
 QCheckBox* ProcessingStatusScreen::box(int slot, int column) const {

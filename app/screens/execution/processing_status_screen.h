@@ -3,10 +3,10 @@
 // screen is the engine's host while it runs, and keeps painting between steps.
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
+#include "app/kit/screen.h"
 #include "execution/host.h"
 #include "execution/tbf_results.h"
 
@@ -16,15 +16,15 @@ class QProgressBar;
 
 namespace vnk::screens {
 
-class ProcessingStatusScreen : public QDialog, public execution::ExecutionHost {
+class ProcessingStatusScreen : public app::Screen, public execution::ExecutionHost {
     Q_OBJECT
   public:
     // Columns of the boxes: the four measures, then the model estimation.
     static constexpr int kColumns = execution::kMeasureCount + 1;
     static constexpr int kModelsColumn = execution::kMeasureCount;
 
-    ProcessingStatusScreen(const execution::TbfSelection& selection, int method,
-                           QWidget* parent = nullptr);
+    ProcessingStatusScreen(app::Prompter& prompter, const execution::TbfSelection& selection,
+                           int method, QWidget* parent = nullptr);
 
     // The box of a model slot (execution::TbfSlot) and column.
     QCheckBox* box(int slot, int column) const;

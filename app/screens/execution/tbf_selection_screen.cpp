@@ -1,7 +1,6 @@
 #include "app/screens/execution/tbf_selection_screen.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/kit/help_pages.h"
 #include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
 #include "models/tbf_slots.h"
@@ -17,11 +17,6 @@
 namespace vnk::screens {
 
 namespace {
-
-// The box order on screen: the quadratic Littlewood and Verrall model sits beside the linear.
-constexpr std::array<int, execution::kTbfSlotCount> kScreenOrder = {
-    execution::kGeo,      execution::kJam,    execution::kLavLinear, execution::kLavQuadratic,
-    execution::kMusaBasic, execution::kMusaLog, execution::kNpt};
 
 const char* ModelCaption(int slot) { return models::TbfSlotNamesOf(slot).caption; }
 
@@ -40,38 +35,20 @@ void Show(QCheckBox* box, bool checked, bool enabled) {
     box->setEnabled(enabled);
 }
 
-// OK, Cancel and Help in a row; Help is enabled only when there is help to show.
-QHBoxLayout* DialogButtons(QDialog& dialog, const std::function<void()>& help,
-                           QPushButton* extra = nullptr) {
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
-    auto* helpButton = new QPushButton(QStringLiteral("Help"), &dialog);
-    ok->setDefault(true);
-    for (QPushButton* b : {cancel, helpButton}) b->setAutoDefault(false);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    if (extra) row->addWidget(extra);
-    row->addWidget(helpButton);
-    helpButton->setEnabled(static_cast<bool>(help));
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    QObject::connect(helpButton, &QPushButton::clicked, &dialog, [help] { help(); });
-    return row;
-}
+QString ExecutionsHelp() { return QString::fromLatin1(app::help_page::kExecutionsMenu); }
 
 }  // namespace
 
-TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
+TbfSelectionScreen::TbfSelectionScreen(app::Prompter& prompter, ErrorHistory history, int method,
                                        std::function<void(const QString&)> statistics,
-                                       std::function<void()> help, QWidget* parent)
-    : QDialog(parent), state_(execution::OpenTbfSelection(history, method)) {
-    setWindowTitle(QStringLiteral("Time-Between-Failure Model Executions"));
-    auto* layout = new QVBoxLayout(this);
+                                       QWidget* parent)
+    : Screen(prompter, QStringLiteral("Time-Between-Failure Model Executions"), ExecutionsHelp(),
+             parent),
+      state_(execution::OpenTbfSelection(history, method)) {
     auto* groups = new QHBoxLayout;
     software_ = new QGroupBox(QStringLiteral("Software Reliability Models"), this);
     auto* softwareBoxes = new QVBoxLayout(software_);
-    for (int slot : kScreenOrder) {
+    for (int slot : models::kTbfScreenOrder) {
         auto* box = new QCheckBox(QString::fromLatin1(ModelCaption(slot)), software_);
         softwareBoxes->addWidget(box);
         models_[static_cast<std::size_t>(slot)] = box;
@@ -96,15 +73,19 @@ TbfSelectionScreen::TbfSelectionScreen(ErrorHistory history, int method,
     groups->addWidget(software_);
     groups->addWidget(hardware_);
     groups->addWidget(system_);
-    layout->addLayout(groups);
+    body()->addLayout(groups);
 
-    statistics_ = new QPushButton(QStringLiteral("Statistics"), this);
-    statistics_->setAutoDefault(false);
+    // Statistics sits between Cancel and Help.
+    QPushButton* ok = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* cancel = addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    statistics_ = addButton(QStringLiteral("Statistics"), QStringLiteral("statisticsButton"));
     statistics_->setEnabled(static_cast<bool>(statistics));
     connect(statistics_, &QPushButton::clicked, this, [this, statistics] {
         statistics(QString::fromStdString(StatisticsTitle(state_.modelClass)));
     });
-    layout->addLayout(DialogButtons(*this, help, statistics_));
+    addHelpButton();
     refresh();
 }
 
@@ -174,9 +155,8 @@ void TbfSelectionScreen::refresh() {
     system_->setEnabled(e.systemGroup);
 }
 
-MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Model Applicability Analysis"));
-    auto* layout = new QVBoxLayout(this);
+MeasureScreen::MeasureScreen(app::Prompter& prompter, QWidget* parent)
+    : Screen(prompter, QStringLiteral("Model Applicability Analysis"), ExecutionsHelp(), parent) {
     auto* group = new QGroupBox(QStringLiteral("Applicability Analyses"), this);
     auto* boxes = new QVBoxLayout(group);
     // Screen order Accuracy, Noise, Bias, Trend; flags in the order Accuracy, Bias, Noise, Trend.
@@ -196,16 +176,16 @@ MeasureScreen::MeasureScreen(std::function<void()> help, QWidget* parent) : QDia
         state_.selectAll = on;
         for (QCheckBox* box : boxes_) box->setEnabled(!on);
     });
-    layout->addWidget(group);
-    layout->addLayout(DialogButtons(*this, help));
+    body()->addWidget(group);
+    addOkCancelHelp();
 }
 
-RangeScreen::RangeScreen(int N, app::Prompter& prompter, std::function<void()> help,
-                         QWidget* parent)
-    : QDialog(parent), N_(N), prompter_(prompter), range_(execution::DefaultApplicabilityRange(N)) {
-    setWindowTitle(QStringLiteral("Model Applicability Analysis Range"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
+RangeScreen::RangeScreen(int N, app::Prompter& prompter, QWidget* parent)
+    : Screen(prompter, QStringLiteral("Model Applicability Analysis Range"), ExecutionsHelp(),
+             parent),
+      N_(N),
+      range_(execution::DefaultApplicabilityRange(N)) {
+    body()->addWidget(new QLabel(
         QStringLiteral("The Model Applicability Analysis defines the default range as follows "),
         this));
     auto* form = new QFormLayout;
@@ -213,8 +193,8 @@ RangeScreen::RangeScreen(int N, app::Prompter& prompter, std::function<void()> h
     end_ = new QLineEdit(QString::number(range_.NSE), this);
     form->addRow(QStringLiteral("Starting Point"), start_);
     form->addRow(QStringLiteral("Ending Point"), end_);
-    layout->addLayout(form);
-    layout->addLayout(DialogButtons(*this, help));
+    body()->addLayout(form);
+    addOkCancelHelp();
 }
 
 void RangeScreen::accept() {
@@ -223,9 +203,8 @@ void RangeScreen::accept() {
     // Text that is not a whole number is refused like an index out of range.
     const execution::ApplicabilityRange typed{NSB.value_or(0), NSE.value_or(0)};
     if (!NSB || !NSE || !execution::ApplicabilityRangeAccepted(N_, typed)) {
-        prompter_.message(this, app::Message{QStringLiteral("Error"),
-                                             QString::fromLatin1(execution::kApplicabilityRangeMessage),
-                                             app::MessageIcon::Stop});
+        showError(QString::fromLatin1(execution::kApplicabilityRangeMessage),
+                  QStringLiteral("Error"));
         return;
     }
     range_ = typed;

@@ -3,10 +3,10 @@
 // rules of execution/selection_rules.h.
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
+#include "app/kit/screen.h"
 #include "execution/applicability_range.h"
 #include "execution/selection_rules.h"
 
@@ -15,19 +15,16 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace vnk::app {
-class Prompter;
-}
-
 namespace vnk::screens {
 
-class TbfSelectionScreen : public QDialog {
+// The three screens share the help page of the Executions menu.
+class TbfSelectionScreen : public app::Screen {
     Q_OBJECT
   public:
     // `statistics` shows the preliminary statistics screen under the caption it is given.
-    TbfSelectionScreen(ErrorHistory history, int method,
+    TbfSelectionScreen(app::Prompter& prompter, ErrorHistory history, int method,
                        std::function<void(const QString& caption)> statistics = {},
-                       std::function<void()> help = {}, QWidget* parent = nullptr);
+                       QWidget* parent = nullptr);
 
     // Whether the data set has its hardware fields: only then the projection box is offered.
     void setHardwareFieldsPresent(bool present);
@@ -66,10 +63,10 @@ class TbfSelectionScreen : public QDialog {
 };
 
 // "Model Applicability Analysis": the measures to compute.
-class MeasureScreen : public QDialog {
+class MeasureScreen : public app::Screen {
     Q_OBJECT
   public:
-    explicit MeasureScreen(std::function<void()> help = {}, QWidget* parent = nullptr);
+    explicit MeasureScreen(app::Prompter& prompter, QWidget* parent = nullptr);
 
     const execution::MeasureSelection& selection() const { return state_; }
     // Measures in the order Accuracy, Bias, Noise, Trend.
@@ -85,12 +82,11 @@ class MeasureScreen : public QDialog {
 };
 
 // "Model Applicability Analysis Range": the first and last data index of the analyses.
-class RangeScreen : public QDialog {
+class RangeScreen : public app::Screen {
     Q_OBJECT
   public:
     // N: the number of entries (times between failures or intervals).
-    RangeScreen(int N, app::Prompter& prompter, std::function<void()> help = {},
-                QWidget* parent = nullptr);
+    RangeScreen(int N, app::Prompter& prompter, QWidget* parent = nullptr);
 
     QLineEdit* startBox() const { return start_; }
     QLineEdit* endBox() const { return end_; }
@@ -102,7 +98,6 @@ class RangeScreen : public QDialog {
 
   private:
     int N_ = 0;
-    app::Prompter& prompter_;
     execution::ApplicabilityRange range_;
     QLineEdit* start_ = nullptr;
     QLineEdit* end_ = nullptr;

@@ -10,7 +10,7 @@
 
 #include "app/kit/screen.h"
 #include "models/model_description.h"
-#include "models/tbf_models_b.h"
+#include "models/musa_nhpp_tbf_models.h"
 
 class QLineEdit;
 class QPushButton;

@@ -13,7 +13,7 @@
 
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/commands/screens_host.h"
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "numerics/schneidewind.h"
 #include "plot/chart_view.h"
 #include "plot/tabbed_chart.h"

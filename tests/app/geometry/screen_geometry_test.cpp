@@ -20,6 +20,9 @@
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/interval_selection_dialog.h"
+#include "app/screens/execution/interval_status_screen.h"
+#include "app/screens/execution/optimum_s_screen.h"
+#include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/interval_summary_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
 #include "app/screens/model/model_result_screen.h"
@@ -280,6 +283,7 @@ private slots:
     void everyIntervalScreen();
     void hardwareScreens();
     void importScreenPages();
+    void shownScreens();
 
     void executionSummaries_data() {
         QTest::addColumn<QString>("file");
@@ -436,6 +440,48 @@ void ScreenGeometryTest::importScreenPages() {
     screen.button(QStringLiteral("helpButton"))->click();
     QCOMPARE(sink.helpPages, QStringList{QStringLiteral("data_import")});
     screen.reject();
+}
+
+// The screens the program shows without waiting on them: both processing status screens with
+// everything chosen, and the optimum S investigation.
+void ScreenGeometryTest::shownScreens() {
+    vnk::app::test::ScriptedPrompter prompter;
+    ex::TbfSelection tbf;
+    tbf.selectAllModels = true;
+    tbf.models.fill(true);
+    tbf.applicability = true;
+    tbf.selectAllMeasures = true;
+    tbf.measures.fill(true);
+    ex::IntervalSelection interval;
+    interval.selectAll = true;
+    interval.accuracy = true;
+    plot::OptimumSData data;
+    for (int S = 1; S <= 30; ++S) {
+        data.sValue.push_back(S);
+        data.mseT.push_back(100.0 / S);
+        data.mseF.push_back(12.5 + S);
+        data.mseR.push_back(1234.56789 / S);
+        data.alpha.push_back(0.5);
+        data.beta.push_back(0.01 * S);
+    }
+    ProcessingStatusScreen tbfStatus(prompter, tbf, 1);
+    interval_screens::IntervalStatusScreen intervalStatus(interval, 1, prompter);
+    plot::OptimumSInvestigationScreen investigation(prompter, data,
+                                                    QStringLiteral("model_schneidewind"));
+    for (QDialog* screen : std::initializer_list<QDialog*>{&tbfStatus, &intervalStatus,
+                                                           &investigation}) {
+        PrepareModalScreen(*screen);
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+        SaveForTour(*screen, FileNamePart(screen->windowTitle()));
+        const QString title = screen->windowTitle();
+        QVERIFY2(screen->frameGeometry().width() <= 1280 && screen->frameGeometry().height() <= 800,
+                 qPrintable(title));
+        QVERIFY2(CaptionWidth(*screen) <= screen->width(), qPrintable(title + ": caption cut off"));
+        const QStringList faults = Unreadable(*screen);
+        QVERIFY2(faults.isEmpty(), qPrintable(title + ": " + faults.join(QStringLiteral("; "))));
+        screen->hide();
+    }
 }
 
 QTEST_MAIN(ScreenGeometryTest)

@@ -17,7 +17,8 @@ class ExecutionOptionScreensTest : public QObject {
   private slots:
     void selectionBoxesFollowTheRules() {
         QString statisticsCaption;
-        TbfSelectionScreen screen(ErrorHistory::System, 1,
+        vnk::app::test::ScriptedPrompter prompter;
+        TbfSelectionScreen screen(prompter, ErrorHistory::System, 1,
                                   [&](const QString& c) { statisticsCaption = c; });
         QVERIFY(!screen.applicabilityBox()->isEnabled());
         QVERIFY(screen.hardwareGroup()->isEnabled());
@@ -44,7 +45,8 @@ class ExecutionOptionScreensTest : public QObject {
     }
 
     void leastSquaresSelectionScreen() {
-        TbfSelectionScreen screen(ErrorHistory::Software, 2);
+        vnk::app::test::ScriptedPrompter prompter;
+        TbfSelectionScreen screen(prompter, ErrorHistory::Software, 2);
         QVERIFY(!screen.modelBox(execution::kMusaBasic)->isEnabled());
         QVERIFY(!screen.modelBox(execution::kNpt)->isEnabled());
         QVERIFY(screen.modelBox(execution::kGeo)->isEnabled());
@@ -54,7 +56,8 @@ class ExecutionOptionScreensTest : public QObject {
     }
 
     void measureSelectAllDisablesTheMeasures() {
-        MeasureScreen screen;
+        vnk::app::test::ScriptedPrompter prompter;
+        MeasureScreen screen(prompter);
         QVERIFY(!screen.selection().anySelected());
         screen.measureBox(1)->click();  // Bias
         QVERIFY(screen.selection().measureSelected(1));
@@ -95,14 +98,15 @@ class ExecutionOptionScreensTest : public QObject {
     void startingValuesComeBackUnchanged() {
         // Values with awkward binary forms and four decimals.
         const std::array<double, 2> beta = {0.1 + 0.2, 1234.5678};
-        LavStartingValuesScreen screen(2, beta);
+        vnk::app::test::ScriptedPrompter prompter;
+        LavStartingValuesScreen screen(prompter, 2, beta);
         QCOMPARE(screen.windowTitle(), QStringLiteral("Littlewood and Verrall Quadratic Model"));
         screen.okButton()->click();
         QCOMPARE(screen.result(), int(QDialog::Accepted));
         QCOMPARE(screen.BETA()[0], beta[0]);
         QCOMPARE(screen.BETA()[1], beta[1]);
 
-        LavStartingValuesScreen edited(1, beta);
+        LavStartingValuesScreen edited(prompter, 1, beta);
         QCOMPARE(edited.windowTitle(), QStringLiteral("Littlewood and Verrall Linear Model"));
         edited.show();
         edited.beta1Box()->setText("abc");

@@ -59,7 +59,8 @@ class ExecutionProgressSummaryTest : public QObject {
     Q_OBJECT
   private slots:
     void statusScreenTicksEachFinishedStep() {
-        ProcessingStatusScreen screen(GeoJamAccuracyTrend(), 1);
+        vnk::app::test::ScriptedPrompter prompter;
+        ProcessingStatusScreen screen(prompter, GeoJamAccuracyTrend(), 1);
         QCOMPARE(screen.totalSteps(), 3 * 3);  // three models, two measures and the estimation
         QVERIFY(screen.rowLabel(ex::kGeo)->isEnabled());
         QVERIFY(!screen.rowLabel(ex::kNpt)->isEnabled());

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/screens/execution/interval_selection_dialog.h"
+#include "support/scripted_prompter.h"
 #include "execution/selection_rules.h"
 
 using namespace vnk;
@@ -64,7 +65,7 @@ private slots:
         sel.models[kChooseBmB] = true;  // a stale tick: the screen opens clear
         sel.NSB = 3;
         HardwareSelection hw;
-        IntervalSelectionDialog d(sel, hw, false, 1);
+        IntervalSelectionDialog d(prompter, sel, hw, false, 1);
         QCOMPARE(d.windowTitle(), QString("Interval Fault Count Model Executions"));
         QVERIFY(!d.modelBox(kChooseBmB)->isChecked());
         QVERIFY(!d.accuracyBox()->isEnabled());
@@ -91,11 +92,11 @@ private slots:
     void leastSquaresScreenAndHardwareScreen() {
         IntervalSelection sel;
         HardwareSelection hw;
-        IntervalSelectionDialog ls(sel, hw, false, 2);
+        IntervalSelectionDialog ls(prompter, sel, hw, false, 2);
         QVERIFY(!ls.modelBox(kChooseBmP)->isEnabled());
         QVERIFY(ls.modelBox(kChooseNhp)->isEnabled());
 
-        IntervalSelectionDialog h(sel, hw, true, 1);
+        IntervalSelectionDialog h(prompter, sel, hw, true, 1);
         QVERIFY(!h.selectAllBox()->isEnabled());
         QVERIFY(h.bothHardwareBox()->isEnabled());
         h.show();
@@ -108,7 +109,7 @@ private slots:
         IntervalSelection sel;
         HardwareSelection hw;
         // Maximum likelihood: Select All with Accuracy, then cleared with no model ticked.
-        IntervalSelectionDialog ml(sel, hw, false, 1);
+        IntervalSelectionDialog ml(prompter, sel, hw, false, 1);
         ml.selectAllBox()->click();
         ml.accuracyBox()->click();
         QVERIFY(ml.accuracyBox()->isChecked());
@@ -119,7 +120,7 @@ private slots:
 
         // Least squares: Select All never offers Accuracy; clearing it gives back only the
         // generalized Poisson and NHPP boxes.
-        IntervalSelectionDialog ls(sel, hw, false, 2);
+        IntervalSelectionDialog ls(prompter, sel, hw, false, 2);
         ls.selectAllBox()->click();
         QVERIFY(!ls.accuracyBox()->isEnabled());
         ls.selectAllBox()->click();
@@ -135,12 +136,15 @@ private slots:
         sel.accuracy = true;
         HardwareSelection hw;
         hw.discrete = true;
-        IntervalSelectionDialog d(sel, hw, false, 1);
+        IntervalSelectionDialog d(prompter, sel, hw, false, 1);
         d.modelBox(kChooseNhp)->click();
         d.reject();
         QVERIFY(sel.models[kChooseYam] && !sel.models[kChooseNhp] && sel.accuracy);
         QVERIFY(hw.discrete);
     }
+
+private:
+    vnk::app::test::ScriptedPrompter prompter;
 };
 
 QTEST_MAIN(IntervalSelectionTest)

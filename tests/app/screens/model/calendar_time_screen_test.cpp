@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "models/tbf_models_b.h"
+#include "models/musa_nhpp_tbf_models.h"
 #include "support/scripted_prompter.h"
 #include "app/screens/model/model_result_screen.h"
 #include "app/kit/value_field.h"

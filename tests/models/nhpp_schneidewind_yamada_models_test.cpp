@@ -1,4 +1,4 @@
-#include "models/interval_models_b.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 
 #include <gtest/gtest.h>
 

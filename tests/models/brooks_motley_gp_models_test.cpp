@@ -1,6 +1,6 @@
 // Screens, predictions and report texts of the Brooks and Motley and generalized Poisson
 // models.
-#include "models/interval_models_a.h"
+#include "models/brooks_motley_gp_models.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "models/tbf_models_b.h"
+#include "models/musa_nhpp_tbf_models.h"
 
 #include <gtest/gtest.h>
 
