@@ -93,10 +93,15 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         const BamData data{ESF, NS, C, L, F, M, PEC};
         TrustRegionProblem problem;
         problem.N = 2;
-        problem.objective = [&](ConstRealArray X) { return BamObjective(data, X(1), X(2)); };
-        problem.gradient = [&](ConstRealArray X, RealArray G) { BamGradient(data, X(1), X(2), G); };
+        BamDetectionTerms terms;
+        problem.objective = [&](ConstRealArray X) {
+            return BamObjective(data, X(1), X(2), terms);
+        };
+        problem.gradient = [&](ConstRealArray X, RealArray G) {
+            BamGradient(data, X(1), X(2), G, terms);
+        };
         problem.hessian = [&](ConstRealArray X, RealMatrix H) {
-            BamHessian(data, X(1), X(2), H);
+            BamHessian(data, X(1), X(2), H, terms);
             RegulariseHessian(2, H);
         };
         problem.LOWER = {Nmin, kBamMinDetection, 0.0};
