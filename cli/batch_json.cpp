@@ -11,6 +11,10 @@ namespace {
 using namespace execution;
 using Json = nlohmann::ordered_json;
 
+// Beside an estimate whose root search stopped short of six significant digits.
+constexpr const char* kCoarseToleranceNote =
+    "accurate to fewer digits than shown; --estimation robust solves it to full precision";
+
 const char* kindName(DataKindOption k) {
     switch (k) {
         case DataKindOption::Tbf:
@@ -167,6 +171,7 @@ Json tbfModels(const BatchResult& br) {
         m["applicability"] = applicability;
         m["overall_rank"] = r.rank(slot, 4);
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
         models[TbfSlotLabel(slot)] = m;
     }
@@ -200,6 +205,7 @@ Json intervalModels(const BatchResult& br) {
         m["applicability"] = applicability;
         m["overall_rank"] = rank;  // accuracy is the only measure of interval data
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
         models[IntervalSlotLabel(slot)] = m;
     }
@@ -358,6 +364,7 @@ Json tbfModelsV2(const BatchResult& br) {
         m["overall_rank"] = r.rank(slot, 4);
         m["predicted"] = results ? Json(r.predicted[slot]) : Json::array();
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
         models.push_back(m);
     }
@@ -401,6 +408,7 @@ Json intervalModelsV2(const BatchResult& br) {
         m["overall_rank"] = rank;
         m["predicted"] = results ? Json(r.predicted[slot]) : Json::array();
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
         models.push_back(m);
     }
@@ -448,6 +456,7 @@ Json BatchJson(const BatchResult& r) {
     } else if (r.interval) {
         j["statistics"] = intervalStatistics(*r.interval);
         j["models"] = intervalModels(r);
+        if (r.robustEstimation) j["estimation"] = "estimated with the robust search";
     } else {
         j["statistics"] = Json::object();
         j["models"] = Json::object();

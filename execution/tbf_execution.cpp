@@ -62,7 +62,11 @@ void runSlot(int slot, TbfExecutionResults& r, ExecutionHost& host) {
     TbfEstimation e;
     e.ESF = r.ESF;
     e.XLTM = r.XLTM;
-    EstimateTbfSlot(slot, DAT, e, host);
+    {
+        const ScopedRootToleranceWatch watch;
+        EstimateTbfSlot(slot, DAT, e, host);
+        r.coarseTolerance[slot] = watch.coarse() && !RobustEstimationOn();
+    }
     r.stats[slot] = e.STATS;
     r.RFLAG[slot] = e.RFLAG;
     r.Z[slot] = e.Z;
