@@ -3,6 +3,8 @@
 #include "execution/tbf_results.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 #include <map>
 
 namespace vnk::batch {
@@ -173,6 +175,7 @@ Json tbfModels(const BatchResult& br) {
         m["predictions"] = predictions(br, slot);
         if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
+        AddNullReasons(m);
         models[TbfSlotLabel(slot)] = m;
     }
     return models;
@@ -207,6 +210,7 @@ Json intervalModels(const BatchResult& br) {
         m["predictions"] = predictions(br, slot);
         if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
+        AddNullReasons(m);
         models[IntervalSlotLabel(slot)] = m;
     }
     return models;
@@ -366,6 +370,7 @@ Json tbfModelsV2(const BatchResult& br) {
         m["predictions"] = predictions(br, slot);
         if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
+        AddNullReasons(m);
         models.push_back(m);
     }
     return models;
@@ -410,12 +415,38 @@ Json intervalModelsV2(const BatchResult& br) {
         m["predictions"] = predictions(br, slot);
         if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
+        AddNullReasons(m);
         models.push_back(m);
     }
     return models;
 }
 
+// Collects the path and reason of every number below `value` that is not finite.
+void collectNulls(const Json& value, const std::string& path, Json& reasons) {
+    if (value.is_number_float()) {
+        const double x = value.get<double>();
+        if (std::isnan(x))
+            reasons[path] = "could not be computed (the result is not a number)";
+        else if (std::isinf(x))
+            reasons[path] = "could not be computed (the result overflows the range of numbers)";
+        return;
+    }
+    if (value.is_array()) {
+        for (std::size_t i = 0; i < value.size(); ++i)
+            collectNulls(value[i], path + (path.empty() ? "" : "/") + std::to_string(i), reasons);
+    } else if (value.is_object()) {
+        for (const auto& [key, item] : value.items())
+            collectNulls(item, path + (path.empty() ? "" : "/") + key, reasons);
+    }
+}
+
 }  // namespace
+
+void AddNullReasons(Json& model) {
+    Json reasons = Json::object();
+    collectNulls(model, "", reasons);
+    if (!reasons.empty()) model["null_reasons"] = reasons;
+}
 
 Json BatchJsonV2(const BatchResult& r) {
     Json j;

@@ -63,6 +63,9 @@ struct IntervalRun {
     void finish(int slot, int RFLAG, Predict&& predict) {
         r.status[slot] = RFLAG;
         r.ran[slot] = true;
+        // Only estimates that are shown can be too coarse.
+        if (RFLAG != status::kOk && RFLAG != status::kTotalFaultsBelowObserved)
+            r.coarseTolerance[slot] = false;
         if (RFLAG != status::kOk) return;
         GoodnessOfFit& g = r.fit[slot];
         std::vector<double>& PDAT = r.predicted[slot];

@@ -72,6 +72,10 @@ void runSlot(int slot, TbfExecutionResults& r, ExecutionHost& host) {
     r.Z[slot] = e.Z;
     r.BETA[slot] = e.BETA;
     r.status[slot] = modelStatus(e.RFLAG);
+    // Only estimates that are shown can be too coarse.
+    if (r.status[slot] != model_status::kSucceeded &&
+        r.status[slot] != model_status::kTotalFaultsBelowObserved)
+        r.coarseTolerance[slot] = false;
     if (r.status[slot] == model_status::kSucceeded)
         PredictTbfSlot(slot, r.stats[slot], DAT, r.predicted[slot], r.DVAL[slot], r.DFLG[slot]);
     ScreenTbfSlot(r, slot);
