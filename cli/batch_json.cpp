@@ -4,6 +4,8 @@
 #include "execution/tbf_results.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 #include <map>
 
 namespace vnk::batch {
@@ -11,6 +13,10 @@ namespace {
 
 using namespace execution;
 using Json = nlohmann::ordered_json;
+
+// Beside an estimate whose root search stopped short of six significant digits.
+constexpr const char* kCoarseToleranceNote =
+    "accurate to fewer digits than shown; --estimation robust solves it to full precision";
 
 const char* kindName(DataKindOption k) {
     switch (k) {
@@ -168,7 +174,9 @@ Json tbfModels(const BatchResult& br) {
         m["applicability"] = applicability;
         m["overall_rank"] = r.rank(slot, 4);
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
+        AddNullReasons(m);
         models[TbfSlotLabel(slot)] = m;
     }
     return models;
@@ -201,7 +209,9 @@ Json intervalModels(const BatchResult& br) {
         m["applicability"] = applicability;
         m["overall_rank"] = rank;  // accuracy is the only measure of interval data
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
+        AddNullReasons(m);
         models[IntervalSlotLabel(slot)] = m;
     }
     return models;
@@ -346,7 +356,9 @@ Json tbfModelsV2(const BatchResult& br) {
         m["overall_rank"] = r.rank(slot, 4);
         m["predicted"] = results ? Json(r.predicted[slot]) : Json::array();
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, TbfSlotLabel(slot));
+        AddNullReasons(m);
         models.push_back(m);
     }
     return models;
@@ -388,13 +400,40 @@ Json intervalModelsV2(const BatchResult& br) {
         m["overall_rank"] = rank;
         m["predicted"] = results ? Json(r.predicted[slot]) : Json::array();
         m["predictions"] = predictions(br, slot);
+        if (r.coarseTolerance[slot]) m["tolerance"] = kCoarseToleranceNote;
         if (br.comparison) m["information"] = information(br, IntervalSlotLabel(slot));
+        AddNullReasons(m);
         models.push_back(m);
     }
     return models;
 }
 
+// Collects the path and reason of every number below `value` that is not finite.
+void collectNulls(const Json& value, const std::string& path, Json& reasons) {
+    if (value.is_number_float()) {
+        const double x = value.get<double>();
+        if (std::isnan(x))
+            reasons[path] = "could not be computed (the result is not a number)";
+        else if (std::isinf(x))
+            reasons[path] = "could not be computed (the result overflows the range of numbers)";
+        return;
+    }
+    if (value.is_array()) {
+        for (std::size_t i = 0; i < value.size(); ++i)
+            collectNulls(value[i], path + (path.empty() ? "" : "/") + std::to_string(i), reasons);
+    } else if (value.is_object()) {
+        for (const auto& [key, item] : value.items())
+            collectNulls(item, path + (path.empty() ? "" : "/") + key, reasons);
+    }
+}
+
 }  // namespace
+
+void AddNullReasons(Json& model) {
+    Json reasons = Json::object();
+    collectNulls(model, "", reasons);
+    if (!reasons.empty()) model["null_reasons"] = reasons;
+}
 
 Json BatchJsonV2(const BatchResult& r) {
     Json j;
@@ -435,6 +474,7 @@ Json BatchJson(const BatchResult& r) {
     } else if (r.interval) {
         j["statistics"] = intervalStatistics(*r.interval);
         j["models"] = intervalModels(r);
+        if (r.robustEstimation) j["estimation"] = "estimated with the robust search";
     } else {
         j["statistics"] = Json::object();
         j["models"] = Json::object();

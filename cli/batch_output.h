@@ -25,4 +25,9 @@ nlohmann::ordered_json BatchJson(const BatchResult& result);
 // named; docs/results-schema.json describes it.
 nlohmann::ordered_json BatchJsonV2(const BatchResult& result);
 
+// A number that is not finite is written as null. Where a model's entry holds one, this adds
+// "null_reasons": the path of each such value ("stats/5/1", "ks_distance") and why it has none.
+// An entry without one is left as it is.
+void AddNullReasons(nlohmann::ordered_json& model);
+
 }  // namespace vnk::batch

@@ -372,6 +372,24 @@ void answerCrowPredictions(const BatchOptions& batch, BatchResult& result) {
     }
 }
 
+// Estimates whose root search stopped short of six significant digits (small time units).
+void noteCoarseTolerances(BatchResult& result) {
+    auto note = [&](const char* label) {
+        result.notes.push_back(std::string(label) +
+                               ": the estimate is accurate to fewer digits than shown (the root "
+                               "search's tolerance is coarse for this time unit); "
+                               "--estimation robust solves it to full precision");
+    };
+    if (result.tbf)
+        for (int slot : kTbfProcessingOrder)
+            if (result.tbf->executed[slot] && result.tbf->coarseTolerance[slot])
+                note(TbfSlotLabel(slot));
+    if (result.interval)
+        for (int slot = 0; slot < kIntervalSlotCount; ++slot)
+            if (result.interval->ran[slot] && result.interval->coarseTolerance[slot])
+                note(IntervalSlotLabel(slot));
+}
+
 }  // namespace
 
 std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, ProgramOptions& options,
@@ -446,6 +464,7 @@ std::string RunBatch(const BatchOptions& batch, const FailureDataSet& set, Progr
         }
         host.clearProgress();
         if (!host.error.empty()) throw UsageError{host.error};
+        noteCoarseTolerances(result);
     } catch (const UsageError& e) {
         EndModelExecutionCommand(options);
         return e.message;

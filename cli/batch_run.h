@@ -51,7 +51,7 @@ struct BatchResult {
     // Lines for stderr that do not stop the run (prediction messages, notices).
     std::vector<std::string> notes;
     std::optional<execution::ModelComparison> comparison;  // with --compare
-    bool robustEstimation = false;  // the TBF one-root estimations used the robust search
+    bool robustEstimation = false;  // the one-root estimations used the robust search
 };
 
 // Runs the options' selection on the loaded data set. Returns "" or the one-line message of a

@@ -10,6 +10,7 @@
 #include "numerics/generalized_poisson.h"
 #include "numerics/interval_accuracy.h"
 #include "numerics/nhpp_interval.h"
+#include "numerics/robust_root.h"
 #include "numerics/schneidewind.h"
 #include "numerics/vnkdst.h"
 #include "numerics/yamada.h"
@@ -62,6 +63,9 @@ struct IntervalRun {
     void finish(int slot, int RFLAG, Predict&& predict) {
         r.status[slot] = RFLAG;
         r.ran[slot] = true;
+        // Only estimates that are shown can be too coarse.
+        if (RFLAG != status::kOk && RFLAG != status::kTotalFaultsBelowObserved)
+            r.coarseTolerance[slot] = false;
         if (RFLAG != status::kOk) return;
         GoodnessOfFit& g = r.fit[slot];
         std::vector<double>& PDAT = r.predicted[slot];
@@ -69,6 +73,15 @@ struct IntervalRun {
         predict(RealArray(PDAT), RealArray(g.CHI), IntArray(g.DOF), RealArray(g.LIF),
                 IntArray(g.fitFlag));
         ScreenIntervalSlot(r, slot);
+    }
+
+    // Runs a slot's estimation, noting whether its root search stopped coarser than 1e-6 of
+    // the root.
+    template <class Estimation>
+    void estimate(int slot, Estimation&& estimation) {
+        const ScopedRootToleranceWatch watch;
+        estimation();
+        r.coarseTolerance[slot] = watch.coarse() && !RobustEstimationOn();
     }
 
     void started(int slot) { host.stepStarted(slot, kProgressIntervalModelsColumn); }
@@ -105,7 +118,10 @@ void estimateGeneralizedPoisson(IntervalRun& run, int slot, double ALPHA, double
     const int WFSF = slot - kGp1 + 1;
     r.gpStart[static_cast<std::size_t>(slot - kGp1)] = {ALPHA, AN};
     int RFLAG = 0;
-    SGPOMD(r.ESF, WFSF, ALPHA, AN, kMaxIterations, run.C, run.L, run.M, r.NS, r.stats[slot], RFLAG);
+    run.estimate(slot, [&] {
+        SGPOMD(r.ESF, WFSF, ALPHA, AN, kMaxIterations, run.C, run.L, run.M, r.NS, r.stats[slot],
+               RFLAG);
+    });
     run.finish(slot, RFLAG,
                [&](RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF, IntArray FLG) {
                    SGPOPR(run.C, run.L, run.M, r.NS, r.stats[slot], WFSF, run.CSCOM, PDAT, CHI, DOF,
@@ -167,7 +183,7 @@ void runNhpp(IntervalRun& run) {
     });
     run.started(kNhp);
     int RFLAG = 0;
-    SNPIMD(r.ESF, r.NS, run.C, run.T, r.stats[kNhp], RFLAG);
+    run.estimate(kNhp, [&] { SNPIMD(r.ESF, r.NS, run.C, run.T, r.stats[kNhp], RFLAG); });
     run.finish(kNhp, RFLAG,
                [&](RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF, IntArray FLG) {
                    SNPIPR(run.C, run.T, r.NS, r.stats[kNhp], run.CSCOM, PDAT, CHI, DOF, LIF, FLG);
@@ -179,7 +195,7 @@ void estimateSchneidewind(IntervalRun& run, int slot, int TSS) {
     IntervalExecutionResults& r = run.r;
     const int TSF = slot - kSdw1 + 1;
     int RFLAG = 0;
-    SSDWMD(r.NS, run.C, TSF, TSS, r.stats[slot], RFLAG);
+    run.estimate(slot, [&] { SSDWMD(r.NS, run.C, TSF, TSS, r.stats[slot], RFLAG); });
     run.finish(
         slot, RFLAG, [&](RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF, IntArray FLG) {
             SSDWPR(run.C, r.NS, r.stats[slot], TSF, TSS, run.CSCOM, PDAT, CHI, DOF, LIF, FLG);
@@ -233,7 +249,7 @@ void runYamada(IntervalRun& run) {
     });
     run.started(kYam);
     int RFLAG = 0;
-    SESHMD(r.NS, run.C, run.T, r.stats[kYam], RFLAG);
+    run.estimate(kYam, [&] { SESHMD(r.NS, run.C, run.T, r.stats[kYam], RFLAG); });
     run.finish(kYam, RFLAG,
                [&](RealArray PDAT, RealArray CHI, IntArray DOF, RealArray LIF, IntArray FLG) {
                    SESHPR(run.C, run.T, r.NS, r.stats[kYam], run.CSCOM, PDAT, CHI, DOF, LIF, FLG);
@@ -292,6 +308,8 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
                     ConstRealArray(r.fractions),
                     ConstRealArray(r.previousFaults),
                     ConstRealArray(r.endTimes)};
+    const ScopedEstimationMode mode(options.robustEstimation ? EstimationMode::kRobust
+                                                             : EstimationMode::kStandard);
     auto chosen = [&](int choice) { return r.selection.chosen(choice); };
     if (r.NS > 0) {
         if (chosen(kChooseBmB) && run.ml()) runBrooksMotley(run, kBmBinomial);

@@ -72,6 +72,13 @@ struct SchneidewindSearch {
     std::vector<double> SVALUE, MSET, MSEF, MSER, ALPHA, BETA;
 };
 
+// The slots whose estimation solves one likelihood equation by a bracket search: the ones the
+// robust mode changes.
+inline bool IntervalSlotUsesRootSearch(int slot) {
+    return slot == kGp1 || slot == kGp2 || slot == kNhp || slot == kSdw1 || slot == kSdw2 ||
+           slot == kSdw3 || slot == kYam;
+}
+
 struct IntervalExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
@@ -93,6 +100,9 @@ struct IntervalExecutionResults {
     std::array<IntervalStats, kIntervalSlotCount> stats{};
     std::array<std::vector<double>, kIntervalSlotCount> predicted{};
     std::array<GoodnessOfFit, kIntervalSlotCount> fit{};
+    // The standard root search stopped at an absolute tolerance coarser than 1e-6 of the root
+    // it solved: the estimate has fewer correct digits than it shows.
+    std::array<bool, kIntervalSlotCount> coarseTolerance{};
     std::array<IntervalAccuracy, 6> accuracy{};  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
     std::array<int, 6> ranks{};
     std::array<int, 2> schneidewindS{};  // S values of treatments 2 and 3

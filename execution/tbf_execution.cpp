@@ -62,12 +62,20 @@ void runSlot(int slot, TbfExecutionResults& r, ExecutionHost& host) {
     TbfEstimation e;
     e.ESF = r.ESF;
     e.XLTM = r.XLTM;
-    EstimateTbfSlot(slot, DAT, e, host);
+    {
+        const ScopedRootToleranceWatch watch;
+        EstimateTbfSlot(slot, DAT, e, host);
+        r.coarseTolerance[slot] = watch.coarse() && !RobustEstimationOn();
+    }
     r.stats[slot] = e.STATS;
     r.RFLAG[slot] = e.RFLAG;
     r.Z[slot] = e.Z;
     r.BETA[slot] = e.BETA;
     r.status[slot] = modelStatus(e.RFLAG);
+    // Only estimates that are shown can be too coarse.
+    if (r.status[slot] != model_status::kSucceeded &&
+        r.status[slot] != model_status::kTotalFaultsBelowObserved)
+        r.coarseTolerance[slot] = false;
     if (r.status[slot] == model_status::kSucceeded)
         PredictTbfSlot(slot, r.stats[slot], DAT, r.predicted[slot], r.DVAL[slot], r.DFLG[slot]);
     ScreenTbfSlot(r, slot);

@@ -76,6 +76,9 @@ struct TbfExecutionResults {
     std::array<std::vector<double>, kTbfSlotCount> predicted{};
     std::array<double, kTbfSlotCount> DVAL{};
     std::array<int, kTbfSlotCount> DFLG{};
+    // The standard root search stopped at an absolute tolerance coarser than 1e-6 of the root
+    // it solved: the estimate has fewer correct digits than it shows.
+    std::array<bool, kTbfSlotCount> coarseTolerance{};
     std::array<double, kTbfSlotCount> Z{};                    // Littlewood and Verrall output
     std::array<std::array<double, 2>, kTbfSlotCount> BETA{};  // LV starting values used
     // 28 entries, model-major, measures in the order Accuracy, Bias, Noise, Trend.

@@ -52,7 +52,7 @@ void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MO
         FB = FC;
         FC = FA;
     }
-    const double tol1 = 2.0 * MachineEpsilon() * std::fabs(B) + 5e-11;
+    const double tol1 = 2.0 * MachineEpsilon() * std::fabs(B) + kRootAbsoluteTolerance;
     const double xm = 0.5 * (s.C - B);
     if (FB == 0.0 || std::fabs(xm) <= tol1) {
         FLAG = 0;
@@ -108,10 +108,25 @@ RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, 
     return {B, false};
 }
 
+namespace {
+thread_local ScopedRootToleranceWatch* currentWatch = nullptr;
+}  // namespace
+
+bool RootToleranceCoarse(double root) {
+    return std::isfinite(root) && kRootAbsoluteTolerance > 1e-6 * std::fabs(root);
+}
+
+ScopedRootToleranceWatch::ScopedRootToleranceWatch() : previous_(currentWatch) {
+    currentWatch = this;
+}
+ScopedRootToleranceWatch::~ScopedRootToleranceWatch() { currentWatch = previous_; }
+
 double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
                           double FB) {
     int budget = kRootSearchSteps;
-    return SolveBracketedRoot(g, A, FA, B, FB, budget).root;
+    const double root = SolveBracketedRoot(g, A, FA, B, FB, budget).root;
+    if (currentWatch) currentWatch->note(root);
+    return root;
 }
 
 Bracket FindBracket(const std::function<double(double)>& g, double fixedEnd,

@@ -37,6 +37,28 @@ inline constexpr int kRootSearchSteps = 100000;
 double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
                           double FB);
 
+// The absolute part of the root search's stopping tolerance. A root below about 5e-5 is then
+// known to fewer than six significant digits: rates in small time units meet this.
+inline constexpr double kRootAbsoluteTolerance = 5e-11;
+bool RootToleranceCoarse(double root);
+
+// Notes, while it lives, whether a root solved by the five-argument SolveBracketedRoot (the
+// standard search) was found to a tolerance coarser than 1e-6 of itself. Watches nest: the
+// innermost one is told.
+class ScopedRootToleranceWatch {
+  public:
+    ScopedRootToleranceWatch();
+    ~ScopedRootToleranceWatch();
+    ScopedRootToleranceWatch(const ScopedRootToleranceWatch&) = delete;
+    ScopedRootToleranceWatch& operator=(const ScopedRootToleranceWatch&) = delete;
+    bool coarse() const { return coarse_; }
+    void note(double root) { coarse_ = coarse_ || RootToleranceCoarse(root); }
+
+  private:
+    ScopedRootToleranceWatch* previous_;
+    bool coarse_ = false;
+};
+
 // The bracket search shared by the estimation routines: g is evaluated once at the fixed
 // end, then at each candidate in turn; the first candidate whose value has a product <= 0
 // with the fixed end's value gives the bracket.

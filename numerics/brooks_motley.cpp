@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numerics/eigen.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"
@@ -93,10 +94,13 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         const BamData data{ESF, NS, C, L, F, M, PEC};
         TrustRegionProblem problem;
         problem.N = 2;
-        problem.objective = [&](ConstRealArray X) { return BamObjective(data, X(1), X(2)); };
-        problem.gradient = [&](ConstRealArray X, RealArray G) { BamGradient(data, X(1), X(2), G); };
+        BamDetectionTerms terms;
+        problem.objective = [&](ConstRealArray X) { return BamObjective(data, X(1), X(2), terms); };
+        problem.gradient = [&](ConstRealArray X, RealArray G) {
+            BamGradient(data, X(1), X(2), G, terms);
+        };
         problem.hessian = [&](ConstRealArray X, RealMatrix H) {
-            BamHessian(data, X(1), X(2), H);
+            BamHessian(data, X(1), X(2), H, terms);
             RegulariseHessian(2, H);
         };
         problem.LOWER = {Nmin, kBamMinDetection, 0.0};
@@ -108,6 +112,29 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         TrustRegionResult result;
         TrustRegionMinimise(problem, start, MAXIC, TrustRegionSettings::BrooksMotley(), result,
                             RFLAG);
+        // The robust mode tries again from a few other points when the first run did not end
+        // at a minimum: N at 2, 10 and 100 times its lower bound, each with q at 10 times and a
+        // tenth of the first start. At most kBamRestarts more runs of MAXIC iterations each.
+        constexpr int kBamRestarts = 6;
+        int restarts = 0;
+        for (double factor : {2.0, 10.0, 100.0}) {
+            for (double qFactor : {10.0, 0.1}) {
+                if (!RobustEstimationOn() || RFLAG == status::kOk || restarts == kBamRestarts)
+                    break;
+                ++restarts;
+                const std::array<double, 2> other{
+                    std::min(factor * Nmin, kBamMaxFaults),
+                    std::clamp(qFactor * start[1], kBamMinDetection, kBamMaxDetection)};
+                TrustRegionResult retry;
+                int retryFlag = -1;
+                TrustRegionMinimise(problem, other, MAXIC, TrustRegionSettings::BrooksMotley(),
+                                    retry, retryFlag);
+                if (retryFlag == status::kOk) {
+                    result = retry;
+                    RFLAG = retryFlag;
+                }
+            }
+        }
         const double N = result.X[0];
         const double q = result.X[1];
 

@@ -7,6 +7,8 @@
 // row 6 N - (M(NS) + C(NS)).
 #pragma once
 
+#include <vector>
+
 #include "numerics/conventions.h"
 
 namespace vnk {
@@ -68,12 +70,34 @@ struct BamData {
     double PEC = kBamInitialPec;
 };
 
+// Each interval's p = 1 - (1 - q)^L(i) and its first two derivatives in q at one q. The
+// estimation keeps one so that the objective, the gradient and the Hessian at a point (the
+// trust region asks for all three at every accepted point) compute them once.
+class BamDetectionTerms {
+  public:
+    struct Term {
+        double p, dp, d2p;
+    };
+    // The terms at q, computed again only when q or the data differ from the last call.
+    const std::vector<Term>& at(const BamData& data, double q);
+
+  private:
+    const double* lengths_ = nullptr;
+    int NS_ = -1;
+    double q_ = 0.0;
+    std::vector<Term> terms_;
+};
+
 // f(N, q) = -log-likelihood (the constant ln C(i)! terms left out).
 double BamObjective(const BamData& data, double N, double q);
 // G(1) = df/dN, G(2) = df/dq.
 void BamGradient(const BamData& data, double N, double q, RealArray G);
 // The 2 x 2 Hessian of f as it is (not yet made positive definite).
 void BamHessian(const BamData& data, double N, double q, RealMatrix H);
+// The same three sharing the detection terms.
+double BamObjective(const BamData& data, double N, double q, BamDetectionTerms& terms);
+void BamGradient(const BamData& data, double N, double q, RealArray G, BamDetectionTerms& terms);
+void BamHessian(const BamData& data, double N, double q, RealMatrix H, BamDetectionTerms& terms);
 // The supremum of the log-likelihood as N grows without bound (q shrinking with N q fixed):
 // the no-growth Poisson limit. -infinity when the limit falls short of every finite point
 // (binomial variant with a fractional count).

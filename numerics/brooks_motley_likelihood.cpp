@@ -2,6 +2,7 @@
 // faults available and p(i) = 1 - (1 - q)^L(i) the chance that one of them shows in interval i:
 //   binomial: l = sum [ ln A(A-1)...(A-c+1) + C ln p + (A - C) L ln(1 - q) ],  c = floor(C)
 //   Poisson:  l = sum [ C (ln A + ln p) - p A ]
+#include <algorithm>
 #include <cmath>
 
 #include "numerics/brooks_motley.h"
@@ -10,36 +11,60 @@
 namespace vnk {
 namespace {
 
+using Term = BamDetectionTerms::Term;
+
 // p = 1 - (1 - q)^L and its first two derivatives in q, accurate for small q. logSurvival is
 // ln(1 - q), the same for every interval.
-struct Detection {
-    double p, dp, d2p;
-    Detection(double logSurvival, double q, double L) {
-        const double survival = std::exp(L * logSurvival);  // (1 - q)^L
-        p = -std::expm1(L * logSurvival);
-        dp = L * survival / (1.0 - q);
-        d2p = -L * (L - 1.0) * survival / ((1.0 - q) * (1.0 - q));
-    }
-};
+Term detection(double logSurvival, double q, double L) {
+    const double survival = std::exp(L * logSurvival);  // (1 - q)^L
+    return {-std::expm1(L * logSurvival), L * survival / (1.0 - q),
+            -L * (L - 1.0) * survival / ((1.0 - q) * (1.0 - q))};
+}
 
 // C * ln(x), with the count-free term 0 even where x is 0.
 double countLog(double C, double x) { return C == 0.0 ? 0.0 : C * std::log(x); }
 
 // Derivatives of ln p in q: p'/p and (p'' p - p'^2) / p^2.
-double logSlope(const Detection& d) { return d.dp / d.p; }
-double logCurvature(const Detection& d) { return (d.d2p * d.p - d.dp * d.dp) / (d.p * d.p); }
+double logSlope(const Term& d) { return d.dp / d.p; }
+double logCurvature(const Term& d) { return (d.d2p * d.p - d.dp * d.dp) / (d.p * d.p); }
 
 }  // namespace
 
+const std::vector<Term>& BamDetectionTerms::at(const BamData& data, double q) {
+    if (data.L.data() == lengths_ && data.NS == NS_ && q == q_) return terms_;
+    lengths_ = data.L.data();
+    NS_ = data.NS;
+    q_ = q;
+    terms_.resize(static_cast<std::size_t>(std::max(data.NS, 0)));
+    const double logSurvival = std::log1p(-q);
+    for (int i = 1; i <= data.NS; ++i)
+        terms_[static_cast<std::size_t>(i - 1)] = detection(logSurvival, q, data.L(i));
+    return terms_;
+}
+
 double BamObjective(const BamData& data, double N, double q) {
+    BamDetectionTerms terms;
+    return BamObjective(data, N, q, terms);
+}
+
+void BamGradient(const BamData& data, double N, double q, RealArray G) {
+    BamDetectionTerms terms;
+    BamGradient(data, N, q, G, terms);
+}
+
+void BamHessian(const BamData& data, double N, double q, RealMatrix H) {
+    BamDetectionTerms terms;
+    BamHessian(data, N, q, H, terms);
+}
+
+double BamObjective(const BamData& data, double N, double q, BamDetectionTerms& terms) {
     double l = 0.0;
     const double logSurvival = std::log1p(-q);
+    const std::vector<Term>& d = terms.at(data, q);
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        // The objective needs p alone; its derivatives (one exp more) only the gradient and
-        // the Hessian.
-        const double p = -std::expm1(L * logSurvival);
+        const double p = d[static_cast<std::size_t>(i - 1)].p;
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);
             l += LogRisingFactorial(A - c + 1.0, c) + countLog(C, p) + (A - C) * L * logSurvival;
@@ -50,13 +75,14 @@ double BamObjective(const BamData& data, double N, double q) {
     return -l;
 }
 
-void BamGradient(const BamData& data, double N, double q, RealArray G) {
+void BamGradient(const BamData& data, double N, double q, RealArray G, BamDetectionTerms& terms) {
     double gN = 0.0, gq = 0.0;
     const double logSurvival = std::log1p(-q);
+    const std::vector<Term>& detections = terms.at(data, q);
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        const Detection d(logSurvival, q, L);
+        const Term& d = detections[static_cast<std::size_t>(i - 1)];
         const double countSlope = C == 0.0 ? 0.0 : C * logSlope(d);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);
@@ -71,13 +97,13 @@ void BamGradient(const BamData& data, double N, double q, RealArray G) {
     G(2) = -gq;
 }
 
-void BamHessian(const BamData& data, double N, double q, RealMatrix H) {
+void BamHessian(const BamData& data, double N, double q, RealMatrix H, BamDetectionTerms& terms) {
     double hNN = 0.0, hNq = 0.0, hqq = 0.0;
-    const double logSurvival = std::log1p(-q);
+    const std::vector<Term>& detections = terms.at(data, q);
     for (int i = 1; i <= data.NS; ++i) {
         const double C = data.C(i), L = data.L(i), F = data.F(i);
         const double A = N * F - data.PEC * data.M(i);
-        const Detection d(logSurvival, q, L);
+        const Term& d = detections[static_cast<std::size_t>(i - 1)];
         const double countCurvature = C == 0.0 ? 0.0 : C * logCurvature(d);
         if (data.ESF == bam_variant::kBinomial) {
             const double c = std::trunc(C);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "numerics/brent.h"
+#include "numerics/robust_root.h"
 #include "numerics/eigen.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
@@ -64,8 +65,10 @@ bool solveForFaults(int ESF, const std::vector<double>& w, ConstRealArray C, Con
     };
     const double x0 = M(NS) + 0.001;
     const Bracket b = FindBracket(h, x0, {2.0 * x0, 4.0 * x0, 8.0 * x0, 16.0 * x0});
-    if (!b.found) return false;
-    N = SolveBracketedRoot(h, b.fixedEnd, b.fixedValue, b.movingEnd, b.movingValue);
+    const LikelihoodRoot root =
+        EstimationRoot(h, b, BracketOrder::kFixedFirst, ParameterRange::kAboveLower, M(NS));
+    if (!root.found()) return false;
+    N = root.root;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "numerics/brent.h"
 #include "numerics/interval_times.h"
 #include "numerics/period_search.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/vnkgof.h"
@@ -79,11 +80,13 @@ void Estimate(int ESF, int NS, ConstRealArray C, ConstRealArray T, IntervalStats
     const double beta1 = std::min(NS / T(NS), 1.0);
     const Bracket b =
         FindBracket(h, beta1, {0.1 * beta1, 0.01 * beta1, 0.001 * beta1, 0.0001 * beta1});
-    if (!b.found) {
+    const LikelihoodRoot root =
+        EstimationRoot(h, b, BracketOrder::kMovingFirst, ParameterRange::kAboveLower);
+    if (!root.found()) {
         RFLAG = status::kNotAppropriate;
         return;
     }
-    const double beta = SolveBracketedRoot(h, b.movingEnd, b.movingValue, b.fixedEnd, b.fixedValue);
+    const double beta = root.root;
     STATS(3, kEstimate) = beta;
 
     const double TN = T(NS);

@@ -90,6 +90,17 @@ LikelihoodRoot RobustLikelihoodRoot(const std::function<double(double)>& g, cons
     return {};
 }
 
+LikelihoodRoot EstimationRoot(const std::function<double(double)>& g, const Bracket& own,
+                              BracketOrder order, ParameterRange range, double lower) {
+    if (RobustEstimationOn()) return RobustLikelihoodRoot(g, own, range, lower);
+    if (!own.found) return {};
+    const double root =
+        order == BracketOrder::kFixedFirst
+            ? SolveBracketedRoot(g, own.fixedEnd, own.fixedValue, own.movingEnd, own.movingValue)
+            : SolveBracketedRoot(g, own.movingEnd, own.movingValue, own.fixedEnd, own.fixedValue);
+    return {RootOutcome::kFound, root};
+}
+
 const char* RobustRootReason(RootOutcome outcome) {
     switch (outcome) {
         case RootOutcome::kFound:

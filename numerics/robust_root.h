@@ -55,6 +55,14 @@ inline constexpr int kScanSteps = 30;
 LikelihoodRoot RobustLikelihoodRoot(const std::function<double(double)>& g, const Bracket& own,
                                     ParameterRange range, double lower = 0.0);
 
+// Which end of the model's own bracket its standard search starts from.
+enum class BracketOrder { kFixedFirst, kMovingFirst };
+
+// The estimation's one root: in the standard mode the model's own bracket solved as it always
+// was (kNoSignChange without one), in the robust mode RobustLikelihoodRoot from that bracket.
+LikelihoodRoot EstimationRoot(const std::function<double(double)>& g, const Bracket& own,
+                              BracketOrder order, ParameterRange range, double lower = 0.0);
+
 // A plain sentence for a search that found no root.
 const char* RobustRootReason(RootOutcome outcome);
 

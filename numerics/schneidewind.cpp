@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "numerics/brent.h"
+#include "numerics/robust_root.h"
 #include "numerics/interval_accuracy.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
@@ -166,13 +167,15 @@ void Estimate(int NS, ConstRealArray CDAT, int TSF, int TSS, IntervalStats& STAT
     const auto g = [&](double x) { return LikelihoodEquation(l, s, x); };
     const double x0 = kBracketStart;
     const Bracket b = FindBracket(g, x0, {x0 + 0.5, x0 + 1.0, x0 + 1.5, x0 + 2.0});
-    if (!b.found) {
+    // The equation is in x = e^beta, so the search's range is x > 1.
+    const LikelihoodRoot root =
+        EstimationRoot(g, b, BracketOrder::kFixedFirst, ParameterRange::kAboveLower, 1.0);
+    if (!root.found()) {
         RFLAG = status::kNotAppropriate;
         SanitiseStats(STATS, RFLAG);
         return;
     }
-    const double beta =
-        std::log(SolveBracketedRoot(g, b.fixedEnd, b.fixedValue, b.movingEnd, b.movingValue));
+    const double beta = std::log(root.root);
 
     // Every fitted fault lies on the treatment's axis, which ends at model time `now`.
     const double fitted = l.TSF == 3 ? s.Y + s.merged : s.Y;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <nlohmann/json.hpp>
 
+#include "cli/batch_output.h"
 #include "execution/interval_execution.h"
 #include "tests/cli/run_batch.h"
 
@@ -398,3 +400,28 @@ TEST(BatchOutput, SkippedRefitsLetNtdsBeRankedAndSaySoInReportAndJson) {
 }
 
 }  // namespace
+
+namespace vnk::test {
+namespace {
+
+TEST(BatchJsonNulls, EachNonFiniteValueGetsItsReasonAndOtherEntriesStayAsTheyWere) {
+    nlohmann::ordered_json model = {{"status", 0},
+                                    {"stats", {{1.0, std::nan("")}, {2.0, 3.0}}},
+                                    {"ks_distance", HUGE_VAL}};
+    batch::AddNullReasons(model);
+    ASSERT_TRUE(model.contains("null_reasons"));
+    const auto& reasons = model["null_reasons"];
+    EXPECT_EQ(reasons.size(), 2u);
+    EXPECT_EQ(reasons["stats/0/1"], "could not be computed (the result is not a number)");
+    EXPECT_EQ(reasons["ks_distance"],
+              "could not be computed (the result overflows the range of numbers)");
+    EXPECT_NE(model.dump().find("\"ks_distance\":null"), std::string::npos);
+
+    nlohmann::ordered_json finite = {{"stats", {1.0, 2.0}}, {"reason", nullptr}};
+    const std::string before = finite.dump();
+    batch::AddNullReasons(finite);
+    EXPECT_EQ(finite.dump(), before);  // a deliberate null is not a failed computation
+}
+
+}  // namespace
+}  // namespace vnk::test

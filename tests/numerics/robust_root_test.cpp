@@ -9,6 +9,7 @@
 #include "numerics/jelinski_moranda.h"
 #include "numerics/musa_basic.h"
 #include "numerics/musa_logarithmic.h"
+#include "numerics/nhpp_interval.h"
 #include "numerics/nhpp_tbf.h"
 #include "numerics/robust_root.h"
 #include "tests/support/tbf_data.h"
@@ -117,6 +118,51 @@ TEST(RobustRoot, ScanFindsARootOutsideTheModelsOwnBracketOrSaysThereIsNone) {
                                                       ParameterRange::kUnitInterval);
     ASSERT_TRUE(near1.found());
     EXPECT_NEAR(near1.root, 0.9999999, 1e-15);
+}
+
+// Score of the grouped exponential NHPP likelihood, with N profiled out:
+//   l(beta) = sum C(i) ln(e^(-beta a) - e^(-beta t)) - X ln(1 - e^(-beta T)),
+// solved by bisection in ln beta.
+double IntervalNhppRateByBisection(const std::vector<double>& C, const std::vector<double>& T) {
+    auto score = [&](double beta) {
+        double s = 0.0, X = 0.0, a = 0.0;
+        for (std::size_t i = 0; i < C.size(); ++i) {
+            const double ea = std::exp(-beta * a), et = std::exp(-beta * T[i]);
+            s += C[i] * (T[i] * et - a * ea) / (ea - et);
+            X += C[i];
+            a = T[i];
+        }
+        return s - X * a * std::exp(-beta * a) / (1.0 - std::exp(-beta * a));
+    };
+    double lo = std::log(1e-3), hi = std::log(1e2);
+    for (int k = 0; k < 200; ++k) {
+        const double mid = 0.5 * (lo + hi);
+        (score(std::exp(mid)) > 0.0 ? lo : hi) = mid;
+    }
+    return std::exp(0.5 * (lo + hi));
+}
+
+TEST(RobustRoot, IntervalNhppFindsTheMaximumAboveItsOwnBracket) {
+    // Counts that fall five-fold per unit interval: the rate (about 1.6) lies above the
+    // bracket's start min(NS / T(NS), 1) = 1, which only searches downwards.
+    const std::vector<double> C{250, 50, 10, 2, 1};
+    const std::vector<double> T{1, 2, 3, 4, 5};
+    const int NS = static_cast<int>(C.size());
+    IntervalStats standard, robust;
+    int rs = -1, rr = -1;
+    SNPIMD(method::kMaximumLikelihood, NS, ConstRealArray(C), ConstRealArray(T), standard, rs);
+    {
+        const ScopedEstimationMode mode(EstimationMode::kRobust);
+        SNPIMD(method::kMaximumLikelihood, NS, ConstRealArray(C), ConstRealArray(T), robust, rr);
+    }
+    EXPECT_EQ(rs, status::kNotAppropriate);
+    ASSERT_EQ(rr, status::kOk);
+    const double beta = IntervalNhppRateByBisection(C, T);
+    EXPECT_GT(beta, 1.0);
+    EXPECT_NEAR(robust(3, kEstimate), beta, 1e-9 * beta);
+    const double X = 313.0;
+    const double N = X / -std::expm1(-beta * T.back());
+    EXPECT_NEAR(robust(5, kEstimate), N, 1e-9 * N);
 }
 
 TEST(RobustRoot, StandardModeIsTheDefaultAndComesBack) {
