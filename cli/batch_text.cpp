@@ -105,9 +105,8 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
         for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
             if (!in.ran[slot]) continue;
             pages.push_back(IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)) +
-                            (r.robustEstimation && (IntervalSlotUsesRootSearch(slot) ||
-                                                    slot == kBmBinomial || slot == kBmPoisson)
-                                 ? "estimated with the robust search\n"
+                            (EstimatedWithRobustSearch(in, slot)
+                                 ? std::string(kRobustSearchMark) + "\n"
                                  : ""));
             // The optimum S investigation ran after treatment 1; its report follows it.
             const auto& s = in.search;

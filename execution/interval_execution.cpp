@@ -282,6 +282,7 @@ IntervalExecutionResults RunIntervalExecution(const IntervalWorkingData& data,
     r.NS = static_cast<int>(data.counts.size());
     r.ESF = options.numericalMethod;
     r.skipFailedRefits = options.skipFailedRefits;
+    r.robustEstimation = options.robustEstimation;
     r.selection = selection;
     r.counts = data.counts;
     r.lengths = data.lengths;

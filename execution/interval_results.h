@@ -83,6 +83,7 @@ struct IntervalExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
     bool skipFailedRefits = false;  // a failed refit is skipped and counted, not the end
+    bool robustEstimation = false;  // the root searches and trust regions used the robust mode
     IntervalSelection selection;
     std::array<double, 11> countStatistics{};
     std::array<double, 11> lengthStatistics{};

@@ -114,6 +114,7 @@ ModelContext TbfModelContext(const TbfExecutionResults& r, int slot) {
     ctx.RFLAG = r.RFLAG[slot];
     if (r.status[slot] != model_status::kSucceeded) ctx.failureReason = TbfFailureReason(r, slot);
     ctx.robustSearch = EstimatedWithRobustSearch(r, slot);
+    ctx.coarseTolerance = r.coarseTolerance[slot];
     ctx.scalars["XLTM"] = r.XLTM;
     if (slot == kLavLinear || slot == kLavQuadratic) {
         ctx.scalars["PHIIND"] = slot == kLavQuadratic ? 2.0 : 1.0;
@@ -133,6 +134,8 @@ ModelContext IntervalModelContext(const IntervalExecutionResults& r, int slot, d
     ctx.intervalStats = r.stats[slot];
     ctx.RFLAG = r.status[slot];
     if (r.ran[slot]) ctx.failureReason = IntervalFailureReason(r, slot);
+    ctx.robustSearch = EstimatedWithRobustSearch(r, slot);
+    ctx.coarseTolerance = r.coarseTolerance[slot];
     ctx.scalars["PMAX"] = PMAX;
     ctx.scalars["LCOR"] = r.LCOR;
     if (slot == kBmBinomial || slot == kBmPoisson) {

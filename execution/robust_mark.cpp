@@ -6,4 +6,9 @@ bool EstimatedWithRobustSearch(const TbfExecutionResults& r, int slot) {
     return r.robustEstimation && slot != kLavLinear && slot != kLavQuadratic;
 }
 
+bool EstimatedWithRobustSearch(const IntervalExecutionResults& r, int slot) {
+    return r.robustEstimation &&
+           (IntervalSlotUsesRootSearch(slot) || slot == kBmBinomial || slot == kBmPoisson);
+}
+
 }  // namespace vnk::execution

@@ -1,6 +1,7 @@
 // Which results the robust search found, and the words that say so under them.
 #pragma once
 
+#include "execution/interval_results.h"
 #include "execution/tbf_results.h"
 
 namespace vnk::execution {
@@ -10,5 +11,9 @@ inline constexpr const char* kRobustSearchMark = "estimated with the robust sear
 // Whether the slot's estimate came from the robust search: the execution ran in robust mode and
 // the slot is a one-root model (the Littlewood and Verrall fits keep their own method).
 bool EstimatedWithRobustSearch(const TbfExecutionResults& results, int slot);
+
+// The same for an interval slot: the root-search models and the Brooks and Motley fits, whose
+// trust region restarts from other points in robust mode.
+bool EstimatedWithRobustSearch(const IntervalExecutionResults& results, int slot);
 
 }  // namespace vnk::execution

@@ -36,6 +36,8 @@ struct ModelContext {
     // model gave no estimates, and whether the robust search found them.
     std::string failureReason;
     bool robustSearch = false;
+    // The standard root search stopped coarser than a millionth of the estimate.
+    bool coarseTolerance = false;
 
     double scalar(const std::string& name, double fallback = 0.0) const {
         auto it = scalars.find(name);

@@ -54,6 +54,7 @@ IntervalSelectionDialog::IntervalSelectionDialog(app::Prompter& prompter,
     QPushButton* cancel = addButton(tr("Cancel"), QStringLiteral("cancelButton"));
     addHelpButton();
     statistics_ = addButton(QStringLiteral("Statistics"), QStringLiteral("statisticsButton"));
+    fillButtonRow();  // the buttons share the row, as they always have
 
     for (QCheckBox* box : models_) connect(box, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);
     connect(selectAll_, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);

@@ -41,6 +41,7 @@ LavStartingValuesScreen::LavStartingValuesScreen(app::Prompter& prompter, int PH
     ok_ = addButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     connect(ok_, &QPushButton::clicked, this, &LavStartingValuesScreen::accept);
     addHelpButton();
+    fillButtonRow();  // the buttons share the row, as they always have
 }
 
 void LavStartingValuesScreen::accept() {

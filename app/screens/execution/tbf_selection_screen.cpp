@@ -86,6 +86,7 @@ TbfSelectionScreen::TbfSelectionScreen(app::Prompter& prompter, ErrorHistory his
         statistics(QString::fromStdString(StatisticsTitle(state_.modelClass)));
     });
     addHelpButton();
+    fillButtonRow();  // the buttons share the row, as they always have
     refresh();
 }
 
@@ -178,6 +179,7 @@ MeasureScreen::MeasureScreen(app::Prompter& prompter, QWidget* parent)
     });
     body()->addWidget(group);
     addOkCancelHelp();
+    fillButtonRow();  // the buttons share the row, as they always have
 }
 
 RangeScreen::RangeScreen(int N, app::Prompter& prompter, QWidget* parent)
@@ -195,6 +197,7 @@ RangeScreen::RangeScreen(int N, app::Prompter& prompter, QWidget* parent)
     form->addRow(QStringLiteral("Ending Point"), end_);
     body()->addLayout(form);
     addOkCancelHelp();
+    fillButtonRow();  // the buttons share the row, as they always have
 }
 
 void RangeScreen::accept() {

@@ -39,6 +39,10 @@ ModelResultScreen::ModelResultScreen(const models::ModelDescription& description
     layout->addWidget(Heading(QStringLiteral("Estimations:"), description_.headingPointSize, this));
     table_ = new EstimateTable(description_.estimates, context_, this);
     layout->addWidget(table_);
+    if (context_.coarseTolerance)
+        table_->setToolTip(QStringLiteral(
+            "The estimate is accurate to fewer digits than shown: the root search's tolerance is "
+            "coarse for this time unit. Setup / Robust Estimation solves it to full precision."));
     if (context_.robustSearch) {
         robustMark_ = new QLabel(QString::fromLatin1(execution::kRobustSearchMark), this);
         robustMark_->setObjectName(QStringLiteral("robustMark"));

@@ -254,6 +254,15 @@ class ModelResultScreenTest : public QObject {
         QVERIFY(robust.robustMark());
         QCOMPARE(robust.robustMark()->text(), QStringLiteral("estimated with the robust search"));
         QCOMPARE(robust.reportText(), standard.reportText());
+
+        // A coarse standard-mode root search is told in a tooltip, not in the report.
+        QVERIFY(standard.findChild<EstimateTable*>()->toolTip().isEmpty());
+        found.robustSearch = false;
+        found.coarseTolerance = true;
+        ModelResultScreen coarse(models::GeometricModel(), found, sink, {});
+        QVERIFY(coarse.findChild<EstimateTable*>()->toolTip().contains(
+            QStringLiteral("Robust Estimation")));
+        QCOMPARE(coarse.reportText(), standard.reportText());
     }
 };
 
