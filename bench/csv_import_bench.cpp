@@ -25,7 +25,7 @@ void BM_Import100000RowsByDay(benchmark::State& state) {
     s.severityColumn = "severity";
     s.severityMap = {{"critical", 1}, {"major", 2}, {"minor", 3}, {"trivial", 4}};
     s.binning = vnk::ImportBinning::Day;
-    for (auto _ : state) benchmark::DoNotOptimize(vnk::importCsv(csv, s, false));
+    for (auto _ : state) benchmark::DoNotOptimize(vnk::ImportCsv(csv, s, false));
 }
 BENCHMARK(BM_Import100000RowsByDay)->Unit(benchmark::kMillisecond);
 

@@ -66,7 +66,7 @@ std::string WriteRenderedCharts(const ChartOutput& output, const std::string& fo
     for (const RenderedChart& chart : output.charts) {
         for (const auto& [extension, bytes] : {std::pair{".png", &chart.png}, {".svg", &chart.svg}}) {
             const std::string path = (std::filesystem::path(folder) / (chart.name + extension)).string();
-            if (const std::string why = writeFileSafely(path, *bytes); !why.empty())
+            if (const std::string why = WriteFileSafely(path, *bytes); !why.empty())
                 return path + ": " + why;
             written.push_back(path);
         }

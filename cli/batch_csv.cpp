@@ -94,7 +94,7 @@ std::string ReadCsvData(const BatchOptions& batch, ErrorHistory history, Failure
     std::ifstream in(batch.file, std::ios::binary);
     std::ostringstream contents;
     contents << in.rdbuf();
-    const CsvImportResult r = importCsv(contents.str(), batch.csvSettings, false);
+    const CsvImportResult r = ImportCsv(contents.str(), batch.csvSettings, false);
     if (!r.error.empty()) {
         std::string message = batch.file + ": " + r.error;
         for (std::size_t i = 0; i < r.rejected.size() && i < kBadRowsShown; ++i)

@@ -87,7 +87,7 @@ std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptio
     set.clearDescriptors(options);
     set.clearTbfEntries();
     set.dataKind = DataKind::Tbf;
-    const TbfReadResult read = readTbfFile(set, batch.file, batch.layout);
+    const TbfReadResult read = ReadTbfFile(set, batch.file, batch.layout);
     if (read.status != FileStatus::Ok) return withFile(batch.file, kErrorOpeningFileMessage);
     if (std::string refusal = refusedLines(read.problems); !refusal.empty()) return refusal;
     if (!read.problems.note.empty())
@@ -100,9 +100,9 @@ std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptio
             return withFile(batch.file,
                             "entries without a failure type can only be software or hardware "
                             "(--history software or hardware)");
-        applyMissingFailureType(set, historyOf(batch.history));
+        ApplyMissingFailureType(set, historyOf(batch.history));
     }
-    if (read.askFailureAtEnd) applyFailureAtEnd(set, batch.failureAtEnd);
+    if (read.askFailureAtEnd) ApplyFailureAtEnd(set, batch.failureAtEnd);
     return checkTbfValues(batch.file, set);
 }
 
@@ -110,7 +110,7 @@ std::string readTbf(const BatchOptions& batch, FailureDataSet& set, ProgramOptio
 // of the command line stay in force.
 std::string readProject(const BatchOptions& batch, FailureDataSet& set) {
     Project project;
-    const ProjectReadResult read = readProjectFile(batch.file, project);
+    const ProjectReadResult read = ReadProjectFile(batch.file, project);
     if (!read.error.empty()) return withFile(batch.file, read.error);
     set = std::move(project.data);
     if (set.dataKind == DataKind::Tbf) return checkTbfValues(batch.file, set);
@@ -123,10 +123,10 @@ std::string readInterval(const BatchOptions& batch, FailureDataSet& set, Program
                          std::vector<std::string>* notes) {
     set.clearDescriptors(options);
     set.dataKind = DataKind::Interval;
-    if (!applyIntervalErrorHistory(set, historyOf(batch.history)))
+    if (!ApplyIntervalErrorHistory(set, historyOf(batch.history)))
         return "--history: interval files hold software data (hardware intervals are read with "
                "--kind hardware-interval)";
-    const IntervalReadResult read = readIntervalFile(set, batch.file);
+    const IntervalReadResult read = ReadIntervalFile(set, batch.file);
     if (read.status != FileStatus::Ok) return withFile(batch.file, kErrorOpeningFileMessage);
     if (std::string refusal = refusedLines(read.problems); !refusal.empty()) return refusal;
     addNote(notes, read.problems.note);
@@ -136,7 +136,7 @@ std::string readInterval(const BatchOptions& batch, FailureDataSet& set, Program
 
 std::string readConfiguration(const BatchOptions& batch, FailureDataSet& set,
                               ProgramOptions& options) {
-    const StartupResult loaded = loadStartupConfiguration(batch.file, set, options);
+    const StartupResult loaded = LoadStartupConfiguration(batch.file, set, options);
     if (loaded.status == StartupStatus::Error) return withFile(batch.file, loaded.message);
     if (loaded.status != StartupStatus::Loaded)
         return withFile(batch.file, kErrorOpeningFileMessage);
@@ -149,7 +149,7 @@ std::string readConfiguration(const BatchOptions& batch, FailureDataSet& set,
 std::string ReadHardwareIntervalFile(const std::string& path, FailureDataSet& set,
                                      ProgramOptions& options, std::vector<std::string>* notes) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return withFile(path, kErrorOpeningFileMessage);
+    if (!OpenDataFile(path, in)) return withFile(path, kErrorOpeningFileMessage);
     set.clearDescriptors(options);
     set.dataKind = DataKind::Interval;
     set.errorHistory = ErrorHistory::Hardware;
@@ -159,23 +159,23 @@ std::string ReadHardwareIntervalFile(const std::string& path, FailureDataSet& se
     int lineNumber = 0;
     int n = 0;
     long long leftOut = 0;
-    while (readLine(in, line, kMaxDataLineLength)) {
-        if (++lineNumber == 1) stripByteOrderMark(line);
-        if (isBlankLine(line)) continue;
+    while (ReadLine(in, line, kMaxDataLineLength)) {
+        if (++lineNumber == 1) StripByteOrderMark(line);
+        if (IsBlankLine(line)) continue;
         const std::string where = "line " + std::to_string(lineNumber);
         if (n == kCapacity - 1) {
             ++leftOut;  // as the other readers, lines beyond the capacity are not read
             continue;
         }
-        const std::vector<LineToken> tokens = splitLineTokens(line, 3);
+        const std::vector<LineToken> tokens = SplitLineTokens(line, 3);
         double values[2] = {0.0, 0.0};
         for (std::size_t k = 0; k < 2; ++k) {
-            const auto value = k < tokens.size() ? parseWholeNumber(tokens[k].text) : std::nullopt;
+            const auto value = k < tokens.size() ? ParseWholeNumber(tokens[k].text) : std::nullopt;
             if (!value) return withFile(path, where + ": expected units on test and units failing");
             values[k] = *value;
         }
         if (tokens.size() > 2)
-            return lineProblem(path, lineNumber, tokens[2].column,
+            return LineProblem(path, lineNumber, tokens[2].column,
                                "more than units on test and units failing");
         const double onTest = values[0], failing = values[1];
         if (!(onTest >= 1.0) || onTest != std::floor(onTest))
@@ -190,7 +190,7 @@ std::string ReadHardwareIntervalFile(const std::string& path, FailureDataSet& se
     set.intervalCount = n;
     set.currentFileName = path;
     if (n < 1) return withFile(path, "the file holds no intervals");
-    if (leftOut > 0) addNote(notes, capacityNote(path, n, leftOut));
+    if (leftOut > 0) addNote(notes, CapacityNote(path, n, leftOut));
     return "";
 }
 
@@ -205,7 +205,7 @@ std::string LoadBatchData(const BatchOptions& batch, FailureDataSet& set, Progra
         error = ReadCsvData(batch, historyOf(batch.history), set);
     else if (batch.ini)
         error = readConfiguration(batch, set, options);
-    else if (isProjectFilePath(batch.file))
+    else if (IsProjectFilePath(batch.file))
         error = readProject(batch, set);
     else if (batch.kind == DataKindOption::HardwareInterval)
         error = ReadHardwareIntervalFile(batch.file, set, options, notes);

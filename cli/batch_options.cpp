@@ -95,7 +95,7 @@ ColumnLayout layoutOf(const std::string& text) {
         if (!code) throw UsageError{expected};
         layout[i] = *code;
     }
-    if (!isValidColumnLayout(layout))
+    if (!IsValidColumnLayout(layout))
         throw UsageError{"--layout: " + std::string(kInvalidFileFormatMessage)};
     return layout;
 }

@@ -105,7 +105,7 @@ std::string WriteResultTables(const std::vector<CsvTable>& tables, const std::st
     if (!std::filesystem::is_directory(folder, ec)) return folder + ": not a folder";
     for (const CsvTable& t : tables) {
         const std::string path = (std::filesystem::path(folder) / t.name).string();
-        if (const std::string why = writeFileSafely(path, t.text); !why.empty())
+        if (const std::string why = WriteFileSafely(path, t.text); !why.empty())
             return path + ": " + why;
         written.push_back(path);
     }

@@ -40,7 +40,7 @@ std::string writeStandardOutput(const std::string& text) {
 std::string refusedOutput(const std::string& output, const vnk::batch::BatchOptions& batch,
                           const vnk::FailureDataSet& set) {
     for (const std::string& input : {batch.file, set.currentFileName}) {
-        if (!input.empty() && vnk::isSameFile(output, input))
+        if (!input.empty() && vnk::IsSameFile(output, input))
             return output + ": the output would replace the input file " + input;
     }
     return "";

@@ -85,7 +85,7 @@ int writeTemporary(int fd, const std::filesystem::path& target, std::string_view
 
 }  // namespace
 
-std::string writeFileSafely(const std::filesystem::path& requested, std::string_view contents) {
+std::string WriteFileSafely(const std::filesystem::path& requested, std::string_view contents) {
     if (requested.filename().empty()) return systemReason(EISDIR);
     const std::filesystem::path target = followLinks(requested);
     std::filesystem::path temporary;
@@ -103,11 +103,11 @@ std::string writeFileSafely(const std::filesystem::path& requested, std::string_
     return {};
 }
 
-bool replaceFileContents(const std::filesystem::path& target, std::string_view contents) {
-    return writeFileSafely(target, contents).empty();
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents) {
+    return WriteFileSafely(target, contents).empty();
 }
 
-bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
     if (std::filesystem::equivalent(a, b, ec)) return true;
     const auto fullA = std::filesystem::weakly_canonical(a, ec);

@@ -15,13 +15,13 @@ namespace vnk {
 // replaces (or the usual ones for a new file). On any failure the temporary file is removed,
 // the target is untouched and the result is the system's reason ("No space left on device");
 // on success the result is empty.
-std::string writeFileSafely(const std::filesystem::path& target, std::string_view contents);
+std::string WriteFileSafely(const std::filesystem::path& target, std::string_view contents);
 
 // writeFileSafely, for callers that only need to know whether it worked.
-bool replaceFileContents(const std::filesystem::path& target, std::string_view contents);
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents);
 
 // Whether two paths name the same file (through links, "./" and the like). A path that does
 // not exist yet names the same file only when both spell the same absolute location.
-bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 }  // namespace vnk

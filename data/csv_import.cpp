@@ -55,7 +55,7 @@ char detectDelimiter(const std::string& text) {
 bool parseNumber(std::string text, bool decimalComma, double& value) {
     if (decimalComma) std::replace(text.begin(), text.end(), ',', '.');
     std::size_t consumed = 0;
-    const auto parsed = parseRealPrefix(text, consumed);
+    const auto parsed = ParseRealPrefix(text, consumed);
     if (!parsed || consumed != text.size()) return false;
     value = *parsed;
     return true;
@@ -204,7 +204,7 @@ bool parseSeverityMap(const std::string& text, std::vector<std::pair<std::string
     return true;
 }
 
-bool parseIsoTimestamp(const std::string& text, double& seconds) {
+bool ParseIsoTimestamp(const std::string& text, double& seconds) {
     // No field of a timestamp has ten digits; the date parser's own reading of such a number
     // can overflow.
     int digits = 0;
@@ -259,7 +259,7 @@ CsvTable readCsvTable(const std::string& input, char delimiter) {
     return table;
 }
 
-CsvImportResult importCsv(const std::string& input, const CsvImportSettings& settings,
+CsvImportResult ImportCsv(const std::string& input, const CsvImportSettings& settings,
                           bool skipBadRows) {
     const CsvTable table = readCsvTable(input, settings.delimiter);
     if (!table.error.empty()) {
@@ -267,10 +267,10 @@ CsvImportResult importCsv(const std::string& input, const CsvImportSettings& set
         result.error = table.error;
         return result;
     }
-    return importCsv(table, settings, skipBadRows);
+    return ImportCsv(table, settings, skipBadRows);
 }
 
-CsvImportResult importCsv(const CsvTable& table, const CsvImportSettings& settings,
+CsvImportResult ImportCsv(const CsvTable& table, const CsvImportSettings& settings,
                           bool skipBadRows) {
     CsvImportResult result;
     if (table.rows.empty()) {
@@ -348,7 +348,7 @@ CsvImportResult importCsv(const CsvTable& table, const CsvImportSettings& settin
         if (periods) {
             // The time column plays no part in counting rows per period.
         } else if (timestamps) {
-            if (!parseIsoTimestamp(*t, f.time)) {
+            if (!ParseIsoTimestamp(*t, f.time)) {
                 reject("unparseable time \"" + *t + "\"");
                 continue;
             }
@@ -402,13 +402,13 @@ CsvImportResult importCsv(const CsvTable& table, const CsvImportSettings& settin
 
     double start = 0.0, end = -1.0;
     if (!settings.start.empty() &&
-        !(timestamps ? parseIsoTimestamp(settings.start, start)
+        !(timestamps ? ParseIsoTimestamp(settings.start, start)
                      : parseNumber(settings.start, settings.decimalComma, start))) {
         result.error = "The start of testing \"" + settings.start + "\" is not a time.";
         return result;
     }
     if (!settings.end.empty() &&
-        !(timestamps ? parseIsoTimestamp(settings.end, end)
+        !(timestamps ? ParseIsoTimestamp(settings.end, end)
                      : parseNumber(settings.end, settings.decimalComma, end))) {
         result.error = "The end of testing \"" + settings.end + "\" is not a time.";
         return result;

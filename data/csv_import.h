@@ -63,9 +63,9 @@ char detectCsvDelimiter(const std::string& text);
 
 // Imports `text`. Rows that fail are listed in `rejected`; they make the import fail unless
 // `skipBadRows` is set.
-CsvImportResult importCsv(const std::string& text, const CsvImportSettings& settings,
+CsvImportResult ImportCsv(const std::string& text, const CsvImportSettings& settings,
                           bool skipBadRows);
-CsvImportResult importCsv(const CsvTable& table, const CsvImportSettings& settings,
+CsvImportResult ImportCsv(const CsvTable& table, const CsvImportSettings& settings,
                           bool skipBadRows);
 
 // "critical=1,major=2": labels and their levels 1 to 4; false when a pair is not of that form.
@@ -73,6 +73,6 @@ bool parseSeverityMap(const std::string& text, std::vector<std::pair<std::string
 
 // Seconds since 1970-01-01T00:00:00Z of an ISO 8601 date or date-time with an optional
 // offset ("Z", "+02:00"); false when the text is none of these.
-bool parseIsoTimestamp(const std::string& text, double& seconds);
+bool ParseIsoTimestamp(const std::string& text, double& seconds);
 
 }  // namespace vnk

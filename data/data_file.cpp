@@ -31,18 +31,18 @@ void appendColumn(std::string& line, const std::string& text, std::size_t width)
 // the shortest text that does: saving never changes a value.
 std::string exactText(double value, int decimals) {
     std::string text;
-    appendFixed(text, value, 0, decimals);
-    if (const auto back = parseRealPrefix(text); back && *back == value) return text;
+    AppendFixed(text, value, 0, decimals);
+    if (const auto back = ParseRealPrefix(text); back && *back == value) return text;
     text.clear();
-    appendShortest(text, value);
+    AppendShortest(text, value);
     return text;
 }
 
-std::string intText(double value) { return std::to_string(truncateToInt(value)); }
+std::string intText(double value) { return std::to_string(TruncateToInt(value)); }
 
 }  // namespace
 
-std::string formatTbfLine(const FailureDataSet& set, int i) {
+std::string FormatTbfLine(const FailureDataSet& set, int i) {
     const TbfEntry e = set.entry(i);
     std::string line;
     appendColumn(line, exactText(e.timeBetweenFailures, 5), 12);
@@ -61,22 +61,22 @@ std::string formatTbfLine(const FailureDataSet& set, int i) {
     return line;
 }
 
-std::string formatDataFile(const FailureDataSet& set) {
+std::string FormatDataFile(const FailureDataSet& set) {
     std::string text;
     if (set.dataKind == DataKind::Interval) {
         for (int j = 1; j <= set.intervalCount; ++j) {
-            appendShortest(text, set.interval(interval_row::kFaults, j));
+            AppendShortest(text, set.interval(interval_row::kFaults, j));
             text += ' ';
-            appendShortest(text, set.interval(interval_row::kLength, j));
+            AppendShortest(text, set.interval(interval_row::kLength, j));
             text += '\n';
         }
         return text;
     }
-    for (int i = 1; i <= set.tbfCount; ++i) text += formatTbfLine(set, i);
+    for (int i = 1; i <= set.tbfCount; ++i) text += FormatTbfLine(set, i);
     return text;
 }
 
-SaveStatus saveDataFile(FailureDataSet& set, const std::filesystem::path& target) {
+SaveStatus SaveDataFile(FailureDataSet& set, const std::filesystem::path& target) {
     if (!set.isComplete()) return SaveStatus::Incomplete;
     // The file has no place for hardware interval data, and an interval set without intervals
     // would only empty the file.
@@ -84,7 +84,7 @@ SaveStatus saveDataFile(FailureDataSet& set, const std::filesystem::path& target
         (set.errorHistory != ErrorHistory::Software || set.intervalCount < 1 ||
          set.intervalCount > kCapacity))
         return SaveStatus::NotSavable;
-    if (!replaceFileContents(target, formatDataFile(set))) return SaveStatus::CannotWrite;
+    if (!ReplaceFileContents(target, FormatDataFile(set))) return SaveStatus::CannotWrite;
     set.currentFileName = target.string();
     set.dataChanged = false;
     return SaveStatus::Saved;
@@ -92,7 +92,7 @@ SaveStatus saveDataFile(FailureDataSet& set, const std::filesystem::path& target
 
 // ---- Reading --------------------------------------------------------------------------------
 
-bool openDataFile(const std::filesystem::path& path, std::ifstream& in) {
+bool OpenDataFile(const std::filesystem::path& path, std::ifstream& in) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return false;
     in.open(path, std::ios::in | std::ios::binary);
@@ -123,9 +123,9 @@ std::optional<FieldRange> rangeOfField(int code) {
 // Reads the next line that holds something, numbering every line of the file; the byte order
 // mark an editor may put first is not part of the data.
 bool nextDataLine(std::istream& in, std::string& line, int& lineNumber) {
-    while (readLine(in, line, kMaxDataLineLength)) {
-        if (++lineNumber == 1) stripByteOrderMark(line);
-        if (!isBlankLine(line)) return true;
+    while (ReadLine(in, line, kMaxDataLineLength)) {
+        if (++lineNumber == 1) StripByteOrderMark(line);
+        if (!IsBlankLine(line)) return true;
     }
     return false;
 }
@@ -136,7 +136,7 @@ void noteLinesLeftOut(std::istream& in, int kept, std::string_view file, ReadPro
     std::string line;
     long long leftOut = 0;
     while (nextDataLine(in, line, lineNumber)) ++leftOut;
-    if (leftOut > 0 && problems) problems->note = capacityNote(file, kept, leftOut);
+    if (leftOut > 0 && problems) problems->note = CapacityNote(file, kept, leftOut);
 }
 
 // Where a line stops being data, and why.
@@ -148,18 +148,18 @@ struct LineRefusal {
 // The fields of one TBF line, or the reason it is not data. Nothing is stored on refusal.
 std::optional<LineRefusal> parseTbfLine(std::string_view line, const ColumnLayout& layout,
                                         std::array<std::optional<double>, kLayoutColumns>& values) {
-    const std::vector<LineToken> tokens = splitLineTokens(line, kLayoutColumns);
+    const std::vector<LineToken> tokens = SplitLineTokens(line, kLayoutColumns);
     values.fill(std::nullopt);
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         const int code = layout[k];
         if (code < field_code::kTimeBetweenFailures || code > field_code::kEffectivenessFactor)
             continue;
-        const std::optional<double> value = parseWholeNumber(tokens[k].text);
-        if (!value) return LineRefusal{tokens[k].column, notANumber(tokens[k].text)};
+        const std::optional<double> value = ParseWholeNumber(tokens[k].text);
+        if (!value) return LineRefusal{tokens[k].column, NotANumber(tokens[k].text)};
         if (const auto range = rangeOfField(code);
             range && (*value < range->low || *value > range->high))
             return LineRefusal{tokens[k].column,
-                               outsideRange(range->name, *value, range->low, range->high)};
+                               OutsideRange(range->name, *value, range->low, range->high)};
         values[k] = value;
     }
     return std::nullopt;
@@ -171,7 +171,7 @@ void refuseLine(ReadProblems* problems, std::string_view file, int lineNumber,
     ++problems->refusedLineCount;
     if (problems->refusedLines.size() < kMaxRefusalMessages)
         problems->refusedLines.push_back(
-            lineProblem(file, lineNumber, refusal.column, refusal.reason));
+            LineProblem(file, lineNumber, refusal.column, refusal.reason));
 }
 
 // Reads the lines of an opened file and derives the descriptors over all entries.
@@ -179,7 +179,7 @@ TbfReadResult finishTbfRead(FailureDataSet& set, std::istream& in, const ColumnL
                             const std::filesystem::path& path) {
     TbfReadResult result;
     ReadProblems problems;
-    result.linesRead = readTbfLines(set, in, layout, &problems, path.string());
+    result.linesRead = ReadTbfLines(set, in, layout, &problems, path.string());
     result.problems = std::move(problems);
     set.deriveDescriptors();
     result.askErrorHistory = set.failureTypeMissing;
@@ -190,7 +190,7 @@ TbfReadResult finishTbfRead(FailureDataSet& set, std::istream& in, const ColumnL
 
 }  // namespace
 
-int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
+int ReadTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
                  ReadProblems* problems, std::string_view fileName) {
     std::string line;
     std::array<std::optional<double>, kLayoutColumns> values;
@@ -210,23 +210,23 @@ int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layo
     return lines;
 }
 
-TbfReadResult readTbfFile(FailureDataSet& set, const std::filesystem::path& path,
+TbfReadResult ReadTbfFile(FailureDataSet& set, const std::filesystem::path& path,
                           const ColumnLayout& layout) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, false, false, {}};
+    if (!OpenDataFile(path, in)) return {FileStatus::OpenError, 0, false, false, {}};
     set.currentFileName = path.string();
     set.tbfCount = 0;
     return finishTbfRead(set, in, layout, path);
 }
 
-TbfReadResult appendTbfFile(FailureDataSet& set, const std::filesystem::path& path,
+TbfReadResult AppendTbfFile(FailureDataSet& set, const std::filesystem::path& path,
                             const ColumnLayout& layout) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, false, false, {}};
+    if (!OpenDataFile(path, in)) return {FileStatus::OpenError, 0, false, false, {}};
     return finishTbfRead(set, in, layout, path);
 }
 
-void applyMissingFailureType(FailureDataSet& set, ErrorHistory chosen) {
+void ApplyMissingFailureType(FailureDataSet& set, ErrorHistory chosen) {
     if (chosen != ErrorHistory::Software && chosen != ErrorHistory::Hardware) {
         set.errorHistory = ErrorHistory::None;
         return;
@@ -238,13 +238,13 @@ void applyMissingFailureType(FailureDataSet& set, ErrorHistory chosen) {
     set.failureTypeMissing = false;
 }
 
-void applyFailureAtEnd(FailureDataSet& set, bool failureAtEnd) {
+void ApplyFailureAtEnd(FailureDataSet& set, bool failureAtEnd) {
     if (failureAtEnd || set.tbfCount < 1) return;
     set.failureFreeTime = set.tbf(TbfField::TimeBetweenFailures, set.tbfCount);
     --set.tbfCount;
 }
 
-bool applyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen) {
+bool ApplyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen) {
     if (chosen == ErrorHistory::Software) {
         set.errorHistory = chosen;
         return true;
@@ -254,7 +254,7 @@ bool applyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen) {
     return false;
 }
 
-int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
+int ReadIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
                       ReadProblems* problems, std::string_view fileName) {
     const std::size_t wanted = columns.size() > 2 ? 2 : columns.size();
     std::string line;
@@ -265,16 +265,16 @@ int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int
         // earlier data set left in this column.
         double count = 0.0;
         double length = 1.0;
-        const std::vector<LineToken> tokens = splitLineTokens(line, wanted + 1);
+        const std::vector<LineToken> tokens = SplitLineTokens(line, wanted + 1);
         std::optional<LineRefusal> refusal;
         // A further number is a column this layout does not use; further text is no data.
-        if (tokens.size() > wanted && !parseWholeNumber(tokens[wanted].text))
-            refusal = LineRefusal{tokens[wanted].column, notANumber(tokens[wanted].text)};
+        if (tokens.size() > wanted && !ParseWholeNumber(tokens[wanted].text))
+            refusal = LineRefusal{tokens[wanted].column, NotANumber(tokens[wanted].text)};
         for (std::size_t k = 0; k < tokens.size() && k < wanted && !refusal; ++k) {
-            const std::optional<double> value = parseWholeNumber(tokens[k].text);
+            const std::optional<double> value = ParseWholeNumber(tokens[k].text);
             const bool isCount = columns[k] == interval_column::kFaultCounts;
             if (!value)
-                refusal = LineRefusal{tokens[k].column, notANumber(tokens[k].text)};
+                refusal = LineRefusal{tokens[k].column, NotANumber(tokens[k].text)};
             else if (*value < 0.0)
                 refusal =
                     LineRefusal{tokens[k].column,
@@ -297,7 +297,7 @@ int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int
     return j;
 }
 
-void completeIntervalRead(FailureDataSet& set, int n) {
+void CompleteIntervalRead(FailureDataSet& set, int n) {
     set.intervalCount = n;
     set.correctionsAfterFinalInterval = n >= 1 ? set.interval(interval_row::kFaults, n) : 0.0;
     for (int j = 1; j <= n; ++j) set.interval(interval_row::kFraction, j) = 1.0;
@@ -313,14 +313,14 @@ void completeIntervalRead(FailureDataSet& set, int n) {
     }
 }
 
-IntervalReadResult readIntervalFile(FailureDataSet& set, const std::filesystem::path& path) {
+IntervalReadResult ReadIntervalFile(FailureDataSet& set, const std::filesystem::path& path) {
     std::ifstream in;
-    if (!openDataFile(path, in)) return {FileStatus::OpenError, 0, {}};
+    if (!OpenDataFile(path, in)) return {FileStatus::OpenError, 0, {}};
     static constexpr std::array<int, 2> kCountThenLength = {interval_column::kFaultCounts,
                                                             interval_column::kLengths};
     ReadProblems problems;
-    const int n = readIntervalLines(set, in, kCountThenLength, &problems, path.string());
-    completeIntervalRead(set, n);
+    const int n = ReadIntervalLines(set, in, kCountThenLength, &problems, path.string());
+    CompleteIntervalRead(set, n);
     return {FileStatus::Ok, n, std::move(problems)};
 }
 

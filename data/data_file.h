@@ -47,13 +47,13 @@ enum class SaveStatus {
 // type, "%3d " level for variable severity, "%3d %4.3lf" hardware pair where present. A real
 // whose fixed decimals would not read back exactly is written in the shortest text that does,
 // and a value that fills its column is set off by a blank, so no two values run together.
-std::string formatTbfLine(const FailureDataSet& set, int i);
+std::string FormatTbfLine(const FailureDataSet& set, int i);
 // The whole file: TBF entries 1 to N, or for interval data one "count length" line per
 // interval 1 to n, each number in the shortest text that reads back exactly.
-std::string formatDataFile(const FailureDataSet& set);
+std::string FormatDataFile(const FailureDataSet& set);
 // File / Save and the writing half of Save As. On success the target becomes the current
 // data file name and the data-changed flag is cleared.
-SaveStatus saveDataFile(FailureDataSet& set, const std::filesystem::path& target);
+SaveStatus SaveDataFile(FailureDataSet& set, const std::filesystem::path& target);
 
 // ---- Reading TBF files ----------------------------------------------------------------------
 
@@ -79,24 +79,24 @@ struct TbfReadResult {
 // level or effectiveness factor outside its range, is skipped and named in `problems`; so are
 // lines left out at the capacity. Returns the number of entries read. The descriptors are not
 // touched.
-int readTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
+int ReadTbfLines(FailureDataSet& set, std::istream& in, const ColumnLayout& layout,
                  ReadProblems* problems = nullptr, std::string_view fileName = {});
 
 // Data / New / File for TBF data, after the set was cleared: entries from 1, the path
 // becomes the current data file name, then the descriptors are derived.
-TbfReadResult readTbfFile(FailureDataSet& set, const std::filesystem::path& path,
+TbfReadResult ReadTbfFile(FailureDataSet& set, const std::filesystem::path& path,
                           const ColumnLayout& layout);
 // Data / Append / File: entries after the present ones; the current file name stays. The
 // descriptors are derived over all entries.
-TbfReadResult appendTbfFile(FailureDataSet& set, const std::filesystem::path& path,
+TbfReadResult AppendTbfFile(FailureDataSet& set, const std::filesystem::path& path,
                             const ColumnLayout& layout);
 
 // The answer to the error history question: Software or Hardware sets every entry's failure
 // type flag and the error history type; None (Cancel) leaves the set incomplete.
-void applyMissingFailureType(FailureDataSet& set, ErrorHistory chosen);
+void ApplyMissingFailureType(FailureDataSet& set, ErrorHistory chosen);
 // The answer to kFailureAtEndQuestion. No: the last entry's time becomes the failure-free
 // time and N drops by one. Nothing happens with no entries.
-void applyFailureAtEnd(FailureDataSet& set, bool failureAtEnd);
+void ApplyFailureAtEnd(FailureDataSet& set, bool failureAtEnd);
 
 // ---- Reading interval files -----------------------------------------------------------------
 
@@ -114,25 +114,25 @@ struct IntervalReadResult {
 
 // The interval history question before an interval file is read: Software lets the read go
 // on (true); Hardware or Cancel leaves the set incomplete (data kind and history none).
-bool applyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen);
+bool ApplyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen);
 
 // Reads interval j from the j-th line holding data, j from 1 while below the capacity (a byte
 // order mark and blank lines are skipped). `columns` holds one or two interval column codes;
 // number k of the line goes to the field of column k. A missing length is 1.0, a missing count
 // 0. A line with text that is not a number or a negative number is skipped and named in `problems`, as are lines left out at the capacity. Returns the
 // intervals read; n and the derived rows are set by completeIntervalRead.
-int readIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
+int ReadIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
                       ReadProblems* problems = nullptr, std::string_view fileName = {});
 // After reading n intervals: n, the corrections after the final interval (the last count),
 // fractional parts 1.0, and previous faults and fault corrections (all levels) as running
 // sums of the counts before each interval.
-void completeIntervalRead(FailureDataSet& set, int n);
+void CompleteIntervalRead(FailureDataSet& set, int n);
 // Data / New / File for interval data: count and length per line. The current data file name
 // stays as it was.
-IntervalReadResult readIntervalFile(FailureDataSet& set, const std::filesystem::path& path);
+IntervalReadResult ReadIntervalFile(FailureDataSet& set, const std::filesystem::path& path);
 
 // Opens a regular file for reading; directories and devices are refused so that a read can
 // neither fail silently nor run forever.
-bool openDataFile(const std::filesystem::path& path, std::ifstream& in);
+bool OpenDataFile(const std::filesystem::path& path, std::ifstream& in);
 
 }  // namespace vnk

@@ -12,17 +12,17 @@ bool isSeparator(char c) {
 
 }  // namespace
 
-void stripByteOrderMark(std::string& line) {
+void StripByteOrderMark(std::string& line) {
     if (line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
 }
 
-bool isBlankLine(std::string_view line) {
+bool IsBlankLine(std::string_view line) {
     for (char c : line)
         if (!isSeparator(c)) return false;
     return true;
 }
 
-std::vector<LineToken> splitLineTokens(std::string_view line, std::size_t limit) {
+std::vector<LineToken> SplitLineTokens(std::string_view line, std::size_t limit) {
     std::vector<LineToken> tokens;
     std::size_t pos = 0;
     while (tokens.size() < limit) {
@@ -35,14 +35,14 @@ std::vector<LineToken> splitLineTokens(std::string_view line, std::size_t limit)
     return tokens;
 }
 
-std::optional<double> parseWholeNumber(std::string_view token) {
+std::optional<double> ParseWholeNumber(std::string_view token) {
     std::size_t consumed = 0;
-    const std::optional<double> value = parseRealPrefix(token, consumed);
+    const std::optional<double> value = ParseRealPrefix(token, consumed);
     if (!value || consumed != token.size()) return std::nullopt;
     return value;
 }
 
-std::string lineProblem(std::string_view file, int line, std::size_t column,
+std::string LineProblem(std::string_view file, int line, std::size_t column,
                         std::string_view what) {
     std::string text(file);
     if (!text.empty()) text += ": ";
@@ -51,7 +51,7 @@ std::string lineProblem(std::string_view file, int line, std::size_t column,
     return text;
 }
 
-std::string notANumber(std::string_view token) {
+std::string NotANumber(std::string_view token) {
     constexpr std::size_t kShown = 40;  // a binary line must not flood the message
     std::string shown(token.substr(0, kShown));
     for (char& c : shown)
@@ -60,18 +60,18 @@ std::string notANumber(std::string_view token) {
     return "\"" + shown + "\" is not a number";
 }
 
-std::string outsideRange(std::string_view field, double value, double low, double high) {
+std::string OutsideRange(std::string_view field, double value, double low, double high) {
     std::string text(field);
     text += ' ';
-    appendShortest(text, value);
+    AppendShortest(text, value);
     text += " is outside ";
-    appendShortest(text, low);
+    AppendShortest(text, low);
     text += " to ";
-    appendShortest(text, high);
+    AppendShortest(text, high);
     return text;
 }
 
-std::string capacityNote(std::string_view file, int kept, long long leftOut) {
+std::string CapacityNote(std::string_view file, int kept, long long leftOut) {
     std::string text(file);
     if (!text.empty()) text += ": ";
     text += "only the first " + std::to_string(kept) + " entries were read; " +

@@ -21,9 +21,9 @@ struct ReadProblems {
 inline constexpr std::size_t kMaxRefusalMessages = 20;
 
 // Removes a UTF-8 byte order mark from the start of the first line.
-void stripByteOrderMark(std::string& line);
+void StripByteOrderMark(std::string& line);
 // Only blanks, tabs, carriage returns and the like: such a line holds no entry.
-bool isBlankLine(std::string_view line);
+bool IsBlankLine(std::string_view line);
 
 // One blank-separated token of a line and the column (from 1) where it starts.
 struct LineToken {
@@ -31,18 +31,18 @@ struct LineToken {
     std::size_t column = 0;
 };
 // Splits at blanks, tabs and carriage returns; at most `limit` tokens, the rest is ignored.
-std::vector<LineToken> splitLineTokens(std::string_view line, std::size_t limit);
+std::vector<LineToken> SplitLineTokens(std::string_view line, std::size_t limit);
 
 // The token as a finite number when all of it is one ("9,5" and "12abc" are not).
-std::optional<double> parseWholeNumber(std::string_view token);
+std::optional<double> ParseWholeNumber(std::string_view token);
 
 // "<file>: line L, column C: <what>"
-std::string lineProblem(std::string_view file, int line, std::size_t column, std::string_view what);
+std::string LineProblem(std::string_view file, int line, std::size_t column, std::string_view what);
 // "\"12abc\" is not a number"
-std::string notANumber(std::string_view token);
+std::string NotANumber(std::string_view token);
 // "failure type 5 is outside 0 to 2"
-std::string outsideRange(std::string_view field, double value, double low, double high);
+std::string OutsideRange(std::string_view field, double value, double low, double high);
 // The note for lines left out after the capacity was reached.
-std::string capacityNote(std::string_view file, int kept, long long leftOut);
+std::string CapacityNote(std::string_view file, int kept, long long leftOut);
 
 }  // namespace vnk

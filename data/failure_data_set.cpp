@@ -30,7 +30,7 @@ constexpr std::array<TbfField, kTbfFieldCount> kFields = {
 
 }  // namespace
 
-int truncateToInt(double value) {
+int TruncateToInt(double value) {
     if (std::isnan(value)) return 0;
     if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
     if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
@@ -193,15 +193,15 @@ void FailureDataSet::deriveDescriptors() {
     ConstRealArray level = tbf(TbfField::SeverityLevel);
     ConstRealArray hardware = tbf(TbfField::HardwareFailures);
 
-    int history = truncateToInt(type(1));
+    int history = TruncateToInt(type(1));
     severityType = SeverityType::SameLevel;
     hardwareFieldsPresent = false;
     failureTypeMissing = false;
 
-    const int firstLevel = truncateToInt(level(1));
+    const int firstLevel = TruncateToInt(level(1));
     for (int i = 1; i <= tbfCount; ++i) {
-        if (truncateToInt(type(i)) != history) history = static_cast<int>(ErrorHistory::System);
-        if (truncateToInt(level(i)) != firstLevel) severityType = SeverityType::Variable;
+        if (TruncateToInt(type(i)) != history) history = static_cast<int>(ErrorHistory::System);
+        if (TruncateToInt(level(i)) != firstLevel) severityType = SeverityType::Variable;
         if (hardware(i) != -1.0) hardwareFieldsPresent = true;
         if (type(i) == -1.0) failureTypeMissing = true;
     }
@@ -210,7 +210,7 @@ void FailureDataSet::deriveDescriptors() {
     if (severityType == SeverityType::Variable) {
         // Levels outside 1 to 4 (typed-in files can hold anything) have no flag to set.
         for (int i = 1; i <= tbfCount; ++i) {
-            const int l = truncateToInt(level(i));
+            const int l = TruncateToInt(level(i));
             if (l >= 1 && l <= 4) severityLevelsPresent[static_cast<std::size_t>(l - 1)] = true;
         }
     }

@@ -92,10 +92,10 @@ inline constexpr int kUnitsFailing = 23;  // all levels
 inline constexpr int kLastSoftwareRow = 17;
 inline constexpr int kCount = 23;
 // Per-level rows, level 1 to 4.
-constexpr int faults(int level) { return 2 + level; }
-constexpr int previousFaults(int level) { return 7 + level; }
-constexpr int corrections(int level) { return 12 + level; }
-constexpr int unitsFailing(int level) { return 18 + level; }
+constexpr int Faults(int level) { return 2 + level; }
+constexpr int PreviousFaults(int level) { return 7 + level; }
+constexpr int Corrections(int level) { return 12 + level; }
+constexpr int UnitsFailing(int level) { return 18 + level; }
 }  // namespace interval_row
 
 class FailureDataSet {
@@ -182,6 +182,6 @@ class FailureDataSet {
 
 // A real truncated toward zero as the file writer and the derivation use it. Values beyond
 // the int range saturate and NaN gives 0, where a plain cast would be undefined.
-int truncateToInt(double value);
+int TruncateToInt(double value);
 
 }  // namespace vnk

@@ -19,7 +19,7 @@ void SetFromImport(const CsvImportResult& r, TbfUnit unit, ErrorHistory interval
             set.interval(interval_row::kLength, j) = 1.0;
             set.interval(interval_row::kFraction, j) = 1.0;
             set.interval(interval_row::kFaults, j) = r.counts[j - 1];
-            set.interval(interval_row::faults(1), j) = r.counts[j - 1];
+            set.interval(interval_row::Faults(1), j) = r.counts[j - 1];
         }
         return;
     }

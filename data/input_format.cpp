@@ -4,7 +4,7 @@
 
 namespace vnk {
 
-int fieldCodeFromText(std::string_view text) {
+int FieldCodeFromText(std::string_view text) {
     for (int code = field_code::kTimeBetweenFailures; code <= field_code::kEffectivenessFactor;
          ++code) {
         if (text == kFieldNames[static_cast<std::size_t>(code - 1)]) return code;
@@ -13,13 +13,13 @@ int fieldCodeFromText(std::string_view text) {
     return field_code::kUnknown;
 }
 
-std::string_view fieldNameOfCode(int code) {
+std::string_view FieldNameOfCode(int code) {
     if (code == field_code::kNotApplicable) return kFieldNames[5];
     if (code >= 1 && code <= 5) return kFieldNames[static_cast<std::size_t>(code - 1)];
     return {};
 }
 
-bool isValidColumnLayout(const ColumnLayout& layout) {
+bool IsValidColumnLayout(const ColumnLayout& layout) {
     std::array<int, 6> uses{};
     for (int code : layout) {
         if (code < 0 || code > 5) return false;
@@ -29,11 +29,11 @@ bool isValidColumnLayout(const ColumnLayout& layout) {
     return true;
 }
 
-std::optional<ColumnLayout> columnLayoutFromTexts(
+std::optional<ColumnLayout> ColumnLayoutFromTexts(
     const std::array<std::string, kLayoutColumns>& texts) {
     ColumnLayout layout{};
-    for (std::size_t c = 0; c < texts.size(); ++c) layout[c] = fieldCodeFromText(texts[c]);
-    if (!isValidColumnLayout(layout)) return std::nullopt;
+    for (std::size_t c = 0; c < texts.size(); ++c) layout[c] = FieldCodeFromText(texts[c]);
+    if (!IsValidColumnLayout(layout)) return std::nullopt;
     return layout;
 }
 

@@ -36,15 +36,15 @@ inline constexpr std::string_view kInvalidFileFormatMessage = "Invalid File Form
 inline constexpr std::string_view kInvalidFileFormatCaption = "ERROR";
 
 // The exact field names give 1 to 5, "Not Applicable" 0, anything else -1.
-int fieldCodeFromText(std::string_view text);
+int FieldCodeFromText(std::string_view text);
 // The list text of a code 0 to 5; empty for any other code.
-std::string_view fieldNameOfCode(int code);
+std::string_view FieldNameOfCode(int code);
 // Valid when every code lies in 0 to 5 and no code but 0 occurs twice. A column for the
 // time between failures is not required.
-bool isValidColumnLayout(const ColumnLayout& layout);
+bool IsValidColumnLayout(const ColumnLayout& layout);
 // The screen's OK: the layout of the nine column texts, or nullopt when it is invalid
 // ("Invalid File Format").
-std::optional<ColumnLayout> columnLayoutFromTexts(
+std::optional<ColumnLayout> ColumnLayoutFromTexts(
     const std::array<std::string, kLayoutColumns>& texts);
 
 }  // namespace vnk

@@ -2,7 +2,7 @@
 
 namespace vnk {
 
-bool readLine(std::istream& in, std::string& line, std::size_t maxKeep) {
+bool ReadLine(std::istream& in, std::string& line, std::size_t maxKeep) {
     line.clear();
     std::streambuf* buffer = in.rdbuf();
     if (buffer == nullptr || !in.good()) return false;

@@ -11,6 +11,6 @@ namespace vnk {
 // `maxKeep` characters; the rest of an over-long line is consumed and dropped, so a long line
 // never turns into several. A last line without a line feed still counts; false at the end of
 // input when no character was left.
-bool readLine(std::istream& in, std::string& line, std::size_t maxKeep);
+bool ReadLine(std::istream& in, std::string& line, std::size_t maxKeep);
 
 }  // namespace vnk

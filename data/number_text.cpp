@@ -31,7 +31,7 @@ void pad(std::string& out, std::size_t length, int width) {
 
 }  // namespace
 
-std::optional<double> parseRealPrefix(std::string_view text, std::size_t& consumed) {
+std::optional<double> ParseRealPrefix(std::string_view text, std::size_t& consumed) {
     std::size_t pos = skipPlus(text, skipBlanks(text, 0));
     double value = 0.0;
     const char* first = text.data() + pos;
@@ -45,12 +45,12 @@ std::optional<double> parseRealPrefix(std::string_view text, std::size_t& consum
     return value;
 }
 
-std::optional<double> parseRealPrefix(std::string_view text) {
+std::optional<double> ParseRealPrefix(std::string_view text) {
     std::size_t consumed = 0;
-    return parseRealPrefix(text, consumed);
+    return ParseRealPrefix(text, consumed);
 }
 
-std::optional<int> parseIntPrefix(std::string_view text) {
+std::optional<int> ParseIntPrefix(std::string_view text) {
     const std::size_t pos = skipPlus(text, skipBlanks(text, 0));
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
@@ -59,12 +59,12 @@ std::optional<int> parseIntPrefix(std::string_view text) {
     return value;
 }
 
-int scanReals(std::string_view text, int count, double* out) {
+int ScanReals(std::string_view text, int count, double* out) {
     int read = 0;
     std::size_t pos = 0;
     while (read < count) {
         std::size_t used = 0;
-        const std::optional<double> value = parseRealPrefix(text.substr(pos), used);
+        const std::optional<double> value = ParseRealPrefix(text.substr(pos), used);
         if (!value) break;
         out[read++] = *value;
         pos += used;
@@ -72,7 +72,7 @@ int scanReals(std::string_view text, int count, double* out) {
     return read;
 }
 
-void appendFixed(std::string& out, double value, int width, int precision) {
+void AppendFixed(std::string& out, double value, int width, int precision) {
     char buffer[400];  // the widest double in fixed notation with a few decimals
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
@@ -81,7 +81,7 @@ void appendFixed(std::string& out, double value, int width, int precision) {
     out.append(buffer, length);
 }
 
-void appendInt(std::string& out, int value, int width) {
+void AppendInt(std::string& out, int value, int width) {
     char buffer[16];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     (void)ec;
@@ -90,7 +90,7 @@ void appendInt(std::string& out, int value, int width) {
     out.append(buffer, length);
 }
 
-void appendShortest(std::string& out, double value) {
+void AppendShortest(std::string& out, double value) {
     char buffer[64];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     if (ec == std::errc()) out.append(buffer, static_cast<std::size_t>(end - buffer));

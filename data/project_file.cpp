@@ -241,7 +241,7 @@ ProgramOptions readOptions(const Json& j) {
 
 }  // namespace
 
-std::string formatProjectFile(const Project& p) {
+std::string FormatProjectFile(const Project& p) {
     Json j;
     j["format"] = kProjectFormat;
     j["version"] = kProjectVersion;
@@ -259,11 +259,11 @@ std::string formatProjectFile(const Project& p) {
     return j.dump(2) + "\n";
 }
 
-std::string saveProjectFile(const Project& project, const std::filesystem::path& target) {
-    return writeFileSafely(target, formatProjectFile(project));
+std::string SaveProjectFile(const Project& project, const std::filesystem::path& target) {
+    return WriteFileSafely(target, FormatProjectFile(project));
 }
 
-ProjectReadResult parseProjectFile(const std::string& contents, Project& project) {
+ProjectReadResult ParseProjectFile(const std::string& contents, Project& project) {
     Json j;
     try {
         j = Json::parse(contents);
@@ -308,17 +308,17 @@ ProjectReadResult parseProjectFile(const std::string& contents, Project& project
     return {};
 }
 
-ProjectReadResult readProjectFile(const std::filesystem::path& path, Project& project) {
+ProjectReadResult ReadProjectFile(const std::filesystem::path& path, Project& project) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {"The project file " + path.string() + " cannot be opened."};
     std::ostringstream contents;
     contents << in.rdbuf();
     if (in.bad()) return {"The project file " + path.string() + " cannot be read."};
     // The data set keeps no file name: Save must never write a data file over the project.
-    return parseProjectFile(contents.str(), project);
+    return ParseProjectFile(contents.str(), project);
 }
 
-bool isProjectFilePath(const std::filesystem::path& path) {
+bool IsProjectFilePath(const std::filesystem::path& path) {
     std::string ext = path.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

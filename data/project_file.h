@@ -35,10 +35,10 @@ struct Project {
 };
 
 // The project as the file holds it.
-std::string formatProjectFile(const Project& project);
+std::string FormatProjectFile(const Project& project);
 
 // Writes the project; "" on success, otherwise the reason (nothing replaced then).
-std::string saveProjectFile(const Project& project, const std::filesystem::path& target);
+std::string SaveProjectFile(const Project& project, const std::filesystem::path& target);
 
 struct ProjectReadResult {
     std::string error;  // empty on success; `project` is untouched otherwise
@@ -47,10 +47,10 @@ struct ProjectReadResult {
 // Reads a project from text or a file. Every field is checked: a wrong format, a newer
 // version, a missing or mistyped field, or a value out of its range refuses the whole file
 // with a message naming the field.
-ProjectReadResult parseProjectFile(const std::string& text, Project& project);
-ProjectReadResult readProjectFile(const std::filesystem::path& path, Project& project);
+ProjectReadResult ParseProjectFile(const std::string& text, Project& project);
+ProjectReadResult ReadProjectFile(const std::filesystem::path& path, Project& project);
 
 // Whether a path names a project file (extension .v3p in any case).
-bool isProjectFilePath(const std::filesystem::path& path);
+bool IsProjectFilePath(const std::filesystem::path& path);
 
 }  // namespace vnk

@@ -27,7 +27,7 @@ class ConfigLines {
 
     std::optional<std::string> next() {
         std::string line;
-        if (!readLine(in_, line, kMaxConfigLineLength)) return std::nullopt;
+        if (!ReadLine(in_, line, kMaxConfigLineLength)) return std::nullopt;
         // A file written on another system may end its lines with a carriage return too.
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return line;
@@ -36,7 +36,7 @@ class ConfigLines {
     std::optional<int> nextInt() {
         const std::optional<std::string> line = next();
         if (!line) return std::nullopt;
-        return parseIntPrefix(*line);
+        return ParseIntPrefix(*line);
     }
 
   private:
@@ -53,7 +53,7 @@ std::optional<std::string_view> readColumnCodes(ConfigLines& lines, int maxColum
                                                 std::vector<int>& codes) {
     while (const std::optional<std::string> line = lines.next()) {
         if (static_cast<int>(codes.size()) == maxColumns) return startup_message::kExtraFields;
-        const std::optional<int> code = parseIntPrefix(*line);
+        const std::optional<int> code = ParseIntPrefix(*line);
         if (!code || *code < 1 || *code > maxCode) return startup_message::kInvalidField;
         codes.push_back(*code);
     }
@@ -106,9 +106,9 @@ StartupResult loadTbf(ConfigLines& lines, std::istream& data, FailureDataSet& se
     int lines_read = 0;
     std::array<double, kMaxTbfColumns> numbers{};
     const int k = static_cast<int>(columns.size());
-    while (lines_read < kCapacity && readLine(data, line, kMaxDataLineLength)) {
+    while (lines_read < kCapacity && ReadLine(data, line, kMaxDataLineLength)) {
         ++lines_read;
-        const int got = scanReals(line, k, numbers.data());
+        const int got = ScanReals(line, k, numbers.data());
         for (int j = 0; j < got; ++j)
             set.tbf(static_cast<TbfField>(columns[static_cast<std::size_t>(j)]), lines_read) =
                 numbers[static_cast<std::size_t>(j)];
@@ -136,22 +136,22 @@ StartupResult loadInterval(ConfigLines& lines, std::istream& data, FailureDataSe
     if (!hasCode(columns, interval_column::kFaultCounts))
         return failure(startup_message::kFaultCountsRequired);
 
-    const int n = readIntervalLines(set, data, columns);
-    completeIntervalRead(set, n);
+    const int n = ReadIntervalLines(set, data, columns);
+    CompleteIntervalRead(set, n);
     return {StartupStatus::Loaded, {}};
 }
 
 }  // namespace
 
-StartupResult loadStartupConfiguration(const std::filesystem::path& configPath, FailureDataSet& set,
+StartupResult LoadStartupConfiguration(const std::filesystem::path& configPath, FailureDataSet& set,
                                        ProgramOptions& options) {
     std::ifstream config;
-    if (!openDataFile(configPath, config)) return {};
+    if (!OpenDataFile(configPath, config)) return {};
     ConfigLines lines(config);
 
     const std::string dataPath = lines.next().value_or(std::string());
     std::ifstream data;
-    if (!openDataFile(dataPath, data)) return failure(startup_message::kDataFileNotOpened);
+    if (!OpenDataFile(dataPath, data)) return failure(startup_message::kDataFileNotOpened);
 
     // Work on copies so that an error leaves the caller's state as it was.
     FailureDataSet loaded = set;

@@ -53,7 +53,7 @@ struct StartupResult {
 // Reads the configuration at `configPath` and the data file it names (a relative data path
 // is taken from the current directory). The data set and the options change only when the
 // result is Loaded; on an error they are as before.
-StartupResult loadStartupConfiguration(const std::filesystem::path& configPath, FailureDataSet& set,
+StartupResult LoadStartupConfiguration(const std::filesystem::path& configPath, FailureDataSet& set,
                                        ProgramOptions& options);
 
 }  // namespace vnk

@@ -61,7 +61,7 @@ QString WriteChartFile(const ChartSpec& design, const QString& path, const QSize
     const QByteArray bytes =
         format == ChartFormat::Svg ? ChartSvg(design, size) : ChartPng(design, size);
     if (bytes.isEmpty()) return QStringLiteral("the chart could not be drawn");
-    const std::string why = writeFileSafely(
+    const std::string why = WriteFileSafely(
         QFile::encodeName(path).toStdString(),
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return QString::fromStdString(why);

@@ -50,7 +50,7 @@ bool WritePdf(const QStringList& texts, const std::vector<ReportPicture>& pictur
         }
     }
     const std::string_view contents(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    const std::string error = writeFileSafely(path.toLocal8Bit().toStdString(), contents);
+    const std::string error = WriteFileSafely(path.toLocal8Bit().toStdString(), contents);
     if (reason) *reason = error;
     return error.empty();
 }

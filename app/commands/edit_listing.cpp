@@ -47,8 +47,8 @@ std::string EditListing(const FailureDataSet& set) {
         text += buffer;
         std::snprintf(buffer, sizeof buffer, timeFormat.c_str(), e.timeBetweenFailures);
         text += buffer;
-        std::snprintf(buffer, sizeof buffer, "  %3d  %3d\n", truncateToInt(e.failureType),
-                      truncateToInt(e.severityLevel));
+        std::snprintf(buffer, sizeof buffer, "  %3d  %3d\n", TruncateToInt(e.failureType),
+                      TruncateToInt(e.severityLevel));
         text += buffer;
     }
     return text;

@@ -39,7 +39,7 @@ bool writeTo(const CommandContext& ctx, const QString& path) {
     FailureDataSet& set = ctx.doc.data();
     if (!ConfirmWrite(ctx, path)) return false;
     for (;;) {
-        switch (saveDataFile(set, toPath(path))) {
+        switch (SaveDataFile(set, toPath(path))) {
             case SaveStatus::Saved:
                 ctx.doc.dataFileKind.written(set);
                 NoteWhatIsNotStored(ctx);
@@ -83,12 +83,12 @@ void completeTbfRead(const CommandContext& ctx, const TbfReadResult& read) {
     if (read.askErrorHistory) {
         ErrorHistoryScreen screen(ctx.prompter, ctx.parent);
         const bool ok = ctx.prompter.exec(screen) == QDialog::Accepted;
-        applyMissingFailureType(set, ok ? screen.choice() : ErrorHistory::None);
+        ApplyMissingFailureType(set, ok ? screen.choice() : ErrorHistory::None);
     }
     if (read.askFailureAtEnd) {
         const auto answer = ctx.prompter.question(ctx.parent, qs(kFailureAtEndQuestion),
                                                   QMessageBox::Yes | QMessageBox::No);
-        applyFailureAtEnd(set, answer == QMessageBox::Yes);
+        ApplyFailureAtEnd(set, answer == QMessageBox::Yes);
     }
 }
 
@@ -203,7 +203,7 @@ void ReadNewDataFile(const CommandContext& ctx, const QString& path) {
         InputFileFormatScreen format(ctx.prompter, ctx.parent);
         if (ctx.prompter.exec(format) != QDialog::Accepted) return;
         const auto read =
-            readWithRetry(ctx, [&] { return readTbfFile(set, toPath(path), format.layout()); });
+            readWithRetry(ctx, [&] { return ReadTbfFile(set, toPath(path), format.layout()); });
         if (!read) return;
         if (!acceptReadProblems(ctx, read->problems)) {
             set.clearTbfEntries();
@@ -223,8 +223,8 @@ void ReadNewDataFile(const CommandContext& ctx, const QString& path) {
     } else if (set.dataKind == DataKind::Interval) {
         ErrorHistoryScreen history(ctx.prompter, ctx.parent);
         const bool ok = ctx.prompter.exec(history) == QDialog::Accepted;
-        if (!applyIntervalErrorHistory(set, ok ? history.choice() : ErrorHistory::None)) return;
-        auto read = readWithRetry(ctx, [&] { return readIntervalFile(set, toPath(path)); });
+        if (!ApplyIntervalErrorHistory(set, ok ? history.choice() : ErrorHistory::None)) return;
+        auto read = readWithRetry(ctx, [&] { return ReadIntervalFile(set, toPath(path)); });
         if (read && !acceptReadProblems(ctx, read->problems)) read.reset();
         if (!read) {
             set.dataKind = DataKind::None;
@@ -252,7 +252,7 @@ void AppendFromFile(const CommandContext& ctx) {
     if (ctx.prompter.exec(format) != QDialog::Accepted) return;
     const int before = set.tbfCount;
     const auto read =
-        readWithRetry(ctx, [&] { return appendTbfFile(set, toPath(path), format.layout()); });
+        readWithRetry(ctx, [&] { return AppendTbfFile(set, toPath(path), format.layout()); });
     if (!read) return;
     if (!acceptReadProblems(ctx, read->problems)) {
         set.tbfCount = before;

@@ -29,9 +29,9 @@ void storeSoftwareInterval(FailureDataSet& set, int j, const SoftwareIntervalVal
     set.interval(row::kFraction, j) = v.fraction;
     for (int level = 1; level <= 4; ++level) {
         const auto k = static_cast<std::size_t>(level - 1);
-        set.interval(row::faults(level), j) = v.faults[k];
-        set.interval(row::previousFaults(level), j) = v.previousFaults[k];
-        set.interval(row::corrections(level), j) = v.corrections[k];
+        set.interval(row::Faults(level), j) = v.faults[k];
+        set.interval(row::PreviousFaults(level), j) = v.previousFaults[k];
+        set.interval(row::Corrections(level), j) = v.corrections[k];
     }
     set.interval(row::kFaults, j) = sum(v.faults);
     set.interval(row::kPreviousFaults, j) = sum(v.previousFaults);
@@ -47,8 +47,8 @@ void completeSoftwareIntervalEntry(FailureDataSet& set, int n) {
     const bool wholeProgram = set.programPortion == ProgramPortion::Total;
     // Levels 1 to 4, then all levels; the fault row of each sits at a fixed offset from the
     // previous-fault row and the correction row of the same level.
-    static constexpr int kFaultRows[5] = {row::faults(1), row::faults(2), row::faults(3),
-                                          row::faults(4), row::kFaults};
+    static constexpr int kFaultRows[5] = {row::Faults(1), row::Faults(2), row::Faults(3),
+                                          row::Faults(4), row::kFaults};
     for (int j = 1; j < n; ++j) {
         for (int faultRow : kFaultRows) {
             const double faults = set.interval(faultRow, j);
@@ -71,7 +71,7 @@ void storeHardwareInterval(FailureDataSet& set, int j, const HardwareIntervalVal
     namespace row = interval_row;
     set.hardwareInterval(row::kUnitsOnTest, j) = v.unitsOnTest;
     for (int level = 1; level <= 4; ++level)
-        set.hardwareInterval(row::unitsFailing(level), j) =
+        set.hardwareInterval(row::UnitsFailing(level), j) =
             v.unitsFailing[static_cast<std::size_t>(level - 1)];
     set.hardwareInterval(row::kUnitsFailing, j) = sum(v.unitsFailing);
 }

@@ -24,7 +24,7 @@ bool SaveProject(const CommandContext& ctx) {
     const FailureDataSet& set = ctx.doc.data();
     const std::filesystem::path target = path.toStdString();
     // A project written over the data file would replace the data with JSON.
-    if (!set.currentFileName.empty() && isSameFile(target, set.currentFileName)) {
+    if (!set.currentFileName.empty() && IsSameFile(target, set.currentFileName)) {
         ctx.prompter.error(ctx.parent,
                            QStringLiteral("The project cannot be saved over the data file %1.")
                                .arg(QString::fromStdString(set.currentFileName)));
@@ -36,7 +36,7 @@ bool SaveProject(const CommandContext& ctx) {
     project.sourceFile = set.currentFileName.empty() ? ctx.doc.importSource : set.currentFileName;
     project.import = ctx.doc.import;
     project.steps = ctx.doc.steps;
-    if (const std::string why = saveProjectFile(project, target); !why.empty()) {
+    if (const std::string why = SaveProjectFile(project, target); !why.empty()) {
         ctx.prompter.error(ctx.parent, QStringLiteral("The project could not be saved to %1: %2")
                                            .arg(path, QString::fromStdString(why)));
         return false;
@@ -49,7 +49,7 @@ void OpenProject(const CommandContext& ctx) {
     const QString path = ctx.prompter.openFileName(ctx.parent, projectChoice(QStringLiteral("Open Project")));
     if (path.isEmpty()) return;
     Project project;
-    if (const ProjectReadResult read = readProjectFile(path.toStdString(), project);
+    if (const ProjectReadResult read = ReadProjectFile(path.toStdString(), project);
         !read.error.empty()) {
         ctx.prompter.error(ctx.parent, QString::fromStdString(read.error));
         return;
@@ -69,11 +69,11 @@ void RecordStep(const CommandContext& ctx, const std::string& name,
                 const std::map<std::string, double>& parameters, const std::function<void()>& run) {
     Project before;
     before.data = ctx.doc.data();
-    const std::string was = formatProjectFile(before);
+    const std::string was = FormatProjectFile(before);
     run();
     Project after;
     after.data = ctx.doc.data();
-    if (formatProjectFile(after) != was) ctx.doc.steps.push_back({name, parameters});
+    if (FormatProjectFile(after) != was) ctx.doc.steps.push_back({name, parameters});
 }
 
 }  // namespace vnk::app

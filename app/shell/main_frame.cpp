@@ -122,7 +122,7 @@ bool CMainFrame::startUp(const std::filesystem::path& folder, bool readConfigura
         refreshCommands();
         return true;
     }
-    const StartupResult result = loadStartupConfiguration(
+    const StartupResult result = LoadStartupConfiguration(
         folder / std::string(kStartupConfigFileName), doc_.data(), doc_.options());
     refreshCommands();
     switch (result.status) {

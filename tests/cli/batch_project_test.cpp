@@ -20,13 +20,13 @@ TEST(BatchProject, RunsAsTheDataFileItHoldsAndRefusesADamagedOne) {
     project.data.dataKind = vnk::DataKind::Tbf;
     // Read as the batch program reads it: no failure types (software), the last line a failure.
     const auto read =
-        vnk::readTbfFile(project.data, TestData("sys1_tbf.txt"), vnk::kDefaultColumnLayout);
+        vnk::ReadTbfFile(project.data, TestData("sys1_tbf.txt"), vnk::kDefaultColumnLayout);
     ASSERT_EQ(read.status, vnk::FileStatus::Ok);
     if (read.askErrorHistory)
-        vnk::applyMissingFailureType(project.data, vnk::ErrorHistory::Software);
-    if (read.askFailureAtEnd) vnk::applyFailureAtEnd(project.data, true);
+        vnk::ApplyMissingFailureType(project.data, vnk::ErrorHistory::Software);
+    if (read.askFailureAtEnd) vnk::ApplyFailureAtEnd(project.data, true);
     const auto path = dir.path() / "sys1.v3p";
-    ASSERT_EQ(vnk::saveProjectFile(project, path), "");
+    ASSERT_EQ(vnk::SaveProjectFile(project, path), "");
 
     const auto fromData = RunBatchProgram({"--models", "all", "--json", TestData("sys1_tbf.txt")});
     const auto fromProject = RunBatchProgram({"--models", "all", "--json", path.string()});

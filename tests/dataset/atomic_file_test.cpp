@@ -49,7 +49,7 @@ TEST(SafeWrite, AWriteThatCannotFinishKeepsTheOldFileAndGivesTheSystemsReason) {
     std::string reason;
     {
         FileSizeLimit limit(1000);
-        reason = vnk::writeFileSafely(target, std::string(5000, 'x'));
+        reason = vnk::WriteFileSafely(target, std::string(5000, 'x'));
     }
     EXPECT_EQ(reason, "File too large");
     EXPECT_EQ(readText(target), "old report\n");
@@ -62,25 +62,25 @@ TEST(SafeWrite, ASymbolicLinkIsWrittenThroughAndStays) {
     const fs::path link = dir.path() / "link.pdf";
     writeText(real, "old");
     fs::create_symlink("real.pdf", link);
-    EXPECT_EQ(vnk::writeFileSafely(link, "new"), "");
+    EXPECT_EQ(vnk::WriteFileSafely(link, "new"), "");
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
     EXPECT_EQ(readText(real), "new");
 
     // A link whose file does not exist yet makes that file.
     const fs::path dangling = dir.path() / "dangling.txt";
     fs::create_symlink("made.txt", dangling);
-    EXPECT_EQ(vnk::writeFileSafely(dangling, "made"), "");
+    EXPECT_EQ(vnk::WriteFileSafely(dangling, "made"), "");
     EXPECT_EQ(readText(dir.path() / "made.txt"), "made");
 }
 
 TEST(SafeWrite, FoldersAndMissingFoldersAreRefusedWithTheirReason) {
     vnk::test::TempDir dir;
-    EXPECT_EQ(vnk::writeFileSafely(dir.path() / "none" / "x.txt", "x"),
+    EXPECT_EQ(vnk::WriteFileSafely(dir.path() / "none" / "x.txt", "x"),
               "No such file or directory");
     fs::create_directory(dir.path() / "sub");
-    EXPECT_EQ(vnk::writeFileSafely(dir.path() / "sub", "x"), "Is a directory");
+    EXPECT_EQ(vnk::WriteFileSafely(dir.path() / "sub", "x"), "Is a directory");
     EXPECT_TRUE(fs::is_directory(dir.path() / "sub"));
-    EXPECT_FALSE(vnk::replaceFileContents(dir.path() / "sub", "x"));
+    EXPECT_FALSE(vnk::ReplaceFileContents(dir.path() / "sub", "x"));
 }
 
 TEST(SafeWrite, SameFileSeesThroughLinksAndRelativeSpellings) {
@@ -88,8 +88,8 @@ TEST(SafeWrite, SameFileSeesThroughLinksAndRelativeSpellings) {
     const fs::path data = dir.path() / "data.v3d";
     writeText(data, "1\n");
     fs::create_symlink(data, dir.path() / "alias.v3d");
-    EXPECT_TRUE(vnk::isSameFile(data, dir.path() / "alias.v3d"));
-    EXPECT_TRUE(vnk::isSameFile(data, dir.path() / "." / "data.v3d"));
-    EXPECT_FALSE(vnk::isSameFile(data, dir.path() / "other.pdf"));
-    EXPECT_TRUE(vnk::isSameFile(dir.path() / "new.pdf", dir.path() / "." / "new.pdf"));
+    EXPECT_TRUE(vnk::IsSameFile(data, dir.path() / "alias.v3d"));
+    EXPECT_TRUE(vnk::IsSameFile(data, dir.path() / "." / "data.v3d"));
+    EXPECT_FALSE(vnk::IsSameFile(data, dir.path() / "other.pdf"));
+    EXPECT_TRUE(vnk::IsSameFile(dir.path() / "new.pdf", dir.path() / "." / "new.pdf"));
 }

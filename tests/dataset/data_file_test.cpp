@@ -44,7 +44,7 @@ class DataFileTest : public ::testing::Test {
     vnk::TbfReadResult read(FailureDataSet& set, const std::string& text,
                             const ColumnLayout& layout = kTimeAndType) {
         writeText(file("in.txt"), text);
-        return vnk::readTbfFile(set, file("in.txt"), layout);
+        return vnk::ReadTbfFile(set, file("in.txt"), layout);
     }
 };
 
@@ -58,19 +58,19 @@ TEST_F(DataFileTest, SoftwareSetRoundTripsWithEveryTimeExact) {
         set.tbf(TbfField::TimeBetweenFailures, i) = t;
         set.tbf(TbfField::FailureType, i) = 0.0;
     }
-    ASSERT_EQ(vnk::saveDataFile(set, file("set.v3d")), SaveStatus::Saved);
+    ASSERT_EQ(vnk::SaveDataFile(set, file("set.v3d")), SaveStatus::Saved);
     EXPECT_EQ(set.currentFileName, file("set.v3d").string());
     EXPECT_FALSE(set.dataChanged);
     EXPECT_EQ(readText(file("set.v3d")),
               "    1.234567  0 \n     0.00000  0 \n1234567.000004  0 \n    12.50000  0 \n");
 
     FailureDataSet back = newTbfSet();
-    const vnk::TbfReadResult result = vnk::readTbfFile(back, file("set.v3d"), kTimeAndType);
+    const vnk::TbfReadResult result = vnk::ReadTbfFile(back, file("set.v3d"), kTimeAndType);
     EXPECT_EQ(result.status, FileStatus::Ok);
     EXPECT_EQ(result.linesRead, 4);
     EXPECT_FALSE(result.askErrorHistory);
     EXPECT_TRUE(result.askFailureAtEnd);
-    vnk::applyFailureAtEnd(back, true);
+    vnk::ApplyFailureAtEnd(back, true);
     ASSERT_EQ(back.tbfCount, 4);
     EXPECT_EQ(back.errorHistory, ErrorHistory::Software);
     EXPECT_EQ(back.severityType, vnk::SeverityType::SameLevel);
@@ -90,11 +90,11 @@ TEST_F(DataFileTest, VariableSeverityHardwareSetWritesFiveColumns) {
     ASSERT_EQ(set.errorHistory, ErrorHistory::System);
     ASSERT_TRUE(set.hardwareFieldsPresent);
     set.dataKind = vnk::DataKind::Tbf;
-    ASSERT_EQ(vnk::saveDataFile(set, file("hw.v3d")), SaveStatus::Saved);
+    ASSERT_EQ(vnk::SaveDataFile(set, file("hw.v3d")), SaveStatus::Saved);
     EXPECT_EQ(readText(file("hw.v3d")), "    10.00000  1   2   3 0.500\n     4.25000  0   4 \n");
 
     FailureDataSet back = newTbfSet();
-    vnk::readTbfFile(back, file("hw.v3d"), vnk::kDefaultColumnLayout);
+    vnk::ReadTbfFile(back, file("hw.v3d"), vnk::kDefaultColumnLayout);
     ASSERT_EQ(back.tbfCount, 2);
     EXPECT_EQ(back.entry(1), set.entry(1));
     EXPECT_EQ(back.entry(2), set.entry(2));
@@ -143,7 +143,7 @@ TEST_F(DataFileTest, IntervalLinesThatAreNotDataAreNamedAndMoreThanTheCapacityIs
     writeText(file("iv.txt"),
               "\xEF\xBB\xBF"
               "count length\n3 2\n15;2.45\n\n4 1\n-1 1\n\n");
-    const vnk::IntervalReadResult result = vnk::readIntervalFile(set, file("iv.txt"));
+    const vnk::IntervalReadResult result = vnk::ReadIntervalFile(set, file("iv.txt"));
     ASSERT_EQ(set.intervalCount, 2);
     EXPECT_EQ(set.interval(vnk::interval_row::kFaults, 1), 3.0);
     EXPECT_EQ(set.interval(vnk::interval_row::kLength, 1), 2.0);
@@ -161,7 +161,7 @@ TEST_F(DataFileTest, IntervalLinesThatAreNotDataAreNamedAndMoreThanTheCapacityIs
     std::string many;
     for (int j = 0; j < 1003; ++j) many += "1 1\n";
     writeText(file("many.txt"), many + "\n");
-    const vnk::IntervalReadResult cut = vnk::readIntervalFile(set, file("many.txt"));
+    const vnk::IntervalReadResult cut = vnk::ReadIntervalFile(set, file("many.txt"));
     EXPECT_EQ(set.intervalCount, vnk::kCapacity);
     EXPECT_EQ(cut.problems.note,
               file("many.txt").string() +
@@ -175,7 +175,7 @@ TEST_F(DataFileTest, SavedValuesNeverRunTogether) {
     set.tbfCount = 1;
     set.tbf(TbfField::TimeBetweenFailures, 1) = 748.000004;
     set.tbf(TbfField::FailureType, 1) = 116.0;
-    EXPECT_EQ(vnk::formatTbfLine(set, 1), "  748.000004 116 \n");
+    EXPECT_EQ(vnk::FormatTbfLine(set, 1), "  748.000004 116 \n");
 }
 
 TEST_F(DataFileTest, OnlyTheFirstNineTokensAreUsed) {
@@ -210,11 +210,11 @@ TEST_F(DataFileTest, ReadingStopsAtTheCapacity) {
     // Appending fills only up to the capacity; a full set takes nothing and asks nothing.
     set.tbfCount = 998;
     writeText(file("more.txt"), "1 0\n2 0\n3 0\n4 0\n");
-    vnk::TbfReadResult appended = vnk::appendTbfFile(set, file("more.txt"), kTimeAndType);
+    vnk::TbfReadResult appended = vnk::AppendTbfFile(set, file("more.txt"), kTimeAndType);
     EXPECT_EQ(appended.linesRead, 2);
     EXPECT_EQ(set.tbfCount, vnk::kCapacity);
     EXPECT_EQ(set.tbf(TbfField::TimeBetweenFailures, vnk::kCapacity), 2.0);
-    appended = vnk::appendTbfFile(set, file("more.txt"), kTimeAndType);
+    appended = vnk::AppendTbfFile(set, file("more.txt"), kTimeAndType);
     EXPECT_EQ(appended.linesRead, 0);
     EXPECT_FALSE(appended.askFailureAtEnd);
     EXPECT_EQ(set.tbfCount, vnk::kCapacity);
@@ -226,7 +226,7 @@ TEST_F(DataFileTest, AppendKeepsTheEntriesAndTheFileNameAndDerivesOverAll) {
     set.currentFileName = "first.v3d";
     writeText(file("more.txt"), "5 1 2\n6\n");
     const ColumnLayout layout = {1, 2, 3, 0, 0, 0, 0, 0, 0};
-    const vnk::TbfReadResult result = vnk::appendTbfFile(set, file("more.txt"), layout);
+    const vnk::TbfReadResult result = vnk::AppendTbfFile(set, file("more.txt"), layout);
     EXPECT_EQ(result.linesRead, 2);
     EXPECT_EQ(set.tbfCount, 4);
     EXPECT_EQ(set.currentFileName, "first.v3d");
@@ -235,11 +235,11 @@ TEST_F(DataFileTest, AppendKeepsTheEntriesAndTheFileNameAndDerivesOverAll) {
     EXPECT_EQ(set.severityType, vnk::SeverityType::Variable);
     // The missing failure type of the last appended line sets every entry, old ones too.
     ASSERT_TRUE(result.askErrorHistory);
-    vnk::applyMissingFailureType(set, ErrorHistory::Hardware);
+    vnk::ApplyMissingFailureType(set, ErrorHistory::Hardware);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(set.entry(i).failureType, 1.0) << i;
     EXPECT_EQ(set.errorHistory, ErrorHistory::Hardware);
     // The final-entry question is about the last appended entry.
-    vnk::applyFailureAtEnd(set, false);
+    vnk::ApplyFailureAtEnd(set, false);
     EXPECT_EQ(set.tbfCount, 3);
     EXPECT_EQ(set.failureFreeTime, 6.0);
 }
@@ -251,24 +251,24 @@ TEST_F(DataFileTest, AnswersToTheQuestionsAfterARead) {
     EXPECT_EQ(static_cast<int>(set.errorHistory), -1);
 
     FailureDataSet cancelled = set;
-    vnk::applyMissingFailureType(cancelled, ErrorHistory::None);
+    vnk::ApplyMissingFailureType(cancelled, ErrorHistory::None);
     EXPECT_EQ(cancelled.errorHistory, ErrorHistory::None);
     EXPECT_FALSE(cancelled.isComplete());
 
-    vnk::applyMissingFailureType(set, ErrorHistory::Software);
+    vnk::ApplyMissingFailureType(set, ErrorHistory::Software);
     EXPECT_TRUE(set.isComplete());
     EXPECT_EQ(set.entry(3).failureType, 0.0);
 
     FailureDataSet yes = set;
-    vnk::applyFailureAtEnd(yes, true);
+    vnk::ApplyFailureAtEnd(yes, true);
     EXPECT_EQ(yes.tbfCount, 3);
     EXPECT_EQ(yes.failureFreeTime, 0.0);
-    vnk::applyFailureAtEnd(set, false);
+    vnk::ApplyFailureAtEnd(set, false);
     EXPECT_EQ(set.tbfCount, 2);
     EXPECT_EQ(set.failureFreeTime, 30.0);
 
     FailureDataSet empty = newTbfSet();
-    vnk::applyFailureAtEnd(empty, false);
+    vnk::ApplyFailureAtEnd(empty, false);
     EXPECT_EQ(empty.tbfCount, 0);
     EXPECT_EQ(empty.failureFreeTime, 0.0);
 }
@@ -295,18 +295,18 @@ TEST_F(DataFileTest, EmptyBinaryAndMissingFilesAreHandled) {
 
     set = newTbfSet();
     set.currentFileName = "before.v3d";
-    result = vnk::readTbfFile(set, file("missing.v3d"), kTimeAndType);
+    result = vnk::ReadTbfFile(set, file("missing.v3d"), kTimeAndType);
     EXPECT_EQ(result.status, FileStatus::OpenError);
     EXPECT_EQ(set.currentFileName, "before.v3d");
-    EXPECT_EQ(vnk::appendTbfFile(set, dir.path(), kTimeAndType).status, FileStatus::OpenError);
-    EXPECT_EQ(vnk::readIntervalFile(set, file("missing.txt")).status, FileStatus::OpenError);
+    EXPECT_EQ(vnk::AppendTbfFile(set, dir.path(), kTimeAndType).status, FileStatus::OpenError);
+    EXPECT_EQ(vnk::ReadIntervalFile(set, file("missing.txt")).status, FileStatus::OpenError);
 }
 
 TEST_F(DataFileTest, IntervalFileGivesCountsLengthsAndRunningSums) {
     FailureDataSet set;
     set.interval(vnk::interval_row::kFaults, 4) = 99.0;  // left from an earlier data set
     writeText(file("iv.txt"), "2 1.5\n5\n1 3\n0\n");
-    const vnk::IntervalReadResult result = vnk::readIntervalFile(set, file("iv.txt"));
+    const vnk::IntervalReadResult result = vnk::ReadIntervalFile(set, file("iv.txt"));
     ASSERT_EQ(result.linesRead, 4);
     EXPECT_EQ(set.intervalCount, 4);
     const double counts[] = {2, 5, 1, 0};
@@ -327,13 +327,13 @@ TEST_F(DataFileTest, IntervalFileGivesCountsLengthsAndRunningSums) {
     EXPECT_EQ(set.correctionsAfterFinalInterval, 0.0);
 
     writeText(file("three.txt"), "2 1\n5 1\n1 1\n");
-    vnk::readIntervalFile(set, file("three.txt"));
+    vnk::ReadIntervalFile(set, file("three.txt"));
     EXPECT_EQ(set.intervalCount, 3);
     EXPECT_EQ(set.correctionsAfterFinalInterval, 1.0);
     EXPECT_EQ(set.interval(vnk::interval_row::kCorrections, 3), 7.0);
 
     writeText(file("empty.txt"), "");
-    vnk::readIntervalFile(set, file("empty.txt"));
+    vnk::ReadIntervalFile(set, file("empty.txt"));
     EXPECT_EQ(set.intervalCount, 0);
     EXPECT_EQ(set.correctionsAfterFinalInterval, 0.0);
 }
@@ -341,9 +341,9 @@ TEST_F(DataFileTest, IntervalFileGivesCountsLengthsAndRunningSums) {
 TEST_F(DataFileTest, IntervalHistoryChoiceDecidesWhetherToRead) {
     FailureDataSet set;
     set.dataKind = vnk::DataKind::Interval;
-    EXPECT_TRUE(vnk::applyIntervalErrorHistory(set, ErrorHistory::Software));
+    EXPECT_TRUE(vnk::ApplyIntervalErrorHistory(set, ErrorHistory::Software));
     EXPECT_TRUE(set.isComplete());
-    EXPECT_FALSE(vnk::applyIntervalErrorHistory(set, ErrorHistory::Hardware));
+    EXPECT_FALSE(vnk::ApplyIntervalErrorHistory(set, ErrorHistory::Hardware));
     EXPECT_EQ(set.dataKind, vnk::DataKind::None);
     EXPECT_FALSE(set.isComplete());
 }
@@ -353,7 +353,7 @@ TEST_F(DataFileTest, IntervalSetSavesAsCountAndLengthAndReadsBack) {
     FailureDataSet set;
     set.dataKind = vnk::DataKind::Interval;
     set.errorHistory = ErrorHistory::Software;
-    vnk::readIntervalFile(set, fs::path(VARNOK_TEST_DATA_DIR) / "data4_interval.txt");
+    vnk::ReadIntervalFile(set, fs::path(VARNOK_TEST_DATA_DIR) / "data4_interval.txt");
     ASSERT_EQ(set.intervalCount, 19);
     double faults = 0.0, hours = 0.0;
     for (int j = 1; j <= 19; ++j) {
@@ -364,10 +364,10 @@ TEST_F(DataFileTest, IntervalSetSavesAsCountAndLengthAndReadsBack) {
     EXPECT_NEAR(hours, 47.65, 1e-9);
     EXPECT_EQ(set.correctionsAfterFinalInterval, 3.0);
 
-    ASSERT_EQ(vnk::saveDataFile(set, file("d4.v3d")), SaveStatus::Saved);
+    ASSERT_EQ(vnk::SaveDataFile(set, file("d4.v3d")), SaveStatus::Saved);
     EXPECT_EQ(readText(file("d4.v3d")).substr(0, 16), "15 2.45\n29 2.45\n");
     FailureDataSet back;
-    vnk::readIntervalFile(back, file("d4.v3d"));
+    vnk::ReadIntervalFile(back, file("d4.v3d"));
     ASSERT_EQ(back.intervalCount, 19);
     for (int j = 1; j <= 19; ++j) {
         EXPECT_EQ(back.interval(vnk::interval_row::kFaults, j),
@@ -383,15 +383,15 @@ TEST_F(DataFileTest, SaveRefusesWhatItCannotWriteAndKeepsTheOldFile) {
 
     FailureDataSet incomplete = newTbfSet();
     incomplete.tbfCount = 1;
-    EXPECT_EQ(vnk::saveDataFile(incomplete, file("old.v3d")), SaveStatus::Incomplete);
+    EXPECT_EQ(vnk::SaveDataFile(incomplete, file("old.v3d")), SaveStatus::Incomplete);
 
     FailureDataSet interval;
     interval.dataKind = vnk::DataKind::Interval;
     interval.errorHistory = ErrorHistory::Hardware;
-    EXPECT_EQ(vnk::saveDataFile(interval, file("old.v3d")), SaveStatus::NotSavable);
+    EXPECT_EQ(vnk::SaveDataFile(interval, file("old.v3d")), SaveStatus::NotSavable);
     interval.errorHistory = ErrorHistory::Software;
     interval.intervalCount = 0;
-    EXPECT_EQ(vnk::saveDataFile(interval, file("old.v3d")), SaveStatus::NotSavable);
+    EXPECT_EQ(vnk::SaveDataFile(interval, file("old.v3d")), SaveStatus::NotSavable);
     EXPECT_EQ(readText(file("old.v3d")), old);
     EXPECT_TRUE(interval.currentFileName.empty());
 }
@@ -405,15 +405,15 @@ TEST_F(DataFileTest, AFailedSaveLeavesTheTargetAndNoTemporaryFile) {
 
     // A target that is a folder, and one in a folder that does not exist.
     fs::create_directory(file("folder.v3d"));
-    EXPECT_EQ(vnk::saveDataFile(set, file("folder.v3d")), SaveStatus::CannotWrite);
+    EXPECT_EQ(vnk::SaveDataFile(set, file("folder.v3d")), SaveStatus::CannotWrite);
     EXPECT_TRUE(fs::is_directory(file("folder.v3d")));
-    EXPECT_EQ(vnk::saveDataFile(set, file("nowhere") / "x.v3d"), SaveStatus::CannotWrite);
+    EXPECT_EQ(vnk::SaveDataFile(set, file("nowhere") / "x.v3d"), SaveStatus::CannotWrite);
 
     // An existing file whose temporary file cannot be created (the name would be too long):
     // its bytes stay as they were.
     const fs::path longName = file(std::string(250, 'a'));
     writeText(longName, "old contents\n");
-    EXPECT_EQ(vnk::saveDataFile(set, longName), SaveStatus::CannotWrite);
+    EXPECT_EQ(vnk::SaveDataFile(set, longName), SaveStatus::CannotWrite);
     EXPECT_EQ(readText(longName), "old contents\n");
 
     EXPECT_TRUE(set.dataChanged);
@@ -431,7 +431,7 @@ TEST_F(DataFileTest, SaveReplacesAnExistingFileKeepingItsPermissions) {
     set.errorHistory = ErrorHistory::Software;
     set.tbfCount = 1;
     set.setEntry(1, {2.0, 0.0, 1.0, -1.0, -1.0});
-    ASSERT_EQ(vnk::saveDataFile(set, file("keep.v3d")), SaveStatus::Saved);
+    ASSERT_EQ(vnk::SaveDataFile(set, file("keep.v3d")), SaveStatus::Saved);
     EXPECT_EQ(readText(file("keep.v3d")), "     2.00000  0 \n");
     EXPECT_EQ(fs::status(file("keep.v3d")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -441,18 +441,18 @@ TEST_F(DataFileTest, SampleFilesAreInTheProgramsOwnLayout) {
     // examples/ntds.v3d is the published NTDS set (tests/data/README.md) as Save writes it.
     FailureDataSet set = newTbfSet();
     const ColumnLayout timeOnly = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    vnk::readTbfFile(set, fs::path(VARNOK_TEST_DATA_DIR) / "ntds_tbf.txt", timeOnly);
-    vnk::applyMissingFailureType(set, ErrorHistory::Software);
-    vnk::applyFailureAtEnd(set, true);
+    vnk::ReadTbfFile(set, fs::path(VARNOK_TEST_DATA_DIR) / "ntds_tbf.txt", timeOnly);
+    vnk::ApplyMissingFailureType(set, ErrorHistory::Software);
+    vnk::ApplyFailureAtEnd(set, true);
     ASSERT_EQ(set.tbfCount, 26);
-    EXPECT_EQ(vnk::formatDataFile(set), readText(fs::path(VARNOK_EXAMPLES_DIR) / "ntds.v3d"));
+    EXPECT_EQ(vnk::FormatDataFile(set), readText(fs::path(VARNOK_EXAMPLES_DIR) / "ntds.v3d"));
 
     // examples/sys1.v3d ends with the failure-free time: 136 failures, 88682 s, tail 2526 s.
     FailureDataSet sys1 = newTbfSet();
     const vnk::TbfReadResult result =
-        vnk::readTbfFile(sys1, fs::path(VARNOK_EXAMPLES_DIR) / "sys1.v3d", kTimeAndType);
+        vnk::ReadTbfFile(sys1, fs::path(VARNOK_EXAMPLES_DIR) / "sys1.v3d", kTimeAndType);
     EXPECT_FALSE(result.askErrorHistory);
-    vnk::applyFailureAtEnd(sys1, false);
+    vnk::ApplyFailureAtEnd(sys1, false);
     ASSERT_EQ(sys1.tbfCount, 136);
     EXPECT_EQ(sys1.failureFreeTime, 2526.0);
     double total = 0.0;
@@ -462,24 +462,24 @@ TEST_F(DataFileTest, SampleFilesAreInTheProgramsOwnLayout) {
 
 TEST(InputFileFormat, TextsGiveCodesAndTheLayoutRuleHolds) {
     for (int code = 0; code <= 5; ++code)
-        EXPECT_EQ(vnk::fieldCodeFromText(vnk::fieldNameOfCode(code)), code);
-    EXPECT_EQ(vnk::fieldCodeFromText("Severity level"), -1);
-    EXPECT_EQ(vnk::fieldCodeFromText(""), -1);
-    EXPECT_TRUE(vnk::isValidColumnLayout(vnk::kDefaultColumnLayout));
+        EXPECT_EQ(vnk::FieldCodeFromText(vnk::FieldNameOfCode(code)), code);
+    EXPECT_EQ(vnk::FieldCodeFromText("Severity level"), -1);
+    EXPECT_EQ(vnk::FieldCodeFromText(""), -1);
+    EXPECT_TRUE(vnk::IsValidColumnLayout(vnk::kDefaultColumnLayout));
 
     std::array<std::string, vnk::kLayoutColumns> texts;
     for (std::size_t c = 0; c < texts.size(); ++c)
-        texts[c] = std::string(vnk::fieldNameOfCode(vnk::kDefaultColumnLayout[c]));
-    EXPECT_EQ(vnk::columnLayoutFromTexts(texts), vnk::kDefaultColumnLayout);
+        texts[c] = std::string(vnk::FieldNameOfCode(vnk::kDefaultColumnLayout[c]));
+    EXPECT_EQ(vnk::ColumnLayoutFromTexts(texts), vnk::kDefaultColumnLayout);
 
     texts[4] = "Severity Level";  // twice
-    EXPECT_FALSE(vnk::columnLayoutFromTexts(texts).has_value());
+    EXPECT_FALSE(vnk::ColumnLayoutFromTexts(texts).has_value());
     texts[4] = "Not Applicable";  // "Not Applicable" may repeat
     texts[0] = "Not Applicable";  // and no time column is needed
-    EXPECT_EQ(vnk::columnLayoutFromTexts(texts), (ColumnLayout{0, 2, 3, 4, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(vnk::ColumnLayoutFromTexts(texts), (ColumnLayout{0, 2, 3, 4, 0, 0, 0, 0, 0}));
     texts[8] = "Hours";  // typed in, names no field
-    EXPECT_FALSE(vnk::columnLayoutFromTexts(texts).has_value());
-    EXPECT_FALSE(vnk::isValidColumnLayout({6, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(vnk::ColumnLayoutFromTexts(texts).has_value());
+    EXPECT_FALSE(vnk::IsValidColumnLayout({6, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 }  // namespace

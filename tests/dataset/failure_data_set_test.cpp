@@ -178,7 +178,7 @@ TEST(FailureDataSet, HardwareRowsAreOffsetByOneColumn) {
     FailureDataSet set;
     set.constantUnitsOnTest() = 10.0;
     set.hardwareInterval(vnk::interval_row::kUnitsOnTest, 1) = 7.0;
-    set.hardwareInterval(vnk::interval_row::unitsFailing(2), 3) = 4.0;
+    set.hardwareInterval(vnk::interval_row::UnitsFailing(2), 3) = 4.0;
     set.interval(vnk::interval_row::kLength, 1) = 2.5;
 
     EXPECT_EQ(set.intervalCell(vnk::interval_row::kUnitsOnTest, 1), 10.0);
@@ -206,12 +206,12 @@ TEST(FailureDataSet, ArraysReachTheRoutinesAsOneBasedViews) {
 }
 
 TEST(TruncateToInt, TruncatesTowardZeroAndSaturates) {
-    EXPECT_EQ(vnk::truncateToInt(2.9), 2);
-    EXPECT_EQ(vnk::truncateToInt(-1.0), -1);
-    EXPECT_EQ(vnk::truncateToInt(-0.5), 0);
-    EXPECT_EQ(vnk::truncateToInt(1e300), INT_MAX);
-    EXPECT_EQ(vnk::truncateToInt(-1e300), INT_MIN);
-    EXPECT_EQ(vnk::truncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(vnk::TruncateToInt(2.9), 2);
+    EXPECT_EQ(vnk::TruncateToInt(-1.0), -1);
+    EXPECT_EQ(vnk::TruncateToInt(-0.5), 0);
+    EXPECT_EQ(vnk::TruncateToInt(1e300), INT_MAX);
+    EXPECT_EQ(vnk::TruncateToInt(-1e300), INT_MIN);
+    EXPECT_EQ(vnk::TruncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
 }  // namespace

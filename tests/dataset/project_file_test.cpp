@@ -14,7 +14,7 @@ namespace {
 
 Project Sys1Project() {
     Project p;
-    EXPECT_EQ(readTbfFile(p.data, std::filesystem::path(VARNOK_EXAMPLES_DIR) / "sys1.v3d",
+    EXPECT_EQ(ReadTbfFile(p.data, std::filesystem::path(VARNOK_EXAMPLES_DIR) / "sys1.v3d",
                           kDefaultColumnLayout)
                   .status,
               FileStatus::Ok);
@@ -40,10 +40,10 @@ Project Sys1Project() {
 
 TEST(ProjectFile, EveryFieldComesBackAsWritten) {
     const Project written = Sys1Project();
-    const std::string text = formatProjectFile(written);
+    const std::string text = FormatProjectFile(written);
     Project read;
-    ASSERT_EQ(parseProjectFile(text, read).error, "");
-    EXPECT_EQ(formatProjectFile(read), text);  // every field, at full precision
+    ASSERT_EQ(ParseProjectFile(text, read).error, "");
+    EXPECT_EQ(FormatProjectFile(read), text);  // every field, at full precision
     EXPECT_EQ(read.data.tbfCount, written.data.tbfCount);
     EXPECT_EQ(read.data.failureFreeTime, 1.2857142857142858);
     EXPECT_EQ(read.data.tbfUnit, TbfUnit::Hours);
@@ -59,26 +59,26 @@ TEST(ProjectFile, EveryFieldComesBackAsWritten) {
     ASSERT_NE(at, std::string::npos);
     older.erase(at, older.find('\n', at) - at + 1);
     Project old;
-    EXPECT_EQ(parseProjectFile(older, old).error, "");
+    EXPECT_EQ(ParseProjectFile(older, old).error, "");
     EXPECT_TRUE(read.options.robustEstimation);
     EXPECT_EQ(read.data.currentFileName, "");  // Save must not write a data file over it
 
     Project intervals;
-    ASSERT_EQ(readIntervalFile(intervals.data,
+    ASSERT_EQ(ReadIntervalFile(intervals.data,
                                std::filesystem::path(VARNOK_EXAMPLES_DIR) / "data4_interval.v3d")
                   .status,
               FileStatus::Ok);
-    const std::string intervalText = formatProjectFile(intervals);
+    const std::string intervalText = FormatProjectFile(intervals);
     Project back;
-    ASSERT_EQ(parseProjectFile(intervalText, back).error, "");
-    EXPECT_EQ(formatProjectFile(back), intervalText);
+    ASSERT_EQ(ParseProjectFile(intervalText, back).error, "");
+    EXPECT_EQ(FormatProjectFile(back), intervalText);
     EXPECT_EQ(back.data.intervalCount, 19);
     EXPECT_EQ(back.data.interval(interval_row::kFaults, 19),
               intervals.data.interval(interval_row::kFaults, 19));
 }
 
 TEST(ProjectFile, DamagedOrForeignFilesAreRefusedWithTheirReason) {
-    const std::string good = formatProjectFile(Sys1Project());
+    const std::string good = FormatProjectFile(Sys1Project());
     auto replaced = [&](const std::string& from, const std::string& to) {
         std::string s = good;
         const auto at = s.find(from);
@@ -99,7 +99,7 @@ TEST(ProjectFile, DamagedOrForeignFilesAreRefusedWithTheirReason) {
     for (const auto& [text, expected] : cases) {
         Project p = Sys1Project();
         p.data.tbfCount = 5;  // the project in memory must stay as it is
-        const ProjectReadResult r = parseProjectFile(text, p);
+        const ProjectReadResult r = ParseProjectFile(text, p);
         EXPECT_NE(r.error.find(expected), std::string::npos) << r.error;
         EXPECT_EQ(p.data.tbfCount, 5);
     }
@@ -109,13 +109,13 @@ TEST(ProjectFile, SavedThroughTheSafePathAndRecognisedByItsExtension) {
     const auto dir = std::filesystem::temp_directory_path() / "varnok_project_test";
     std::filesystem::create_directories(dir);
     const Project p = Sys1Project();
-    ASSERT_EQ(saveProjectFile(p, dir / "a.V3P"), "");
+    ASSERT_EQ(SaveProjectFile(p, dir / "a.V3P"), "");
     Project back;
-    EXPECT_EQ(readProjectFile(dir / "a.V3P", back).error, "");
+    EXPECT_EQ(ReadProjectFile(dir / "a.V3P", back).error, "");
     EXPECT_EQ(back.data.tbfCount, p.data.tbfCount);
-    EXPECT_TRUE(isProjectFilePath(dir / "a.V3P"));
-    EXPECT_FALSE(isProjectFilePath(dir / "a.v3d"));
-    EXPECT_NE(saveProjectFile(p, dir / "missing" / "b.v3p"), "");
+    EXPECT_TRUE(IsProjectFilePath(dir / "a.V3P"));
+    EXPECT_FALSE(IsProjectFilePath(dir / "a.v3d"));
+    EXPECT_NE(SaveProjectFile(p, dir / "missing" / "b.v3p"), "");
     std::filesystem::remove_all(dir);
 }
 

@@ -32,12 +32,12 @@ class StartupConfigTest : public ::testing::Test {
     vnk::StartupResult load(const std::string& dataText, const std::string& rest) {
         writeText(data(), dataText);
         writeText(ini(), data().string() + "\n" + rest);
-        return vnk::loadStartupConfiguration(ini(), set, options);
+        return vnk::LoadStartupConfiguration(ini(), set, options);
     }
 };
 
 TEST_F(StartupConfigTest, NoConfigurationFileMeansAnEmptyStartWithoutMessage) {
-    const vnk::StartupResult result = vnk::loadStartupConfiguration(ini(), set, options);
+    const vnk::StartupResult result = vnk::LoadStartupConfiguration(ini(), set, options);
     EXPECT_EQ(result.status, StartupStatus::NoConfiguration);
     EXPECT_TRUE(result.message.empty());
     EXPECT_EQ(set.dataKind, vnk::DataKind::None);
@@ -157,9 +157,9 @@ TEST_F(StartupConfigTest, EveryErrorGivesItsMessageAndChangesNothing) {
     EXPECT_EQ(options.numericalMethod, vnk::method::kLeastSquares);
 
     writeText(ini(), (dir.path() / "absent.v3d").string() + "\n0\n3\n1\n1\n1\n");
-    EXPECT_EQ(vnk::loadStartupConfiguration(ini(), set, options).message, msg::kDataFileNotOpened);
+    EXPECT_EQ(vnk::LoadStartupConfiguration(ini(), set, options).message, msg::kDataFileNotOpened);
     writeText(ini(), "");
-    EXPECT_EQ(vnk::loadStartupConfiguration(ini(), set, options).message, msg::kDataFileNotOpened);
+    EXPECT_EQ(vnk::LoadStartupConfiguration(ini(), set, options).message, msg::kDataFileNotOpened);
 }
 
 TEST_F(StartupConfigTest, LongAndWindowsStyleLinesAreHandled) {
@@ -169,11 +169,11 @@ TEST_F(StartupConfigTest, LongAndWindowsStyleLinesAreHandled) {
     EXPECT_EQ(set.tbfUnit, vnk::TbfUnit::Hours);
     // A path of more than 599 characters cannot be opened.
     writeText(ini(), std::string(700, 'p') + "\n0\n3\n1\n1\n1\n");
-    EXPECT_EQ(vnk::loadStartupConfiguration(ini(), set, options).message, msg::kDataFileNotOpened);
+    EXPECT_EQ(vnk::LoadStartupConfiguration(ini(), set, options).message, msg::kDataFileNotOpened);
     // Carriage returns before the line feeds.
     writeText(data(), "5\r\n6\r\n");
     writeText(ini(), data().string() + "\r\n0\r\n4\r\n1\r\n1\r\n1\r\n");
-    ASSERT_EQ(vnk::loadStartupConfiguration(ini(), set, options).status, StartupStatus::Loaded);
+    ASSERT_EQ(vnk::LoadStartupConfiguration(ini(), set, options).status, StartupStatus::Loaded);
     EXPECT_EQ(set.tbfCount, 2);
     EXPECT_EQ(set.tbf(TbfField::TimeBetweenFailures, 2), 6.0);
 }
@@ -183,7 +183,7 @@ TEST_F(StartupConfigTest, TheSampleConfigurationLoadsItsDataFromItsFolder) {
     const fs::path previous = fs::current_path();
     fs::current_path(examples);
     const vnk::StartupResult result =
-        vnk::loadStartupConfiguration(vnk::kStartupConfigFileName, set, options);
+        vnk::LoadStartupConfiguration(vnk::kStartupConfigFileName, set, options);
     fs::current_path(previous);
     ASSERT_EQ(result.status, StartupStatus::Loaded) << result.message;
     EXPECT_EQ(set.tbfCount, 26);  // NTDS, tests/data/README.md: 26 failures, 250 days

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (b & 128) s.end = "2024-12-31T23:59:59Z";
     s.secondsPerUnit = (a & 128) ? 3600.0 : 1.0;
 
-    const vnk::CsvImportResult r = vnk::importCsv(text, s, (b & 1) == 0);
+    const vnk::CsvImportResult r = vnk::ImportCsv(text, s, (b & 1) == 0);
     if (!r.error.empty()) return 0;
     Check(r.times.size() <= 1000 && r.counts.size() <= 1000, "more than 1000 failures or intervals");
     Check(r.severities.size() == r.times.size() && r.failureTypes.size() == r.times.size(),
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(std::isfinite(r.failureFreeTime) && r.failureFreeTime >= 0.0,
           "failure-free time not finite or negative");
     double seconds = 0.0;
-    if (vnk::parseIsoTimestamp(text.substr(0, 40), seconds))
+    if (vnk::ParseIsoTimestamp(text.substr(0, 40), seconds))
         Check(std::isfinite(seconds), "timestamp not finite");
     return 0;
 }

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::istringstream tbfIn(text);
     vnk::ReadProblems problems;
-    const int n = vnk::readTbfLines(tbf, tbfIn, layout, &problems, "fuzz.v3d");
+    const int n = vnk::ReadTbfLines(tbf, tbfIn, layout, &problems, "fuzz.v3d");
     Check(n >= 0 && n <= vnk::kCapacity, "TBF count outside 0..capacity");
     for (int i = 1; i <= n; ++i) {
         const double t = tbf.tbf(vnk::TbfField::TimeBetweenFailures, i);
@@ -46,11 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int columns[2] = {vnk::interval_column::kFaultCounts, vnk::interval_column::kLengths};
     std::istringstream intervalIn(text);
     vnk::ReadProblems intervalProblems;
-    const int m = vnk::readIntervalLines(intervals, intervalIn,
+    const int m = vnk::ReadIntervalLines(intervals, intervalIn,
                                          std::span<const int>(columns, (shape & 2) ? 1 : 2),
                                          &intervalProblems, "fuzz.v3d");
     Check(m >= 0 && m <= vnk::kCapacity, "interval count outside 0..capacity");
-    vnk::completeIntervalRead(intervals, m);
+    vnk::CompleteIntervalRead(intervals, m);
     for (int j = 1; j <= m; ++j) {
         const double c = intervals.intervalRow(vnk::interval_row::kFaults)(j);
         const double l = intervals.intervalRow(vnk::interval_row::kLength)(j);

@@ -10,12 +10,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     vnk::Project project;
-    const vnk::ProjectReadResult read = vnk::parseProjectFile(text, project);
+    const vnk::ProjectReadResult read = vnk::ParseProjectFile(text, project);
     if (!read.error.empty()) return 0;
-    const std::string written = vnk::formatProjectFile(project);
+    const std::string written = vnk::FormatProjectFile(project);
     vnk::Project again;
-    if (!vnk::parseProjectFile(written, again).error.empty() ||
-        vnk::formatProjectFile(again) != written) {
+    if (!vnk::ParseProjectFile(written, again).error.empty() ||
+        vnk::FormatProjectFile(again) != written) {
         std::fprintf(stderr, "project fuzz: a project read does not survive writing\n");
         std::abort();
     }

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vnk::FailureDataSet set;
     vnk::ProgramOptions options;
     const int tbfBefore = set.tbfCount, intervalsBefore = set.intervalCount;
-    const vnk::StartupResult r = vnk::loadStartupConfiguration(configPath, set, options);
+    const vnk::StartupResult r = vnk::LoadStartupConfiguration(configPath, set, options);
     if (r.status == vnk::StartupStatus::Error && r.message.empty()) {
         std::fprintf(stderr, "start-up fuzz: an error without a message\n");
         std::abort();

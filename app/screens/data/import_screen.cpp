@@ -299,7 +299,7 @@ void ImportScreen::fillColumns() {
         // A first guess from the names and the first row; the user decides.
         const QString name = lowered(header[c]);
         double seconds = 0.0;
-        if (!timeChosen && first && c < first->size() && parseIsoTimestamp((*first)[c], seconds)) {
+        if (!timeChosen && first && c < first->size() && ParseIsoTimestamp((*first)[c], seconds)) {
             box->setCurrentIndex(Time);
             timeChosen = true;
         } else if (name.contains(QStringLiteral("severity")) ||
@@ -469,7 +469,7 @@ bool ImportScreen::collectSettings() {
 }
 
 bool ImportScreen::runImport() {
-    result_ = importCsv(table_, settings_, false);
+    result_ = ImportCsv(table_, settings_, false);
     if (!result_.rejected.empty() && !result_.error.empty()) {
         QString list;
         const int count = static_cast<int>(result_.rejected.size());
@@ -485,14 +485,14 @@ bool ImportScreen::runImport() {
                                     QStringLiteral("\n\nSkip these rows and import the rest?"),
                                 QMessageBox::Yes | QMessageBox::Cancel);
         if (answer != QMessageBox::Yes) return false;
-        result_ = importCsv(table_, settings_, true);
+        result_ = ImportCsv(table_, settings_, true);
     }
     if (result_.tooMany) {
         if (prompter().question(this, fromUtf8(result_.error),
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return false;
         settings_.keepMostRecent = true;
-        result_ = importCsv(table_, settings_, !result_.rejected.empty());
+        result_ = ImportCsv(table_, settings_, !result_.rejected.empty());
     }
     if (!result_.error.empty()) {
         prompter().error(this, fromUtf8(result_.error));

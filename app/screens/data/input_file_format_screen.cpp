@@ -34,7 +34,7 @@ InputFileFormatScreen::InputFileFormatScreen(Prompter& prompter, QWidget* parent
         combo->addItems(names);
         // The screen always opens on the five fields in code order, whatever was used before.
         const int code = kDefaultColumnLayout[static_cast<std::size_t>(k - 1)];
-        combo->setCurrentText(fromView(fieldNameOfCode(code)));
+        combo->setCurrentText(fromView(FieldNameOfCode(code)));
         combo->setMinimumContentsLength(24);
         columns_[static_cast<std::size_t>(k - 1)] = combo;
         const int row = (k - 1) / 3;
@@ -67,7 +67,7 @@ void InputFileFormatScreen::ok() {
     std::array<std::string, kLayoutColumns> texts;
     for (std::size_t k = 0; k < texts.size(); ++k)
         texts[k] = columns_[k]->currentText().toStdString();
-    const auto layout = columnLayoutFromTexts(texts);
+    const auto layout = ColumnLayoutFromTexts(texts);
     if (!layout) {
         showError(fromView(kInvalidFileFormatMessage), fromView(kInvalidFileFormatCaption));
         return;

@@ -148,9 +148,9 @@ void TbfEditScreen::select() {
 void TbfEditScreen::showSelection() {
     const TbfEntry e = work_.entry(selected_);
     time_->setText(fieldText(e.timeBetweenFailures));
-    const int type = truncateToInt(e.failureType);
+    const int type = TruncateToInt(e.failureType);
     type_->setChoice(type == 0 || type == 1 ? type : -1);
-    const int level = truncateToInt(e.severityLevel);
+    const int level = TruncateToInt(e.severityLevel);
     level_->setChoice(level >= 1 && level <= 4 ? level - 1 : -1);
     const bool hardware = e.failureType != 0.0;
     hwCount_->setText(fieldText(hardware ? e.hardwareFailures : -1.0));

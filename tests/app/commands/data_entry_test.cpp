@@ -288,8 +288,8 @@ void DataEntryTest::softwareIntervalsWithRunningRows() {
     QCOMPARE(set.correctionsAfterFinalInterval, 0.5);
     const double running[3] = {0, 2, 7};
     for (int j = 1; j <= 3; ++j) {
-        for (int row : {interval_row::previousFaults(1), interval_row::kPreviousFaults,
-                        interval_row::corrections(1), interval_row::kCorrections})
+        for (int row : {interval_row::PreviousFaults(1), interval_row::kPreviousFaults,
+                        interval_row::Corrections(1), interval_row::kCorrections})
             QCOMPARE(set.interval(row, j), running[j - 1]);
         QCOMPARE(set.interval(interval_row::kFraction, j), 1.0);
         QCOMPARE(set.interval(interval_row::kLength, j), 1.0);

@@ -19,7 +19,7 @@ namespace {
 const std::string kIntervals = "2 1.5\n5 1\n";
 
 // Data / New / File on a software interval file.
-void readIntervalFile(AppHarness& h, const QString& file) {
+void ReadIntervalFile(AppHarness& h, const QString& file) {
     h.prompter.openPaths << file;
     h.prompter.on<DataTypeScreen>([](DataTypeScreen& s) {
         s.dataTypes()->option(1)->click();
@@ -56,7 +56,7 @@ class DataSafetyTest : public QObject {
 void DataSafetyTest::convertedIntervalFileIsNotEmptiedOnExit() {
     AppHarness h;
     const QString file = h.write("weeks.v3d", kIntervals);
-    readIntervalFile(h, file);
+    ReadIntervalFile(h, file);
     h.frame.runCommand(command::kIntervalToTbf);
     QVERIFY(h.data().dataChanged);
 
@@ -77,7 +77,7 @@ void DataSafetyTest::convertedIntervalFileIsNotEmptiedOnExit() {
 void DataSafetyTest::aFileOfTheOtherKindIsReplacedOnlyOnTheUsersWord() {
     AppHarness h;
     const QString file = h.write("weeks.v3d", kIntervals);
-    readIntervalFile(h, file);
+    ReadIntervalFile(h, file);
     fillTbf(h.data(), {3.0, 4.5});
 
     h.prompter.answer(QMessageBox::No);
@@ -100,7 +100,7 @@ void DataSafetyTest::aFileOfTheOtherKindIsReplacedOnlyOnTheUsersWord() {
 
 void DataSafetyTest::intervalDataAreSavedFromTheMenu() {
     AppHarness h;
-    readIntervalFile(h, h.write("weeks.v3d", kIntervals));
+    ReadIntervalFile(h, h.write("weeks.v3d", kIntervals));
     QVERIFY(h.frame.action(command::kSave)->isEnabled());
     h.prompter.savePaths << h.path("copy.V3D");
     h.frame.runCommand(command::kSaveAs);

@@ -54,7 +54,7 @@ const QColor kYellow(235, 225, 33);
 
 void LoadIntervals(AppHarness& h, const std::string& path, int expected) {
     FailureDataSet& set = h.data();
-    const auto result = readIntervalFile(set, path);
+    const auto result = ReadIntervalFile(set, path);
     QVERIFY(result.status == FileStatus::Ok);
     set.dataKind = DataKind::Interval;
     set.errorHistory = ErrorHistory::Software;

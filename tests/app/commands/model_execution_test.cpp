@@ -28,7 +28,7 @@ namespace {
 
 void loadNtds(AppHarness& h) {
     FailureDataSet& set = h.data();
-    const auto result = readTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/ntds_tbf.txt",
+    const auto result = ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/ntds_tbf.txt",
                                     kDefaultColumnLayout);
     QVERIFY(result.status == FileStatus::Ok);
     set.dataKind = DataKind::Tbf;

@@ -45,7 +45,7 @@ namespace {
 void loadTbf(AppHarness& h, const char* file, int expectedCount) {
     FailureDataSet& set = h.data();
     const auto result =
-        readTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file, kDefaultColumnLayout);
+        ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file, kDefaultColumnLayout);
     QVERIFY(result.status == FileStatus::Ok);
     set.dataKind = DataKind::Tbf;
     set.errorHistory = ErrorHistory::Software;

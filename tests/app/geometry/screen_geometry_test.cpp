@@ -254,7 +254,7 @@ using Harness = app::test::BasicAppHarness<CheckingPrompter>;
 
 void LoadTbf(Harness& h, const std::string& file) {
     FailureDataSet& set = h.data();
-    const auto result = readTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file,
+    const auto result = ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file,
                                     kDefaultColumnLayout);
     QVERIFY(result.status == FileStatus::Ok);
     set.dataKind = DataKind::Tbf;
@@ -376,7 +376,7 @@ void ScreenGeometryTest::everyTbfScreen() {
 void ScreenGeometryTest::everyIntervalScreen() {
     Harness h;
     FailureDataSet& set = h.data();
-    QVERIFY(readIntervalFile(set, VARNOK_EXAMPLES_DIR "/data4_interval.v3d").status == FileStatus::Ok);
+    QVERIFY(ReadIntervalFile(set, VARNOK_EXAMPLES_DIR "/data4_interval.v3d").status == FileStatus::Ok);
     set.dataKind = DataKind::Interval;
     set.errorHistory = vnk::ErrorHistory::Software;
     h.options().iterationMaximum = 250.0;

@@ -34,7 +34,7 @@ inline vnk::execution::IntervalWorkingData IntervalsOf(const std::vector<double>
 // A "count length" file of tests/data read as Data / New / File reads it.
 inline vnk::execution::IntervalWorkingData ReadIntervals(const std::string& name) {
     vnk::FailureDataSet set;
-    vnk::readIntervalFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + name);
+    vnk::ReadIntervalFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + name);
     return vnk::execution::IntervalWorkingDataOf(set);
 }
 
