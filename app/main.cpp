@@ -2,22 +2,22 @@
 // folder, then the program's message loop.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
 
-#include "app/shell/artwork.h"
-#include "app/shell/document.h"
-#include "app/shell/main_frame.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
 #include "app/kit/table_copy.h"
+#include "app/shell/artwork.h"
+#include "app/shell/document.h"
+#include "app/shell/main_frame.h"
 
 namespace {
 

@@ -64,8 +64,10 @@ std::string WriteBatchCharts(const ChartInput& input, const std::string& folder,
 std::string WriteRenderedCharts(const ChartOutput& output, const std::string& folder,
                                 std::vector<std::string>& written) {
     for (const RenderedChart& chart : output.charts) {
-        for (const auto& [extension, bytes] : {std::pair{".png", &chart.png}, {".svg", &chart.svg}}) {
-            const std::string path = (std::filesystem::path(folder) / (chart.name + extension)).string();
+        for (const auto& [extension, bytes] :
+             {std::pair{".png", &chart.png}, {".svg", &chart.svg}}) {
+            const std::string path =
+                (std::filesystem::path(folder) / (chart.name + extension)).string();
             if (const std::string why = WriteFileSafely(path, *bytes); !why.empty())
                 return path + ": " + why;
             written.push_back(path);

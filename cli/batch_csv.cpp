@@ -27,7 +27,8 @@ void AddCsvOptions(CLI::App& app, bool& csv, CsvOptionText& t) {
     app.add_option("--time-column", t.timeColumn, "csv: column of the failure times");
     app.add_option("--time-kind", t.timeKind, "csv: timestamp (default), cumulative or between");
     app.add_option("--severity-column", t.severityColumn, "csv: column of the severity levels");
-    app.add_option("--severity-map", t.severityMap, "csv: labels to levels, e.g. critical=1,major=2");
+    app.add_option("--severity-map", t.severityMap,
+                   "csv: labels to levels, e.g. critical=1,major=2");
     app.add_option("--type-column", t.typeColumn, "csv: failure type column (hardware gives 1)");
     app.add_option("--filter-column", t.filterColumn, "csv: column whose values select rows");
     app.add_option("--filter-values", t.filterValues, "csv: values to keep, A,B");
@@ -40,8 +41,7 @@ void AddCsvOptions(CLI::App& app, bool& csv, CsvOptionText& t) {
     app.add_flag("--decimal-comma", t.decimalComma, "csv: numbers use a decimal comma");
 }
 
-std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit,
-                            CsvImportSettings& s) {
+std::string CsvSettingsFrom(const CsvOptionText& t, std::optional<int> unit, CsvImportSettings& s) {
     const bool periods = t.bin == "period";
     if (t.timeColumn.empty() && !periods) return "--csv: --time-column is required";
     if (periods != !t.periodColumn.empty())
@@ -98,7 +98,8 @@ std::string ReadCsvData(const BatchOptions& batch, ErrorHistory history, Failure
     if (!r.error.empty()) {
         std::string message = batch.file + ": " + r.error;
         for (std::size_t i = 0; i < r.rejected.size() && i < kBadRowsShown; ++i)
-            message += "\n  line " + std::to_string(r.rejected[i].line) + ": " + r.rejected[i].reason;
+            message +=
+                "\n  line " + std::to_string(r.rejected[i].line) + ": " + r.rejected[i].reason;
         return message;
     }
     set.currentFileName = batch.file;

@@ -1,12 +1,12 @@
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+
 #include "cli/batch_output.h"
 #include "execution/failure_reason.h"
 #include "execution/model_reports.h"
 #include "execution/tbf_results.h"
-
-#include <algorithm>
-#include <cmath>
-#include <string>
-#include <map>
 
 namespace vnk::batch {
 namespace {
@@ -99,8 +99,8 @@ Json crowAmsaa(const BatchResult& r) {
         j["instantaneous_mtbf_bounds"] = bounds(a.mtbf);
         j["cumulative_mtbf"] = f.cumulativeMtbf;
         j["cumulative_mtbf_bounds"] = bounds(a.cumulativeMtbf);
-        j["cramer_von_mises"] = {{"m", a.cvmM}, {"statistic", a.cvm},
-                                 {"critical_10", a.cvmCritical}};
+        j["cramer_von_mises"] = {
+            {"m", a.cvmM}, {"statistic", a.cvm}, {"critical_10", a.cvmCritical}};
         j["trend_test"] = {{"statistic", a.trend.statistic},
                            {"dof", a.trend.dof},
                            {"growth_p", a.trend.growthPValue},
@@ -289,8 +289,8 @@ const char* symbolOf(const std::string& quantity) {
 }
 
 const char* unitName(TbfUnit u) {
-    static constexpr std::array<const char*, 8> names{"none",  "seconds", "minutes", "hours",
-                                                      "days",  "weeks",   "months",  "years"};
+    static constexpr std::array<const char*, 8> names{"none", "seconds", "minutes", "hours",
+                                                      "days", "weeks",   "months",  "years"};
     return names[static_cast<std::size_t>(u)];
 }
 
@@ -337,20 +337,23 @@ Json tbfModelsV2(const BatchResult& br) {
         m["slot"] = TbfSlotLabel(slot);
         m["name"] = d ? d->title : "";
         m["status"] = statusOf(words[static_cast<std::size_t>(std::clamp(status, 0, 3))], status);
-        const bool results = status == model_status::kSucceeded ||
-                             status == model_status::kTotalFaultsBelowObserved;
+        const bool results =
+            status == model_status::kSucceeded || status == model_status::kTotalFaultsBelowObserved;
         if (status == model_status::kFailed) m["reason"] = TbfFailureReason(r, slot);
         m["estimates"] = results ? estimatesOf(d, r.stats[slot]) : Json::array();
-        m["goodness_of_fit"] = {{"ks_distance", results ? Json(r.DVAL[slot]) : Json(nullptr)},
-                                {"ks_adequate", status == model_status::kSucceeded &&
-                                                    r.DFLG[slot] != 1}};
+        m["goodness_of_fit"] = {
+            {"ks_distance", results ? Json(r.DVAL[slot]) : Json(nullptr)},
+            {"ks_adequate", status == model_status::kSucceeded && r.DFLG[slot] != 1}};
         Json applicability = Json::object();
         for (int i = 0; i < kMeasureCount; ++i) {
             if (!r.selection.measureSelected(i)) continue;
             const ApplicabilityResult& a = r.measure(slot, i);
             applicability[measures[static_cast<std::size_t>(i)]] = {
-                {"statistic", a.STAT}, {"status", a.RFLAG}, {"index", a.INDX},
-                {"rank", r.rank(slot, i)}, {"failed_refits", a.failedRefits}};
+                {"statistic", a.STAT},
+                {"status", a.RFLAG},
+                {"index", a.INDX},
+                {"rank", r.rank(slot, i)},
+                {"failed_refits", a.failedRefits}};
         }
         m["applicability"] = applicability;
         m["overall_rank"] = r.rank(slot, 4);
@@ -374,16 +377,17 @@ Json intervalModelsV2(const BatchResult& br) {
         Json m;
         m["slot"] = IntervalSlotLabel(slot);
         m["name"] = d ? d->title : "";
-        m["status"] = statusOf(!r.ran[slot] ? "not executed" : results ? "successful" : "failed",
+        m["status"] = statusOf(!r.ran[slot] ? "not executed"
+                               : results    ? "successful"
+                                            : "failed",
                                r.ran[slot] ? status : -1);
         if (r.ran[slot] && !results) m["reason"] = IntervalFailureReason(r, slot);
         m["estimates"] = results ? estimatesOf(d, r.stats[slot]) : Json::array();
         const GoodnessOfFit& g = r.fit[slot];
-        m["goodness_of_fit"] =
-            results ? Json{{"chi_square", {g.CHI[0], g.CHI[1]}},
-                           {"degrees_of_freedom", {g.DOF[0], g.DOF[1]}},
-                           {"fit_flag", {g.fitFlag[0], g.fitFlag[1]}}}
-                    : Json(nullptr);
+        m["goodness_of_fit"] = results ? Json{{"chi_square", {g.CHI[0], g.CHI[1]}},
+                                              {"degrees_of_freedom", {g.DOF[0], g.DOF[1]}},
+                                              {"fit_flag", {g.fitFlag[0], g.fitFlag[1]}}}
+                                       : Json(nullptr);
         Json applicability = Json::object();
         int rank = 0;
         for (std::size_t i = 0; i < kAccuracySlots.size(); ++i) {
@@ -391,8 +395,10 @@ Json intervalModelsV2(const BatchResult& br) {
             rank = r.ranks[i];
             if (r.selection.accuracy) {
                 const IntervalAccuracy& a = r.accuracy[i];
-                applicability["accuracy"] = {{"statistic", a.STAT}, {"status", a.RFLAG},
-                                             {"index", a.INDX}, {"rank", rank},
+                applicability["accuracy"] = {{"statistic", a.STAT},
+                                             {"status", a.RFLAG},
+                                             {"index", a.INDX},
+                                             {"rank", rank},
                                              {"failed_refits", a.failedRefits}};
             }
         }

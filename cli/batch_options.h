@@ -52,7 +52,7 @@ struct BatchOptions {
     bool skipFailedRefits = false;  // --refits skip
     bool json = false;
     int jsonVersion = 1;  // 2: named quantities, described by docs/results-schema.json
-    bool trend = false;  // the trend analysis before (or instead of) the models
+    bool trend = false;   // the trend analysis before (or instead of) the models
     std::optional<std::string> pdf;
     bool csv = false;  // FILE is a delimited-text export read with csvSettings
     CsvImportSettings csvSettings;

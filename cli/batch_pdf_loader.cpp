@@ -31,8 +31,8 @@ std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::stri
     char reason[512] = "";
     bool written = false;
     if (charts.empty()) {
-        written = write(texts.data(), lengths.data(), pages.size(), path.c_str(), reason,
-                        sizeof reason);
+        written =
+            write(texts.data(), lengths.data(), pages.size(), path.c_str(), reason, sizeof reason);
     } else {
         std::vector<const char*> titles, captions, pngs;
         std::vector<std::size_t> pngLengths;
@@ -46,7 +46,8 @@ std::string WriteBatchPdf(const std::vector<std::string>& pages, const std::stri
                                   captions.data(), pngs.data(), pngLengths.data(), charts.size(),
                                   path.c_str(), reason, sizeof reason);
     }
-    if (!written) return path + ": " + (reason[0] != '\0' ? reason : "the PDF could not be written");
+    if (!written)
+        return path + ": " + (reason[0] != '\0' ? reason : "the PDF could not be written");
     return "";
 }
 

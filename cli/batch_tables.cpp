@@ -64,13 +64,14 @@ std::vector<CsvTable> ResultTables(const Json& doc, const std::string& stem) {
     for (const auto& q : quantities) heading.push_back(field(q));
     for (const char* m : kMeasures) heading.push_back(std::string(m) + "_statistic");
     for (const char* m : kMeasures) heading.push_back(std::string(m) + "_rank");
-    heading.insert(heading.end(), {"overall_rank", "ks_distance", "chi_square", "degrees_of_freedom"});
+    heading.insert(heading.end(),
+                   {"overall_rank", "ks_distance", "chi_square", "degrees_of_freedom"});
     std::string summary = row(heading);
     std::vector<CsvTable> tables;
     for (const Json& m : models) {
-        std::vector<std::string> cells{field(m.at("slot")), field(m.at("name")),
-                                       field(m.at("status").at("word")),
-                                       field(m.at("status").at("code")), field(orNull(m, "reason"))};
+        std::vector<std::string> cells{
+            field(m.at("slot")), field(m.at("name")), field(m.at("status").at("word")),
+            field(m.at("status").at("code")), field(orNull(m, "reason"))};
         for (const auto& q : quantities) {
             std::string cell;
             for (const Json& e : m.at("estimates"))
@@ -78,14 +79,16 @@ std::vector<CsvTable> ResultTables(const Json& doc, const std::string& stem) {
             cells.push_back(cell);
         }
         const Json& applicability = m.at("applicability");
-        for (const char* k : kMeasures) cells.push_back(field(orNull(orNull(applicability, k), "statistic")));
-        for (const char* k : kMeasures) cells.push_back(field(orNull(orNull(applicability, k), "rank")));
+        for (const char* k : kMeasures)
+            cells.push_back(field(orNull(orNull(applicability, k), "statistic")));
+        for (const char* k : kMeasures)
+            cells.push_back(field(orNull(orNull(applicability, k), "rank")));
         const Json& fit = m.at("goodness_of_fit");
         const Json& chi = orNull(fit, "chi_square");
         const Json& dof = orNull(fit, "degrees_of_freedom");
-        cells.insert(cells.end(), {field(m.at("overall_rank")), field(orNull(fit, "ks_distance")),
-                                   chi.is_array() ? field(chi[0]) : "",
-                                   dof.is_array() ? field(dof[0]) : ""});
+        cells.insert(cells.end(),
+                     {field(m.at("overall_rank")), field(orNull(fit, "ks_distance")),
+                      chi.is_array() ? field(chi[0]) : "", dof.is_array() ? field(dof[0]) : ""});
         summary += row(cells);
 
         if (m.at("estimates").empty()) continue;
@@ -93,7 +96,8 @@ std::vector<CsvTable> ResultTables(const Json& doc, const std::string& stem) {
         for (const Json& e : m.at("estimates"))
             estimates += row({field(e.at("quantity")), field(orNull(e, "symbol")),
                               field(e.at("estimate")), field(e.at("lower")), field(e.at("upper"))});
-        tables.push_back({stem + "-" + m.at("slot").get<std::string>() + "-estimates.csv", estimates});
+        tables.push_back(
+            {stem + "-" + m.at("slot").get<std::string>() + "-estimates.csv", estimates});
     }
     tables.insert(tables.begin(), {stem + "-summary.csv", summary});
     return tables;

@@ -9,8 +9,8 @@
 #include "execution/tbf_summary_report.h"
 #include "models/crow_amsaa_model.h"
 #include "models/hardware_models.h"
-#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/model_description.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/report_header.h"
 #include "models/trend_report.h"
 
@@ -84,7 +84,8 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
             pages[summary] += SkippedRefitsBlock(*r.tbf);
         if (r.comparison)
             pages.push_back(ModelComparisonReport(
-                *r.comparison, models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics))));
+                *r.comparison,
+                models::TbfReportHeader(r.tbf->NS, ConstRealArray(r.tbf->dataStatistics))));
         for (int slot : kTbfProcessingOrder)
             if (r.tbf->executed[slot])
                 pages.push_back(TbfModelReport(*r.tbf, slot, predictionsOf(r, slot)) +
@@ -104,10 +105,9 @@ std::vector<std::string> BatchReportPages(const BatchResult& r) {
                                              ConstRealArray(in.lengthStatistics))));
         for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
             if (!in.ran[slot]) continue;
-            pages.push_back(IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)) +
-                            (EstimatedWithRobustSearch(in, slot)
-                                 ? std::string(kRobustSearchMark) + "\n"
-                                 : ""));
+            pages.push_back(
+                IntervalModelReport(in, slot, r.PMAX, predictionsOf(r, slot)) +
+                (EstimatedWithRobustSearch(in, slot) ? std::string(kRobustSearchMark) + "\n" : ""));
             // The optimum S investigation ran after treatment 1; its report follows it.
             const auto& s = in.search;
             if (slot == kSdw1 && !s.SVALUE.empty())

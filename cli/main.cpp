@@ -93,12 +93,14 @@ int run(int argc, char** argv) {
         if (const std::string error =
                 RenderBatchCharts(BatchChartInput(result, set, dataFile), charts);
             !error.empty())
-            return usageError(std::string(batch.charts ? "--charts: " : "--charts-in-pdf: ") + error);
+            return usageError(std::string(batch.charts ? "--charts: " : "--charts-in-pdf: ") +
+                              error);
     }
     if (batch.pdf) {
         std::vector<PdfChart> chartPages;
         if (batch.chartsInPdf)
-            for (const RenderedChart& c : charts.charts) chartPages.push_back({c.title, c.name, c.png});
+            for (const RenderedChart& c : charts.charts)
+                chartPages.push_back({c.title, c.name, c.png});
         if (const std::string error = WriteBatchPdf(pages, *batch.pdf, chartPages); !error.empty())
             return usageError("--pdf: " + error);
     }
@@ -107,7 +109,8 @@ int run(int argc, char** argv) {
         std::vector<std::string> written;
         const std::string error = WriteRenderedCharts(charts, *batch.charts, written);
         for (const auto& path : written) std::fprintf(stderr, "chart: %s\n", path.c_str());
-        for (const auto& why : charts.skipped) std::fprintf(stderr, "chart skipped: %s\n", why.c_str());
+        for (const auto& why : charts.skipped)
+            std::fprintf(stderr, "chart skipped: %s\n", why.c_str());
         if (!error.empty()) return usageError("--charts: " + error);
     }
     if (batch.csvOut) {

@@ -1,11 +1,10 @@
 #include "data/csv_import.h"
 
-#include <cctype>
-
 #include <csv.h>
 #include <date/date.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <numeric>
@@ -79,12 +78,13 @@ long binOf(double seconds, ImportBinning binning) {
     if (binning == ImportBinning::Day) return day;
     if (binning == ImportBinning::Week) return static_cast<long>(std::floor((day + 3) / 7.0));
     const date::year_month_day ymd{date::sys_days{date::days{day}}};
-    return static_cast<int>(ymd.year()) * 12L + static_cast<long>(static_cast<unsigned>(ymd.month()));
+    return static_cast<int>(ymd.year()) * 12L +
+           static_cast<long>(static_cast<unsigned>(ymd.month()));
 }
 
-
 std::string tooManyIntervals(std::size_t count) {
-    return std::to_string(count) + " intervals; at most 1000 can be kept. Keep the most recent 1000?";
+    return std::to_string(count) +
+           " intervals; at most 1000 can be kept. Keep the most recent 1000?";
 }
 
 // Failures per test period. Whole-number periods run in numeric order from the first to the
@@ -110,7 +110,8 @@ void countPeriods(const std::vector<Failure>& failures, bool keepMostRecent,
             result.error = tooManyIntervals(span);
             return;
         }
-        const double first = span > kMaxEntries ? *high - static_cast<double>(kMaxEntries) + 1 : *low;
+        const double first =
+            span > kMaxEntries ? *high - static_cast<double>(kMaxEntries) + 1 : *low;
         result.counts.assign(std::min(span, kMaxEntries), 0.0);
         for (double n : numbers)
             if (n >= first) result.counts[static_cast<std::size_t>(n - first)] += 1.0;
@@ -226,10 +227,10 @@ bool ParseIsoTimestamp(const std::string& text, double& seconds) {
             return true;
         }
     }
-    return parseLocal(text,
-                      {"%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M", "%Y-%m-%d %H:%M",
-                       "%Y-%m-%d"},
-                      seconds);
+    return parseLocal(
+        text,
+        {"%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M", "%Y-%m-%d %H:%M", "%Y-%m-%d"},
+        seconds);
 }
 
 char detectCsvDelimiter(const std::string& text) { return detectDelimiter(text); }
@@ -244,10 +245,12 @@ CsvTable readCsvTable(const std::string& input, char delimiter) {
     }
     csv_parser parser;
     csv_init(&parser, CSV_APPEND_NULL);
-    csv_set_delim(&parser, delimiter ? delimiter : detectDelimiter(std::string(text.substr(0, text.find('\n')))));
+    csv_set_delim(&parser, delimiter
+                               ? delimiter
+                               : detectDelimiter(std::string(text.substr(0, text.find('\n')))));
     ParseState state;
-    const bool parsed = csv_parse(&parser, text.data(), text.size(), onField, onRowEnd, &state) ==
-                        text.size();
+    const bool parsed =
+        csv_parse(&parser, text.data(), text.size(), onField, onRowEnd, &state) == text.size();
     csv_fini(&parser, onField, onRowEnd, &state);
     csv_free(&parser);
     if (!parsed)
@@ -369,8 +372,9 @@ CsvImportResult ImportCsv(const CsvTable& table, const CsvImportSettings& settin
             }
             double level = 0.0;
             if (!settings.severityMap.empty()) {
-                const auto it = std::find_if(settings.severityMap.begin(), settings.severityMap.end(),
-                                             [&](const auto& m) { return lowered(m.first) == lowered(*s); });
+                const auto it =
+                    std::find_if(settings.severityMap.begin(), settings.severityMap.end(),
+                                 [&](const auto& m) { return lowered(m.first) == lowered(*s); });
                 level = it == settings.severityMap.end() ? 0.0 : it->second;
             } else if (!parseNumber(*s, false, level)) {
                 level = 0.0;

@@ -119,8 +119,9 @@ bool ApplyIntervalErrorHistory(FailureDataSet& set, ErrorHistory chosen);
 // Reads interval j from the j-th line holding data, j from 1 while below the capacity (a byte
 // order mark and blank lines are skipped). `columns` holds one or two interval column codes;
 // number k of the line goes to the field of column k. A missing length is 1.0, a missing count
-// 0. A line with text that is not a number or a negative number is skipped and named in `problems`, as are lines left out at the capacity. Returns the
-// intervals read; n and the derived rows are set by completeIntervalRead.
+// 0. A line with text that is not a number or a negative number is skipped and named in `problems`,
+// as are lines left out at the capacity. Returns the intervals read; n and the derived rows are set
+// by completeIntervalRead.
 int ReadIntervalLines(FailureDataSet& set, std::istream& in, std::span<const int> columns,
                       ReadProblems* problems = nullptr, std::string_view fileName = {});
 // After reading n intervals: n, the corrections after the final interval (the last count),

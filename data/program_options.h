@@ -24,7 +24,8 @@ struct ProgramOptions {
     bool trace = false;
     bool robustEstimation = false;
     bool skipFailedRefits = false;  // applicability analyses go on past a failed refit
-    double holdOutFraction = 0.1;   // share of the data the comparison's PSSE predicts  // the one-root estimations search the whole range
+    double holdOutFraction = 0.1;   // share of the data the comparison's PSSE predicts  // the
+                                    // one-root estimations search the whole range
 };
 
 }  // namespace vnk

@@ -44,7 +44,8 @@ int integer(const Json& object, const char* name, const std::string& where, int 
 bool flag(const Json& object, const char* name, const std::string& where) {
     const Json& v = member(object, name, where);
     if (!v.is_boolean())
-        throw FieldError{"The field \"" + where + name + "\" of the project file is not true or false."};
+        throw FieldError{"The field \"" + where + name +
+                         "\" of the project file is not true or false."};
     return v.get<bool>();
 }
 
@@ -142,8 +143,9 @@ void readData(const Json& d, FailureDataSet& s) {
     const Json& levels = member(d, "severity_levels_present", w);
     if (!levels.is_array() || levels.size() != 4 ||
         !std::all_of(levels.begin(), levels.end(), [](const Json& v) { return v.is_boolean(); }))
-        throw FieldError{"The field \"data.severity_levels_present\" of the project file must "
-                         "list four true or false values."};
+        throw FieldError{
+            "The field \"data.severity_levels_present\" of the project file must "
+            "list four true or false values."};
     for (std::size_t k = 0; k < 4; ++k) s.severityLevelsPresent[k] = levels[k].get<bool>();
     s.correctionsAfterFinalInterval = number(d, "corrections_after_final_interval", w);
     s.intervalLengths = static_cast<IntervalLengths>(integer(d, "interval_lengths", w, 1, 2));
@@ -195,7 +197,8 @@ CsvImportSettings readImport(const Json& j) {
     CsvImportSettings c;
     const std::string delimiter = text(j, "delimiter", w);
     if (delimiter.size() > 1)
-        throw FieldError{"The field \"import.delimiter\" of the project file must be one character."};
+        throw FieldError{
+            "The field \"import.delimiter\" of the project file must be one character."};
     c.delimiter = delimiter.empty() ? '\0' : delimiter[0];
     c.decimalComma = flag(j, "decimal_comma", w);
     c.timeColumn = text(j, "time_column", w);
@@ -284,13 +287,15 @@ ProjectReadResult ParseProjectFile(const std::string& contents, Project& project
         const Json& import = member(j, "import", "");
         if (!import.is_null()) read.import = readImport(import);
         const Json& steps = member(j, "steps", "");
-        if (!steps.is_array()) throw FieldError{"The field \"steps\" of the project file is not a list."};
+        if (!steps.is_array())
+            throw FieldError{"The field \"steps\" of the project file is not a list."};
         for (const Json& s : steps) {
             ProjectStep step;
             step.name = text(s, "name", "steps[].");
             const Json& parameters = member(s, "parameters", "steps[].");
             if (!parameters.is_object())
-                throw FieldError{"The field \"steps[].parameters\" of the project file is not an object."};
+                throw FieldError{
+                    "The field \"steps[].parameters\" of the project file is not an object."};
             for (const auto& [name, value] : parameters.items()) {
                 if (!value.is_number())
                     throw FieldError{"The parameter \"" + name + "\" of step \"" + step.name +

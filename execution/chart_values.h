@@ -62,7 +62,7 @@ struct ChartInput {
     std::optional<models::crow::Analysis> crow;     // the Crow-AMSAA run, when it ran
     std::vector<double> times, failureTypes, severities;
     int unit = 0;
-    int history = 0;  // 0 software, 1 hardware, 2 system
+    int history = 0;                 // 0 software, 1 hardware, 2 system
     std::vector<ChartModel> models;  // executed models, in slot order
     std::vector<ChartMeasure> measures;
 };

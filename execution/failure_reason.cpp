@@ -10,7 +10,8 @@ namespace {
 
 constexpr const char* kNoFiniteMaximum =
     "The likelihood has no finite maximum: the data show no reliability growth";
-constexpr const char* kBelowObserved = "The estimated number of faults is below the number observed";
+constexpr const char* kBelowObserved =
+    "The estimated number of faults is below the number observed";
 constexpr const char* kNotAppropriate = "The data are not appropriate for the model: ";
 
 std::string NotConverged() {
@@ -20,8 +21,9 @@ std::string NotConverged() {
 std::string NotAppropriate(const char* why) { return std::string(kNotAppropriate) + why; }
 
 std::string ImpossibleValues() {
-    return NotAppropriate("the fit ended with values no fit can have (a negative or "
-                          "infinite time, rate or count, or a probability outside 0 to 1)");
+    return NotAppropriate(
+        "the fit ended with values no fit can have (a negative or "
+        "infinite time, rate or count, or a probability outside 0 to 1)");
 }
 
 std::string OtherStatus(int code) {
@@ -43,8 +45,9 @@ std::string TrustRegionReason(int code) {
 std::string NoRootReason(bool likelihood, bool robust) {
     if (robust && likelihood) return kNoFiniteMaximum;
     if (robust)
-        return NotAppropriate("the least squares equation has no root anywhere in the "
-                              "parameter's range");
+        return NotAppropriate(
+            "the least squares equation has no root anywhere in the "
+            "parameter's range");
     return NotAppropriate(likelihood
                               ? "the likelihood has no maximum in the range the standard search "
                                 "covers (Robust Estimation searches the whole range)"
@@ -66,8 +69,7 @@ std::string TbfFailureReason(int slot, const FailureFinding& f) {
                 return NotAppropriate(
                     "the fitted parameters give no finite mean time between failures");
             if (f.RFLAG == status::kScaleNotPositive)
-                return NotAppropriate(
-                    "the fitted scale is not positive at every observed failure");
+                return NotAppropriate("the fitted scale is not positive at every observed failure");
             return OtherStatus(f.RFLAG);
         case kGeo:
         case kJam:
@@ -91,8 +93,7 @@ std::string IntervalFailureReason(int slot, const FailureFinding& f) {
     if (f.outOfDomain) return ImpossibleValues();
     if (f.RFLAG == status::kOk) return "";
     if (f.RFLAG == status::kTotalFaultsBelowObserved) return kBelowObserved;
-    const bool trustRegion =
-        slot == kBmBinomial || slot == kBmPoisson || slot == kGp3;
+    const bool trustRegion = slot == kBmBinomial || slot == kBmPoisson || slot == kGp3;
     if (trustRegion)
         if (std::string r = TrustRegionReason(f.RFLAG); !r.empty()) return r;
     if (f.RFLAG != status::kNotAppropriate) return OtherStatus(f.RFLAG);
@@ -100,14 +101,17 @@ std::string IntervalFailureReason(int slot, const FailureFinding& f) {
     if (f.fewIntervals && (slot == kNhp || slot == kYam))
         return NotAppropriate("the model needs at least two intervals");
     if (slot == kGp3 && f.equalLengths)
-        return NotAppropriate("with every interval of the same length weighting 3 cannot "
-                              "tell its two parameters apart");
+        return NotAppropriate(
+            "with every interval of the same length weighting 3 cannot "
+            "tell its two parameters apart");
     if (trustRegion)
-        return NotAppropriate("the likelihood has no finite maximum within the parameters' "
-                              "bounds, or an interval has no length or no part under test");
+        return NotAppropriate(
+            "the likelihood has no finite maximum within the parameters' "
+            "bounds, or an interval has no length or no part under test");
     if (slot >= kSdw1 && slot <= kSdw3)
-        return NotAppropriate("no faults from interval S on, or the likelihood equation has no "
-                              "root in the range the model searches");
+        return NotAppropriate(
+            "no faults from interval S on, or the likelihood equation has no "
+            "root in the range the model searches");
     return NoRootReason(f.ESF == method::kMaximumLikelihood, false);
 }
 
@@ -128,14 +132,14 @@ std::string IntervalFailureReason(const IntervalExecutionResults& r, int slot) {
     f.RFLAG = r.status[s];
     f.ESF = r.ESF;
     f.outOfDomain = r.outOfDomain[s];
-    const auto counted = r.counts.begin() + std::min<std::ptrdiff_t>(
-                                                std::max(r.NS, 0),
-                                                static_cast<std::ptrdiff_t>(r.counts.size()));
+    const auto counted =
+        r.counts.begin() +
+        std::min<std::ptrdiff_t>(std::max(r.NS, 0), static_cast<std::ptrdiff_t>(r.counts.size()));
     f.noFaults = std::all_of(r.counts.begin(), counted, [](double c) { return c == 0.0; });
     f.fewIntervals = r.NS < 2;
-    f.equalLengths = !r.lengths.empty() &&
-                     std::all_of(r.lengths.begin(), r.lengths.end(),
-                                 [&](double l) { return l == r.lengths.front(); });
+    f.equalLengths =
+        !r.lengths.empty() && std::all_of(r.lengths.begin(), r.lengths.end(),
+                                          [&](double l) { return l == r.lengths.front(); });
     return IntervalFailureReason(slot, f);
 }
 

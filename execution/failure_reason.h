@@ -15,11 +15,11 @@ namespace vnk::execution {
 struct FailureFinding {
     int RFLAG = 0;
     int ESF = method::kMaximumLikelihood;
-    bool robust = false;       // the one-root search covered the whole parameter range
-    bool outOfDomain = false;  // success reported with values no fit can have
-    bool noFaults = false;     // interval data: not one fault counted
-    bool fewIntervals = false; // interval data: fewer than two intervals
-    bool equalLengths = false; // interval data: every interval of the same length
+    bool robust = false;               // the one-root search covered the whole parameter range
+    bool outOfDomain = false;          // success reported with values no fit can have
+    bool noFaults = false;             // interval data: not one fault counted
+    bool fewIntervals = false;         // interval data: fewer than two intervals
+    bool equalLengths = false;         // interval data: every interval of the same length
     double totalFaultsEstimate = 0.0;  // Musa logarithmic: b0 as the routine left it
 };
 

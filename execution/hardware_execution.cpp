@@ -51,9 +51,9 @@ HardwareExecutionResults RunTbfHardwareExecution(const FailureDataSet& set,
         GrowthProjection(p.T, p.NA, set.tbfCount, ConstRealArray(times), ConstRealArray(failures),
                          ConstRealArray(effectiveness), p.result, p.ERRFLG);
         if (p.ERRFLG != 0) {
-            const ProjectionDiagnosis why = DiagnoseGrowthProjection(
-                p.T, p.NA, set.tbfCount, ConstRealArray(times), ConstRealArray(failures),
-                ConstRealArray(effectiveness));
+            const ProjectionDiagnosis why =
+                DiagnoseGrowthProjection(p.T, p.NA, set.tbfCount, ConstRealArray(times),
+                                         ConstRealArray(failures), ConstRealArray(effectiveness));
             r.messages.push_back(
                 fromModel(models::hardware::ProjectionError(why.problem, why.entry)));
         }

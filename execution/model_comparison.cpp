@@ -72,10 +72,9 @@ Psse tbfPsse(const TbfExecutionResults& r, int slot, int kept) {
     TbfEstimation e;
     e.ESF = r.ESF;
     e.XLTM = 0.0;  // the kept part ends at a failure
-    std::vector<double> DAT =
-        TbfSlotUsesCumulativeTimes(slot)
-            ? std::vector<double>(times.begin(), times.begin() + kept)
-            : std::vector<double>(r.data.begin(), r.data.begin() + kept);
+    std::vector<double> DAT = TbfSlotUsesCumulativeTimes(slot)
+                                  ? std::vector<double>(times.begin(), times.begin() + kept)
+                                  : std::vector<double>(r.data.begin(), r.data.begin() + kept);
     {
         // The refit is not part of the traced execution.
         trace::Suspension quiet;
@@ -108,13 +107,14 @@ std::optional<double> intervalLogLikelihood(const IntervalExecutionResults& r, i
     for (std::size_t i = 0; i < r.counts.size() && i < mu.size(); ++i) {
         const double c = r.counts[i];
         if (slot == kBmBinomial) {
-            const double exposed = r.stats[s](5, kEstimate) * r.fractions[i] -
-                                   r.bmStart[s][0] * r.previousFaults[i];
+            const double exposed =
+                r.stats[s](5, kEstimate) * r.fractions[i] - r.bmStart[s][0] * r.previousFaults[i];
             if (!(exposed >= c) || !(mu[i] > 0.0 || c == 0.0)) return std::nullopt;
             if (exposed <= 0.0) continue;  // nothing exposed, nothing found: probability 1
             const double p = mu[i] / exposed;
             if (!(p > 0.0 && p < 1.0) && c > 0.0) return std::nullopt;
-            lnL += std::lgamma(exposed + 1.0) - std::lgamma(c + 1.0) - std::lgamma(exposed - c + 1.0);
+            lnL +=
+                std::lgamma(exposed + 1.0) - std::lgamma(c + 1.0) - std::lgamma(exposed - c + 1.0);
             if (c > 0.0) lnL += c * std::log(p);
             if (exposed > c) lnL += (exposed - c) * std::log1p(-p);
         } else {
@@ -189,8 +189,8 @@ Psse intervalPsse(const IntervalExecutionResults& r, int slot, int kept) {
         const IntervalExecutionResults fit =
             RunIntervalExecution(prefix, selection, options, defaults);
         if (fit.status[static_cast<std::size_t>(slot)] != 0)
-            return {std::nullopt,
-                    "the refit on the first " + std::to_string(kept) + " intervals did not succeed"};
+            return {std::nullopt, "the refit on the first " + std::to_string(kept) +
+                                      " intervals did not succeed"};
         PDAT = intervalExpectedCounts(fit, r, slot);
     }
     if (PDAT.size() != r.counts.size())
@@ -211,8 +211,8 @@ Psse intervalPsse(const IntervalExecutionResults& r, int slot, int kept) {
 // they are long enough.
 std::string tooShortForPsse(const ModelComparison& c, const char* observations) {
     if (c.heldBack >= 2 && c.keptForPsse >= 3) return "";
-    return std::string("too few ") + observations + " to hold back (" +
-           std::to_string(c.heldBack) + " held back, " + std::to_string(c.keptForPsse) + " kept)";
+    return std::string("too few ") + observations + " to hold back (" + std::to_string(c.heldBack) +
+           " held back, " + std::to_string(c.keptForPsse) + " kept)";
 }
 
 void sortAndRank(ModelComparison& c) {
@@ -360,10 +360,9 @@ ModelComparison CompareIntervalModels(const IntervalExecutionResults& r, double 
                                           "n/a under least squares (no likelihood)");
             e.psseReason = "n/a under least squares";
         } else if (slot == kSdw2 || slot == kSdw3) {
-            const std::string reason =
-                "fitted to the counts from interval S = " +
-                std::to_string(r.schneidewindS[s - kSdw2]) +
-                " on; not comparable with the fits to every interval";
+            const std::string reason = "fitted to the counts from interval S = " +
+                                       std::to_string(r.schneidewindS[s - kSdw2]) +
+                                       " on; not comparable with the fits to every interval";
             e.information = InformationOf(code, std::nullopt, k, r.NS, reason);
             e.psseReason = reason;
         } else {
@@ -387,10 +386,12 @@ std::string ModelComparisonReport(const ModelComparison& c, const std::string& h
     out += "      " + std::string(80, '-') + "\n";
     for (const ComparisonEntry& e : c.entries) {
         const ModelInformation& i = e.information;
-        out += models::Format("      %-7s%-13s%2d", i.model.c_str(), e.status.c_str(), i.parameters);
+        out +=
+            models::Format("      %-7s%-13s%2d", i.model.c_str(), e.status.c_str(), i.parameters);
         out += cell(i.logLikelihood, "%11.2f") + cell(i.aic, "%11.2f") + cell(e.deltaAic, "%9.2f") +
                cell(i.bic, "%11.2f") + cell(e.psse, "%11.2f");
-        out += e.overallRank > 0 ? models::Format("%5d", e.overallRank) : models::Format("%5s", "n/a");
+        out +=
+            e.overallRank > 0 ? models::Format("%5d", e.overallRank) : models::Format("%5s", "n/a");
         out += "\n";
     }
     bool notes = false;

@@ -6,11 +6,11 @@
 #include "execution/failure_reason.h"
 #include "execution/robust_mark.h"
 #include "models/brooks_motley_gp_models.h"
-#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/littlewood_verrall_model.h"
+#include "models/musa_nhpp_tbf_models.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/report_header.h"
 #include "models/tbf_models.h"
-#include "models/musa_nhpp_tbf_models.h"
 
 // Model descriptions that arrive on their own branches are used as soon as they are part of
 // the tree.

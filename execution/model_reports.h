@@ -51,8 +51,7 @@ std::string ModelResultReport(const std::string& header,
                               const models::ModelContext& context,
                               const models::PredictionValues& predictions);
 // The "Print" text of an error screen: the header block, the estimation block and the errors.
-std::string ModelErrorReport(const std::string& header,
-                             const models::ModelDescription& description,
+std::string ModelErrorReport(const std::string& header, const models::ModelDescription& description,
                              const models::ModelContext& context);
 
 // The "Print" text of the slot's result screen (header block, estimation block, prediction

@@ -41,8 +41,8 @@ std::string SkippedRefitsBlock(const IntervalExecutionResults& r) {
     std::string lines;
     for (std::size_t i = 0; i < kAccuracySlots.size(); ++i)
         if (const std::string t = SkippedRefitsText(r, static_cast<int>(i)); !t.empty())
-            lines += models::Format("      %-6s Accuracy  %s\n", IntervalSlotLabel(kAccuracySlots[i]),
-                                    t.c_str());
+            lines += models::Format("      %-6s Accuracy  %s\n",
+                                    IntervalSlotLabel(kAccuracySlots[i]), t.c_str());
     return "    SKIPPED REFITS\n\n" +
            (lines.empty() ? std::string("      No refit failed.\n") : lines) + "\n\n";
 }

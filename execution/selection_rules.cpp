@@ -193,10 +193,10 @@ IntervalSelectionEnables IntervalSelectionScreenEnables(ErrorHistory history, in
     // The Yamada box enables the analysis whatever the method; any other box, and Select All,
     // only with maximum likelihood.
     const bool analyses = AnalysesAllowed(method);
-    e.accuracy = e.softwareGroup &&
-                 (selection.selectAll ? analyses
-                                      : (analyses && AnyIntervalModelTicked(selection)) ||
-                                            selection.models[kChooseYam]);
+    e.accuracy =
+        e.softwareGroup && (selection.selectAll ? analyses
+                                                : (analyses && AnyIntervalModelTicked(selection)) ||
+                                                      selection.models[kChooseYam]);
     return e;
 }
 

@@ -32,8 +32,8 @@ struct ApplicabilityResult {
     double STAT = 0.0;
     int RFLAG = 0;
     int INDX = 0;
-    std::vector<double> plot1;  // V
-    std::vector<double> plot2;  // VPRE
+    std::vector<double> plot1;       // V
+    std::vector<double> plot2;       // VPRE
     std::vector<double> noiseSteps;  // Noise: the relative change of each step after the first
     int failedRefits = 0;            // refits skipped (skipFailedRefits only)
 };
@@ -63,8 +63,8 @@ struct TbfSelection {
 struct TbfExecutionResults {
     int NS = 0;
     int ESF = method::kMaximumLikelihood;
-    bool skipFailedRefits = false;  // a failed refit is skipped and counted, not the end
-    bool robustEstimation = false;  // the one-root estimations used the robust search
+    bool skipFailedRefits = false;            // a failed refit is skipped and counted, not the end
+    bool robustEstimation = false;            // the one-root estimations used the robust search
     std::array<double, 11> dataStatistics{};  // VNKDST of the working data
     TbfSelection selection;
     std::array<bool, kTbfSlotCount> executed{};

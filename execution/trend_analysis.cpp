@@ -13,8 +13,8 @@ TrendAnalysis TrendAnalysisOf(const FailureDataSet& set) {
     if (set.dataKind == DataKind::Interval && set.errorHistory != ErrorHistory::Hardware)
         return IntervalTrendAnalysis(set.intervalRow(interval_row::kFaults),
                                      set.intervalRow(interval_row::kLength), set.intervalCount);
-    none.status = set.dataKind == DataKind::None ? trend_status::kTooFewData
-                                                 : trend_status::kNotApplicable;
+    none.status =
+        set.dataKind == DataKind::None ? trend_status::kTooFewData : trend_status::kNotApplicable;
     return none;
 }
 

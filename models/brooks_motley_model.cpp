@@ -2,9 +2,9 @@
 
 #include "models/brooks_motley_gp_models.h"
 #include "models/interval_screen_pieces.h"
+#include "models/interval_slots.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/period_search.h"
-#include "models/interval_slots.h"
 
 namespace vnk::models {
 namespace {

@@ -53,7 +53,8 @@ std::vector<PredictionQuestion> questions() {
          {Kind::Input, "", 0},
          {Kind::Text, "the number of failures expected is", 0},
          {Kind::Output, "", 0}},
-        1, 1, ResetOnNonPositive::Outputs, [](const ModelContext& ctx, double d, PredictionOutcome& out) {
+        1, 1, ResetOnNonPositive::Outputs,
+        [](const ModelContext& ctx, double d, PredictionOutcome& out) {
             int status = 0;
             CrowAmsaaFailuresInFurtherTime(fitOf(ctx), d, out.outputs[0], status);
         }));
@@ -62,21 +63,24 @@ std::vector<PredictionQuestion> questions() {
          {Kind::Input, "", 0},
          {Kind::Text, "at a total test time of", 0},
          {Kind::Output, "", 0}},
-        2, 1, ResetOnNonPositive::Outputs, [](const ModelContext& ctx, double goal, PredictionOutcome& out) {
+        2, 1, ResetOnNonPositive::Outputs,
+        [](const ModelContext& ctx, double goal, PredictionOutcome& out) {
             int status = 0;
             CrowAmsaaTimeToGoalMtbf(fitOf(ctx), goal, out.outputs[0], status);
             if (status == st::kNoGrowthToGoal)
-                out.errorMessage = "The instantaneous MTBF does not grow (beta is 1 or more), so "
-                                   "it never reaches this goal.";
+                out.errorMessage =
+                    "The instantaneous MTBF does not grow (beta is 1 or more), so "
+                    "it never reaches this goal.";
         }));
-    q.push_back(PositiveInputQuestion(
-        {{Kind::Text, ">  At a total test time of", 0},
-         {Kind::Input, "", 0},
-         {Kind::Text, "the instantaneous MTBF is", 0},
-         {Kind::Output, "", 0}},
-        3, 1, ResetOnNonPositive::Outputs, [](const ModelContext& ctx, double t, PredictionOutcome& out) {
-            out.outputs[0] = CrowAmsaaInstantaneousMtbf(fitOf(ctx), t);
-        }));
+    q.push_back(
+        PositiveInputQuestion({{Kind::Text, ">  At a total test time of", 0},
+                               {Kind::Input, "", 0},
+                               {Kind::Text, "the instantaneous MTBF is", 0},
+                               {Kind::Output, "", 0}},
+                              3, 1, ResetOnNonPositive::Outputs,
+                              [](const ModelContext& ctx, double t, PredictionOutcome& out) {
+                                  out.outputs[0] = CrowAmsaaInstantaneousMtbf(fitOf(ctx), t);
+                              }));
     return q;
 }
 

@@ -25,19 +25,19 @@ struct Analysis {
     bool grouped = false;
     int status = crow_amsaa_status::kOk;
     Settings settings;
-    std::vector<double> times;      // individual data: cumulative failure times
-    std::vector<double> ends;       // grouped data: cumulative test time at each interval's end
-    std::vector<double> failures;   // grouped data: failures per interval
-    std::vector<double> expected;   // grouped data: expected failures per interval
-    CrowAmsaaFit fit;               // individual data
-    CrowAmsaaGroupedFit groupedFit; // grouped data
-    ConfidenceBounds beta;          // individual data only
-    ConfidenceBounds mtbf;          // instantaneous, individual data only
+    std::vector<double> times;       // individual data: cumulative failure times
+    std::vector<double> ends;        // grouped data: cumulative test time at each interval's end
+    std::vector<double> failures;    // grouped data: failures per interval
+    std::vector<double> expected;    // grouped data: expected failures per interval
+    CrowAmsaaFit fit;                // individual data
+    CrowAmsaaGroupedFit groupedFit;  // grouped data
+    ConfidenceBounds beta;           // individual data only
+    ConfidenceBounds mtbf;           // instantaneous, individual data only
     ConfidenceBounds cumulativeMtbf;
     int cvmM = 0;
     double cvm = 0.0;
     double cvmCritical = 0.0;
-    MilHdbk189Result trend;          // individual data only
+    MilHdbk189Result trend;  // individual data only
 };
 
 Analysis AnalyseTimes(std::vector<double> cumulativeTimes, double T, Settings settings);

@@ -36,15 +36,16 @@ std::string individualBlock(const Analysis& a) {
     out += boundedRow("Instantaneous MTBF", f.instantaneousMtbf, a.mtbf);
     out += boundedRow("Cumulative MTBF", f.cumulativeMtbf, a.cumulativeMtbf);
     out += "\n    GOODNESS OF FIT\n\n";
-    out += Format("      Cramer-von Mises statistic %.6f (M = %d), critical value %.3f at the 10%% "
-                  "level:\n      the model is %s.\n",
-                  a.cvm, a.cvmM, a.cvmCritical, a.cvm > a.cvmCritical ? "rejected" : "accepted");
+    out += Format(
+        "      Cramer-von Mises statistic %.6f (M = %d), critical value %.3f at the 10%% "
+        "level:\n      the model is %s.\n",
+        a.cvm, a.cvmM, a.cvmCritical, a.cvm > a.cvmCritical ? "rejected" : "accepted");
     out += "\n    TREND TEST (MIL-HDBK-189)\n\n";
     if (a.trend.status == trend_status::kOk)
-        out += Format("      Chi-square %.4f with %d degrees of freedom; p-value %.4f for growth, "
-                      "%.4f for deterioration.\n",
-                      a.trend.statistic, a.trend.dof, a.trend.growthPValue,
-                      a.trend.deteriorationPValue);
+        out += Format(
+            "      Chi-square %.4f with %d degrees of freedom; p-value %.4f for growth, "
+            "%.4f for deterioration.\n",
+            a.trend.statistic, a.trend.dof, a.trend.growthPValue, a.trend.deteriorationPValue);
     else
         out += Format("      Not run: %s.\n", TrendStatusText(a.trend.status));
     return out;
@@ -52,8 +53,8 @@ std::string individualBlock(const Analysis& a) {
 
 std::string groupedBlock(const Analysis& a) {
     const CrowAmsaaGroupedFit& g = a.groupedFit;
-    std::string out = Format("      %d intervals, %.0f failures, total test time %.6f\n", g.K,
-                             g.n, g.T);
+    std::string out =
+        Format("      %d intervals, %.0f failures, total test time %.6f\n", g.K, g.n, g.T);
     out += "      Bounds at " + ConfidenceText(a.settings) +
            ": the cumulative MTBF from the chi-square distribution.\n\n";
     out += tableHeading(a.settings);
@@ -68,9 +69,10 @@ std::string groupedBlock(const Analysis& a) {
         out += Format("      %-10zu %16.6f %16.0f %16.6f\n", k + 1, a.ends[k], a.failures[k],
                       a.expected[k]);
     if (g.dof > 0)
-        out += Format("\n      Chi-square %.4f with %d degrees of freedom, p-value %.4f: the "
-                      "model is %s at the 10%% level.\n",
-                      g.chiSquare, g.dof, g.pValue, g.pValue < 0.10 ? "rejected" : "accepted");
+        out += Format(
+            "\n      Chi-square %.4f with %d degrees of freedom, p-value %.4f: the "
+            "model is %s at the 10%% level.\n",
+            g.chiSquare, g.dof, g.pValue, g.pValue < 0.10 ? "rejected" : "accepted");
     else
         out += "\n      Too few intervals for the chi-square test (it needs at least 3).\n";
     return out;

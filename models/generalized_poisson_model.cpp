@@ -1,8 +1,8 @@
 #include "models/brooks_motley_gp_models.h"
 #include "models/interval_screen_pieces.h"
+#include "models/interval_slots.h"
 #include "numerics/generalized_poisson.h"
 #include "numerics/period_search.h"
-#include "models/interval_slots.h"
 
 namespace vnk::models {
 namespace {

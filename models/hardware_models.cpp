@@ -24,22 +24,39 @@ Message ProjectionError(int problem, int entry) {
     const std::string at = "Entry " + std::to_string(entry) + ": ";
     std::string text;
     switch (problem) {
-        case kTestTime: text = "The total test time must be a number above 0."; break;
-        case kAModeFailures: text = "The number of A mode failures may not be negative."; break;
-        case kNoEntries: text = "There are no failure modes to project."; break;
+        case kTestTime:
+            text = "The total test time must be a number above 0.";
+            break;
+        case kAModeFailures:
+            text = "The number of A mode failures may not be negative.";
+            break;
+        case kNoEntries:
+            text = "There are no failure modes to project.";
+            break;
         case kFirstOccurrence:
-            text = at + "the time of first occurrence must lie above 0 and not beyond the total "
-                        "test time.";
+            text = at +
+                   "the time of first occurrence must lie above 0 and not beyond the total "
+                   "test time.";
             break;
-        case kFailureCount: text = at + "the number of failures may not be negative."; break;
-        case kEffectiveness: text = at + "the effectiveness factor is not a number."; break;
-        case kNoFailures: text = "The data hold no failures to project."; break;
+        case kFailureCount:
+            text = at + "the number of failures may not be negative.";
+            break;
+        case kEffectiveness:
+            text = at + "the effectiveness factor is not a number.";
+            break;
+        case kNoFailures:
+            text = "The data hold no failures to project.";
+            break;
         case kAllAtEnd:
-            text = "Every failure mode was first seen at the total test time, so no growth can be "
-                   "estimated.";
+            text =
+                "Every failure mode was first seen at the total test time, so no growth can be "
+                "estimated.";
             break;
-        case kNotFinite: text = "The projected values are too large to compute."; break;
-        default: return TbfHardwareError();
+        case kNotFinite:
+            text = "The projected values are too large to compute.";
+            break;
+        default:
+            return TbfHardwareError();
     }
     return {text, TbfHardwareError().caption};
 }

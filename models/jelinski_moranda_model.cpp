@@ -1,8 +1,8 @@
 #include "models/positive_input_rule.h"
 #include "models/tbf_models.h"
 #include "models/tbf_prediction_texts.h"
-#include "numerics/jelinski_moranda.h"
 #include "models/tbf_slots.h"
+#include "numerics/jelinski_moranda.h"
 
 namespace vnk::models {
 namespace {

@@ -1,8 +1,8 @@
 #include "models/littlewood_verrall_model.h"
 
 #include "models/tbf_prediction_texts.h"
-#include "numerics/littlewood_verrall.h"
 #include "models/tbf_slots.h"
+#include "numerics/littlewood_verrall.h"
 
 namespace vnk::models {
 namespace {

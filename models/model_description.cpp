@@ -1,7 +1,7 @@
 #include "models/model_description.h"
 
-#include <cstdarg>
 #include <cmath>
+#include <cstdarg>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -61,12 +61,14 @@ const char* ReadConversion(const char* p, Conversion& c) {
 }
 
 template <class T>
-void Append(std::string& out, const std::string& conversion, int star1, int star2, int stars, T value) {
+void Append(std::string& out, const std::string& conversion, int star1, int star2, int stars,
+            T value) {
     char buffer[512];
     int n = 0;
     if (stars == 0) n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
     if (stars == 1) n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), star1, value);
-    if (stars == 2) n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), star1, star2, value);
+    if (stars == 2)
+        n = std::snprintf(buffer, sizeof buffer, conversion.c_str(), star1, star2, value);
     if (n < 0) return;
     if (static_cast<std::size_t>(n) < sizeof buffer) {
         out.append(buffer, static_cast<std::size_t>(n));
@@ -120,22 +122,27 @@ std::string Format(const char* format, ...) {
             case 'd':
             case 'i':
             case 'c':
-                if (l == "l") Append(out, c.text, star1, star2, stars, va_arg(args, long));
-                else if (l == "ll") Append(out, c.text, star1, star2, stars, va_arg(args, long long));
+                if (l == "l")
+                    Append(out, c.text, star1, star2, stars, va_arg(args, long));
+                else if (l == "ll")
+                    Append(out, c.text, star1, star2, stars, va_arg(args, long long));
                 else if (l == "z" || l == "j" || l == "t")
                     Append(out, c.text, star1, star2, stars, va_arg(args, std::ptrdiff_t));
-                else Append(out, c.text, star1, star2, stars, va_arg(args, int));
+                else
+                    Append(out, c.text, star1, star2, stars, va_arg(args, int));
                 break;
             case 'u':
             case 'x':
             case 'X':
             case 'o':
-                if (l == "l") Append(out, c.text, star1, star2, stars, va_arg(args, unsigned long));
+                if (l == "l")
+                    Append(out, c.text, star1, star2, stars, va_arg(args, unsigned long));
                 else if (l == "ll")
                     Append(out, c.text, star1, star2, stars, va_arg(args, unsigned long long));
                 else if (l == "z" || l == "j" || l == "t")
                     Append(out, c.text, star1, star2, stars, va_arg(args, std::size_t));
-                else Append(out, c.text, star1, star2, stars, va_arg(args, unsigned));
+                else
+                    Append(out, c.text, star1, star2, stars, va_arg(args, unsigned));
                 break;
             case 'f':
             case 'F':
@@ -147,12 +154,16 @@ std::string Format(const char* format, ...) {
             case 'A':
                 if (l == "L") {
                     const long double v = va_arg(args, long double);
-                    if (std::isfinite(v)) Append(out, c.text, star1, star2, stars, v);
-                    else AppendNotAvailable(out, c, width);
+                    if (std::isfinite(v))
+                        Append(out, c.text, star1, star2, stars, v);
+                    else
+                        AppendNotAvailable(out, c, width);
                 } else {
                     const double v = va_arg(args, double);
-                    if (std::isfinite(v)) Append(out, c.text, star1, star2, stars, v);
-                    else AppendNotAvailable(out, c, width);
+                    if (std::isfinite(v))
+                        Append(out, c.text, star1, star2, stars, v);
+                    else
+                        AppendNotAvailable(out, c, width);
                 }
                 break;
             case 's':

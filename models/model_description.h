@@ -47,8 +47,8 @@ struct ModelContext {
 
 // One row of the "Estimations" part of a result screen.
 struct EstimateRow {
-    std::string label;   // as shown on the screen, e.g. "Proportionality Constant:"
-    int statsRow = 0;    // row of STATS
+    std::string label;  // as shown on the screen, e.g. "Proportionality Constant:"
+    int statsRow = 0;   // row of STATS
     bool hasLimits = false;
 };
 
@@ -94,9 +94,9 @@ struct PredictionValues {
 };
 
 struct ModelDescription {
-    std::string code;        // slot name, e.g. "GEO", "LAV-L", "BM-B", "S-T2"
-    std::string title;       // screen caption, e.g. "Geometric Model"
-    std::string plotTitle;   // title of the model plot screen
+    std::string code;       // slot name, e.g. "GEO", "LAV-L", "BM-B", "S-T2"
+    std::string title;      // screen caption, e.g. "Geometric Model"
+    std::string plotTitle;  // title of the model plot screen
     std::vector<EstimateRow> estimates;
     std::vector<PredictionQuestion> predictions;
 

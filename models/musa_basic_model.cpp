@@ -1,11 +1,11 @@
 #include <cmath>
 
-#include "models/positive_input_rule.h"
 #include "models/musa_nhpp_tbf_models.h"
+#include "models/positive_input_rule.h"
 #include "models/tbf_prediction_texts.h"
+#include "models/tbf_slots.h"
 #include "numerics/musa_basic.h"
 #include "numerics/musa_calendar.h"
-#include "models/tbf_slots.h"
 
 namespace vnk::models {
 namespace {

@@ -1,8 +1,8 @@
-#include "models/positive_input_rule.h"
 #include "models/musa_nhpp_tbf_models.h"
+#include "models/positive_input_rule.h"
 #include "models/tbf_prediction_texts.h"
-#include "numerics/musa_logarithmic.h"
 #include "models/tbf_slots.h"
+#include "numerics/musa_logarithmic.h"
 
 namespace vnk::models {
 namespace {

@@ -1,8 +1,8 @@
 #include "models/end_time_model_pieces.h"
-#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/interval_screen_pieces.h"
-#include "numerics/nhpp_interval.h"
 #include "models/interval_slots.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
+#include "numerics/nhpp_interval.h"
 
 namespace vnk::models {
 namespace {

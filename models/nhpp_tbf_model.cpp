@@ -1,8 +1,8 @@
-#include "models/positive_input_rule.h"
 #include "models/musa_nhpp_tbf_models.h"
+#include "models/positive_input_rule.h"
 #include "models/tbf_prediction_texts.h"
-#include "numerics/nhpp_tbf.h"
 #include "models/tbf_slots.h"
+#include "numerics/nhpp_tbf.h"
 
 namespace vnk::models {
 namespace {

@@ -1,6 +1,6 @@
-#include "models/nhpp_schneidewind_yamada_models.h"
 #include "models/interval_screen_pieces.h"
 #include "models/interval_slots.h"
+#include "models/nhpp_schneidewind_yamada_models.h"
 #include "numerics/schneidewind.h"
 
 namespace vnk::models {

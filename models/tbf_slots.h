@@ -16,18 +16,17 @@ inline constexpr int kTbfSlotCount = 7;
 using slot_order::kTbfSlotCount;
 
 struct TbfSlotNames {
-    const char* code;           // "GEO": reports, batch options, chart codes
-    const char* summaryHeader;  // column header of the execution summary
-    const char* caption;        // selection box; the status row adds a colon
-    const char* helpPage;       // help page name, without the extension
+    const char* code;                  // "GEO": reports, batch options, chart codes
+    const char* summaryHeader;         // column header of the execution summary
+    const char* caption;               // selection box; the status row adds a colon
+    const char* helpPage;              // help page name, without the extension
     const char* applicabilityTab;      // tab of the applicability plots; bias adds "-U", "-S"
     const char* applicabilityCaption;  // row of the applicability results
 };
 
 inline constexpr std::array<TbfSlotNames, kTbfSlotCount> kTbfSlots{{
     {"GEO", "GEO", "Geometric Model", "model_geometric", "GEO", "Geometric"},
-    {"JAM", "JAM", "Jelinski/Moranda Model", "model_jelinski_moranda", "JAM",
-     "Jelinski/Moranda:"},
+    {"JAM", "JAM", "Jelinski/Moranda Model", "model_jelinski_moranda", "JAM", "Jelinski/Moranda:"},
     {"LAV-L", "LAV-L", "Littlewood and Verrall Linear Model", "model_littlewood_verrall", "LAVL",
      "Littlewood and Verrall Linear:"},
     {"MUS", "MS-B", "Musa's Basic Model", "model_musa_basic", "MUSB", "Musa's Basic:"},
@@ -35,14 +34,14 @@ inline constexpr std::array<TbfSlotNames, kTbfSlotCount> kTbfSlots{{
      "Musa's Logarithmic:"},
     {"NPT", "NPT", "Non-homogeneous Poisson Model", "model_nhpp_tbf", "NPT",
      "Non-homogeneous Poisson:"},
-    {"LAV-Q", "LAV-Q", "Littlewood and Verrall Quadratic Model", "model_littlewood_verrall",
-     "LAVQ", "Littlewood and Verrall Quadratic:"},
+    {"LAV-Q", "LAV-Q", "Littlewood and Verrall Quadratic Model", "model_littlewood_verrall", "LAVQ",
+     "Littlewood and Verrall Quadratic:"},
 }};
 
 // The order the screens list the models in: the quadratic Littlewood and Verrall model beside
 // the linear one.
 inline constexpr std::array<int, kTbfSlotCount> kTbfScreenOrder = {
-    slot_order::kGeo,      slot_order::kJam,     slot_order::kLavLinear, slot_order::kLavQuadratic,
+    slot_order::kGeo,       slot_order::kJam,     slot_order::kLavLinear, slot_order::kLavQuadratic,
     slot_order::kMusaBasic, slot_order::kMusaLog, slot_order::kNpt};
 
 inline const TbfSlotNames& TbfSlotNamesOf(int slot) {

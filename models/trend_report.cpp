@@ -13,11 +13,10 @@ constexpr double kFixedLimit = 1e7;
 
 std::string table(const TrendAnalysis& a) {
     std::map<int, double> laplace(a.laplace.begin(), a.laplace.end());
-    std::string out =
-        a.interval ? "      Interval  Laplace Factor  Failures/Length\n"
-                     "      --------  --------------  ---------------\n"
-                   : "       Failure  Laplace Factor  Running Average\n"
-                     "      --------  --------------  ---------------\n";
+    std::string out = a.interval ? "      Interval  Laplace Factor  Failures/Length\n"
+                                   "      --------  --------------  ---------------\n"
+                                 : "       Failure  Laplace Factor  Running Average\n"
+                                   "      --------  --------------  ---------------\n";
     for (const auto& [i, average] : a.runningAverage) {
         const auto u = laplace.find(i);
         const std::string factor = u == laplace.end() ? std::string(12, ' ') : TrendCell(u->second);
@@ -35,12 +34,14 @@ std::string TrendCell(double value) {
 
 std::string TrendAnalysisReport(const TrendAnalysis& a) {
     std::string out = "\n\n    TREND ANALYSIS\n\n";
-    out += a.interval ? Format("      Data                        %s\n"
-                               "      Number of Intervals         %12d\n",
-                               "Interval counts", a.count)
-                      : Format("      Data                        %s\n"
-                               "      Number of Failures          %12d\n",
-                               "Times between failures", a.count);
+    out += a.interval ? Format(
+                            "      Data                        %s\n"
+                            "      Number of Intervals         %12d\n",
+                            "Interval counts", a.count)
+                      : Format(
+                            "      Data                        %s\n"
+                            "      Number of Failures          %12d\n",
+                            "Times between failures", a.count);
     if (!a.ok()) return out + "\n      " + TrendVerdictSentence(a) + "\n\n";
 
     out += Format("\n      Laplace Factor at the End   %s\n", TrendCell(a.laplaceEnd).c_str());
@@ -51,10 +52,11 @@ std::string TrendAnalysisReport(const TrendAnalysis& a) {
         const MilHdbk189Result& m = a.milHdbk189;
         out += "\n     MIL-HDBK-189 Test\n";
         if (m.status == trend_status::kOk)
-            out += Format("\n      Chi-Square Statistic        %s\n"
-                          "      Degrees of Freedom          %12d\n"
-                          "      P-Value (two-sided)         %12.4f\n",
-                          TrendCell(m.statistic).c_str(), m.dof, m.pValue);
+            out += Format(
+                "\n      Chi-Square Statistic        %s\n"
+                "      Degrees of Freedom          %12d\n"
+                "      P-Value (two-sided)         %12.4f\n",
+                TrendCell(m.statistic).c_str(), m.dof, m.pValue);
         else
             out += Format("\n      %s\n", TrendStatusText(m.status));
     }

@@ -93,8 +93,8 @@ void BrentRoot(double& A, double& B, double& FA, double& FB, double& FC, int& MO
     }
 }
 
-RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA,
-                              double B, double FB, int& BUDGET) {
+RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
+                              double FB, int& BUDGET) {
     double FC = 0.0;
     int MODE = 1;
     int FLAG = -1;

@@ -30,8 +30,8 @@ struct RootSearch {
     double root = 0.0;
     bool converged = false;
 };
-RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA,
-                              double B, double FB, int& BUDGET);
+RootSearch SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
+                              double FB, int& BUDGET);
 // The same with a budget of kRootSearchSteps; the last point reached when it runs out.
 inline constexpr int kRootSearchSteps = 100000;
 double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,

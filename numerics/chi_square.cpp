@@ -24,9 +24,7 @@ double simpson(double fa, double fm, double fb, double halfWidth) {
 
 }  // namespace
 
-double NormalDensity(double T) {
-    return std::exp(-T * T / 2.0) / std::sqrt(2.0 * kChiSquarePi);
-}
+double NormalDensity(double T) { return std::exp(-T * T / 2.0) / std::sqrt(2.0 * kChiSquarePi); }
 
 double NormalCdf(double Z) {
     if (std::isnan(Z)) return Z;
@@ -92,8 +90,8 @@ double AdaptiveSimpson(const std::function<double(double)>& F, double A, double 
         // Accepted when the halves agree with the whole; a full stack accepts as it is, and
         // a piece too narrow to halve cannot improve.
         const bool converged = std::fabs(left + right - p.whole) <= p.tol;
-        const bool cannotSplit = size + 2 > kSimpsonStackSize || splits >= kSimpsonMaxSplits ||
-                                 !(p.a < m && m < p.b);
+        const bool cannotSplit =
+            size + 2 > kSimpsonStackSize || splits >= kSimpsonMaxSplits || !(p.a < m && m < p.b);
         if (converged || cannotSplit || !std::isfinite(left + right)) {
             total += left + right;
             continue;

@@ -15,24 +15,24 @@ namespace vnk {
 // ever formed.
 template <class T>
 class Array1 {
-public:
+  public:
     Array1() = default;
     Array1(T* data, int size) : data_(data), size_(size) {}
     template <class U>
-        requires std::is_convertible_v<U (*)[], T (*)[]>
-    Array1(std::vector<U>& v) : data_(v.data()), size_(static_cast<int>(v.size())) {}
+    requires std::is_convertible_v<U (*)[], T (*)[]> Array1(std::vector<U>& v)
+        : data_(v.data()), size_(static_cast<int>(v.size())) {}
     template <class U>
-        requires std::is_convertible_v<const U (*)[], T (*)[]>
-    Array1(const std::vector<U>& v) : data_(v.data()), size_(static_cast<int>(v.size())) {}
+    requires std::is_convertible_v<const U (*)[], T (*)[]> Array1(const std::vector<U>& v)
+        : data_(v.data()), size_(static_cast<int>(v.size())) {}
     template <class U, std::size_t N>
-        requires std::is_convertible_v<U (*)[], T (*)[]>
-    Array1(std::array<U, N>& a) : data_(a.data()), size_(static_cast<int>(N)) {}
+    requires std::is_convertible_v<U (*)[], T (*)[]> Array1(std::array<U, N>& a)
+        : data_(a.data()), size_(static_cast<int>(N)) {}
     template <class U, std::size_t N>
-        requires std::is_convertible_v<const U (*)[], T (*)[]>
-    Array1(const std::array<U, N>& a) : data_(a.data()), size_(static_cast<int>(N)) {}
+    requires std::is_convertible_v<const U (*)[], T (*)[]> Array1(const std::array<U, N>& a)
+        : data_(a.data()), size_(static_cast<int>(N)) {}
     template <class U>
-        requires std::is_convertible_v<U (*)[], T (*)[]>
-    Array1(const Array1<U>& other) : data_(other.data()), size_(other.size()) {}
+    requires std::is_convertible_v<U (*)[], T (*)[]> Array1(const Array1<U>& other)
+        : data_(other.data()), size_(other.size()) {}
 
     T& operator()(int i) const {
         assert(i >= 1 && i <= size_);
@@ -47,7 +47,7 @@ public:
         return Array1(data_, n);
     }
 
-private:
+  private:
     T* data_ = nullptr;
     int size_ = 0;
 };
@@ -60,15 +60,16 @@ using ConstIntArray = Array1<const int>;
 // A 1-based matrix stored column by column: element (i, j) is the ((j - 1) * ld + i)-th.
 template <class T>
 class Matrix1 {
-public:
+  public:
     Matrix1() = default;
     Matrix1(T* data, int rows, int cols) : Matrix1(data, rows, cols, rows) {}
     Matrix1(T* data, int rows, int cols, int leading)
         : data_(data), rows_(rows), cols_(cols), leading_(leading) {}
     template <class U>
-        requires std::is_convertible_v<U (*)[], T (*)[]>
-    Matrix1(const Matrix1<U>& other)
-        : data_(other.data()), rows_(other.rows()), cols_(other.cols()),
+    requires std::is_convertible_v<U (*)[], T (*)[]> Matrix1(const Matrix1<U>& other)
+        : data_(other.data()),
+          rows_(other.rows()),
+          cols_(other.cols()),
           leading_(other.leading()) {}
 
     T& operator()(int i, int j) const {
@@ -80,7 +81,7 @@ public:
     int cols() const { return cols_; }
     int leading() const { return leading_; }
 
-private:
+  private:
     T* data_ = nullptr;
     int rows_ = 0;
     int cols_ = 0;

@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include "numerics/crow_amsaa.h"
+
+#include <cmath>
 
 namespace vnk {
 namespace st = crow_amsaa_status;

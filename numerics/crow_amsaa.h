@@ -94,8 +94,8 @@ double CramerVonMisesCritical10(int M);
 // of freedom (only when K >= 3; DOF = 0 and PVALUE = 0 otherwise).
 struct CrowAmsaaGroupedFit {
     int K = 0;
-    double n = 0.0;                  // total failures
-    double T = 0.0;                  // ENDS(K)
+    double n = 0.0;  // total failures
+    double T = 0.0;  // ENDS(K)
     double beta = 0.0;
     double lambda = 0.0;
     double intensity = 0.0;          // at T
@@ -103,10 +103,10 @@ struct CrowAmsaaGroupedFit {
     double cumulativeMtbf = 0.0;     // T / n
     double chiSquare = 0.0;
     int dof = 0;
-    double pValue = 0.0;             // P(chi-square >= the statistic)
+    double pValue = 0.0;  // P(chi-square >= the statistic)
 };
-void CrowAmsaaGrouped(int K, ConstRealArray ENDS, ConstRealArray FAILURES,
-                      CrowAmsaaGroupedFit& FIT, RealArray EXPECTED, int& STATUS);
+void CrowAmsaaGrouped(int K, ConstRealArray ENDS, ConstRealArray FAILURES, CrowAmsaaGroupedFit& FIT,
+                      RealArray EXPECTED, int& STATUS);
 // The grouped log-likelihood at (lambda, beta), up to a constant: for a check by direct
 // maximisation.
 double CrowAmsaaGroupedLogLikelihood(int K, ConstRealArray ENDS, ConstRealArray FAILURES,

@@ -60,8 +60,8 @@ double CrowAmsaaGroupedLogLikelihood(int K, ConstRealArray ENDS, ConstRealArray 
     return sum - lambda * std::pow(ENDS(K), beta);
 }
 
-void CrowAmsaaGrouped(int K, ConstRealArray ENDS, ConstRealArray FAILURES,
-                      CrowAmsaaGroupedFit& FIT, RealArray EXPECTED, int& STATUS) {
+void CrowAmsaaGrouped(int K, ConstRealArray ENDS, ConstRealArray FAILURES, CrowAmsaaGroupedFit& FIT,
+                      RealArray EXPECTED, int& STATUS) {
     FIT = CrowAmsaaGroupedFit{};
     for (int k = 1; k <= EXPECTED.size(); ++k) EXPECTED(k) = 0.0;
     double n = 0.0;

@@ -137,8 +137,7 @@ void RegulariseHessian(int N, RealMatrix H) {
     double work1[3];
     double work2[3];
     double eig[3];
-    SymmetricEigenvalues(3, N, copy, RealArray(work1, N), RealArray(work2, N),
-                         RealArray(eig, N));
+    SymmetricEigenvalues(3, N, copy, RealArray(work1, N), RealArray(work2, N), RealArray(eig, N));
     const double smallest = eig[0];
     const double largest = eig[N - 1];
     if (smallest <= 0.0) {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "numerics/brent.h"
-#include "numerics/robust_root.h"
 #include "numerics/eigen.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"

@@ -106,8 +106,8 @@ void SGEOMD(int ESF, int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
         auto g = [&](double phi) {
             return likelihood ? LikelihoodEquation(phi, n, DAT) : LeastSquaresEquation(phi, n, DAT);
         };
-        const Bracket b = FindBracket(g, kUpperEnd,
-                                      {kLowerEnds[0], kLowerEnds[1], kLowerEnds[2], kLowerEnds[3]});
+        const Bracket b =
+            FindBracket(g, kUpperEnd, {kLowerEnds[0], kLowerEnds[1], kLowerEnds[2], kLowerEnds[3]});
         if (RobustEstimationOn()) {
             const LikelihoodRoot r = RobustLikelihoodRoot(g, b, ParameterRange::kUnitInterval);
             RFLAG = r.found() ? status::kOk : status::kNotAppropriate;

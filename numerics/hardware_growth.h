@@ -45,8 +45,7 @@ struct ProjectionDiagnosis {
     int entry = 0;
 };
 ProjectionDiagnosis DiagnoseGrowthProjection(double T, double NA, int K, ConstRealArray TIMES,
-                                             ConstRealArray FAILURES,
-                                             ConstRealArray EFFECTIVENESS);
+                                             ConstRealArray FAILURES, ConstRealArray EFFECTIVENESS);
 
 // ERRFLG of the discrete model.
 namespace discrete_status {

@@ -32,13 +32,13 @@ void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pi
 // the mean score of the refits made times the refits the range asks for. Without a failure
 // both give the same results. The executions set it for their run, like the estimation mode.
 class ScopedIntervalRefitSkipping {
-public:
+  public:
     explicit ScopedIntervalRefitSkipping(bool skip);
     ~ScopedIntervalRefitSkipping();
     ScopedIntervalRefitSkipping(const ScopedIntervalRefitSkipping&) = delete;
     ScopedIntervalRefitSkipping& operator=(const ScopedIntervalRefitSkipping&) = delete;
 
-private:
+  private:
     bool previous_;
 };
 

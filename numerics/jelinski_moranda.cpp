@@ -122,8 +122,7 @@ void SJAMMD(int ESF, int NS, ConstRealArray DAT, TbfStats& STATS, int& RFLAG) {
             // predicted; 0 leaves both rows blank rather than negative.
             const bool belowObserved = RFLAG == status::kTotalFaultsBelowObserved;
             STATS(tbf_row::kRemainingFaults, kEstimate) = belowObserved ? 0.0 : N - n;
-            STATS(tbf_row::kCurrentMtbnf, kEstimate) =
-                belowObserved ? 0.0 : 1.0 / (phi * (N - n));
+            STATS(tbf_row::kCurrentMtbnf, kEstimate) = belowObserved ? 0.0 : 1.0 / (phi * (N - n));
             STATS(tbf_row::kPurificationLevel, kEstimate) = n / N;
         }
     }

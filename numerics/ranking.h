@@ -8,8 +8,8 @@ namespace vnk {
 // Differences up to this much between neighbours in sorted order share a rank.
 inline constexpr double kRankTieTolerance = 0.0005;
 
-inline constexpr int kRankedTbfModels = 7;   // GEO, JAM, LAV-L, MUS, MSA, NPT, LAV-Q
-inline constexpr int kRankedMeasures = 4;    // Accuracy, Bias, Noise, Trend
+inline constexpr int kRankedTbfModels = 7;       // GEO, JAM, LAV-L, MUS, MSA, NPT, LAV-Q
+inline constexpr int kRankedMeasures = 4;        // Accuracy, Bias, Noise, Trend
 inline constexpr int kRankedIntervalModels = 6;  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
 
 // Ranks seven values: sorted ascending (stable), each nonzero value counts, a value more than

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "numerics/brent.h"
-#include "numerics/robust_root.h"
 #include "numerics/interval_accuracy.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/vnkgof.h"

@@ -12,16 +12,16 @@ namespace {
 // Running state of one measure between steps.
 struct MeasureRun {
     bool active = false;
-    int made = 0;               // successful predictions, the index into V
-    int changes = 0;            // Noise: terms summed
-    double sumY = 0.0;          // Trend: running total of -ln(1 - u)
+    int made = 0;       // successful predictions, the index into V
+    int changes = 0;    // Noise: terms summed
+    double sumY = 0.0;  // Trend: running total of -ln(1 - u)
     double previousMedian = kLn2;
 };
 
 bool RangeIsUsable(ConstRealArray DAT, int NS, int NSB, int NSE, int NSR, RealArray V,
                    RealArray VPRE) {
-    return DAT.size() >= NS && NSB >= 1 && NSE <= NS - 1 && NSB <= NSE &&
-           NSR == NSE - NSB + 1 && V.size() >= NSR && VPRE.size() >= NSR;
+    return DAT.size() >= NS && NSB >= 1 && NSE <= NS - 1 && NSB <= NSE && NSR == NSE - NSB + 1 &&
+           V.size() >= NSR && VPRE.size() >= NSR;
 }
 
 void TraceInputs(const TbfApplicabilityModel& model, ConstRealArray DAT, int NS, int NSB, int NSE,
@@ -50,8 +50,8 @@ void TraceOutputs(const TbfApplicabilityModel& model, int NSR, const TbfMeasureR
 // The refit loop for every selected measure at once. Each measure's arithmetic is exactly
 // that of a loop run for it alone: its sums are taken in step order and the pieces are pure
 // functions of the fit and the step, so sharing a fit between measures changes nothing.
-void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB, int NSE,
-                 int NSR, std::array<TbfMeasureResult, measure::kCount>& measures,
+void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB, int NSE, int NSR,
+                 std::array<TbfMeasureResult, measure::kCount>& measures,
                  RefitPolicy policy = RefitPolicy::kStop) {
     const bool skip = policy == RefitPolicy::kSkip;
     std::array<MeasureRun, measure::kCount> runs{};
@@ -96,8 +96,10 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
                 continue;
             }
             measures[m].RFLAG = fitStatus;
-            if (fitStatus != status::kOk) runs[m].active = false;
-            else ++runs[m].made;
+            if (fitStatus != status::kOk)
+                runs[m].active = false;
+            else
+                ++runs[m].made;
         }
         if (fitStatus != status::kOk) {
             if (skip) continue;
@@ -157,8 +159,7 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
     if (skip) {
         TbfMeasureResult& a = measures[measure::kAccuracy - 1];
         const MeasureRun& ar = runs[measure::kAccuracy - 1];
-        if (a.selected && a.failedRefits > 0 && ar.made > 0)
-            a.STAT = a.STAT / ar.made * NSR;
+        if (a.selected && a.failedRefits > 0 && ar.made > 0) a.STAT = a.STAT / ar.made * NSR;
         TbfMeasureResult& n = measures[measure::kNoise - 1];
         const MeasureRun& nr = runs[measure::kNoise - 1];
         if (n.selected && n.failedRefits > 0 && nr.changes > 0)

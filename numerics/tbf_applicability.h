@@ -59,10 +59,12 @@ inline constexpr double kLn2 = 0.6931471805599453;
 
 // Where one step of the analysis stands.
 struct TbfStep {
-    int k = 0;          // prefix length just fitted (the first k values of DAT)
-    double T = 0.0;     // elapsed time at failure k (cumulative data: DAT(k))
-    double x = 0.0;     // next time between failures: DAT(k + 1) (cumulative data: DAT(k + 1) - DAT(k))
-    double next = 0.0;  // DAT(k + 1) as given: the next time between failures, or the next failure time
+    int k = 0;       // prefix length just fitted (the first k values of DAT)
+    double T = 0.0;  // elapsed time at failure k (cumulative data: DAT(k))
+    double x =
+        0.0;  // next time between failures: DAT(k + 1) (cumulative data: DAT(k + 1) - DAT(k))
+    double next =
+        0.0;  // DAT(k + 1) as given: the next time between failures, or the next failure time
 };
 
 // The predicted median of the next time between failures, or the signal that it does not

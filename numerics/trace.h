@@ -25,7 +25,7 @@ std::string close();
 // Switches tracing off for the lifetime of the object (applicability routines refit many
 // times and must not trace the refits), restoring the previous state afterwards.
 class Suspension {
-public:
+  public:
     Suspension();
     ~Suspension();
     Suspension(const Suspension&) = delete;
@@ -34,7 +34,7 @@ public:
     // Restores the switch early, e.g. before writing the output block.
     void resume();
 
-private:
+  private:
     bool wasOn_;
     bool active_ = true;
 };
@@ -49,7 +49,7 @@ std::string formatLabel(std::string_view name);
 // Writes the lines of one block. Every call writes whole lines; nothing is written while
 // tracing is off.
 class Writer {
-public:
+  public:
     // " " then " > If the NAME routine is accessed with:"
     void enter(std::string_view routine);
     // " " then "   then the call to NAME yields:"

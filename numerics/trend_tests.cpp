@@ -154,10 +154,10 @@ std::vector<TrendPoint> LaplaceFactorsInterval(ConstRealArray COUNTS, ConstRealA
     // u grows with the square root of the counts' scale: scale both, restore at the end.
     const double countScale = scaleOf(COUNTS, NS);
     const double lengthScale = scaleOf(LENGTHS, NS);
-    double E = 0.0;        // end of interval k
-    double N = 0.0;        // failures up to k
-    double moment = 0.0;   // sum n_i m_i
-    double cubes = 0.0;    // sum l_i^3
+    double E = 0.0;       // end of interval k
+    double N = 0.0;       // failures up to k
+    double moment = 0.0;  // sum n_i m_i
+    double cubes = 0.0;   // sum l_i^3
     for (int k = 1; k <= NS; ++k) {
         const double l = LENGTHS(k) / lengthScale;
         const double n = COUNTS(k) / countScale;
@@ -175,8 +175,7 @@ std::vector<TrendPoint> LaplaceFactorsInterval(ConstRealArray COUNTS, ConstRealA
     return points;
 }
 
-std::vector<TrendPoint> RunningRateInterval(ConstRealArray COUNTS, ConstRealArray LENGTHS,
-                                            int NS) {
+std::vector<TrendPoint> RunningRateInterval(ConstRealArray COUNTS, ConstRealArray LENGTHS, int NS) {
     std::vector<TrendPoint> points;
     const double countScale = scaleOf(COUNTS, NS);
     const double lengthScale = scaleOf(LENGTHS, NS);

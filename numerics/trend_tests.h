@@ -20,16 +20,16 @@ inline constexpr int kTrendMinimumData = 3;
 // Why a trend analysis has no result; kOk when it has one.
 namespace trend_status {
 inline constexpr int kOk = 0;
-inline constexpr int kTooFewData = 1;        // fewer than kTrendMinimumData failures/intervals
-inline constexpr int kNegativeTime = 2;      // a time between failures below zero
-inline constexpr int kZeroTotalTime = 3;     // the failures add up to no time at all
-inline constexpr int kNoFailures = 4;        // interval counts all zero
-inline constexpr int kBadLength = 5;         // an interval length zero or negative
-inline constexpr int kNotANumber = 6;        // a value that is not a finite number
-inline constexpr int kNegativeCount = 7;     // an interval count below zero
-inline constexpr int kFailureAtZero = 8;     // MIL-HDBK-189: a failure at time 0
+inline constexpr int kTooFewData = 1;            // fewer than kTrendMinimumData failures/intervals
+inline constexpr int kNegativeTime = 2;          // a time between failures below zero
+inline constexpr int kZeroTotalTime = 3;         // the failures add up to no time at all
+inline constexpr int kNoFailures = 4;            // interval counts all zero
+inline constexpr int kBadLength = 5;             // an interval length zero or negative
+inline constexpr int kNotANumber = 6;            // a value that is not a finite number
+inline constexpr int kNegativeCount = 7;         // an interval count below zero
+inline constexpr int kFailureAtZero = 8;         // MIL-HDBK-189: a failure at time 0
 inline constexpr int kEndBeforeLastFailure = 9;  // MIL-HDBK-189: T before the last failure
-inline constexpr int kNotApplicable = 10;    // data without a time axis (one-shot trials)
+inline constexpr int kNotApplicable = 10;        // data without a time axis (one-shot trials)
 }  // namespace trend_status
 
 // The sentence naming a status, e.g. "Too few data for a trend test"; "" for kOk.
@@ -75,9 +75,9 @@ std::vector<TrendPoint> RunningRateInterval(ConstRealArray COUNTS, ConstRealArra
 
 // The MIL-HDBK-189 test for a power-law trend in failure times.
 struct MilHdbk189Result {
-    double statistic = 0.0;  // 2 sum ln(T / T_i)
-    int dof = 0;             // 2n time-truncated, 2(n - 1) failure-truncated
-    double pValue = 0.0;     // two-sided: 2 min(F, 1 - F), F the chi-square distribution
+    double statistic = 0.0;            // 2 sum ln(T / T_i)
+    int dof = 0;                       // 2n time-truncated, 2(n - 1) failure-truncated
+    double pValue = 0.0;               // two-sided: 2 min(F, 1 - F), F the chi-square distribution
     double growthPValue = 0.0;         // 1 - F, in full double precision: small means growth
     double deteriorationPValue = 0.0;  // F: small means deterioration
     int status = trend_status::kOk;

@@ -46,8 +46,8 @@ TrustRegionSettings TrustRegionSettings::GeneralizedPoisson() {
 }
 
 void TrustRegionMinimise(const TrustRegionProblem& PROBLEM, ConstRealArray XSTART, int MAXIC,
-                         const TrustRegionSettings& SETTINGS, TrustRegionResult& RESULT,
-                         int& RFLAG, const TrustRegionObserver& OBSERVER) {
+                         const TrustRegionSettings& SETTINGS, TrustRegionResult& RESULT, int& RFLAG,
+                         const TrustRegionObserver& OBSERVER) {
     const int n = PROBLEM.N;
     assert(n >= 1 && n <= 3);
     const TrustRegionSettings& s = SETTINGS;
@@ -114,9 +114,8 @@ void TrustRegionMinimise(const TrustRegionProblem& PROBLEM, ConstRealArray XSTAR
             q = 0.0;
             for (int j = 0; j < n; ++j) q += (trial[j] - x[j]) * g[j];
             // A step that is not finite is never offered to the objective.
-            fTrial = allFinite(trial, n)
-                         ? PROBLEM.objective(ConstRealArray(trial.data(), n))
-                         : std::numeric_limits<double>::quiet_NaN();
+            fTrial = allFinite(trial, n) ? PROBLEM.objective(ConstRealArray(trial.data(), n))
+                                         : std::numeric_limits<double>::quiet_NaN();
             ++evaluations;
             // Written so that a not-a-number objective fails the test.
             if (fTrial <= f + s.acceptance * q) {
@@ -124,8 +123,8 @@ void TrustRegionMinimise(const TrustRegionProblem& PROBLEM, ConstRealArray XSTAR
                 break;
             }
             ++rejections;
-            roundingOnly = roundingOnly && std::isfinite(fTrial) &&
-                           -q <= s.roundingTolerance * std::fabs(f);
+            roundingOnly =
+                roundingOnly && std::isfinite(fTrial) && -q <= s.roundingTolerance * std::fabs(f);
             // The first rejection cuts the radius to just inside the step it tried.
             double shortest = radius;
             const double previousRadius = radius;

@@ -114,13 +114,13 @@ struct TrustRegionSettings {
 
 // What one accepted step looked like, for a caller that wants to follow the iteration.
 struct TrustRegionIteration {
-    int iteration = 0;      // the counter after the acceptance (2 for the first accepted step)
-    ConstRealArray XOLD;    // the point the step started from
-    ConstRealArray XNEW;    // the accepted point
+    int iteration = 0;    // the counter after the acceptance (2 for the first accepted step)
+    ConstRealArray XOLD;  // the point the step started from
+    ConstRealArray XNEW;  // the accepted point
     double FOLD = 0.0;
     double FNEW = 0.0;
-    double radius = 0.0;    // the radius the accepted trial used
-    int rejections = 0;     // rejected trials before this one in the same iteration
+    double radius = 0.0;  // the radius the accepted trial used
+    int rejections = 0;   // rejected trials before this one in the same iteration
 };
 using TrustRegionObserver = std::function<void(const TrustRegionIteration&)>;
 
@@ -144,7 +144,7 @@ struct TrustRegionResult {
 // Minimises PROBLEM from XSTART (N elements; each clamped into [LOWER, UPPER]) with at most
 // MAXIC iterations. RFLAG: 0 converged, 1 iteration maximum, 2 trust region cannot be adjusted.
 void TrustRegionMinimise(const TrustRegionProblem& PROBLEM, ConstRealArray XSTART, int MAXIC,
-                         const TrustRegionSettings& SETTINGS, TrustRegionResult& RESULT,
-                         int& RFLAG, const TrustRegionObserver& OBSERVER = {});
+                         const TrustRegionSettings& SETTINGS, TrustRegionResult& RESULT, int& RFLAG,
+                         const TrustRegionObserver& OBSERVER = {});
 
 }  // namespace vnk

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "numerics/brent.h"
-#include "numerics/robust_root.h"
 #include "numerics/interval_times.h"
 #include "numerics/period_search.h"
+#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/vnkgof.h"

@@ -57,10 +57,10 @@ std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, i
 
 // What one interval model's accuracy analysis stored.
 struct IntervalAccuracyResult {
-    double stat = 0.0;  // STAT
-    int rank = 0;       // accuracy rank; 0 = no rank
-    int indx = 0;       // INDX, refits made
-    int rflag = 0;      // RFLAG; nonzero shows no chart
+    double stat = 0.0;         // STAT
+    int rank = 0;              // accuracy rank; 0 = no rank
+    int indx = 0;              // INDX, refits made
+    int rflag = 0;             // RFLAG; nonzero shows no chart
     std::vector<double> plot;  // the per-point scores, point i at index i - 1
 };
 

@@ -107,11 +107,11 @@ AxisScale CoverPoints(const AxisScale& designed, const std::vector<double>& mark
     if (!(a.end > a.start) || !(a.step > 0.0)) return a;
     // The room is a share of the axis the points need, not of one drawn too short for them.
     const Extent points = FiniteExtent(marked);
-    const bool anyMarked = std::any_of(marked.begin(), marked.end(),
-                                       [](double v) { return std::isfinite(v); });
-    const double span = anyMarked ? std::max(a.end, points.largest) -
-                                        std::min(a.start, points.smallest)
-                                  : a.end - a.start;
+    const bool anyMarked =
+        std::any_of(marked.begin(), marked.end(), [](double v) { return std::isfinite(v); });
+    const double span = anyMarked
+                            ? std::max(a.end, points.largest) - std::min(a.start, points.smallest)
+                            : a.end - a.start;
     const double room = kPointMargin * span;
     double low = a.start, high = a.end;  // what must lie inside, margins included
     bool below = false;

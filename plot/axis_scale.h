@@ -50,8 +50,9 @@ enum class Widen {
 
 // The axis a chart draws: `designed` as its rule gives it, grown where a marked point (`marked`)
 // lies within kPointMargin of an end or beyond it, and where a line without markers (`lines`)
-// leaves it. The start moves by whole steps; `widen` says how the end moves. An axis starting at 0 keeps its start when no value lies below 0: points on the
-// zero line stand on it. Values that are not finite are left out.
+// leaves it. The start moves by whole steps; `widen` says how the end moves. An axis starting at 0
+// keeps its start when no value lies below 0: points on the zero line stand on it. Values that are
+// not finite are left out.
 AxisScale CoverPoints(const AxisScale& designed, const std::vector<double>& marked,
                       const std::vector<double>& lines, Widen widen);
 

@@ -33,12 +33,18 @@ QValueAxis* MakeAxis(const QString& title, const AxisScale& scale) {
 
 QScatterSeries::MarkerShape ScatterShape(MarkerShape shape) {
     switch (shape) {
-        case MarkerShape::Circle: break;
-        case MarkerShape::Square: return QScatterSeries::MarkerShapeRectangle;
-        case MarkerShape::Diamond: return QScatterSeries::MarkerShapeRotatedRectangle;
-        case MarkerShape::Triangle: return QScatterSeries::MarkerShapeTriangle;
-        case MarkerShape::Star: return QScatterSeries::MarkerShapeStar;
-        case MarkerShape::Pentagon: return QScatterSeries::MarkerShapePentagon;
+        case MarkerShape::Circle:
+            break;
+        case MarkerShape::Square:
+            return QScatterSeries::MarkerShapeRectangle;
+        case MarkerShape::Diamond:
+            return QScatterSeries::MarkerShapeRotatedRectangle;
+        case MarkerShape::Triangle:
+            return QScatterSeries::MarkerShapeTriangle;
+        case MarkerShape::Star:
+            return QScatterSeries::MarkerShapeStar;
+        case MarkerShape::Pentagon:
+            return QScatterSeries::MarkerShapePentagon;
     }
     return QScatterSeries::MarkerShapeCircle;
 }
@@ -68,12 +74,24 @@ QImage MarkerImage(MarkerShape shape, const QColor& colour) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     switch (shape) {
-        case MarkerShape::Circle: painter.drawEllipse(QRectF(0, 0, kSide, kSide)); break;
-        case MarkerShape::Square: painter.drawRect(QRectF(4, 4, kSide - 8, kSide - 8)); break;
-        case MarkerShape::Diamond: painter.drawPolygon(Polygon(4, kSide)); break;
-        case MarkerShape::Triangle: painter.drawPolygon(Polygon(3, kSide)); break;
-        case MarkerShape::Star: painter.drawPolygon(Polygon(10, kSide, 0.45)); break;
-        case MarkerShape::Pentagon: painter.drawPolygon(Polygon(5, kSide)); break;
+        case MarkerShape::Circle:
+            painter.drawEllipse(QRectF(0, 0, kSide, kSide));
+            break;
+        case MarkerShape::Square:
+            painter.drawRect(QRectF(4, 4, kSide - 8, kSide - 8));
+            break;
+        case MarkerShape::Diamond:
+            painter.drawPolygon(Polygon(4, kSide));
+            break;
+        case MarkerShape::Triangle:
+            painter.drawPolygon(Polygon(3, kSide));
+            break;
+        case MarkerShape::Star:
+            painter.drawPolygon(Polygon(10, kSide, 0.45));
+            break;
+        case MarkerShape::Pentagon:
+            painter.drawPolygon(Polygon(5, kSide));
+            break;
     }
     return image;
 }

@@ -9,16 +9,15 @@ namespace vnk::plot {
 const QColor& colour::Predicted(int index) {
     // Twelve distinct colours: the interval summary can show ten models at once.
     static const std::array<QColor, 12> palette{
-        QColor(Qt::blue),        QColor(0, 160, 0),       QColor(Qt::magenta),
-        QColor(Qt::darkCyan),    QColor(200, 120, 0),     QColor(Qt::darkGray),
-        QColor(Qt::darkMagenta), QColor(Qt::darkYellow),  QColor(120, 60, 0),
-        QColor(0, 0, 110),       QColor(255, 120, 160),   QColor(60, 200, 200)};
+        QColor(Qt::blue),    QColor(0, 160, 0),    QColor(Qt::magenta),     QColor(Qt::darkCyan),
+        QColor(200, 120, 0), QColor(Qt::darkGray), QColor(Qt::darkMagenta), QColor(Qt::darkYellow),
+        QColor(120, 60, 0),  QColor(0, 0, 110),    QColor(255, 120, 160),   QColor(60, 200, 200)};
     return palette[static_cast<std::size_t>(std::max(index, 0)) % palette.size()];
 }
 
 MarkerShape ModelMarker(int index) {
     // The data series are drawn with circles; models begin with the other shapes.
-    static const std::array<MarkerShape, 6> shapes{MarkerShape::Square, MarkerShape::Diamond,
+    static const std::array<MarkerShape, 6> shapes{MarkerShape::Square,   MarkerShape::Diamond,
                                                    MarkerShape::Triangle, MarkerShape::Star,
                                                    MarkerShape::Pentagon, MarkerShape::Circle};
     return shapes[static_cast<std::size_t>(std::max(index, 0)) % shapes.size()];

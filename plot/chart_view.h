@@ -42,7 +42,7 @@ ChartFormat ChartFormatOf(const QString& path);
 
 class ChartView : public QChartView {
     Q_OBJECT
-public:
+  public:
     explicit ChartView(const ChartSpec& design = {}, QWidget* parent = nullptr);
 
     // Replaces what the view draws.
@@ -62,7 +62,7 @@ public:
     // Puts the chart on the clipboard as a picture.
     void copyToClipboard() const;
 
-private:
+  private:
     void askAndSave(ChartFormat format);
 
     ChartSpec design_;

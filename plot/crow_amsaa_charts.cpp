@@ -87,8 +87,8 @@ ChartSpec timeChart(const QString& title, const QString& yTitle) {
     return chart;
 }
 
-SeriesSpec series(const QString& name, const QColor& colour, SeriesKind kind,
-                  QList<QPointF> points, bool markers) {
+SeriesSpec series(const QString& name, const QColor& colour, SeriesKind kind, QList<QPointF> points,
+                  bool markers) {
     SeriesSpec s;
     s.name = name;
     s.colour = colour;
@@ -120,10 +120,9 @@ ChartSpec CrowDuaneChart(const crow::Analysis& a) {
             if (std::isfinite(y)) fitted.append(QPointF(lx, y));
         }
     }
-    chart.series = {series(QStringLiteral("Observed"), colour::kHardware, SeriesKind::Scatter,
-                           observed, true),
-                    series(QStringLiteral("Fitted"), colour::kRed, SeriesKind::Line, fitted,
-                           false)};
+    chart.series = {
+        series(QStringLiteral("Observed"), colour::kHardware, SeriesKind::Scatter, observed, true),
+        series(QStringLiteral("Fitted"), colour::kRed, SeriesKind::Line, fitted, false)};
     fitAxes(chart, false);
     return chart;
 }
@@ -166,10 +165,10 @@ ChartSpec CrowCumulativeFailuresChart(const crow::Analysis& a) {
         const double first = observed.isEmpty() ? law.T / 1000.0 : observed.first().x() / 10.0;
         expected = curve(law, first, [&law](double t) { return law.expected(t); });
     }
-    chart.series = {series(QStringLiteral("Observed"), colour::kHardware,
-                           a.grouped ? SeriesKind::Line : SeriesKind::Scatter, observed, true),
-                    series(QStringLiteral("Expected"), colour::kRed, SeriesKind::Line, expected,
-                           a.grouped)};
+    chart.series = {
+        series(QStringLiteral("Observed"), colour::kHardware,
+               a.grouped ? SeriesKind::Line : SeriesKind::Scatter, observed, true),
+        series(QStringLiteral("Expected"), colour::kRed, SeriesKind::Line, expected, a.grouped)};
     fitAxes(chart, true);
     return chart;
 }

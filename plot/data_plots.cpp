@@ -72,7 +72,7 @@ PlotSpec TbfDataPlot(const TbfPlotData& data, const QString& title,
     QList<double> types;
     for (std::size_t i = 0; i < data.times.size(); ++i) types << FailureType(data, i);
     design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Failure Type")},
-                               {ToList(shown), types});
+                                 {ToList(shown), types});
     return design;
 }
 
@@ -159,13 +159,13 @@ PlotSpec HardwareIntervalPlot(const HardwareIntervalPlotData& data) {
     for (std::size_t i = 0; i < n; ++i) successful[i] = data.unitsTested[i] - failing[i];
     PlotSpec design;
     design.chart.title = QStringLiteral("Raw Data Plot");
-    design.chart.series = {Series(QStringLiteral("Failing Units"), colour::kRed, Numbered(failing)),
-                         Series(QStringLiteral("Successful Units"), colour::kGreen,
-                                Numbered(successful))};
+    design.chart.series = {
+        Series(QStringLiteral("Failing Units"), colour::kRed, Numbered(failing)),
+        Series(QStringLiteral("Successful Units"), colour::kGreen, Numbered(successful))};
     design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(n))};
     design.chart.y = {QStringLiteral("Units"), IntervalYAxis(YValues(design.chart))};
     design.table = NumberedTable({QStringLiteral("Units Tested"), QStringLiteral("Units Failing")},
-                               {ToList(data.unitsTested), ToList(data.unitsFailing)});
+                                 {ToList(data.unitsTested), ToList(data.unitsFailing)});
     return design;
 }
 
@@ -175,19 +175,19 @@ PlotSpec TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind) {
     if (kind == ModelPlotKind::DataAndPredicted) {
         design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
         design.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(data.times)),
-                             Series(model, colour::Predicted(0), Numbered(data.predicted))};
+                               Series(model, colour::Predicted(0), Numbered(data.predicted))};
     } else {
         design.chart.title = QStringLiteral("Residual Data Plot");
         design.chart.series = {Series(QStringLiteral("Residual Data"), colour::kSoftware,
-                                    Numbered(Residuals(data.times, data.predicted)))};
+                                      Numbered(Residuals(data.times, data.predicted)))};
     }
     const std::size_t points = std::max(data.times.size(), data.predicted.size());
     design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(points))};
     design.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(design.chart))};
-    design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level"),
-                                QStringLiteral("Predicted")},
-                               {ToList(data.times), ToList(data.severities),
-                                ToList(data.predicted)});
+    design.table =
+        NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level"),
+                       QStringLiteral("Predicted")},
+                      {ToList(data.times), ToList(data.severities), ToList(data.predicted)});
     return design;
 }
 
@@ -203,9 +203,9 @@ PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind
     } else {
         design.chart.title = QStringLiteral("Residual Data Plot");
         const auto offset = static_cast<std::size_t>(first - 1);
-        design.chart.series = {Series(QStringLiteral("Residual Data"), colour::kSoftware,
-                                    Numbered(Residuals(data.counts, data.predicted, offset),
-                                             first))};
+        design.chart.series = {
+            Series(QStringLiteral("Residual Data"), colour::kSoftware,
+                   Numbered(Residuals(data.counts, data.predicted, offset), first))};
     }
     design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
     design.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(design.chart))};
@@ -213,7 +213,7 @@ PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind
     QList<double> predicted(first - 1, std::numeric_limits<double>::quiet_NaN());
     predicted << ToList(data.predicted);
     design.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Predicted")},
-                               {ToList(data.counts), predicted});
+                                 {ToList(data.counts), predicted});
     return design;
 }
 
@@ -234,7 +234,7 @@ PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data) {
     design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(times.size()))};
     design.chart.y = {TbfTimeAxisTitle(data.unit), TbfYAxis(YValues(design.chart))};
     design.table = NumberedTable({QStringLiteral("TBF Units"), QStringLiteral("Severity Level")},
-                               {ToList(times), ToList(data.severities)});
+                                 {ToList(times), ToList(data.severities)});
     return design;
 }
 
@@ -252,7 +252,7 @@ PlotSpec IntervalSummaryPlot(const IntervalSummaryPlotData& data) {
     design.chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.counts.size()))};
     design.chart.y = {QStringLiteral("Faults"), IntervalYAxis(YValues(design.chart))};
     design.table = NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},
-                               {ToList(data.counts), ToList(data.lengths)});
+                                 {ToList(data.counts), ToList(data.lengths)});
     return design;
 }
 

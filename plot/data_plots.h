@@ -79,11 +79,11 @@ enum class ModelPlotKind {
 
 // A TBF model's plot: the data and the predicted values the last execution stored.
 struct TbfModelPlotData {
-    std::string modelName;            // name of the predicted series, e.g. "Geometric Model"
-    std::vector<double> times;        // times between failures, entries 1..N
-    std::vector<double> severities;   // severity level per entry
-    std::vector<double> predicted;    // the model's predicted time per entry
-    int unit = 0;                     // TBF unit code
+    std::string modelName;           // name of the predicted series, e.g. "Geometric Model"
+    std::vector<double> times;       // times between failures, entries 1..N
+    std::vector<double> severities;  // severity level per entry
+    std::vector<double> predicted;   // the model's predicted time per entry
+    int unit = 0;                    // TBF unit code
 };
 
 // Data and predicted: "Raw Software Data" and the model's series. Residuals: data minus

@@ -14,7 +14,7 @@ class ValueTable;
 
 class PlotWnd : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PlotWnd(const PlotSpec& design, QWidget* parent = nullptr);
 
     const PlotSpec& design() const { return design_; }
@@ -25,10 +25,10 @@ public:
     // the height less the band the main window keeps for its own bars.
     void placeOnScreen(const QRect& screen);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     PlotSpec design_;
     ValueTable* table_ = nullptr;
     ChartView* chart_ = nullptr;

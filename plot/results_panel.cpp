@@ -17,7 +17,8 @@ QLineEdit* ReadOnlyField(const QString& text, const QString& tip, QWidget* paren
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setToolTip(tip);
     const int zero = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    edit->setMinimumWidth(std::max(edit->fontMetrics().horizontalAdvance(text) + 4 * zero, 9 * zero));
+    edit->setMinimumWidth(
+        std::max(edit->fontMetrics().horizontalAdvance(text) + 4 * zero, 9 * zero));
     edit->setCursorPosition(0);
     return edit;
 }
@@ -52,7 +53,8 @@ ResultsPanel::ResultsPanel(const QList<ResultsRow>& rows, QWidget* parent)
             if (models::IsHighlightedValue(row.stat))
                 fields[0]->setStyleSheet(QStringLiteral("color: blue"));
         } else {
-            for (int c = 0; c < 3; ++c) fields << ReadOnlyField(QStringLiteral("n/a"), reason, this);
+            for (int c = 0; c < 3; ++c)
+                fields << ReadOnlyField(QStringLiteral("n/a"), reason, this);
         }
         for (int c = 0; c < 3; ++c) grid->addWidget(fields[c], line, c + 1);
         fields_ << fields;

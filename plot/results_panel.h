@@ -11,11 +11,11 @@ class QLineEdit;
 namespace vnk::plot {
 
 struct ResultsRow {
-    QString label;     // model caption
+    QString label;      // model caption
     double stat = 0.0;  // STAT
     int rank = 0;
-    int indx = 0;       // INDX
-    int rflag = 0;      // RFLAG; -1: not run, nonzero: no result
+    int indx = 0;   // INDX
+    int rflag = 0;  // RFLAG; -1: not run, nonzero: no result
 };
 
 // Why a row has no result: "" when it has one.
@@ -23,14 +23,14 @@ QString UnavailableReason(int rflag, int indx);
 
 class ResultsPanel : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     explicit ResultsPanel(const QList<ResultsRow>& rows, QWidget* parent = nullptr);
 
     // The fields of row r: 0 statistic, 1 rank, 2 final index.
     QLineEdit* field(int row, int column) const;
     int rows() const { return static_cast<int>(fields_.size()); }
 
-private:
+  private:
     QList<QList<QLineEdit*>> fields_;
 };
 

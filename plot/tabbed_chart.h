@@ -18,7 +18,7 @@ class ChartView;
 
 class TabbedChart : public QWidget {
     Q_OBJECT
-public:
+  public:
     using ChartFor = std::function<std::optional<ChartSpec>(int)>;
 
     // chartFor(i) gives what tab i shows, or nothing; the first tab is drawn at once.
@@ -32,10 +32,10 @@ public:
     void setEmptyText(std::function<QString(int)> emptyText);
     QLabel* emptyLabel() const { return empty_; }
 
-signals:
+  signals:
     void tabShown(int index);
 
-private:
+  private:
     void show(int index);
 
     QTabBar* tabs_ = nullptr;

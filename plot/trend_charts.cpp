@@ -63,8 +63,8 @@ ChartSpec LaplaceFactorChart(const TrendAnalysis& a) {
 }
 
 ChartSpec RunningAverageChart(const TrendAnalysis& a) {
-    const QString title = a.interval ? QStringLiteral("Failures per Unit Length")
-                                     : QStringLiteral("Running Average");
+    const QString title =
+        a.interval ? QStringLiteral("Failures per Unit Length") : QStringLiteral("Running Average");
     ChartSpec chart;
     chart.title = title;
     chart.x = {numberAxisTitle(a), numberAxis(a)};

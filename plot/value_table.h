@@ -9,7 +9,7 @@ namespace vnk::plot {
 
 class ValueTable : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit ValueTable(const TableSpec& design = {}, QWidget* parent = nullptr);
     void setSpec(const TableSpec& design);
 };

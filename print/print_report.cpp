@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-
 namespace vnk::print {
 
 PrinterPrompter SystemPrintScreen() { return SystemPrintScreen(nullptr); }

@@ -56,7 +56,8 @@ QFont ReportFont() {
 
 ReportLayout::ReportLayout(const QFont& font, const QPaintDevice* device, const QSizeF& page)
     : font_(font), device_(device), page_(page) {
-    const qreal wanted = kTabColumns * QFontMetricsF(font_, device_).horizontalAdvance(QLatin1Char(' '));
+    const qreal wanted =
+        kTabColumns * QFontMetricsF(font_, device_).horizontalAdvance(QLatin1Char(' '));
     // QTextLayout scales tab distances by the device resolution over its own default one;
     // measure that factor once rather than depend on how it is worked out.
     constexpr qreal kProbe = 1000.0;

@@ -19,7 +19,7 @@ namespace vnk::print {
 QFont ReportFont();
 
 class ReportLayout {
-public:
+  public:
     // `device` gives the resolution; `page` is the printable area in its units.
     ReportLayout(const QFont& font, const QPaintDevice* device, const QSizeF& page);
 
@@ -38,7 +38,7 @@ public:
     // Height of one line of text.
     qreal lineHeight() const;
 
-private:
+  private:
     // Height of the laid-out text, or a value above the page as soon as it exceeds it.
     qreal height(QStringView text, qreal stopAbove) const;
 

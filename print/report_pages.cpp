@@ -1,8 +1,8 @@
 #include "print/report_pages.h"
 
 #include <QBuffer>
-#include <QFontMetricsF>
 #include <QByteArray>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>

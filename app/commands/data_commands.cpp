@@ -5,12 +5,12 @@
 #include <array>
 #include <vector>
 
-#include "app/shell/document.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
 #include "app/screens/data/statistics_screens.h"
 #include "app/screens/data/tbf_edit_screen.h"
 #include "app/screens/data/transformation_screen.h"
+#include "app/shell/document.h"
 #include "numerics/tbf_compaction.h"
 #include "numerics/unit_conversion.h"
 #include "numerics/vnkdst.h"

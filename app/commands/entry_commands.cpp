@@ -3,14 +3,14 @@
 #include <QDialog>
 
 #include "app/commands/data_commands.h"
-#include "app/shell/document.h"
+#include "app/commands/file_commands.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/screens/data/interval_input_screens.h"
 #include "app/screens/data/tbf_input_screen.h"
 #include "app/screens/data/value_screen.h"
-#include "app/commands/file_commands.h"
+#include "app/shell/document.h"
 
 namespace vnk::app {
 
@@ -76,9 +76,8 @@ void newSoftwareIntervals(const CommandContext& ctx) {
     }
     // Without an interval there is no last interval to ask about.
     if (set.intervalCount < 1) return;
-    CorrectionsScreen corrections(ctx.prompter,
-                                  set.interval(interval_row::kFaults, set.intervalCount),
-                                  ctx.parent);
+    CorrectionsScreen corrections(
+        ctx.prompter, set.interval(interval_row::kFaults, set.intervalCount), ctx.parent);
     run(ctx, corrections);
     set.correctionsAfterFinalInterval = corrections.value();
     // Typed intervals exist nowhere else; closing must offer to save them.

@@ -15,11 +15,10 @@ bool RefuseEntriesWithoutTime(const CommandContext& ctx) {
     for (int i = 1; i <= set.tbfCount; ++i)
         if (!(set.tbf(TbfField::TimeBetweenFailures, i) >= 0.0)) ++missing;
     if (missing == 0) return false;
-    ctx.prompter.error(ctx.parent,
-                       QString::fromLatin1(text::kTimesMissingForExecution)
-                           .arg(missing)
-                           .arg(set.tbfCount),
-                       QString::fromLatin1(text::kErrorCaption));
+    ctx.prompter.error(
+        ctx.parent,
+        QString::fromLatin1(text::kTimesMissingForExecution).arg(missing).arg(set.tbfCount),
+        QString::fromLatin1(text::kErrorCaption));
     return true;
 }
 

@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "app/commands/save_guard.h"
-#include "app/shell/document.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/screens/data/input_file_format_screen.h"
+#include "app/shell/document.h"
 #include "data/data_file.h"
 
 namespace vnk::app {
@@ -28,10 +28,9 @@ std::filesystem::path toPath(const QString& path) {
 
 // "Error Opening File" with Retry and Cancel; true for Retry.
 bool retryOpening(const CommandContext& ctx) {
-    return ctx.prompter.message(ctx.parent, {QString::fromLatin1(text::kAppTitle),
-                                             qs(kErrorOpeningFileMessage),
-                                             MessageIcon::Exclamation,
-                                             QMessageBox::Retry | QMessageBox::Cancel}) ==
+    return ctx.prompter.message(
+               ctx.parent, {QString::fromLatin1(text::kAppTitle), qs(kErrorOpeningFileMessage),
+                            MessageIcon::Exclamation, QMessageBox::Retry | QMessageBox::Cancel}) ==
            QMessageBox::Retry;
 }
 
@@ -145,8 +144,8 @@ bool SaveDataAs(const CommandContext& ctx) {
         return false;
     }
     const QString path = ctx.prompter.saveFileName(
-        ctx.parent, {QStringLiteral("Save As"), QStringLiteral("Varnok3 Data (*.V3D)"),
-                     QStringLiteral("V3D")});
+        ctx.parent,
+        {QStringLiteral("Save As"), QStringLiteral("Varnok3 Data (*.V3D)"), QStringLiteral("V3D")});
     if (path.isEmpty()) return false;
     return writeTo(ctx, path);
 }
@@ -160,10 +159,10 @@ bool SaveData(const CommandContext& ctx) {
 bool OfferSaveBeforeNew(const CommandContext& ctx) {
     FailureDataSet& set = ctx.doc.data();
     if (!set.dataChanged) return true;
-    const auto answer = ctx.prompter.message(
-        ctx.parent, {QString::fromLatin1(text::kAppTitle),
-                     QString::fromLatin1(text::kSavePreviousData), MessageIcon::Stop,
-                     QMessageBox::Yes | QMessageBox::No});
+    const auto answer =
+        ctx.prompter.message(ctx.parent, {QString::fromLatin1(text::kAppTitle),
+                                          QString::fromLatin1(text::kSavePreviousData),
+                                          MessageIcon::Stop, QMessageBox::Yes | QMessageBox::No});
     if (answer == QMessageBox::Yes) return SaveData(ctx);
     set.dataChanged = false;
     return true;
@@ -171,10 +170,9 @@ bool OfferSaveBeforeNew(const CommandContext& ctx) {
 
 bool OfferSaveBeforeClose(const CommandContext& ctx) {
     if (!ctx.doc.data().dataChanged) return true;
-    const auto answer = ctx.prompter.question(ctx.parent,
-                                              QString::fromLatin1(text::kSavePreviousData),
-                                              QMessageBox::Yes | QMessageBox::No |
-                                                  QMessageBox::Cancel);
+    const auto answer =
+        ctx.prompter.question(ctx.parent, QString::fromLatin1(text::kSavePreviousData),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::Yes) return SaveData(ctx);
     return true;

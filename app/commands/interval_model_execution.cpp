@@ -5,28 +5,28 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/commands/report_charts.h"
 #include "app/commands/comparison_commands.h"
-#include "app/shell/command_context.h"
-#include "app/shell/document.h"
+#include "app/commands/interval_plot_data.h"
+#include "app/commands/report_charts.h"
+#include "app/commands/screens_host.h"
 #include "app/kit/help_pages.h"
-#include "app/shell/main_frame.h"
 #include "app/kit/prompter.h"
 #include "app/screens/data/interval_statistics_screen.h"
-#include "execution/interval_execution.h"
-#include "execution/interval_summary_report.h"
-#include "execution/model_reports.h"
-#include "app/commands/interval_plot_data.h"
+#include "app/screens/execution/interval_accuracy_screen.h"
 #include "app/screens/execution/interval_selection_dialog.h"
 #include "app/screens/execution/interval_status_screen.h"
 #include "app/screens/execution/interval_summary_screen.h"
-#include "app/commands/screens_host.h"
-#include "models/report_header.h"
-#include "app/screens/execution/interval_accuracy_screen.h"
 #include "app/screens/execution/model_plot_selection.h"
-#include "plot/plot_window.h"
-#include "app/screens/model/interval_model_screens.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "app/screens/model/interval_model_screens.h"
+#include "app/shell/command_context.h"
+#include "app/shell/document.h"
+#include "app/shell/main_frame.h"
+#include "execution/interval_execution.h"
+#include "execution/interval_summary_report.h"
+#include "execution/model_reports.h"
+#include "models/report_header.h"
+#include "plot/plot_window.h"
 
 namespace vnk::app {
 namespace {
@@ -56,18 +56,19 @@ QString ModelHelpPage(int slot) {
 void OpenModel(CMainFrame& frame, const IntervalExecutionResults& results, int slot) {
     Prompter& prompter = frame.prompter();
     screens::ModelScreenActions actions;
-    actions.reportHeader = models::IntervalReportHeader(
-        results.NS, ConstRealArray(results.countStatistics), ConstRealArray(results.lengthStatistics));
+    actions.reportHeader =
+        models::IntervalReportHeader(results.NS, ConstRealArray(results.countStatistics),
+                                     ConstRealArray(results.lengthStatistics));
     actions.print = [&](const std::string& report) { PrintPages(prompter, {report}, &frame); };
     actions.plots = [&, slot] {
         const models::ModelDescription* description = execution::IntervalSlotDescription(slot);
-        const std::string& name = description->plotTitle.empty() ? description->title
-                                                                  : description->plotTitle;
+        const std::string& name =
+            description->plotTitle.empty() ? description->title : description->plotTitle;
         plot::ModelPlotSelection choose(prompter, QString::fromStdString(name), &frame);
         if (prompter.exec(choose) != QDialog::Accepted) return;
-        plot::ShowPlotWindow(
-            plot::IntervalModelPlot(interval_screens::ModelPlotData(results, slot), choose.choice()),
-            &frame);
+        plot::ShowPlotWindow(plot::IntervalModelPlot(interval_screens::ModelPlotData(results, slot),
+                                                     choose.choice()),
+                             &frame);
     };
     actions.help = [&, slot] { prompter.help(&frame, ModelHelpPage(slot)); };
     screens::OpenIntervalModelScreen(results, slot, frame.document().options().iterationMaximum,
@@ -79,7 +80,8 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
     interval_screens::IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { OpenModel(frame, results, slot); };
     actions.accuracyPlot = [&] {
-        plot::IntervalAccuracyScreen screen(prompter, interval_screens::AccuracyPlotData(results), &frame);
+        plot::IntervalAccuracyScreen screen(prompter, interval_screens::AccuracyPlotData(results),
+                                            &frame);
         prompter.exec(screen);
     };
     actions.plot = [&] {
@@ -108,8 +110,7 @@ void ShowIntervalStatistics(const CommandContext& ctx) {
     const FailureDataSet& set = ctx.doc.data();
     const bool hardware = set.errorHistory == ErrorHistory::Hardware;
     const IntervalStatistics statistics =
-        hardware ? IntervalStatisticsOf(RowOf(set, interval_row::kUnitsFailing),
-                                        TrialsOf(set))
+        hardware ? IntervalStatisticsOf(RowOf(set, interval_row::kUnitsFailing), TrialsOf(set))
                  : IntervalStatisticsOf(RowOf(set, interval_row::kFaults),
                                         RowOf(set, interval_row::kLength));
     IntervalStatisticsScreen screen(ctx.prompter, statistics, hardware, ctx.parent);
@@ -133,7 +134,9 @@ void RunIntervalModelExecution(CMainFrame& frame) {
     interval_screens::IntervalSelectionDialog choose(prompter, selection, hardwareChoice, hardware,
                                                      options.numericalMethod, &frame);
     QObject::connect(&choose, &interval_screens::IntervalSelectionDialog::statisticsRequested,
-                     &choose, [&] { ShowIntervalStatistics(CommandContext{doc, prompter, &choose}); });
+                     &choose, [&] {
+                         ShowIntervalStatistics(CommandContext{doc, prompter, &choose});
+                     });
     if (prompter.exec(choose) != QDialog::Accepted) return;
 
     if (hardware) {

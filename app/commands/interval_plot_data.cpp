@@ -1,8 +1,8 @@
 #include "app/commands/interval_plot_data.h"
 
+#include "app/screens/execution/interval_summary_screen.h"
 #include "execution/interval_plot_values.h"
 #include "execution/model_reports.h"
-#include "app/screens/execution/interval_summary_screen.h"
 
 namespace vnk::interval_screens {
 

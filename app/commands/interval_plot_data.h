@@ -2,9 +2,9 @@
 // accuracy analyses, the summary's raw and predicted data, and one model's predictions.
 #pragma once
 
+#include "app/screens/execution/interval_accuracy_screen.h"
 #include "execution/interval_results.h"
 #include "plot/data_plots.h"
-#include "app/screens/execution/interval_accuracy_screen.h"
 
 namespace vnk::interval_screens {
 

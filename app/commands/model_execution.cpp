@@ -3,30 +3,30 @@
 #include <QDialog>
 #include <QString>
 
-#include "app/shell/command_context.h"
 #include "app/commands/comparison_commands.h"
 #include "app/commands/data_commands.h"
-#include "app/shell/document.h"
 #include "app/commands/interval_model_execution.h"
-#include "app/shell/main_frame.h"
-#include "app/kit/prompter.h"
 #include "app/commands/report_charts.h"
+#include "app/commands/tbf_execution_controller.h"
 #include "app/commands/tbf_hardware_execution.h"
+#include "app/kit/prompter.h"
+#include "app/screens/execution/applicability_plot_screen.h"
+#include "app/screens/execution/execution_summary_screen.h"
+#include "app/screens/execution/lav_starting_values_screen.h"
+#include "app/screens/execution/model_plot_selection.h"
+#include "app/screens/model/calendar_time_screen.h"
+#include "app/screens/model/tbf_model_screens.h"
+#include "app/shell/command_context.h"
+#include "app/shell/document.h"
+#include "app/shell/main_frame.h"
 #include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
 #include "models/model_description.h"
 #include "models/report_header.h"
-#include "app/screens/execution/applicability_plot_screen.h"
 #include "plot/data_plots.h"
-#include "app/screens/execution/model_plot_selection.h"
 #include "plot/plot_window.h"
 #include "print/print_report.h"
-#include "app/screens/model/calendar_time_screen.h"
-#include "app/screens/execution/execution_summary_screen.h"
-#include "app/screens/execution/lav_starting_values_screen.h"
-#include "app/commands/tbf_execution_controller.h"
-#include "app/screens/model/tbf_model_screens.h"
 
 namespace vnk::app {
 namespace {
@@ -78,7 +78,8 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         };
         modelActions.plots = [&, slot]() {
             const models::ModelContext ctx = execution::TbfModelContext(results, slot);
-            const QString title = QString::fromStdString(screens::TbfModelDescription(slot).plotTitle);
+            const QString title =
+                QString::fromStdString(screens::TbfModelDescription(slot).plotTitle);
             plot::ModelPlotSelection choose(prompter, title, &frame);
             if (prompter.exec(choose) != QDialog::Accepted) return;
             plot::TbfModelPlotData data;
@@ -91,21 +92,23 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         };
         modelActions.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
         if (slot == execution::kMusaBasic) {
-            modelActions.extraButtons.push_back({"Calendar", [&, slot](QWidget* screen) {
-                screens::CalendarTimeActions calendar;
-                calendar.print = [&, screen](const std::string& report) {
-                    PrintPages(prompter, {report}, screen);
-                };
-                calendar.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
-                screens::OpenCalendarTime(execution::TbfModelContext(results, slot),
-                                          static_cast<int>(set.tbfUnit), prompter, calendar,
-                                          screen);
-            }});
+            modelActions.extraButtons.push_back(
+                {"Calendar", [&, slot](QWidget* screen) {
+                     screens::CalendarTimeActions calendar;
+                     calendar.print = [&, screen](const std::string& report) {
+                         PrintPages(prompter, {report}, screen);
+                     };
+                     calendar.help = [&, slot]() { prompter.help(&frame, modelHelpPage(slot)); };
+                     screens::OpenCalendarTime(execution::TbfModelContext(results, slot),
+                                               static_cast<int>(set.tbfUnit), prompter, calendar,
+                                               screen);
+                 }});
         }
         screens::OpenTbfModelScreen(results, slot, prompter, modelActions, &frame);
     };
     actions.measurePlot = [&](int measureIndex) {
-        plot::ApplicabilityPlotScreen screen(prompter, applicabilityPlotData(results, measureIndex), &frame);
+        plot::ApplicabilityPlotScreen screen(prompter, applicabilityPlotData(results, measureIndex),
+                                             &frame);
         prompter.exec(screen);
     };
     actions.plot = [&]() {
@@ -115,7 +118,8 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         data.unit = static_cast<int>(set.tbfUnit);
         data.timeToFailure = doc.options().viewPreference != view_preference::kTimeBetweenFailures;
         for (int slot = 0; slot < execution::kTbfSlotCount; ++slot) {
-            if (results.status[static_cast<std::size_t>(slot)] != execution::model_status::kSucceeded)
+            if (results.status[static_cast<std::size_t>(slot)] !=
+                execution::model_status::kSucceeded)
                 continue;
             data.models.push_back(
                 {screens::HeaderText(slot), results.predicted[static_cast<std::size_t>(slot)]});
@@ -123,12 +127,13 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         plot::ShowPlotWindow(plot::TbfSummaryPlot(data), &frame);
     };
     actions.print = [&]() {
-        PrintPages(prompter, execution::TbfSummaryReport(results), &frame, TbfChartPages(set, results));
+        PrintPages(prompter, execution::TbfSummaryReport(results), &frame,
+                   TbfChartPages(set, results));
     };
     actions.help = [&]() { prompter.help(&frame, QStringLiteral("menu_executions")); };
     actions.compare = [&]() {
-        ShowModelComparison(frame, execution::CompareTbfModels(results, doc.options().holdOutFraction),
-                            header);
+        ShowModelComparison(
+            frame, execution::CompareTbfModels(results, doc.options().holdOutFraction), header);
     };
     screens::ExecutionSummaryScreen summary(results, prompter, actions, &frame);
     prompter.exec(summary);

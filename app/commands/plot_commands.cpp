@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/shell/document.h"
 #include "app/kit/messages.h"
 #include "app/kit/prompter.h"
+#include "app/screens/data/raw_interval_plot_screen.h"
+#include "app/shell/document.h"
 #include "plot/data_plots.h"
 #include "plot/plot_window.h"
-#include "app/screens/data/raw_interval_plot_screen.h"
 
 namespace vnk::app {
 

@@ -19,7 +19,8 @@ FileChoice projectChoice(const QString& caption) {
 }  // namespace
 
 bool SaveProject(const CommandContext& ctx) {
-    const QString path = ctx.prompter.saveFileName(ctx.parent, projectChoice(QStringLiteral("Save Project")));
+    const QString path =
+        ctx.prompter.saveFileName(ctx.parent, projectChoice(QStringLiteral("Save Project")));
     if (path.isEmpty()) return false;
     const FailureDataSet& set = ctx.doc.data();
     const std::filesystem::path target = path.toStdString();
@@ -46,7 +47,8 @@ bool SaveProject(const CommandContext& ctx) {
 
 void OpenProject(const CommandContext& ctx) {
     if (!OfferSaveBeforeNew(ctx)) return;
-    const QString path = ctx.prompter.openFileName(ctx.parent, projectChoice(QStringLiteral("Open Project")));
+    const QString path =
+        ctx.prompter.openFileName(ctx.parent, projectChoice(QStringLiteral("Open Project")));
     if (path.isEmpty()) return;
     Project project;
     if (const ProjectReadResult read = ReadProjectFile(path.toStdString(), project);

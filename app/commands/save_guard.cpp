@@ -20,9 +20,12 @@ std::string toStdPath(const QString& path) { return QFile::encodeName(path).toSt
 
 bool HoldsNoData(const FailureDataSet& set) {
     switch (set.dataKind) {
-        case DataKind::Tbf: return set.tbfCount < 1;
-        case DataKind::Interval: return set.intervalCount < 1;
-        case DataKind::None: return true;
+        case DataKind::Tbf:
+            return set.tbfCount < 1;
+        case DataKind::Interval:
+            return set.intervalCount < 1;
+        case DataKind::None:
+            return true;
     }
     return true;
 }
@@ -37,9 +40,9 @@ bool ConfirmWrite(const CommandContext& ctx, const QString& path) {
     }
     const DataKind held = ctx.doc.dataFileKind.of(toStdPath(path));
     if (held == DataKind::None || held == set.dataKind || !QFileInfo::exists(path)) return true;
-    const QString question = QString::fromLatin1(text::kReplaceOtherKind)
-                                 .arg(QFileInfo(path).fileName(), kindName(held),
-                                      kindName(set.dataKind));
+    const QString question =
+        QString::fromLatin1(text::kReplaceOtherKind)
+            .arg(QFileInfo(path).fileName(), kindName(held), kindName(set.dataKind));
     return ctx.prompter.question(ctx.parent, question, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }

@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "app/screens/execution/optimum_s_screen.h"
 #include "data/failure_data_set.h"
 #include "data/program_options.h"
 #include "execution/hardware_execution.h"
 #include "execution/host.h"
-#include "app/screens/execution/optimum_s_screen.h"
 
 class QWidget;
 
@@ -20,7 +20,7 @@ class Prompter;
 namespace vnk::interval_screens {
 
 class IntervalScreensHost : public execution::ExecutionHost {
-public:
+  public:
     explicit IntervalScreensHost(app::Prompter& prompter, QWidget* parent = nullptr)
         : prompter_(prompter), parent_(parent) {}
 
@@ -39,7 +39,7 @@ public:
     void schneidewindS(execution::SchneidewindSRequest& request) override;
     void projectionInputs(execution::ProjectionInputsRequest& request) override;
 
-private:
+  private:
     app::Prompter& prompter_;
     QWidget* parent_;
     double lastCount_ = 0.0;

@@ -62,10 +62,9 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
             return std::nullopt;
         }
         if (execution::AnySoftwareModelChosen(chosen)) break;
-        const app::Message noModel{QStringLiteral("Error"),
-                                   QStringLiteral("You must select a model to execute"),
-                                   app::MessageIcon::Exclamation,
-                                   QMessageBox::Ok | QMessageBox::Cancel};
+        const app::Message noModel{
+            QStringLiteral("Error"), QStringLiteral("You must select a model to execute"),
+            app::MessageIcon::Exclamation, QMessageBox::Ok | QMessageBox::Cancel};
         if (prompter.message(parent, noModel) != QMessageBox::Ok) return std::nullopt;
     }
 

@@ -10,7 +10,7 @@ namespace {
 
 // The engine asks for the total test time and the A-mode failures through this host.
 class ProjectionInputsHost : public execution::ExecutionHost {
-public:
+  public:
     ProjectionInputsHost(Prompter& prompter, QWidget* parent)
         : prompter_(prompter), parent_(parent) {}
 
@@ -19,7 +19,7 @@ public:
         prompter_.exec(screen);
     }
 
-private:
+  private:
     Prompter& prompter_;
     QWidget* parent_;
 };

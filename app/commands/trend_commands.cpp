@@ -1,8 +1,8 @@
 #include "app/commands/trend_commands.h"
 
-#include "app/shell/document.h"
 #include "app/kit/prompter.h"
 #include "app/screens/data/trend_analysis_screen.h"
+#include "app/shell/document.h"
 #include "execution/trend_analysis.h"
 
 namespace vnk::app {

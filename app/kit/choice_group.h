@@ -11,7 +11,7 @@ namespace vnk::app {
 
 class ChoiceGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     // Button k (from 0) is named objectNames[k].
     ChoiceGroup(const QString& title, const QStringList& texts, const QStringList& objectNames,
                 QWidget* parent);
@@ -22,10 +22,10 @@ public:
     void setChoice(int index);
     QRadioButton* option(int index) const;
 
-signals:
+  signals:
     void choiceChanged(int index);
 
-private:
+  private:
     QButtonGroup* group_;
 };
 

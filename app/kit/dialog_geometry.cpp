@@ -27,7 +27,8 @@ QRect AvailableArea(const QWidget& window, const QWidget* over) {
 // inside, stays within the screen.
 QMargins FrameAllowance(QDialog& window) {
     window.winId();  // the platform window, which knows its frame where the platform can tell
-    const QMargins known = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    const QMargins known =
+        window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
     return known.isNull() ? QMargins(4, 30, 4, 4) : known;
 }
 
@@ -42,12 +43,12 @@ int CaptionWidth(const QDialog& dialog) {
 void PrepareModalScreen(QDialog& dialog) {
     Qt::WindowFlags flags = dialog.windowFlags();
     flags &= ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
-    flags |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowCloseButtonHint;
     dialog.setWindowFlags(flags);
 
-    const QWidget* over = dialog.parentWidget() ? dialog.parentWidget()->window()
-                                                : QApplication::activeWindow();
+    const QWidget* over =
+        dialog.parentWidget() ? dialog.parentWidget()->window() : QApplication::activeWindow();
     if (over == &dialog) over = nullptr;
     const QRect area = AvailableArea(dialog, over);
     dialog.ensurePolished();
@@ -57,8 +58,9 @@ void PrepareModalScreen(QDialog& dialog) {
     const QMargins frame = FrameAllowance(dialog);
     const QSize room(area.width() - frame.left() - frame.right(),
                      area.height() - frame.top() - frame.bottom());
-    dialog.resize(std::min(std::max({chosen.width(), hint.width(), CaptionWidth(dialog)}), room.width()),
-                  std::min(std::max(chosen.height(), hint.height()), room.height()));
+    dialog.resize(
+        std::min(std::max({chosen.width(), hint.width(), CaptionWidth(dialog)}), room.width()),
+        std::min(std::max(chosen.height(), hint.height()), room.height()));
     CentreOn(dialog, over);
 }
 

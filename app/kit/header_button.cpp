@@ -1,7 +1,8 @@
 #include "app/kit/header_button.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+
+#include <QPainter>
 
 namespace vnk::interval_screens {
 

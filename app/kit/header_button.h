@@ -10,17 +10,17 @@ namespace vnk::interval_screens {
 
 class HeaderButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     HeaderButton(const QString& text, const QColor& fill, const QColor& textColour,
                  QWidget* parent = nullptr);
 
     QColor fill() const { return fill_; }
     QColor textColour() const { return textColour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor fill_;
     QColor textColour_;
 };

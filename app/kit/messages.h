@@ -28,8 +28,7 @@ inline constexpr const char* kIntegerRange = "Please enter an integer between %1
 inline constexpr const char* kEnterNumber = "Please enter a number.";
 
 // Data files.
-inline constexpr const char* kNotATextFile =
-    "The file is not a text data file; nothing was read.";
+inline constexpr const char* kNotATextFile = "The file is not a text data file; nothing was read.";
 inline constexpr const char* kEntriesWithoutTime =
     "%1 of the %2 lines read hold no readable time between failures; those entries have no time "
     "(shown as -1). Correct them with Data / Edit.";

@@ -2,13 +2,12 @@
 
 #include <QDialog>
 #include <QFileDialog>
-
 #include <QPrinter>
 
+#include "app/kit/dialog_geometry.h"
+#include "app/kit/messages.h"
 #include "app/shell/help_window.h"
 #include "print/print_report.h"
-#include "app/kit/messages.h"
-#include "app/kit/dialog_geometry.h"
 
 namespace vnk::app {
 
@@ -20,11 +19,16 @@ QString captionOr(const QString& caption) {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Exclamation: return QMessageBox::Warning;
-        case MessageIcon::Stop: return QMessageBox::Critical;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }

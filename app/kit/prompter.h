@@ -36,7 +36,7 @@ struct FileChoice {
 };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
 
     // Shows a modal message box and returns the button pressed.
@@ -69,7 +69,7 @@ public:
     void setDefaultPrintFile(const QString& path) { defaultPrintFile_ = path; }
     const QString& defaultPrintFile() const { return defaultPrintFile_; }
 
-protected:
+  protected:
     QString defaultPrintFile_;
 };
 
@@ -77,7 +77,7 @@ class HelpWindow;
 
 // The prompter of the running program: real message boxes, modal dialogs and file screens.
 class WidgetPrompter : public Prompter {
-public:
+  public:
     QMessageBox::StandardButton message(QWidget* parent, const Message& message) override;
     int exec(QDialog& screen) override;
     QString openFileName(QWidget* parent, const FileChoice& choice) override;
@@ -86,7 +86,7 @@ public:
     bool setUpPrinter(QPrinter& printer, QWidget* parent) override;
     bool setUpReportPrinter(QPrinter& printer, QWidget* parent, bool& withCharts) override;
 
-private:
+  private:
     QPointer<HelpWindow> help_;
 };
 

@@ -8,8 +8,7 @@
 
 namespace vnk::app {
 
-Screen::Screen(Prompter& prompter, const QString& caption, const QString& helpPage,
-               QWidget* parent)
+Screen::Screen(Prompter& prompter, const QString& caption, const QString& helpPage, QWidget* parent)
     : QDialog(parent), prompter_(prompter), helpPage_(helpPage) {
     setWindowTitle(caption);
     setModal(true);

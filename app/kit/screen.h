@@ -17,7 +17,7 @@ class Prompter;
 
 class Screen : public QDialog {
     Q_OBJECT
-public:
+  public:
     Screen(Prompter& prompter, const QString& caption, const QString& helpPage,
            QWidget* parent = nullptr);
 
@@ -26,7 +26,7 @@ public:
     QPushButton* button(const QString& objectName) const;
     const QString& helpPage() const { return helpPage_; }
 
-protected:
+  protected:
     Prompter& prompter() const { return prompter_; }
     // The screen's content goes above the button row.
     QVBoxLayout* body() const { return body_; }
@@ -47,7 +47,7 @@ protected:
     // A stop-icon message with the given caption (the application title when empty).
     void showError(const QString& text, const QString& caption = {});
 
-private:
+  private:
     Prompter& prompter_;
     QString helpPage_;
     QVBoxLayout* outer_ = nullptr;

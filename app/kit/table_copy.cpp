@@ -56,7 +56,7 @@ QString TableAsTabSeparated(const QAbstractItemView& view) {
         QStringList cells;
         for (int c = left; c <= right; ++c)
             cells << (selection->isSelected(model->index(r, c)) ? cellText(*model, r, c)
-                                                                 : QString());
+                                                                : QString());
         out += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return out;

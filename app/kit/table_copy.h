@@ -15,10 +15,10 @@ QString TableAsTabSeparated(const QAbstractItemView& view);
 
 // Watches key presses application-wide, so every table of every screen copies this way.
 class TableCopyFilter : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

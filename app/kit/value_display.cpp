@@ -80,8 +80,8 @@ QString FixedText(double value, int decimals) {
 
 void ShowFixed(QLineEdit& box, double value, int decimals) {
     const bool finite = std::isfinite(value);
-    const QString full =
-        finite ? QString::number(value, 'g', QLocale::FloatingPointShortest) : QStringLiteral("n/a");
+    const QString full = finite ? QString::number(value, 'g', QLocale::FloatingPointShortest)
+                                : QStringLiteral("n/a");
     if (finite)
         box.setProperty(kFullValueProperty, full);
     else
@@ -112,9 +112,8 @@ int TextRoom(const QLineEdit& box) {
     QStyleOptionFrame option;
     option.initFrom(&box);
     option.rect = box.contentsRect();
-    option.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
-                                                                 &option, &box)
-                                      : 0;
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     option.features = QStyleOptionFrame::None;

@@ -6,8 +6,8 @@
 #include <QStyle>
 #include <cmath>
 
-#include "models/value_highlight.h"
 #include "app/kit/value_display.h"
+#include "models/value_highlight.h"
 
 namespace vnk::screens {
 

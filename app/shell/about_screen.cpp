@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/shell/artwork.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
+#include "app/shell/artwork.h"
 
 namespace vnk::app {
 
@@ -19,11 +19,11 @@ AboutScreen::AboutScreen(Prompter& prompter, QWidget* parent)
     auto* words = new QLabel(this);
     words->setObjectName(QStringLiteral("aboutText"));
     words->setTextFormat(Qt::RichText);
-    words->setText(QStringLiteral("<b>%1</b> Version %2<br><br>"
-                                  "Reliability estimation of software, hardware and systems<br>"
-                                  "from their failure history.")
-                       .arg(QString::fromLatin1(text::kAppTitle),
-                            QString::fromLatin1(text::kVersion)));
+    words->setText(
+        QStringLiteral("<b>%1</b> Version %2<br><br>"
+                       "Reliability estimation of software, hardware and systems<br>"
+                       "from their failure history.")
+            .arg(QString::fromLatin1(text::kAppTitle), QString::fromLatin1(text::kVersion)));
     row->addWidget(logo);
     row->addSpacing(12);
     row->addWidget(words, 1);

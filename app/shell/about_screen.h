@@ -7,7 +7,7 @@ namespace vnk::app {
 
 class AboutScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     AboutScreen(Prompter& prompter, QWidget* parent = nullptr);
 };
 

@@ -43,9 +43,7 @@ bool hardwareData(const MenuState& s, int) {
     return s.errorHistory == kHardware &&
            ((s.dataKind == kTbf && s.tbfCount > 0) || s.dataKind == kInterval);
 }
-bool canSmooth(const MenuState& s, int) {
-    return s.tbfCount > 0 || s.errorHistory == kSoftware;
-}
+bool canSmooth(const MenuState& s, int) { return s.tbfCount > 0 || s.errorHistory == kSoftware; }
 bool intervalWithHistory(const MenuState& s, int) {
     return s.dataKind == kInterval && historySet(s);
 }
@@ -63,7 +61,8 @@ bool canSave(const MenuState& s, int) {
 
 // A project holds any complete data set, hardware intervals included.
 bool canSaveProject(const MenuState& s, int) {
-    return (s.dataKind == kTbf || s.dataKind == kInterval) && historySet(s) && (s.tbfCount > 0 || s.intervalCount > 0);
+    return (s.dataKind == kTbf || s.dataKind == kInterval) && historySet(s) &&
+           (s.tbfCount > 0 || s.intervalCount > 0);
 }
 
 // ---- Check rules ------------------------------------------------------------------------------
@@ -102,8 +101,8 @@ std::vector<CommandSpec> buildTable() {
          intervalWithHistory, nullptr},
     };
     for (int level = 1; level <= 4; ++level)
-        t.push_back({kReduceLevel1 + level - 1, "Conversions>Severity Level Reduction",
-                     nullptr, &M::onSeverityReduction, level, always, nullptr, level == 1});
+        t.push_back({kReduceLevel1 + level - 1, "Conversions>Severity Level Reduction", nullptr,
+                     &M::onSeverityReduction, level, always, nullptr, level == 1});
     t.push_back({kSystemToSoftware, "Conversions>Software/Hardware Reduction", "System -> Software",
                  &M::onSystemReduction, 0, systemHistory, nullptr});
     t.push_back({kSystemToHardware, "Conversions>Software/Hardware Reduction", "System -> Hardware",
@@ -111,11 +110,11 @@ std::vector<CommandSpec> buildTable() {
     static const char* const kUnits[7] = {"Seconds", "Minutes", "Hours", "Days",
                                           "Weeks",   "Months",  "Years"};
     for (int unit = 1; unit <= 7; ++unit)
-        t.push_back({kConvertUnit[unit - 1], "Conversions>Convert TBF Units to ...", kUnits[unit - 1],
-                     &M::onConvertUnits, unit, canConvertTo, nullptr});
-    static const char* const kTransformTexts[5] = {
-        "Dat ( i ) +  A", "Dat ( i )  * A", "Dat ( i ) ** A", "Log ( A * Dat ( i ) + B )",
-        "Exp ( A * Dat ( i ) + B )"};
+        t.push_back({kConvertUnit[unit - 1], "Conversions>Convert TBF Units to ...",
+                     kUnits[unit - 1], &M::onConvertUnits, unit, canConvertTo, nullptr});
+    static const char* const kTransformTexts[5] = {"Dat ( i ) +  A", "Dat ( i )  * A",
+                                                   "Dat ( i ) ** A", "Log ( A * Dat ( i ) + B )",
+                                                   "Exp ( A * Dat ( i ) + B )"};
     for (int kind = 1; kind <= 5; ++kind)
         t.push_back({kTransform[kind - 1], "Transformations", kTransformTexts[kind - 1],
                      &M::onTransformation, kind, hasHistory, nullptr});
@@ -143,15 +142,15 @@ std::vector<CommandSpec> buildTable() {
                  hasIntervals, nullptr, true});
     t.push_back({kIterationMaximum, "Setup", "Set Iteration Maximum", &M::onIterationMaximum, 0,
                  always, nullptr});
-    t.push_back({kPredictionNumber, "Setup", "Prediction Number", &M::onPredictionNumber, 0,
-                 always, nullptr});
+    t.push_back({kPredictionNumber, "Setup", "Prediction Number", &M::onPredictionNumber, 0, always,
+                 nullptr});
     t.push_back({kTrace, "Setup", "Trace", &M::onTrace, 0, always, traceOn, true});
-    t.push_back({kRobustEstimation, "Setup", "Robust Estimation", &M::onRobustEstimation, 0,
-                 always, robustOn, true});
+    t.push_back({kRobustEstimation, "Setup", "Robust Estimation", &M::onRobustEstimation, 0, always,
+                 robustOn, true});
     t.push_back({kSkipFailedRefits, "Setup", "Skip Failed Refits", &M::onSkipFailedRefits, 0,
                  always, skipRefitsOn});
-    t.push_back({kComparisonHoldOut, "Setup", "Comparison Hold-Out...", &M::onComparisonHoldOut,
-                 0, always, nullptr});
+    t.push_back({kComparisonHoldOut, "Setup", "Comparison Hold-Out...", &M::onComparisonHoldOut, 0,
+                 always, nullptr});
     t.push_back({kAbout, "Help", "&About VARNOK 3 ...", &M::onAbout, 0, always, nullptr});
     t.push_back({kHelpTopics, "Help", "Help Topics", &M::onHelpTopics, 0, always, nullptr});
     return t;
@@ -178,9 +177,8 @@ const CommandSpec* FindCommand(int id) {
 }
 
 const std::vector<const char*>& TopMenus() {
-    static const std::vector<const char*> menus = {"&File",     "&Data",  "&Conversions",
-                                                   "&Transformations", "&Executions", "&Setup",
-                                                   "&Help"};
+    static const std::vector<const char*> menus = {
+        "&File", "&Data", "&Conversions", "&Transformations", "&Executions", "&Setup", "&Help"};
     return menus;
 }
 

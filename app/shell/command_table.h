@@ -82,9 +82,9 @@ struct CommandSpec {
     const char* menu;  // menu path, submenus after '>': "Data>New"
     const char* text;
     Handler handler;
-    int argument;     // handed to the handler and the rules: a level, a unit or a kind
+    int argument;  // handed to the handler and the rules: a level, a unit or a kind
     Rule enabled;
-    Rule checked;     // nullptr: the item carries no check mark
+    Rule checked;  // nullptr: the item carries no check mark
     bool separatorBefore = false;
 };
 

@@ -118,7 +118,8 @@ void DesktopHabits::fillRecentMenu() {
         connect(a, &QAction::triggered, this, [this, path] {
             if (!QFileInfo(path).isFile()) {
                 recentFiles_.remove(path);
-                frame_.prompter().error(&frame_, QString::fromLatin1(text::kRecentFileGone).arg(path));
+                frame_.prompter().error(&frame_,
+                                        QString::fromLatin1(text::kRecentFileGone).arg(path));
                 return;
             }
             open(path);

@@ -21,7 +21,7 @@ inline constexpr const char* kRecentFileGone =
 
 // The recent data files, newest first, kept in the user's settings.
 class RecentFiles {
-public:
+  public:
     static constexpr int kMaximum = 8;
     QStringList list() const;
     void add(const QString& path);
@@ -30,7 +30,7 @@ public:
 
 class DesktopHabits : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit DesktopHabits(CMainFrame& frame);
 
     // After every command: the title, and the current file into the recent list.
@@ -46,10 +46,10 @@ public:
     // The print screen's file for a data file: same folder and name, ".pdf".
     static QString printFileFor(const QString& dataFile);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void fillRecentMenu();
 
     CMainFrame& frame_;

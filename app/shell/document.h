@@ -7,15 +7,15 @@
 
 #include "app/shell/data_file_kind.h"
 #include "data/failure_data_set.h"
-#include "data/project_file.h"
 #include "data/program_options.h"
+#include "data/project_file.h"
 #include "execution/interval_results.h"
 #include "numerics/failure_type_statistics.h"
 
 namespace vnk::app {
 
 class CVarno3Doc {
-public:
+  public:
     FailureDataSet& data() { return data_; }
     const FailureDataSet& data() const { return data_; }
     ProgramOptions& options() { return options_; }
@@ -43,7 +43,7 @@ public:
     std::optional<CsvImportSettings> import;
     std::string importSource;
 
-private:
+  private:
     FailureDataSet data_;
     ProgramOptions options_;
 };

@@ -7,9 +7,9 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "app/shell/artwork.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
+#include "app/shell/artwork.h"
 
 namespace vnk::app {
 
@@ -50,9 +50,7 @@ const std::vector<HelpTopic>& HelpTopics() {
     return topics;
 }
 
-QString HelpPagePath(const QString& page) {
-    return QStringLiteral(":/help/%1.html").arg(page);
-}
+QString HelpPagePath(const QString& page) { return QStringLiteral(":/help/%1.html").arg(page); }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("%1 Help").arg(QString::fromLatin1(text::kAppTitle)));
@@ -85,8 +83,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::showPage(const QString& page) {
-    const QString name = QFile::exists(HelpPagePath(page)) ? page
-                                                           : QString::fromLatin1(help_page::kContents);
+    const QString name =
+        QFile::exists(HelpPagePath(page)) ? page : QString::fromLatin1(help_page::kContents);
     const QUrl url(name + QStringLiteral(".html"));
     if (browser_->source() != url) browser_->setSource(url);
     syncContents();

@@ -24,7 +24,7 @@ QString HelpPagePath(const QString& page);
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows `page` (the contents page when it names no page of the help).
@@ -33,7 +33,7 @@ public:
     QTextBrowser* browser() const { return browser_; }
     QListWidget* contents() const { return contents_; }
 
-private:
+  private:
     void syncContents();
     QListWidget* contents_;
     QTextBrowser* browser_;

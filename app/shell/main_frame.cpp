@@ -7,26 +7,26 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "app/shell/artwork.h"
-#include "app/shell/desktop_habits.h"
-#include "app/shell/command_context.h"
+#include "app/commands/crow_amsaa_commands.h"
 #include "app/commands/data_commands.h"
 #include "app/commands/execution_guard.h"
-#include "app/shell/document.h"
 #include "app/commands/file_commands.h"
 #include "app/commands/import_commands.h"
 #include "app/commands/model_execution.h"
+#include "app/commands/plot_commands.h"
+#include "app/commands/project_commands.h"
+#include "app/commands/trend_commands.h"
 #include "app/kit/chart_prompts.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
-#include "app/commands/plot_commands.h"
 #include "app/kit/prompter.h"
-#include "app/shell/about_screen.h"
-#include "app/commands/project_commands.h"
 #include "app/screens/data/value_screen.h"
+#include "app/shell/about_screen.h"
+#include "app/shell/artwork.h"
+#include "app/shell/command_context.h"
+#include "app/shell/desktop_habits.h"
+#include "app/shell/document.h"
 #include "app/shell/view.h"
-#include "app/commands/crow_amsaa_commands.h"
-#include "app/commands/trend_commands.h"
 #include "data/startup_config.h"
 #include "execution/model_execution_command.h"
 #include "numerics/trace.h"
@@ -35,8 +35,7 @@ namespace vnk::app {
 
 CMainFrame::CMainFrame(CVarno3Doc& doc, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), doc_(doc), prompter_(prompter) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        screenSize_ = screen->size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) screenSize_ = screen->size();
     doc_.data().dataChanged = false;
     // Every chart window and tab asks for its file and reports its errors through the prompter.
     RouteChartPromptsThrough(prompter_);
@@ -126,7 +125,8 @@ bool CMainFrame::startUp(const std::filesystem::path& folder, bool readConfigura
         folder / std::string(kStartupConfigFileName), doc_.data(), doc_.options());
     refreshCommands();
     switch (result.status) {
-        case StartupStatus::NoConfiguration: return true;
+        case StartupStatus::NoConfiguration:
+            return true;
         case StartupStatus::Error:
             prompter_.error(this, QString::fromStdString(result.message));
             return false;
@@ -211,8 +211,10 @@ void CMainFrame::onSystemReduction(int failureType) {
                [this, failureType] { ReduceSystemTo(context(), failureType); });
 }
 void CMainFrame::onConvertUnits(int unit) {
-    RecordStep(context(), "Convert TBF Units", {{"from", static_cast<double>(doc_.data().tbfUnit)}, {"to", static_cast<double>(unit)}},
-               [this, unit] { ConvertTbfUnits(context(), unit); });
+    RecordStep(
+        context(), "Convert TBF Units",
+        {{"from", static_cast<double>(doc_.data().tbfUnit)}, {"to", static_cast<double>(unit)}},
+        [this, unit] { ConvertTbfUnits(context(), unit); });
 }
 void CMainFrame::onTransformation(int kind) {
     RecordStep(context(), "Transformation", {{"kind", static_cast<double>(kind)}},

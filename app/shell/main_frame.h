@@ -25,7 +25,7 @@ class DesktopHabits;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     CMainFrame(CVarno3Doc& doc, Prompter& prompter, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -96,10 +96,10 @@ public:
     void onAbout(int);
     void onHelpTopics(int);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     QMenu* menuFor(const QString& path);
     CommandContext context();

@@ -1,20 +1,17 @@
 #include "app/shell/view.h"
 
-#include <algorithm>
-
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
 
-#include "app/shell/document.h"
 #include "app/kit/messages.h"
 #include "app/kit/number_text.h"
 #include "app/kit/prompter.h"
-
-#include <QFile>
-#include <cstdint>
-
+#include "app/shell/document.h"
 #include "print/print_report.h"
 
 namespace vnk::app {
@@ -23,16 +20,20 @@ namespace {
 
 QString historyName(ErrorHistory h) {
     switch (h) {
-        case ErrorHistory::Software: return QStringLiteral("software");
-        case ErrorHistory::Hardware: return QStringLiteral("hardware");
-        case ErrorHistory::System: return QStringLiteral("system");
-        default: return QStringLiteral("no");
+        case ErrorHistory::Software:
+            return QStringLiteral("software");
+        case ErrorHistory::Hardware:
+            return QStringLiteral("hardware");
+        case ErrorHistory::System:
+            return QStringLiteral("system");
+        default:
+            return QStringLiteral("no");
     }
 }
 
 QString unitName(TbfUnit u) {
-    static const char* const kNames[] = {"",      "seconds", "minutes", "hours",
-                                         "days",  "weeks",   "months",  "years"};
+    static const char* const kNames[] = {"",     "seconds", "minutes", "hours",
+                                         "days", "weeks",   "months",  "years"};
     const int k = static_cast<int>(u);
     return k >= 1 && k <= 7 ? QString::fromLatin1(kNames[k]) : QString();
 }
@@ -53,11 +54,11 @@ QString DescribeDataSet(const CVarno3Doc& doc) {
     const FailureDataSet& set = doc.data();
     switch (set.dataKind) {
         case DataKind::Tbf: {
-            QString text = QStringLiteral("Time between failures, %1 history, %2 %3")
-                               .arg(historyName(set.errorHistory))
-                               .arg(set.tbfCount)
-                               .arg(set.tbfCount == 1 ? QStringLiteral("entry")
-                                                      : QStringLiteral("entries"));
+            QString text =
+                QStringLiteral("Time between failures, %1 history, %2 %3")
+                    .arg(historyName(set.errorHistory))
+                    .arg(set.tbfCount)
+                    .arg(set.tbfCount == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
             const QString unit = unitName(set.tbfUnit);
             text += unit.isEmpty() ? QStringLiteral(", no unit defined")
                                    : QStringLiteral(" in ") + unit;
@@ -70,7 +71,8 @@ QString DescribeDataSet(const CVarno3Doc& doc) {
             return QStringLiteral("Interval data, %1 history, %2 intervals")
                 .arg(historyName(set.errorHistory))
                 .arg(set.intervalCount);
-        case DataKind::None: break;
+        case DataKind::None:
+            break;
     }
     return QStringLiteral("No data. Use Data / New to type data in or to read a data file.");
 }
@@ -112,10 +114,10 @@ void CVarno3View::refresh() {
         table_->setRowCount(set.tbfCount);
         for (int i = 1; i <= set.tbfCount; ++i) {
             const TbfEntry e = set.entry(i);
-            fillRow(table_, i - 1,
-                    {fieldText(e.timeBetweenFailures), cell(e.failureType),
-                     fieldText(e.severityLevel), cell(e.hardwareFailures),
-                     cell(e.effectivenessFactor)});
+            fillRow(
+                table_, i - 1,
+                {fieldText(e.timeBetweenFailures), cell(e.failureType), fieldText(e.severityLevel),
+                 cell(e.hardwareFailures), cell(e.effectivenessFactor)});
         }
     } else if (set.dataKind == DataKind::Interval && set.errorHistory == ErrorHistory::Hardware) {
         table_->setColumnCount(2);

@@ -18,7 +18,7 @@ QString DescribeDataSet(const CVarno3Doc& doc);
 
 class CVarno3View : public QWidget {
     Q_OBJECT
-public:
+  public:
     CVarno3View(const CVarno3Doc& doc, QWidget* parent = nullptr);
 
     // Shows the document as it is now.
@@ -29,7 +29,7 @@ public:
     QTableWidget* table() const { return table_; }
     QLabel* summary() const { return summary_; }
 
-private:
+  private:
     const CVarno3Doc& doc_;
     QLabel* summary_;
     QTableWidget* table_;

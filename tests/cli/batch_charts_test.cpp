@@ -1,6 +1,5 @@
 // --charts: the chart files, the list on stderr, the report left as it was, and a bad folder.
 #include <gtest/gtest.h>
-
 #include <png.h>
 
 #include <filesystem>
@@ -15,8 +14,8 @@ namespace {
 int StrokesOf(const std::string& svg, const std::string& colour) {
     // The SVG writer puts a line's pen on the group around its polyline.
     const std::regex stroke("stroke=\"" + colour + "\"[^>]*>\\s*<(path|polyline)");
-    return static_cast<int>(std::distance(
-        std::sregex_iterator(svg.begin(), svg.end(), stroke), std::sregex_iterator()));
+    return static_cast<int>(std::distance(std::sregex_iterator(svg.begin(), svg.end(), stroke),
+                                          std::sregex_iterator()));
 }
 
 TEST(BatchCharts, WritesEveryPlotAndLeavesTheReportAsItWas) {
@@ -27,7 +26,8 @@ TEST(BatchCharts, WritesEveryPlotAndLeavesTheReportAsItWas) {
         {"--models", "GEO,JAM", "--measures", "bias", "--charts", out.path().string(), data});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, plain.out);
-    for (const char* chart : {"raw", "smoothed", "geo", "jam", "summary", "bias-geo-u", "bias-jam-s"}) {
+    for (const char* chart :
+         {"raw", "smoothed", "geo", "jam", "summary", "bias-geo-u", "bias-jam-s"}) {
         for (const char* extension : {".png", ".svg"}) {
             const auto path = out.path() / (std::string("sys1_tbf-") + chart + extension);
             EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
@@ -53,7 +53,8 @@ int PixelsOf(const std::string& file, int r, int g, int b) {
     if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return -1;
     int count = 0;
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
-        if (std::abs(rgb[i] - r) < 40 && std::abs(rgb[i + 1] - g) < 40 && std::abs(rgb[i + 2] - b) < 40)
+        if (std::abs(rgb[i] - r) < 40 && std::abs(rgb[i + 1] - g) < 40 &&
+            std::abs(rgb[i + 2] - b) < 40)
             ++count;
     return count;
 }
@@ -65,9 +66,9 @@ std::string WriteText(const std::filesystem::path& path, const std::string& text
 
 TEST(BatchCharts, IntervalDataChartsTheCountsEachModelAndTheAccuracyAnalyses) {
     TempDir out;
-    const auto run = RunBatchProgram({"--kind", "interval", "--models", "all", "--measures",
-                                      "accuracy", "--charts", out.path().string(),
-                                      TestData("data4_interval.txt")});
+    const auto run =
+        RunBatchProgram({"--kind", "interval", "--models", "all", "--measures", "accuracy",
+                         "--charts", out.path().string(), TestData("data4_interval.txt")});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* chart : {"counts", "cumulative", "lengths", "smoothed", "bm-b", "gp-2", "yam",
                               "summary", "accuracy-yam"}) {
@@ -76,7 +77,8 @@ TEST(BatchCharts, IntervalDataChartsTheCountsEachModelAndTheAccuracyAnalyses) {
     }
     // A failed analysis is listed with its reason and has no file.
     EXPECT_NE(run.err.find("chart skipped: data4_interval-accuracy-bm-b: the analysis failed"),
-              std::string::npos) << run.err;
+              std::string::npos)
+        << run.err;
     EXPECT_FALSE(std::filesystem::exists(out.path() / "data4_interval-accuracy-bm-b.png"));
 
     // The counts: one green line, drawn over the white background.
@@ -115,8 +117,8 @@ TEST(BatchCharts, AReadOnlyFolderIsAUsageError) {
     const std::string data = TestData("sys1_tbf.txt");
     if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
     TempDir out;
-    std::filesystem::permissions(out.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        out.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const auto readOnly = RunBatchProgram({"--charts", out.path().string(), data});
     std::filesystem::permissions(out.path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(readOnly.status, 2);

@@ -1,13 +1,14 @@
+#include "cli/batch_output.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
-#include "cli/batch_output.h"
 #include "execution/interval_execution.h"
 #include "tests/cli/run_batch.h"
 
@@ -270,20 +271,23 @@ TEST(BatchOutput, CompareAddsOnePageAfterTheSummaryAndLeavesTheOthersAsTheyWere)
     EXPECT_EQ(j["models"]["GEO"]["information"]["parameters"], 2);
     EXPECT_NEAR(j["models"]["GEO"]["information"]["aic"].get<double>(), 1937.03, 0.01);
     EXPECT_TRUE(j["models"]["GEO"]["information"]["psse"].is_number());
-    EXPECT_FALSE(json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("sys1_tbf.txt")})
-                                 .out)["models"]["GEO"]
-                     .contains("information"));
+    EXPECT_FALSE(
+        json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("sys1_tbf.txt")})
+                        .out)["models"]["GEO"]
+            .contains("information"));
 }
 
 TEST(BatchOutput, CompareUnderLeastSquaresGivesNullsWithReasons) {
-    const auto run = RunBatchProgram({"--json", "--compare", "--method", "ls", "--models",
-                                      "GEO,JAM", TestData("ntds_tbf.txt")});
+    const auto run = RunBatchProgram(
+        {"--json", "--compare", "--method", "ls", "--models", "GEO,JAM", TestData("ntds_tbf.txt")});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto j = json::parse(run.out);
     EXPECT_TRUE(j["models"]["GEO"]["information"]["aic"].is_null());
-    EXPECT_EQ(j["models"]["GEO"]["information"]["reason"], "n/a under least squares (no likelihood)");
+    EXPECT_EQ(j["models"]["GEO"]["information"]["reason"],
+              "n/a under least squares (no likelihood)");
     EXPECT_TRUE(j["recommended"]["model"].is_null());
-    EXPECT_EQ(RunBatchProgram({"--compare", "--hold-out", "1.5", TestData("ntds_tbf.txt")}).status, 2);
+    EXPECT_EQ(RunBatchProgram({"--compare", "--hold-out", "1.5", TestData("ntds_tbf.txt")}).status,
+              2);
 }
 
 }  // namespace
@@ -316,7 +320,8 @@ TEST(BatchOutput, JsonVersionTwoNamesEachQuantityAModelProducesAndEachFailure) {
         }
     }
     // The first layout stays the default.
-    const auto v1 = json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("ntds_tbf.txt")}).out);
+    const auto v1 =
+        json::parse(RunBatchProgram({"--json", "--models", "GEO", TestData("ntds_tbf.txt")}).out);
     EXPECT_FALSE(v1.contains("schema"));
     EXPECT_TRUE(v1["models"].is_object());
 }
@@ -339,8 +344,8 @@ std::vector<std::vector<std::string>> CsvRows(const std::filesystem::path& path)
 
 TEST(BatchOutput, CsvTablesHoldTheJsonValuesAndAMissingFolderIsAnError) {
     TempDir dir;
-    const std::vector<std::string> args{"--models", "GEO,JAM", "--json", "--json-version", "2",
-                                        TestData("sys1_tbf.txt")};
+    const std::vector<std::string> args{"--models",       "GEO,JAM", "--json",
+                                        "--json-version", "2",       TestData("sys1_tbf.txt")};
     std::vector<std::string> withCsv = args;
     withCsv.insert(withCsv.begin(), {"--csv-out", dir.path().string()});
     const auto run = RunBatchProgram(withCsv);
@@ -361,8 +366,8 @@ TEST(BatchOutput, CsvTablesHoldTheJsonValuesAndAMissingFolderIsAnError) {
     ASSERT_EQ(summary.size(), 8u);  // heading and the seven slots
     EXPECT_EQ(summary[1][0], "GEO");
 
-    const auto missing = RunBatchProgram({"--csv-out", (dir.path() / "none").string(), "--models",
-                                          "GEO", TestData("sys1_tbf.txt")});
+    const auto missing = RunBatchProgram(
+        {"--csv-out", (dir.path() / "none").string(), "--models", "GEO", TestData("sys1_tbf.txt")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("not a folder"), std::string::npos);
 }
@@ -390,10 +395,10 @@ TEST(BatchOutput, SkippedRefitsLetNtdsBeRankedAndSaySoInReportAndJson) {
     EXPECT_EQ(standard["models"]["GEO"]["applicability"]["accuracy"]["rank"], 0);
 
     // Interval accuracy analyses skip the same way: DATA4 gets a rank for every model.
-    const auto interval = json::parse(RunBatchProgram({"--json", "--refits", "skip", "--kind", "interval",
-                                                        "--models", "all", "--measures", "accuracy",
-                                                        TestData("data4_interval.txt")})
-                                          .out);
+    const auto interval = json::parse(
+        RunBatchProgram({"--json", "--refits", "skip", "--kind", "interval", "--models", "all",
+                         "--measures", "accuracy", TestData("data4_interval.txt")})
+            .out);
     for (const char* slot : {"BM-B", "BM-P", "GP-2", "NHP", "S-T1", "YAM"})
         EXPECT_GT(interval["models"][slot]["overall_rank"], 0) << slot;
     EXPECT_EQ(interval["models"]["BM-B"]["applicability"]["accuracy"]["failed_refits"], 2);
@@ -405,9 +410,8 @@ namespace vnk::test {
 namespace {
 
 TEST(BatchJsonNulls, EachNonFiniteValueGetsItsReasonAndOtherEntriesStayAsTheyWere) {
-    nlohmann::ordered_json model = {{"status", 0},
-                                    {"stats", {{1.0, std::nan("")}, {2.0, 3.0}}},
-                                    {"ks_distance", HUGE_VAL}};
+    nlohmann::ordered_json model = {
+        {"status", 0}, {"stats", {{1.0, std::nan("")}, {2.0, 3.0}}}, {"ks_distance", HUGE_VAL}};
     batch::AddNullReasons(model);
     ASSERT_TRUE(model.contains("null_reasons"));
     const auto& reasons = model["null_reasons"];

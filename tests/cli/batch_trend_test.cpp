@@ -44,8 +44,8 @@ TEST(BatchTrend, AloneItPrintsTheBlockAndWithModelsItComesFirst) {
 }
 
 TEST(BatchTrend, JsonAddsTheTrendObjectAfterTheOtherKeys) {
-    const auto run = RunBatchProgram({"--trend", "--models", "GEO", "--json",
-                                      TestData("sys1_tbf.txt")});
+    const auto run =
+        RunBatchProgram({"--trend", "--models", "GEO", "--json", TestData("sys1_tbf.txt")});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto j = Json::parse(run.out);
     EXPECT_EQ(keysOf(j), (std::vector<std::string>{"kind", "history", "count", "statistics",
@@ -83,8 +83,8 @@ TEST(BatchTrend, HardwareHistoryAddsTheMilHdbk189Test) {
     EXPECT_NEAR(t["mil_hdbk_189"]["p_value"].get<double>(), 0.021973, 3e-5);
     EXPECT_NEAR(t["laplace_time_truncated"].get<double>(), -1.326949, 1e-6);
 
-    const auto text = RunBatchProgram({"--trend", "--history", "hardware", "--failure-at-end",
-                                       "no", TestData("nist_repair_tbf.txt")});
+    const auto text = RunBatchProgram({"--trend", "--history", "hardware", "--failure-at-end", "no",
+                                       TestData("nist_repair_tbf.txt")});
     EXPECT_NE(text.out.find("     MIL-HDBK-189 Test\n\n"
                             "      Chi-Square Statistic              37.228\n"
                             "      Degrees of Freedom                    20\n"

@@ -12,8 +12,8 @@ using vnk::test::RunBatchProgram;
 using vnk::test::TempDir;
 
 const std::string kHandbook = std::string(VARNOK_TEST_DATA_DIR) + "/mil_hdbk_189_tbf.txt";
-const std::vector<std::string> kHandbookRead{"--layout", "1", "--history", "hardware",
-                                             "--failure-at-end", "no", "--models", "crow-amsaa"};
+const std::vector<std::string> kHandbookRead{"--layout",         "1",  "--history", "hardware",
+                                             "--failure-at-end", "no", "--models",  "crow-amsaa"};
 
 std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
@@ -21,9 +21,11 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 }
 
 TEST(BatchCrowAmsaa, HandbookExampleInTextAndJson) {
-    const auto text = RunBatchProgram(With(kHandbookRead, {"--predict", "crow-amsaa 1 1000", kHandbook}));
+    const auto text =
+        RunBatchProgram(With(kHandbookRead, {"--predict", "crow-amsaa 1 1000", kHandbook}));
     ASSERT_EQ(text.status, 0) << text.err;
-    EXPECT_NE(text.out.find("46 failure times, time-truncated at T = 3000.000000"), std::string::npos);
+    EXPECT_NE(text.out.find("46 failure times, time-truncated at T = 3000.000000"),
+              std::string::npos);
     EXPECT_NE(text.out.find("Shape parameter (beta)                       0.616466"),
               std::string::npos);
     EXPECT_NE(text.out.find("In a further test time of 1000.000000"), std::string::npos);
@@ -37,7 +39,8 @@ TEST(BatchCrowAmsaa, HandbookExampleInTextAndJson) {
     EXPECT_EQ(c["sides"], "one");
     EXPECT_NEAR(c["beta"].get<double>(), 0.616, 5e-4);
     EXPECT_NEAR(c["lambda"].get<double>(), 0.3305, 5e-5);
-    EXPECT_LT(c["instantaneous_mtbf_bounds"][0].get<double>(), c["instantaneous_mtbf"].get<double>());
+    EXPECT_LT(c["instantaneous_mtbf_bounds"][0].get<double>(),
+              c["instantaneous_mtbf"].get<double>());
     EXPECT_EQ(c["cramer_von_mises"]["m"], 46);
     EXPECT_EQ(c["trend_test"]["dof"], 92);
 }
@@ -46,8 +49,8 @@ TEST(BatchCrowAmsaa, GroupedHardwareIntervals) {
     TempDir dir;
     const auto file = (dir.path() / "groups.txt").string();
     std::ofstream(file) << "20 13\n20 16\n20 5\n20 8\n20 7\n";
-    const auto run = RunBatchProgram(
-        {"--kind", "hardware-interval", "--models", "crow-amsaa", "--json", file});
+    const auto run =
+        RunBatchProgram({"--kind", "hardware-interval", "--models", "crow-amsaa", "--json", file});
     ASSERT_EQ(run.status, 0) << run.err;
     const json c = json::parse(run.out)["hardware"]["crow_amsaa"];
     EXPECT_EQ(c["grouped"], true);
@@ -62,7 +65,8 @@ TEST(BatchCrowAmsaa, FailedFitIsAResult) {
     TempDir dir;
     const auto file = (dir.path() / "none.txt").string();
     std::ofstream(file) << "20 0\n20 0\n";
-    const auto run = RunBatchProgram({"--kind", "hardware-interval", "--models", "crow-amsaa", file});
+    const auto run =
+        RunBatchProgram({"--kind", "hardware-interval", "--models", "crow-amsaa", file});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("The Crow-AMSAA model cannot be fitted to these data: no interval has a "
                            "failure."),

@@ -59,7 +59,8 @@ TEST(CsvImport, DayBinsSumToTheFailuresAndKeepEmptyDays) {
 
     s.binning = ImportBinning::Week;
     s.end = "2020-01-20";
-    const auto weeks = ImportCsv("opened\n2020-01-01\n2020-01-01T23:00:00+02:00\n2020-01-06\n", s, false);
+    const auto weeks =
+        ImportCsv("opened\n2020-01-01\n2020-01-01T23:00:00+02:00\n2020-01-06\n", s, false);
     ASSERT_EQ(weeks.error, "");
     // 2020-01-01 is a Wednesday: its ISO week ends on the 5th; the 20th opens a fourth week.
     EXPECT_EQ(weeks.counts, (std::vector<double>{2, 1, 0, 0}));
@@ -91,9 +92,10 @@ TEST(CsvImport, SeverityLabelsTypesAndFilters) {
     s.typeColumn = "kind";
     s.filterColumn = "component";
     s.filterValues = {"ui", "db"};
-    const auto r = ImportCsv("t,sev,kind,component\n1,Major,hardware,ui\n2,minor,software,net\n"
-                             "5,trivial,software,db\n",
-                             s, false);
+    const auto r = ImportCsv(
+        "t,sev,kind,component\n1,Major,hardware,ui\n2,minor,software,net\n"
+        "5,trivial,software,db\n",
+        s, false);
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.times, (std::vector<double>{1, 4}));
     EXPECT_EQ(r.severities, (std::vector<int>{2, 4}));
@@ -103,8 +105,9 @@ TEST(CsvImport, SeverityLabelsTypesAndFilters) {
 TEST(CsvImport, BadRowsAreListedAndRefuseTheImportUnlessSkipped) {
     auto s = timestampSettings();
     s.severityColumn = "severity";
-    const std::string csv = "opened,severity\n2020-01-02,1\nyesterday,1\n2020-01-03,7\n"
-                            "1969-12-31,1\n2101-01-01,2\n2020-01-04\n";
+    const std::string csv =
+        "opened,severity\n2020-01-02,1\nyesterday,1\n2020-01-03,7\n"
+        "1969-12-31,1\n2101-01-01,2\n2020-01-04\n";
     const auto refused = ImportCsv(csv, s, false);
     EXPECT_EQ(refused.error, "5 rows cannot be imported.");
     EXPECT_TRUE(refused.times.empty());
@@ -146,7 +149,12 @@ TEST(CsvImport, BadFilesGiveAClearMessage) {
               "There is no column \"opened\"; the columns are: when, sev.");
     EXPECT_EQ(ImportCsv("opened,opened\n1,2\n", s, false).error,
               "The column name \"opened\" appears twice.");
-    EXPECT_EQ(ImportCsv(std::string("\x7f" "ELF\0\0\1", 7), s, false).error, "The file is not text.");
+    EXPECT_EQ(ImportCsv(std::string("\x7f"
+                                    "ELF\0\0\1",
+                                    7),
+                        s, false)
+                  .error,
+              "The file is not text.");
     std::string many = "t\n";
     for (int i = 0; i < 1001; ++i) many += "1\n";
     CsvImportSettings between;
@@ -183,7 +191,8 @@ TEST(CsvImport, TestPeriodsCountRowsNumericOrFirstSeen) {
     const std::string wide = "cycle,component\n1,ui\n1500,ui\n1500,ui\n";
     const auto refused = ImportCsv(wide, s, false);
     EXPECT_TRUE(refused.tooMany);
-    EXPECT_EQ(refused.error, "1500 intervals; at most 1000 can be kept. Keep the most recent 1000?");
+    EXPECT_EQ(refused.error,
+              "1500 intervals; at most 1000 can be kept. Keep the most recent 1000?");
     s.keepMostRecent = true;
     const auto kept = ImportCsv(wide, s, false);
     ASSERT_EQ(kept.counts.size(), 1000u);
@@ -196,8 +205,9 @@ TEST(CsvImport, TenMegabytesOfOneHundredThousandRows) {
     std::string csv = "id,opened,summary\n";
     const std::string summary(96, 'x');
     for (int i = 0; i < 100000; ++i)
-        csv += std::to_string(i) + ",2021-03-" + (i % 28 < 9 ? "0" : "") + std::to_string(1 + i % 28) +
-               "T10:00:00Z,\"" + summary + ", row " + std::to_string(i) + "\"\n";
+        csv += std::to_string(i) + ",2021-03-" + (i % 28 < 9 ? "0" : "") +
+               std::to_string(1 + i % 28) + "T10:00:00Z,\"" + summary + ", row " +
+               std::to_string(i) + "\"\n";
     ASSERT_GT(csv.size(), 10u * 1000 * 1000);
     CsvImportSettings s;
     s.timeColumn = "opened";
@@ -211,7 +221,8 @@ TEST(CsvImport, TenMegabytesOfOneHundredThousandRows) {
     s.binning = ImportBinning::None;
     const auto refused = ImportCsv(csv, s, false);
     EXPECT_TRUE(refused.tooMany);
-    EXPECT_EQ(refused.error, "100000 failures; at most 1000 can be kept. Keep the most recent 1000?");
+    EXPECT_EQ(refused.error,
+              "100000 failures; at most 1000 can be kept. Keep the most recent 1000?");
     s.keepMostRecent = true;
     const auto kept = ImportCsv(csv, s, false);
     ASSERT_EQ(kept.times.size(), 1000u);

@@ -20,24 +20,28 @@ struct TbfCase {
 TEST(FailureReason, TbfClasses) {
     FailureFinding noRootStandard{.RFLAG = status::kNotAppropriate};
     FailureFinding noRootRobust{.RFLAG = status::kNotAppropriate, .robust = true};
-    FailureFinding leastSquares{.RFLAG = status::kNotAppropriate, .ESF = method::kLeastSquares,
-                                .robust = true};
+    FailureFinding leastSquares{
+        .RFLAG = status::kNotAppropriate, .ESF = method::kLeastSquares, .robust = true};
     const std::vector<TbfCase> cases = {
         {kMusaBasic, noRootRobust, kNoMaximum},
         {kGeo, noRootRobust, kNoMaximum},
         // The standard search only tried its own bracket: it must not claim there is no maximum.
-        {kNpt, noRootStandard, "The data are not appropriate for the model: the likelihood has "
-                               "no maximum in the range the standard search covers"},
+        {kNpt, noRootStandard,
+         "The data are not appropriate for the model: the likelihood has "
+         "no maximum in the range the standard search covers"},
         {kJam, leastSquares, "The data are not appropriate for the model: the least squares"},
         {kJam, {.RFLAG = status::kTotalFaultsBelowObserved}, kBelow},
-        {kMusaLog, {.RFLAG = status::kNotAppropriate, .totalFaultsEstimate = -2.0},
+        {kMusaLog,
+         {.RFLAG = status::kNotAppropriate, .totalFaultsEstimate = -2.0},
          "The data are not appropriate for the model: the estimated total failures are not "
          "positive"},
         {kLavLinear, {.RFLAG = status::kMaxIterations}, kNotConverged},
-        {kLavQuadratic, {.RFLAG = status::kScaleNotPositive},
+        {kLavQuadratic,
+         {.RFLAG = status::kScaleNotPositive},
          "The data are not appropriate for the model: the fitted scale"},
         // A success turned down for impossible values is not a search that failed.
-        {kGeo, {.RFLAG = status::kNotAppropriate, .robust = true, .outOfDomain = true},
+        {kGeo,
+         {.RFLAG = status::kNotAppropriate, .robust = true, .outOfDomain = true},
          "The data are not appropriate for the model: the fit ended with values"},
         {kGeo, {.RFLAG = 7}, "The estimation ended with status 7"},
     };

@@ -87,7 +87,9 @@ TEST_F(HardwareExecution, ProjectionRefusalsNameWhatIsWrong) {
          {100.0, 0.0},
          "Entry 2: the time of first occurrence must lie above 0 and not beyond the total test "
          "time."},
-        {{{10.0, 0.0, 0.5}, {30.0, 0.0, 0.5}}, {100.0, 0.0}, "The data hold no failures to project."},
+        {{{10.0, 0.0, 0.5}, {30.0, 0.0, 0.5}},
+         {100.0, 0.0},
+         "The data hold no failures to project."},
         {{{100.0, 1.0, 0.5}, {100.0, 2.0, 0.5}},
          {100.0, 0.0},
          "Every failure mode was first seen at the total test time, so no growth can be "

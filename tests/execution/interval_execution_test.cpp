@@ -1,5 +1,4 @@
 #include "execution/interval_execution.h"
-#include "tests/execution/data4.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 
 #include "execution/interval_summary_report.h"
 #include "execution/model_reports.h"
+#include "tests/execution/data4.h"
 #include "tests/execution/golden.h"
 #include "tests/execution/scripted_host.h"
 

@@ -11,14 +11,13 @@
 
 #include "data/program_options.h"
 #include "execution/interval_execution.h"
-#include "tests/execution/data4.h"
 #include "execution/tbf_execution.h"
+#include "tests/execution/data4.h"
 
 namespace vnk::execution {
 namespace {
 
 using vnk::test::Data4;
-
 
 const ComparisonEntry& EntryOf(const ModelComparison& c, const std::string& code) {
     for (const auto& e : c.entries)

@@ -46,18 +46,26 @@ class Generator {
   private:
     double value(Shape shape, int i, int n, double scale) {
         switch (shape) {
-            case Shape::Uniform: return scale * (0.01 + uniform());
-            case Shape::Growth: return scale * (1.0 + i + uniform());
-            case Shape::Decay: return scale * (1.0 + n - i + uniform());
-            case Shape::Ties: return scale;
-            case Shape::WithZeros: return pick(0, 2) == 0 ? 0.0 : scale * uniform();
-            case Shape::Huge: return std::pow(10.0, pick(150, 307)) * (1.0 + uniform());
-            case Shape::Tiny: return std::pow(10.0, -pick(150, 307)) * (1.0 + uniform());
+            case Shape::Uniform:
+                return scale * (0.01 + uniform());
+            case Shape::Growth:
+                return scale * (1.0 + i + uniform());
+            case Shape::Decay:
+                return scale * (1.0 + n - i + uniform());
+            case Shape::Ties:
+                return scale;
+            case Shape::WithZeros:
+                return pick(0, 2) == 0 ? 0.0 : scale * uniform();
+            case Shape::Huge:
+                return std::pow(10.0, pick(150, 307)) * (1.0 + uniform());
+            case Shape::Tiny:
+                return std::pow(10.0, -pick(150, 307)) * (1.0 + uniform());
             case Shape::Mixed: {
                 const int e = pick(-300, 300);
                 return std::pow(10.0, e) * (1.0 + uniform());
             }
-            case Shape::SmallIntegers: return static_cast<double>(pick(0, 3));
+            case Shape::SmallIntegers:
+                return static_cast<double>(pick(0, 3));
         }
         return 1.0;
     }
@@ -74,8 +82,7 @@ std::string Describe(const std::vector<double>& v) {
 
 // Text as printf gives a value that is not finite: "inf", "-inf", "nan", "-nan".
 bool ShowsNonFinite(const std::string& text) {
-    static const std::regex pattern("(^|[^A-Za-z])-?(inf|nan)([^A-Za-z]|$)",
-                                    std::regex::icase);
+    static const std::regex pattern("(^|[^A-Za-z])-?(inf|nan)([^A-Za-z]|$)", std::regex::icase);
     return std::regex_search(text, pattern);
 }
 
@@ -102,7 +109,8 @@ void AskEveryQuestion(const models::ModelDescription& d, const models::ModelCont
         const std::vector<double> inputs(static_cast<std::size_t>(question.inputCount), 1.0);
         const auto outcome = AskPrediction(d, ctx, static_cast<int>(q), inputs, values);
         if (!outcome.computed || !outcome.errorMessage.empty()) continue;
-        for (double x : outcome.outputs) EXPECT_TRUE(std::isfinite(x)) << where << " question " << q;
+        for (double x : outcome.outputs)
+            EXPECT_TRUE(std::isfinite(x)) << where << " question " << q;
     }
 }
 

@@ -1,10 +1,10 @@
 // A success with values no fit can have becomes a failure with a reason; a possible one is
 // left exactly as it was.
+#include "execution/result_screening.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
-
-#include "execution/result_screening.h"
 
 namespace {
 
@@ -34,8 +34,11 @@ TEST(ResultScreening, TbfSuccessOutsideItsDomainFailsAsNotAppropriate) {
         {"purification above 1", [](TbfExecutionResults& r) { r.stats[kJam](12, 1) = 1.5; }},
         {"negative predicted time", [](TbfExecutionResults& r) { r.predicted[kJam][1] = -3.0; }},
         {"infinite predicted time",
-         [](TbfExecutionResults& r) { r.predicted[kJam][0] = std::numeric_limits<double>::infinity(); }},
-        {"distance inf", [](TbfExecutionResults& r) { r.DVAL[kJam] = std::numeric_limits<double>::infinity(); }},
+         [](TbfExecutionResults& r) {
+             r.predicted[kJam][0] = std::numeric_limits<double>::infinity();
+         }},
+        {"distance inf",
+         [](TbfExecutionResults& r) { r.DVAL[kJam] = std::numeric_limits<double>::infinity(); }},
     };
     for (const Case& c : cases) {
         TbfExecutionResults r = OneTbfSuccess();

@@ -109,7 +109,6 @@ TEST(IntervalSelectionRules, SummaryColumnsNeedTheMethodAndAPositiveS) {
     EXPECT_FALSE(IntervalColumnActive(nhp, ml, kYam, 0, 0));
 }
 
-
 // The rules the selection screens show, where an earlier engine copy differed.
 TEST(SelectionRules, ScreenRulesWhereTheCopiesDiffered) {
     // A system box ticked makes the class hardware; the system group stays live to clear it.
@@ -125,13 +124,14 @@ TEST(SelectionRules, ScreenRulesWhereTheCopiesDiffered) {
     IntervalSelection all;
     all.selectAll = true;
     all.models[kChooseYam] = true;
-    EXPECT_FALSE(
-        IntervalSelectionScreenEnables(ErrorHistory::Software, method::kLeastSquares, all).accuracy);
-    EXPECT_TRUE(IntervalSelectionScreenEnables(ErrorHistory::Software, method::kMaximumLikelihood,
-                                               all)
-                    .accuracy);
+    EXPECT_FALSE(IntervalSelectionScreenEnables(ErrorHistory::Software, method::kLeastSquares, all)
+                     .accuracy);
+    EXPECT_TRUE(
+        IntervalSelectionScreenEnables(ErrorHistory::Software, method::kMaximumLikelihood, all)
+            .accuracy);
     all.accuracy = true;
-    EXPECT_FALSE(SettleIntervalSelection(ErrorHistory::Software, method::kLeastSquares, all).accuracy);
+    EXPECT_FALSE(
+        SettleIntervalSelection(ErrorHistory::Software, method::kLeastSquares, all).accuracy);
 }
 
 // Every slot has its names, and the codes are the descriptions' codes.

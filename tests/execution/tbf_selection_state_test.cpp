@@ -11,8 +11,7 @@ TEST(TbfSelectionState, LeastSquaresDisablesTheMaximumLikelihoodOnlyModels) {
     const auto e = Enables(OpenTbfSelection(ErrorHistory::Software, 2));
     EXPECT_TRUE(e.models[kGeo] && e.models[kJam]);
     EXPECT_TRUE(e.models[kLavLinear] && e.models[kLavQuadratic]);
-    EXPECT_TRUE(!e.models[kMusaBasic] && !e.models[kMusaLog] &&
-            !e.models[kNpt]);
+    EXPECT_TRUE(!e.models[kMusaBasic] && !e.models[kMusaLog] && !e.models[kNpt]);
     EXPECT_TRUE(Enables(OpenTbfSelection(ErrorHistory::Software, 1)).models[kNpt]);
     // Least squares never offers the applicability analyses.
     auto s = ToggleModel(OpenTbfSelection(ErrorHistory::Software, 2), kGeo, true);
@@ -63,8 +62,7 @@ TEST(TbfSelectionState, SystemHistoryChoosesTheClassByTheFirstBox) {
     EXPECT_EQ(s.modelClass, ModelClass::Software);
     e = Enables(s);
     EXPECT_TRUE(e.softwareGroup && !e.hardwareGroup && !e.systemGroup);
-    EXPECT_EQ(StatisticsTitle(s.modelClass),
-             std::string("Preliminary Software Data Statistics"));
+    EXPECT_EQ(StatisticsTitle(s.modelClass), std::string("Preliminary Software Data Statistics"));
     s = ToggleModel(s, kNpt, false);
     EXPECT_EQ(s.modelClass, ModelClass::NotChosen);
     EXPECT_TRUE(Enables(s).hardwareGroup && Enables(s).systemGroup);

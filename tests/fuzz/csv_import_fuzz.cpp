@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const vnk::CsvImportResult r = vnk::ImportCsv(text, s, (b & 1) == 0);
     if (!r.error.empty()) return 0;
-    Check(r.times.size() <= 1000 && r.counts.size() <= 1000, "more than 1000 failures or intervals");
+    Check(r.times.size() <= 1000 && r.counts.size() <= 1000,
+          "more than 1000 failures or intervals");
     Check(r.severities.size() == r.times.size() && r.failureTypes.size() == r.times.size(),
           "fields of different lengths");
     for (double t : r.times) Check(std::isfinite(t) && t >= 0.0, "a time not finite or negative");

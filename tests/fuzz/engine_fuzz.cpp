@@ -54,10 +54,14 @@ class Bytes {
     double value() {
         const std::uint8_t kind = next(), a = next(), b = next();
         switch (kind % 4) {
-            case 0: return 0.0;
-            case 1: return static_cast<double>(a % 8);
-            case 2: return (1.0 + b / 256.0) * std::pow(10.0, (a % 9) - 2);
-            default: return (1.0 + b / 256.0) * std::pow(10.0, static_cast<int>(a % 201) * 3 - 300);
+            case 0:
+                return 0.0;
+            case 1:
+                return static_cast<double>(a % 8);
+            case 2:
+                return (1.0 + b / 256.0) * std::pow(10.0, (a % 9) - 2);
+            default:
+                return (1.0 + b / 256.0) * std::pow(10.0, static_cast<int>(a % 201) * 3 - 300);
         }
     }
 
@@ -76,7 +80,8 @@ void AskEveryQuestion(const models::ModelDescription& d, const models::ModelCont
                       models::PredictionValues& values, const std::string& what) {
     for (std::size_t q = 0; q < d.predictions.size(); ++q) {
         if (!d.predictions[q].inputEnabled) continue;
-        const std::vector<double> inputs(static_cast<std::size_t>(d.predictions[q].inputCount), 1.0);
+        const std::vector<double> inputs(static_cast<std::size_t>(d.predictions[q].inputCount),
+                                         1.0);
         const auto outcome = AskPrediction(d, ctx, static_cast<int>(q), inputs, values);
         if (!outcome.computed || !outcome.errorMessage.empty()) continue;
         for (double x : outcome.outputs) CheckFinite(x, what + " prediction");
@@ -110,7 +115,8 @@ void RunTbf(Bytes& in, int n, std::uint8_t flags) {
             AskEveryQuestion(*d, TbfModelContext(r, slot), values, what);
         }
         for (int m = 0; m < kMeasureCount; ++m)
-            if (r.measure(slot, m).RFLAG == 0) CheckFinite(r.measure(slot, m).STAT, what + " measure");
+            if (r.measure(slot, m).RFLAG == 0)
+                CheckFinite(r.measure(slot, m).STAT, what + " measure");
         CheckText(TbfModelReport(r, slot, values), what + " report");
     }
     for (const auto& page : TbfSummaryReport(r)) CheckText(page, "TBF summary");

@@ -45,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // is put in the work folder instead, where the data text is written under that name.
     const std::size_t end = config.find('\n');
     const std::string name = config.substr(0, end);
-    const bool plainName = !name.empty() && name.size() < 64 && name.find('\0') == std::string::npos &&
-                           name.find_first_of("/\\\r") == std::string::npos && name != "." &&
-                           name != "..";
+    const bool plainName =
+        !name.empty() && name.size() < 64 && name.find('\0') == std::string::npos &&
+        name.find_first_of("/\\\r") == std::string::npos && name != "." && name != "..";
     if (plainName) {
         Write(folder / name, dataText);
         config = (folder / name).string() + (end == std::string::npos ? "" : config.substr(end));

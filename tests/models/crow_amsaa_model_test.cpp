@@ -16,7 +16,8 @@ crow::Analysis Handbook(crow::Settings s = {}) {
 TEST(CrowAmsaaModel, ReportOfTheHandbookExample) {
     const std::string report = crow::Report(Handbook(), {});
     EXPECT_NE(report.find("CROW-AMSAA RELIABILITY GROWTH TRACKING MODEL"), std::string::npos);
-    EXPECT_NE(report.find("46 failure times, time-truncated at T = 3000.000000"), std::string::npos);
+    EXPECT_NE(report.find("46 failure times, time-truncated at T = 3000.000000"),
+              std::string::npos);
     EXPECT_NE(report.find("      Shape parameter (beta)                       0.616466"),
               std::string::npos)
         << report;

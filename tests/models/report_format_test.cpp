@@ -16,8 +16,8 @@ TEST(ReportFormat, FiniteValuesAreFormattedAsSnprintfDoes) {
     char expected[256];
     std::snprintf(expected, sizeof expected,
                   "%12.5f|%12.3d|%-10s|%5.3f|%12.4e|%g|%-10zu|%% %c%8d %12.5lf %*.*f", 3.14159265,
-                  7, "ab", -0.0005, 1.5e300, 1e-310, static_cast<std::size_t>(42), 'x', -12,
-                  2.5, 9, 2, 1.005);
+                  7, "ab", -0.0005, 1.5e300, 1e-310, static_cast<std::size_t>(42), 'x', -12, 2.5, 9,
+                  2, 1.005);
     EXPECT_EQ(Format("%12.5f|%12.3d|%-10s|%5.3f|%12.4e|%g|%-10zu|%% %c%8d %12.5lf %*.*f",
                      3.14159265, 7, "ab", -0.0005, 1.5e300, 1e-310, static_cast<std::size_t>(42),
                      'x', -12, 2.5, 9, 2, 1.005),

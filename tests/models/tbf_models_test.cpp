@@ -77,8 +77,9 @@ TEST(GeometricReport, PredictionLinesOnlyForNonzeroInputs) {
 
 TEST(GeometricReport, ErrorTextAndItsReport) {
     const auto& model = vnk::models::GeometricModel();
-    EXPECT_EQ(model.errorText(3),
-              "\r\nModel Execution Returned Error:\r\n\r\nThe Data are not appropriate for the model.");
+    EXPECT_EQ(
+        model.errorText(3),
+        "\r\nModel Execution Returned Error:\r\n\r\nThe Data are not appropriate for the model.");
     EXPECT_EQ(model.errorText(1), model.errorText(3));
     EXPECT_EQ(vnk::models::ErrorReport(model.errorText(3)),
               "    ERRORS OCCURRED\n"
@@ -179,8 +180,9 @@ TEST(JelinskiMorandaReport, PredictionLinesInQuestionOrder) {
 
 TEST(JelinskiMorandaReport, ErrorTextsByStatus) {
     const auto& model = vnk::models::JelinskiMorandaModel();
-    EXPECT_EQ(model.errorText(3),
-              "\r\nModel Execution Returned Error:\r\n\r\nThe Data are not appropriate for the model.");
+    EXPECT_EQ(
+        model.errorText(3),
+        "\r\nModel Execution Returned Error:\r\n\r\nThe Data are not appropriate for the model.");
     EXPECT_EQ(model.errorText(4),
               "\r\nModel Execution Returned Error:\r\n"
               "\r\nThe total faults estimate was less than the observed faults to date.");
@@ -203,8 +205,8 @@ TEST(JelinskiMorandaRun, FollowsTheRulesOfEachQuestion) {
     EXPECT_TRUE(model.runEnabled(ctx));
 
     auto out = q[0].answer(ctx, {10.0}, {0.0});
-    EXPECT_NEAR(out.outputs.at(0),
-                std::exp(-ctx.tbfStats(11, 1) * ctx.tbfStats(4, 1) * 10.0), 1e-15);
+    EXPECT_NEAR(out.outputs.at(0), std::exp(-ctx.tbfStats(11, 1) * ctx.tbfStats(4, 1) * 10.0),
+                1e-15);
     out = q[0].answer(ctx, {-10.0}, {0.3});
     EXPECT_EQ(out.errorMessage, "A positive number is required to run Prediction 1");
     EXPECT_EQ(out.outputs, std::vector<double>{0.0});
@@ -214,7 +216,8 @@ TEST(JelinskiMorandaRun, FollowsTheRulesOfEachQuestion) {
     EXPECT_EQ(out.errorMessage, "");
     EXPECT_GT(out.outputs.at(0), 0.0);
     out = q[1].answer(ctx, {6.0}, {1.0});
-    EXPECT_EQ(out.errorMessage, "The input desired number of failures is illegal for Prediction 2.");
+    EXPECT_EQ(out.errorMessage,
+              "The input desired number of failures is illegal for Prediction 2.");
     EXPECT_EQ(out.outputs, std::vector<double>{0.0});
     out = q[1].answer(ctx, {-1.0}, {1.0});
     EXPECT_EQ(out.errorMessage, "A positive number is required to run Prediction 2");

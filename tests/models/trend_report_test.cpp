@@ -1,9 +1,9 @@
 // The TREND ANALYSIS block keeps its twelve-column cells for any value.
+#include "models/trend_report.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
-
-#include "models/trend_report.h"
 
 namespace {
 

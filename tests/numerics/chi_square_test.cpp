@@ -1,10 +1,10 @@
 // The chi-square distribution function and its building blocks.
+#include "numerics/chi_square.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "numerics/chi_square.h"
 
 namespace {
 
@@ -91,16 +91,16 @@ TEST(ChiSquareBuildingBlocks, MatchKnownValues) {
 
 TEST(AdaptiveSimpson, IntegratesToItsTolerance) {
     // Simpson's rule is exact for cubics.
-    EXPECT_NEAR(vnk::AdaptiveSimpson([](double x) { return x * x * x - x; }, 0.0, 2.0, 1e-5),
-                2.0, 1e-12);
-    EXPECT_NEAR(vnk::AdaptiveSimpson([](double x) { return std::sin(x); }, 0.0, M_PI, 1e-5),
-                2.0, 1e-5);
+    EXPECT_NEAR(vnk::AdaptiveSimpson([](double x) { return x * x * x - x; }, 0.0, 2.0, 1e-5), 2.0,
+                1e-12);
+    EXPECT_NEAR(vnk::AdaptiveSimpson([](double x) { return std::sin(x); }, 0.0, M_PI, 1e-5), 2.0,
+                1e-5);
     // A narrow peak at the left end of a wide range is found.
     EXPECT_NEAR(vnk::AdaptiveSimpson(vnk::NormalDensity, 0.0, 1000.0, 1e-5), 0.5, 1e-5);
     EXPECT_EQ(vnk::AdaptiveSimpson([](double) { return 1.0; }, 1.0, 1.0, 1e-5), 0.0);
     // A function that never settles fills the stack and still returns.
-    const double wild = vnk::AdaptiveSimpson(
-        [](double x) { return std::sin(1.0 / (x + 1e-12)); }, 0.0, 1.0, 1e-12);
+    const double wild =
+        vnk::AdaptiveSimpson([](double x) { return std::sin(1.0 / (x + 1e-12)); }, 0.0, 1.0, 1e-12);
     EXPECT_TRUE(std::isfinite(wild));
 }
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <vector>
 
+#include "crow_amsaa_fixture.h"
 #include "numerics/crow_amsaa.h"
 #include "numerics/trend_tests.h"
-#include "crow_amsaa_fixture.h"
 
 namespace {
 
@@ -62,8 +62,8 @@ TEST(CrowAmsaaGrouped, MaximisesTheGroupedLikelihood) {
     const double atFit =
         vnk::CrowAmsaaGroupedLogLikelihood(9, ends, counts, g.fit.lambda, g.fit.beta);
     EXPECT_GE(atFit, best - 1e-9);
-    EXPECT_GE(atFit, vnk::CrowAmsaaGroupedLogLikelihood(9, ends, counts, g.fit.lambda * 1.01,
-                                                        g.fit.beta));
+    EXPECT_GE(atFit,
+              vnk::CrowAmsaaGroupedLogLikelihood(9, ends, counts, g.fit.lambda * 1.01, g.fit.beta));
 }
 
 TEST(CrowAmsaaGrouped, BadInput) {

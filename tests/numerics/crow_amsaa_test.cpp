@@ -90,7 +90,8 @@ TEST(CrowAmsaa, Predictions) {
     int status = -1;
     vnk::CrowAmsaaFailuresInFurtherTime(f.fit, 1000.0, failures, status);
     ASSERT_EQ(status, st::kOk);
-    EXPECT_NEAR(failures, f.fit.lambda * (std::pow(4000.0, f.fit.beta) - std::pow(3000.0, f.fit.beta)),
+    EXPECT_NEAR(failures,
+                f.fit.lambda * (std::pow(4000.0, f.fit.beta) - std::pow(3000.0, f.fit.beta)),
                 1e-11);
     // The goal time gives the goal back through the MTBF curve.
     vnk::CrowAmsaaTimeToGoalMtbf(f.fit, 200.0, time, status);
@@ -200,7 +201,8 @@ TEST(CramerVonMises, HandWorkedCase) {
     const double betaBar = 2.0 / 3.0 * 3.0 / std::log(10.0 * 2.5 * 10.0 / 9.0);
     double expected = 1.0 / 36.0;
     for (int i = 1; i <= 3; ++i) {
-        const double d = std::pow(t[static_cast<std::size_t>(i - 1)] / 10.0, betaBar) - (2 * i - 1) / 6.0;
+        const double d =
+            std::pow(t[static_cast<std::size_t>(i - 1)] / 10.0, betaBar) - (2 * i - 1) / 6.0;
         expected += d * d;
     }
     int M = 0;

@@ -79,10 +79,10 @@ TEST(GeometricEstimation, BracketSequenceDecidesWhatIsFound) {
         double phi;
     };
     const Case cases[] = {
-        {{2.0, 4.0}, 0, 0.5},    // first lower end 0.4995
-        {{1.0, 10.0}, 0, 0.1},   // found with the fourth lower end 0.0624375
-        {{1.0, 25.0}, 3, 0.0},   // root 0.04 lies above only the fifth lower end
-        {{4.0, 2.0}, 3, 0.0},    // no reliability growth: no root below 1
+        {{2.0, 4.0}, 0, 0.5},   // first lower end 0.4995
+        {{1.0, 10.0}, 0, 0.1},  // found with the fourth lower end 0.0624375
+        {{1.0, 25.0}, 3, 0.0},  // root 0.04 lies above only the fifth lower end
+        {{4.0, 2.0}, 3, 0.0},   // no reliability growth: no root below 1
     };
     for (const Case& c : cases) {
         TbfStats s;
@@ -120,11 +120,11 @@ TEST(GeometricEstimation, AwkwardDataEndWithAStatusAndFiniteTable) {
     for (int i = 1; i <= 20; ++i) increasing.push_back(i * i);
     reversed.assign(increasing.rbegin(), increasing.rend());
     const std::vector<std::vector<double>> sets{
-        std::vector<double>(10, 5.0),                             // all equal
-        std::vector<double>(10, 0.0),                             // all zero
-        {1e-6, 1e9, 3.0, 1e-6, 1e9, 50.0, 1e3, 1e8},              // wide span
-        reversed,                                                 // no growth
-        vnk::test::LoadTbfData("sys1_tbf.txt"),                   // three zero times
+        std::vector<double>(10, 5.0),                 // all equal
+        std::vector<double>(10, 0.0),                 // all zero
+        {1e-6, 1e9, 3.0, 1e-6, 1e9, 50.0, 1e3, 1e8},  // wide span
+        reversed,                                     // no growth
+        vnk::test::LoadTbfData("sys1_tbf.txt"),       // three zero times
     };
     for (int ESF : {1, 2}) {
         for (const auto& x : sets) {
@@ -172,9 +172,8 @@ TEST(GeometricEstimation, TraceWithThreeFailuresIsByteExact) {
                   "    STATS         1.00000        0.00000        2.78010\n"
                   "    STATS         2.00000        0.00000        0.00000\n"
                   "    STATS         0.18684        0.00000        0.00000\n" +
-                  zeros +
-                  "    STATS         8.00000        0.00000       31.82939\n" + zeros + zeros +
-                  "    STATS         0.87500        0.35793        1.00000\n");
+                  zeros + "    STATS         8.00000        0.00000       31.82939\n" + zeros +
+                  zeros + "    STATS         0.87500        0.35793        1.00000\n");
 }
 
 TbfStats HandMadeTable(double phi, double D, double current) {
@@ -218,8 +217,8 @@ TEST(GeometricPredictions, DesiredIntensityAndFurtherTime) {
     int ERRLFG = -1;
     vnk::SGEOP4(s, 1.0, PVAL1, PVAL2, ERRLFG);
     EXPECT_EQ(ERRLFG, 0);
-    EXPECT_NEAR(PVAL1, 0.5, 1e-12);            // (1/1 - 1/2) / 1
-    EXPECT_NEAR(PVAL2, std::log(2.0), 1e-12);  // ln(2/1) / 1
+    EXPECT_NEAR(PVAL1, 0.5, 1e-12);             // (1/1 - 1/2) / 1
+    EXPECT_NEAR(PVAL2, std::log(2.0), 1e-12);   // ln(2/1) / 1
     vnk::SGEOP4(s, 2.0, PVAL1, PVAL2, ERRLFG);  // equal to the current intensity
     EXPECT_EQ(ERRLFG, 1);
     EXPECT_EQ(PVAL1, 0.0);

@@ -180,8 +180,8 @@ TEST(JelinskiMorandaPredictedData, TimesFollowTheRemainingFaults) {
     double DVAL = -1.0;
     int DFLG = 0;
     vnk::SJAMPR(s, 2, x, PDAT, DVAL, DFLG, V);
-    EXPECT_DOUBLE_EQ(PDAT[0], 0.5);              // 1 / (0.5 * 4)
-    EXPECT_NEAR(PDAT[1], 1.0 / 1.5, 1e-15);      // 1 / (0.5 * 3)
+    EXPECT_DOUBLE_EQ(PDAT[0], 0.5);          // 1 / (0.5 * 4)
+    EXPECT_NEAR(PDAT[1], 1.0 / 1.5, 1e-15);  // 1 / (0.5 * 3)
     EXPECT_NEAR(V[0], 1.0 - std::exp(-2.0), 1e-15);
     EXPECT_NEAR(V[1], 1.0 - std::exp(-3.0), 1e-15);
     EXPECT_NEAR(DVAL, 1.0 - std::exp(-2.0), 1e-15);
@@ -201,7 +201,8 @@ TEST(JelinskiMorandaPredictions, TraceIsByteExact) {
         " > If the SJAMP3 routine is accessed with:\n"
         "    NS           10\n"
         "    K             2.00000\n" +
-        zeros + zeros + zeros + "    STATS         0.10000        0.00000        0.00000\n" + zeros +
+        zeros + zeros + zeros + "    STATS         0.10000        0.00000        0.00000\n" +
+        zeros +
         "    STATS         1.34000        0.00000        0.00000\n"
         "    STATS         0.18135        0.00000        0.00000\n" +
         zeros + zeros + "    STATS        13.40000        0.00000        0.00000\n" +

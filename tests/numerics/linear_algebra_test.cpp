@@ -233,9 +233,8 @@ TEST(BoxNewtonStep, StagesWorkAsDescribed) {
     const Vector3 xold = {0.0, 0.0, 0.0};
     const Vector3 at = {-0.5, -0.5, 0.0};  // gradient (-1.5, 0.5)
     std::array<int, 3> flags = {-1, -1, 0};
-    EXPECT_EQ(vnk::ReleaseBounds(ConstRealArray(g.data(), 2), h, 2,
-                                 ConstRealArray(xold.data(), 2), ConstRealArray(at.data(), 2),
-                                 vnk::IntArray(flags.data(), 2)),
+    EXPECT_EQ(vnk::ReleaseBounds(ConstRealArray(g.data(), 2), h, 2, ConstRealArray(xold.data(), 2),
+                                 ConstRealArray(at.data(), 2), vnk::IntArray(flags.data(), 2)),
               1);
     EXPECT_EQ(flags[0], 0);
     EXPECT_EQ(flags[1], -1);

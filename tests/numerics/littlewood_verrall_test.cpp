@@ -331,8 +331,8 @@ TEST(LavEstimation, AlphaAtMostOneMeansTheModelDoesNotApply) {
 // Least squares on falling times: a line that reaches zero or below at an observed index is
 // no scale function, whatever the MTBNF it would give ("20 2 1" gave -11.3 and success).
 TEST(LavEstimation, ScaleReachingZeroAtAnObservedIndexIsAFailure) {
-    for (const std::vector<double>& d : {std::vector<double>{20.0, 2.0, 1.0},
-                                         std::vector<double>{9.0, 1.0, 0.0, 1.0}}) {
+    for (const std::vector<double>& d :
+         {std::vector<double>{20.0, 2.0, 1.0}, std::vector<double>{9.0, 1.0, 0.0, 1.0}}) {
         const Fit f = FitModel(d, 1, 2);
         EXPECT_EQ(f.RFLAG, vnk::status::kScaleNotPositive);
         EXPECT_EQ(f.stats(9, 1), 0.0);

@@ -1,11 +1,11 @@
 // Ranking of the models by their applicability statistics.
+#include "numerics/ranking.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <limits>
-
-#include "numerics/ranking.h"
 
 namespace {
 
@@ -68,9 +68,9 @@ TEST(RankTbfModels, RanksEachMeasureAndTheMeanOfTheRanks) {
     TbfInput in;
     in.ran.fill(1);
     for (int m = 1; m <= 7; ++m) {
-        in.values[entry(m, 1) - 1] = 10.0 * m;        // accuracy: model order
-        in.values[entry(m, 2) - 1] = 0.8 - 0.1 * m;   // bias: reverse order
-        in.values[entry(m, 3) - 1] = 1.0 + 0.1 * m;   // noise: model order
+        in.values[entry(m, 1) - 1] = 10.0 * m;                        // accuracy: model order
+        in.values[entry(m, 2) - 1] = 0.8 - 0.1 * m;                   // bias: reverse order
+        in.values[entry(m, 3) - 1] = 1.0 + 0.1 * m;                   // noise: model order
         in.values[entry(m, 4) - 1] = 0.05 * (m % 3 + 1) + 0.001 * m;  // trend
     }
     in.run();
@@ -95,10 +95,10 @@ TEST(RankTbfModels, UnselectedFailedAndNonFiniteAnalysesBecomeZero) {
     for (int m = 1; m <= 7; ++m) {
         for (int j = 1; j <= 4; ++j) in.values[entry(m, j) - 1] = m + 0.1 * j;
     }
-    in.ran[entry(1, 2) - 1] = 0;         // GEO bias not selected
-    in.flags[entry(2, 3) - 1] = 5;       // JAM noise failed
-    in.values[entry(3, 4) - 1] = kNaN;   // LAV-L trend not a number
-    in.values[entry(4, 1) - 1] = kInf;   // MUS accuracy infinite
+    in.ran[entry(1, 2) - 1] = 0;        // GEO bias not selected
+    in.flags[entry(2, 3) - 1] = 5;      // JAM noise failed
+    in.values[entry(3, 4) - 1] = kNaN;  // LAV-L trend not a number
+    in.values[entry(4, 1) - 1] = kInf;  // MUS accuracy infinite
     in.run();
     EXPECT_EQ(in.values[entry(1, 2) - 1], 0.0);
     EXPECT_EQ(in.values[entry(2, 3) - 1], 0.0);

@@ -1,5 +1,7 @@
 // The robust search: estimates that do not depend on the time unit, agreement with an
 // independent solution of the textbook likelihood, and the standard mode left alone.
+#include "numerics/robust_root.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +13,6 @@
 #include "numerics/musa_logarithmic.h"
 #include "numerics/nhpp_interval.h"
 #include "numerics/nhpp_tbf.h"
-#include "numerics/robust_root.h"
 #include "tests/support/tbf_data.h"
 
 namespace vnk {

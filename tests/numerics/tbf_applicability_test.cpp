@@ -23,11 +23,11 @@ using vnk::TbfStep;
 // A model whose every piece is scripted per prefix length, and which records what the scheme
 // asked of it.
 struct Script {
-    std::map<int, int> status;      // refit status by k (default 0)
-    std::map<int, double> u;        // F by k (default 0.1 + 0.1 * (k % 8))
-    std::map<int, double> median;   // median by k (default k); NaN: no median
-    std::vector<int> fits;          // prefix lengths fitted, in order
-    std::vector<TbfStep> steps;     // steps scored by the density
+    std::map<int, int> status;     // refit status by k (default 0)
+    std::map<int, double> u;       // F by k (default 0.1 + 0.1 * (k % 8))
+    std::map<int, double> median;  // median by k (default k); NaN: no median
+    std::vector<int> fits;         // prefix lengths fitted, in order
+    std::vector<TbfStep> steps;    // steps scored by the density
 };
 
 TbfApplicabilityModel Scripted(const std::shared_ptr<Script>& script, bool cumulative = false) {
@@ -236,9 +236,9 @@ void ExpectAllMeasuresMatchSeparateCalls(const std::function<TbfApplicabilityMod
 
 TEST(TbfApplicabilityMeasures, MatchSeparateCallsWhenMeasuresStopApart) {
     auto script = std::make_shared<Script>();
-    script->u[6] = 1.0;                 // Trend stops at k = 6
-    script->median[5] = std::nan("");   // Noise stops at k = 5
-    script->status[8] = 3;              // a refit failure stops the rest at k = 8
+    script->u[6] = 1.0;                // Trend stops at k = 6
+    script->median[5] = std::nan("");  // Noise stops at k = 5
+    script->status[8] = 3;             // a refit failure stops the rest at k = 8
     ExpectAllMeasuresMatchSeparateCalls([&] { return Scripted(script); }, OneToN(12), 3, 10);
 
     // Each prefix is fitted once for all measures.
@@ -352,8 +352,10 @@ TEST(TbfApplicabilityAwkwardData, EndsWithAStatus) {
     std::vector<double> reversed;
     for (int i = 20; i >= 1; --i) reversed.push_back(i * i);
     const std::vector<std::vector<double>> sets{
-        std::vector<double>(12, 5.0), std::vector<double>(12, 0.0),
-        {1e-6, 1e9, 3.0, 1e-6, 1e9, 50.0, 1e3, 1e8, 1e-6, 1e9}, reversed};
+        std::vector<double>(12, 5.0),
+        std::vector<double>(12, 0.0),
+        {1e-6, 1e9, 3.0, 1e-6, 1e9, 50.0, 1e3, 1e8, 1e-6, 1e9},
+        reversed};
     for (const auto& x : sets) {
         const int NS = static_cast<int>(x.size());
         for (int TYP = 1; TYP <= 4; ++TYP) {

@@ -18,7 +18,7 @@ std::string readAll(const std::filesystem::path& p) {
 }
 
 class TraceTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { vnk::trace::close(); }
     vnk::test::TempDir dir;
 };

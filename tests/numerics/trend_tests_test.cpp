@@ -1,11 +1,11 @@
 // Trend tests: Laplace factors, running averages, the MIL-HDBK-189 test and the verdict.
+#include "numerics/trend_tests.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <vector>
-
-#include "numerics/trend_tests.h"
 
 namespace {
 
@@ -246,8 +246,7 @@ TEST(TbfTrendAnalysis, BadDataGiveAReasonAndNoNumbers) {
 TEST(IntervalTrendAnalysis, VerdictUnequalLengthsAndBadData) {
     const std::vector<double> counts{10, 9, 7, 6, 4, 3, 2, 1};
     const std::vector<double> equal(8, 1.0);
-    const TrendAnalysis a =
-        IntervalTrendAnalysis(ConstRealArray(counts), ConstRealArray(equal), 8);
+    const TrendAnalysis a = IntervalTrendAnalysis(ConstRealArray(counts), ConstRealArray(equal), 8);
     ASSERT_TRUE(a.ok());
     EXPECT_FALSE(a.unequalLengths);
     EXPECT_EQ(a.verdict, TrendVerdict::Growth);

@@ -1,4 +1,6 @@
 // The bounded trust-region minimiser shared by the models.
+#include "numerics/trust_region.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "numerics/eigen.h"
-#include "numerics/trust_region.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ struct Quadratic {
         p.objective = [this](ConstRealArray x) {
             double f = 5.0;
             for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) f += 0.5 * (x(i + 1) - c[i]) * a[i][j] * (x(j + 1) - c[j]);
+                for (int j = 0; j < 3; ++j)
+                    f += 0.5 * (x(i + 1) - c[i]) * a[i][j] * (x(j + 1) - c[j]);
             }
             return f;
         };
@@ -134,13 +136,13 @@ TrustRegionProblem rosenbrock(std::array<double, 3> lower, std::array<double, 3>
 
 TEST(TrustRegionMinimise, FindsTheRosenbrockValleyFloorInsideABox) {
     const auto problem = rosenbrock({-2.0, -1.0, 0.0}, {2.0, 3.0, 0.0});
-    for (const std::array<double, 3> start : {std::array<double, 3>{-1.2, 1.0, 0.0},
-                                              std::array<double, 3>{1.9, -0.9, 0.0},
-                                              std::array<double, 3>{-5.0, 9.0, 0.0}}) {
+    for (const std::array<double, 3> start :
+         {std::array<double, 3>{-1.2, 1.0, 0.0}, std::array<double, 3>{1.9, -0.9, 0.0},
+          std::array<double, 3>{-5.0, 9.0, 0.0}}) {
         TrustRegionResult r;
         int RFLAG = -7;
-        vnk::TrustRegionMinimise(problem, start, 1000, TrustRegionSettings::LittlewoodVerrall(),
-                                 r, RFLAG);
+        vnk::TrustRegionMinimise(problem, start, 1000, TrustRegionSettings::LittlewoodVerrall(), r,
+                                 RFLAG);
         EXPECT_EQ(RFLAG, 0) << start[0];
         EXPECT_NEAR(r.X[0], 1.0, 1e-3) << start[0];
         EXPECT_NEAR(r.X[1], 1.0, 2e-3) << start[0];
@@ -164,8 +166,8 @@ TEST(TrustRegionMinimise, IterationMaximumGivesStatusOneAtTheLastStartPoint) {
     std::vector<std::array<double, 2>> from;
     TrustRegionResult r;
     int RFLAG = -7;
-    vnk::TrustRegionMinimise(problem, start, 1, TrustRegionSettings::LittlewoodVerrall(), r,
-                             RFLAG, [&](const vnk::TrustRegionIteration& it) {
+    vnk::TrustRegionMinimise(problem, start, 1, TrustRegionSettings::LittlewoodVerrall(), r, RFLAG,
+                             [&](const vnk::TrustRegionIteration& it) {
                                  steps.push_back(it);
                                  from.push_back({it.XOLD(1), it.XOLD(2)});
                              });
@@ -183,8 +185,8 @@ TEST(TrustRegionMinimise, IterationMaximumGivesStatusOneAtTheLastStartPoint) {
     steps.clear();
     from.clear();
     std::vector<std::array<double, 2>> to;
-    vnk::TrustRegionMinimise(problem, start, 5, TrustRegionSettings::LittlewoodVerrall(), r,
-                             RFLAG, [&](const vnk::TrustRegionIteration& it) {
+    vnk::TrustRegionMinimise(problem, start, 5, TrustRegionSettings::LittlewoodVerrall(), r, RFLAG,
+                             [&](const vnk::TrustRegionIteration& it) {
                                  from.push_back({it.XOLD(1), it.XOLD(2)});
                                  to.push_back({it.XNEW(1), it.XNEW(2)});
                                  EXPECT_LE(it.FNEW, it.FOLD);
@@ -285,8 +287,7 @@ TEST(TrustRegionMinimise, RejectionsCausedOnlyByRoundingMeanTheOptimumWasFound) 
     // The literal reading (no rounding allowance) calls the same run a failure.
     TrustRegionSettings literal = TrustRegionSettings::BrooksMotley();
     literal.roundingTolerance = 0.0;
-    vnk::TrustRegionMinimise(roundingFloor(), std::array<double, 1>{1.0}, 1000, literal, r,
-                             RFLAG);
+    vnk::TrustRegionMinimise(roundingFloor(), std::array<double, 1>{1.0}, 1000, literal, r, RFLAG);
     EXPECT_EQ(RFLAG, 2);
 }
 

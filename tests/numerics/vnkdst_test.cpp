@@ -144,7 +144,8 @@ namespace {
 // Far from zero, huge and tiny: the moments about the mean keep their digits (deviations worked
 // by hand: 1e9 + {0.5 .. 5.5} deviate by ±0.5, ±1.5, ±2.5 — Σd² 17.5, Σd⁴ 88.375).
 TEST(Vnkdst, SpreadSurvivesALargeOffsetAndHugeValues) {
-    const Stats offset = Describe({1e9 + 0.5, 1e9 + 1.5, 1e9 + 2.5, 1e9 + 3.5, 1e9 + 4.5, 1e9 + 5.5}).stats;
+    const Stats offset =
+        Describe({1e9 + 0.5, 1e9 + 1.5, 1e9 + 2.5, 1e9 + 3.5, 1e9 + 4.5, 1e9 + 5.5}).stats;
     EXPECT_DOUBLE_EQ(offset[6], 1e9 + 3.0);
     EXPECT_NEAR(offset[7], std::sqrt(3.5), 1e-12);
     EXPECT_NEAR(offset[8], 3.5, 1e-12);

@@ -1,9 +1,9 @@
 // Crow-AMSAA charts on a small hand-checked fit: every point inside its axes, the Duane line's
 // slope 1 - beta, the grouped counts summed, and failed values left out.
+#include "plot/crow_amsaa_charts.h"
+
 #include <QtTest>
 #include <cmath>
-
-#include "plot/crow_amsaa_charts.h"
 
 using namespace vnk;
 using namespace vnk::plot;
@@ -25,7 +25,7 @@ void expectInside(const ChartSpec& chart) {
 
 class CrowAmsaaChartsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void marginAxisHoldsEveryValueWithRoom();
     void individualDataCharts();
     void groupedDataCharts();

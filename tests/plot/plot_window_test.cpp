@@ -1,19 +1,20 @@
 // Data, model and summary plots shown in "Plot" windows, checked through the chart objects and
 // the value table: series, colours, titles, axis ends and steps, table rows and columns, and the
 // PNG export.
+#include "plot/plot_window.h"
+
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QSet>
-#include <QtCharts/QLegend>
 #include <QTemporaryDir>
+#include <QtCharts/QLegend>
 #include <QtTest>
 
 #include "chart_probe.h"
 #include "plot/axis_scale.h"
 #include "plot/chart_view.h"
 #include "plot/data_plots.h"
-#include "plot/plot_window.h"
 #include "plot/value_table.h"
 
 using namespace vnk::plot;
@@ -61,7 +62,7 @@ void CompareAxis(QValueAxis* axis, double start, double end, double step) {
 
 class PlotWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void axisEndsAndSteps() {
         // x: one past the last point, steps of a fifth (never 0).
         const AxisScale x26 = TbfXAxis(26);
@@ -230,10 +231,12 @@ private slots:
         data.predicted = {6, 8, 10};
         data.unit = 3;
         PlotWnd both(TbfModelPlot(data, ModelPlotKind::DataAndPredicted));
-        QCOMPARE(SeriesNames(both.chartView()), (QStringList{"Raw Software Data", "Geometric Model"}));
+        QCOMPARE(SeriesNames(both.chartView()),
+                 (QStringList{"Raw Software Data", "Geometric Model"}));
         QCOMPARE(Points(both.chartView(), 1), Pts({{1, 6}, {2, 8}, {3, 10}}));
         QCOMPARE(Axis(both.chartView(), Qt::Vertical)->titleText(), QStringLiteral("Time - Hours"));
-        QCOMPARE(RowLabels(both.valueTable()), (QStringList{"TBF Units", "Severity Level", "Predicted"}));
+        QCOMPARE(RowLabels(both.valueTable()),
+                 (QStringList{"TBF Units", "Severity Level", "Predicted"}));
         QCOMPARE(Row(both.valueTable(), 2), (QStringList{"6", "8", "10"}));
 
         PlotWnd residuals(TbfModelPlot(data, ModelPlotKind::Residuals));
@@ -280,7 +283,8 @@ private slots:
         // Ten models at once (the interval summary) never repeat a colour and shape pair.
         QSet<QString> pairs;
         for (int m = 0; m < 12; ++m)
-            pairs << colour::Predicted(m).name() + QString::number(static_cast<int>(ModelMarker(m)));
+            pairs << colour::Predicted(m).name() +
+                         QString::number(static_cast<int>(ModelMarker(m)));
         QCOMPARE(pairs.size(), 12);
         QCOMPARE(RowLabels(window.valueTable()), (QStringList{"TBF Units", "Severity Level"}));
 
@@ -363,9 +367,10 @@ private slots:
         chosen = dir.filePath(QStringLiteral("missing/x.png"));
         window.chartView()->savePngAction()->trigger();
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].startsWith(QStringLiteral("The chart could not be saved in ") + chosen) &&
-                     errors[0].contains(QStringLiteral("No such file or directory")),
-                 qPrintable(errors[0]));
+        QVERIFY2(
+            errors[0].startsWith(QStringLiteral("The chart could not be saved in ") + chosen) &&
+                errors[0].contains(QStringLiteral("No such file or directory")),
+            qPrintable(errors[0]));
 
         // Copy puts the picture on the clipboard.
         QGuiApplication::clipboard()->clear();

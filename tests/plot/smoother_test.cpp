@@ -1,9 +1,9 @@
 // The resistant smoother: its passes one by one on hand-worked sequences, then the whole
 // 3RSSH-twice smoothing.
+#include "plot/smoother.h"
+
 #include <QtTest>
 #include <vector>
-
-#include "plot/smoother.h"
 
 using vnk::plot::ApplyEndRule;
 using Values = std::vector<double>;
@@ -25,7 +25,7 @@ void CompareValues(const Values& actual, const Values& expected) {
 
 class SmootherTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // 1, 9, 1, 9, 1: one pass gives 1, 1, 9, 1, 1, the second 1, 1, 1, 1, 1, the third changes
     // nothing, so 3R stops there. Each pass reads the values as they were before it.
     void runningMediansStopWhenNothingChanges() {

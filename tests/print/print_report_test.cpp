@@ -1,5 +1,7 @@
 // The printing facility through its print screen: the prompter decides, Cancel prints nothing,
 // a job that cannot start is dropped quietly, and the real print screen is the one shown.
+#include "print/print_report.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -7,7 +9,6 @@
 #include <QtTest>
 
 #include "pdf_probe.h"
-#include "print/print_report.h"
 
 using namespace vnk::print;
 using vnk::test::PdfInfo;
@@ -30,7 +31,7 @@ PrinterPrompter ToFile(const QString& path, bool accept, int* asked = nullptr) {
 
 class PrintReportTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("poppler-utils (pdfinfo, pdftotext) are not installed");
@@ -93,7 +94,7 @@ private slots:
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

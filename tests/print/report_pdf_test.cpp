@@ -37,7 +37,7 @@ QString UnbrokenLine(int length) {
 
 class ReportPdfTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("poppler-utils (pdfinfo, pdftotext) are not installed");
@@ -46,8 +46,8 @@ private slots:
 
     void shortTextTakesOnePage() {
         const QString path = dir_.filePath(QStringLiteral("short.pdf"));
-        QVERIFY(WriteReportPdf(QStringList{QStringLiteral("    GEOMETRIC MODEL\n\n  Estimate 1.25\n")},
-                               path));
+        QVERIFY(WriteReportPdf(
+            QStringList{QStringLiteral("    GEOMETRIC MODEL\n\n  Estimate 1.25\n")}, path));
         QCOMPARE(PdfPages(path), 1);
         QCOMPARE(PdfInfo(path, QStringLiteral("Title")), QStringLiteral("Varnok 3"));
         QVERIFY(PdfText(path).contains(QStringLiteral("GEOMETRIC MODEL")));
@@ -56,8 +56,9 @@ private slots:
     // Each text begins at the top of a page of its own.
     void everyTextStartsANewPage() {
         const QString path = dir_.filePath(QStringLiteral("four.pdf"));
-        const QStringList texts{QStringLiteral("FIRST REPORT\nmore\n"), QStringLiteral("SECOND REPORT\n"),
-                                QStringLiteral("THIRD REPORT\n"), QStringLiteral("FOURTH REPORT")};
+        const QStringList texts{QStringLiteral("FIRST REPORT\nmore\n"),
+                                QStringLiteral("SECOND REPORT\n"), QStringLiteral("THIRD REPORT\n"),
+                                QStringLiteral("FOURTH REPORT")};
         QVERIFY(WriteReportPdf(texts, path));
         QCOMPARE(PdfPages(path), 4);
         for (int page = 1; page <= 4; ++page) {
@@ -97,11 +98,13 @@ private slots:
         const QString foot = PdfTextWithPageNumbers(over, 2, 2);
         QVERIFY2(foot.trimmed().endsWith(QStringLiteral("Page 2 of 2")), qPrintable(foot));
         QVERIFY(PdfTextWithPageNumbers(over, 1, 1).contains(QStringLiteral("Page 1 of 2")));
-        const QString box = RunTool(QStringLiteral("pdftotext"),
-                                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                     QStringLiteral("-l"), QStringLiteral("1"), over, QStringLiteral("-")});
+        const QString box =
+            RunTool(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                     QStringLiteral("-l"), QStringLiteral("1"), over, QStringLiteral("-")});
         // pdftotext -bbox: every word with its box in points; A4 is 841.89 points tall.
-        const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+        const QRegularExpression word(
+            QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
         double top = 1e9, bottom = 0;
         for (auto it = word.globalMatch(box); it.hasNext();) {
             const auto m = it.next();
@@ -143,9 +146,10 @@ private slots:
         // Every word box lies within the page.
         const QString boxes = RunTool(QStringLiteral("pdftotext"),
                                       {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-        const double pageWidth =
-            QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\""))
-                .match(boxes).captured(1).toDouble();
+        const double pageWidth = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\""))
+                                     .match(boxes)
+                                     .captured(1)
+                                     .toDouble();
         QVERIFY(pageWidth > 500);
         QRegularExpressionMatchIterator it =
             QRegularExpression(QStringLiteral("xMax=\"([0-9.]+)\"")).globalMatch(boxes);
@@ -192,7 +196,9 @@ private slots:
 
     // Report bytes are 8-bit characters, one character each.
     void eightBitTexts() {
-        const std::string text = "Caf\xe9 \xb1" "5\n";
+        const std::string text =
+            "Caf\xe9 \xb1"
+            "5\n";
         QCOMPARE(ReportTexts({text}).first(), QStringLiteral("Café ±5\n"));
     }
 
@@ -202,7 +208,7 @@ private slots:
         QVERIFY(!WriteReportPdf(QStringList{QStringLiteral("x")}, QString()));
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -30,7 +30,7 @@ inline std::string ReadWholeFile(const std::filesystem::path& path) {
 
 // Tracing switched on into a file of its own for the lifetime of the object.
 class TraceFile {
-public:
+  public:
     TraceFile() { open_ = trace::open((dir_.path() / "VNK_trace.txt").string()); }
     ~TraceFile() { trace::close(); }
     TraceFile(const TraceFile&) = delete;
@@ -42,7 +42,7 @@ public:
         return ReadWholeFile(dir_.path() / "VNK_trace.txt");
     }
 
-private:
+  private:
     TempDir dir_;
     bool open_ = false;
 };

@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/kit/choice_group.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
 #include "app/kit/number_text.h"
-#include "app/kit/choice_group.h"
 
 namespace vnk::app {
 
@@ -39,8 +39,8 @@ ChoiceGroup* severityGroup(QWidget* parent) {
 // ---- Specify Data Type to be Processed ------------------------------------------------------
 
 DataTypeScreen::DataTypeScreen(Prompter& prompter, QWidget* parent)
-    : Screen(prompter, QStringLiteral("Specify Data Type to be Processed"),
-             help_page::kDataEntry, parent) {
+    : Screen(prompter, QStringLiteral("Specify Data Type to be Processed"), help_page::kDataEntry,
+             parent) {
     types_ = new ChoiceGroup(
         QStringLiteral("Data Types"),
         {QStringLiteral("Time-Between-Failure Data"), QStringLiteral("Interval Data Counts")},
@@ -51,16 +51,18 @@ DataTypeScreen::DataTypeScreen(Prompter& prompter, QWidget* parent)
 
 DataKind DataTypeScreen::choice() const {
     switch (types_->choice()) {
-        case 0: return DataKind::Tbf;
-        case 1: return DataKind::Interval;
-        default: return DataKind::None;
+        case 0:
+            return DataKind::Tbf;
+        case 1:
+            return DataKind::Interval;
+        default:
+            return DataKind::None;
     }
 }
 
 // ---- Specify Error History Type to be Processed (TBF) ---------------------------------------
 
-TbfHistoryScreen::TbfHistoryScreen(Prompter& prompter, const FailureDataSet& set,
-                                   QWidget* parent)
+TbfHistoryScreen::TbfHistoryScreen(Prompter& prompter, const FailureDataSet& set, QWidget* parent)
     : Screen(prompter, kHistoryCaption, help_page::kDataEntry, parent) {
     history_ = new ChoiceGroup(
         QStringLiteral("Error History"),
@@ -85,9 +87,8 @@ TbfHistoryScreen::TbfHistoryScreen(Prompter& prompter, const FailureDataSet& set
 
     const int history = static_cast<int>(set.errorHistory);
     history_->setChoice(history >= 0 && history <= 2 ? history : -1);
-    severity_->setChoice(set.severityType == SeverityType::None
-                             ? -1
-                             : static_cast<int>(set.severityType));
+    severity_->setChoice(
+        set.severityType == SeverityType::None ? -1 : static_cast<int>(set.severityType));
     const int unit = static_cast<int>(set.tbfUnit);
     units_->setCurrentIndex(unit >= 1 && unit <= 7 ? unit - 1 : -1);
     if (unit < 1 || unit > 7) units_->setEditText(QString());
@@ -109,12 +110,20 @@ void TbfHistoryScreen::apply(FailureDataSet& set) const {
             set.errorHistory = ErrorHistory::System;
             set.hardwareFieldsPresent = true;
             break;
-        default: set.errorHistory = ErrorHistory::None; break;
+        default:
+            set.errorHistory = ErrorHistory::None;
+            break;
     }
     switch (severity_->choice()) {
-        case 0: set.severityType = SeverityType::SameLevel; break;
-        case 1: set.severityType = SeverityType::Variable; break;
-        default: set.severityType = SeverityType::None; break;
+        case 0:
+            set.severityType = SeverityType::SameLevel;
+            break;
+        case 1:
+            set.severityType = SeverityType::Variable;
+            break;
+        default:
+            set.severityType = SeverityType::None;
+            break;
     }
     const int unit = unitNames().indexOf(units_->currentText());
     set.tbfUnit = static_cast<TbfUnit>(unit < 0 ? 0 : unit + 1);
@@ -135,9 +144,12 @@ ErrorHistoryScreen::ErrorHistoryScreen(Prompter& prompter, QWidget* parent)
 
 ErrorHistory ErrorHistoryScreen::choice() const {
     switch (history_->choice()) {
-        case 0: return ErrorHistory::Software;
-        case 1: return ErrorHistory::Hardware;
-        default: return ErrorHistory::None;
+        case 0:
+            return ErrorHistory::Software;
+        case 1:
+            return ErrorHistory::Hardware;
+        default:
+            return ErrorHistory::None;
     }
 }
 
@@ -167,14 +179,13 @@ IntervalSoftwareOptionsScreen::IntervalSoftwareOptionsScreen(Prompter& prompter,
 }
 
 void IntervalSoftwareOptionsScreen::apply(FailureDataSet& set) const {
-    set.intervalLengths = lengths_->choice() == 1 ? IntervalLengths::Variable
-                                                  : IntervalLengths::AllSame;
-    set.programPortion = portion_->choice() == 1 ? ProgramPortion::Variable
-                                                 : ProgramPortion::Total;
+    set.intervalLengths =
+        lengths_->choice() == 1 ? IntervalLengths::Variable : IntervalLengths::AllSame;
+    set.programPortion = portion_->choice() == 1 ? ProgramPortion::Variable : ProgramPortion::Total;
     set.faultCorrection = corrections_->choice() == 1 ? FaultCorrection::InLaterPeriods
                                                       : FaultCorrection::InDetectionPeriod;
-    set.intervalSeverity = severity_->choice() == 1 ? IntervalSeverity::Variable
-                                                    : IntervalSeverity::SameLevel;
+    set.intervalSeverity =
+        severity_->choice() == 1 ? IntervalSeverity::Variable : IntervalSeverity::SameLevel;
 }
 
 // ---- Interval hardware options ----------------------------------------------------------------
@@ -183,12 +194,10 @@ IntervalHardwareOptionsScreen::IntervalHardwareOptionsScreen(Prompter& prompter,
                                                              const FailureDataSet& set,
                                                              QWidget* parent)
     : Screen(prompter, kHistoryCaption, help_page::kDataEntry, parent) {
-    units_ = new ChoiceGroup(QStringLiteral("Number of Units Placed on Test"),
-                             {QStringLiteral("Constant Number of Units for all Intervals"),
-                              QStringLiteral("Variable")},
-                             {QStringLiteral("constantUnitsRadio"),
-                              QStringLiteral("variableUnitsRadio")},
-                             this);
+    units_ = new ChoiceGroup(
+        QStringLiteral("Number of Units Placed on Test"),
+        {QStringLiteral("Constant Number of Units for all Intervals"), QStringLiteral("Variable")},
+        {QStringLiteral("constantUnitsRadio"), QStringLiteral("variableUnitsRadio")}, this);
     constant_ = new QLineEdit(this);
     constant_->setObjectName(QStringLiteral("constantField"));
     auto* constantRow = new QFormLayout;
@@ -232,8 +241,8 @@ void IntervalHardwareOptionsScreen::apply(FailureDataSet& set) const {
     const bool constant = units_->choice() == 0;
     set.unitsOnTest = constant ? UnitsOnTest::Constant : UnitsOnTest::Variable;
     set.constantUnitsOnTest() = constant ? constantValue_ : 0.0;
-    set.intervalSeverity = severity_->choice() == 1 ? IntervalSeverity::Variable
-                                                    : IntervalSeverity::SameLevel;
+    set.intervalSeverity =
+        severity_->choice() == 1 ? IntervalSeverity::Variable : IntervalSeverity::SameLevel;
 }
 
 // ---- Additional Input Values Needed ----------------------------------------------------------
@@ -255,8 +264,8 @@ AdditionalInputScreen::AdditionalInputScreen(Prompter& prompter, QWidget* parent
     body()->addLayout(row);
     connect(addButton(QStringLiteral("OK"), QStringLiteral("okButton")), &QPushButton::clicked,
             this, &QDialog::accept);
-    connect(addButton(QStringLiteral("Skip"), QStringLiteral("skipButton")),
-            &QPushButton::clicked, this, &QDialog::reject);
+    connect(addButton(QStringLiteral("Skip"), QStringLiteral("skipButton")), &QPushButton::clicked,
+            this, &QDialog::reject);
     addHelpButton();
 }
 

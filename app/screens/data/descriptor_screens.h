@@ -16,13 +16,13 @@ class ChoiceGroup;
 // "Specify Data Type to be Processed".
 class DataTypeScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     DataTypeScreen(Prompter& prompter, QWidget* parent = nullptr);
     ChoiceGroup* dataTypes() const { return types_; }
     // TBF or interval as chosen; none when nothing was chosen.
     DataKind choice() const;
 
-private:
+  private:
     ChoiceGroup* types_;
 };
 
@@ -30,7 +30,7 @@ private:
 // measurement unit, preset from the data set.
 class TbfHistoryScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     TbfHistoryScreen(Prompter& prompter, const FailureDataSet& set, QWidget* parent = nullptr);
     ChoiceGroup* history() const { return history_; }
     ChoiceGroup* severity() const { return severity_; }
@@ -39,7 +39,7 @@ public:
     // unit (none when the unit text names no unit). A group left empty gives none.
     void apply(FailureDataSet& set) const;
 
-private:
+  private:
     ChoiceGroup* history_;
     ChoiceGroup* severity_;
     QComboBox* units_;
@@ -48,13 +48,13 @@ private:
 // "Specify Error History to be Processed": software or hardware.
 class ErrorHistoryScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     ErrorHistoryScreen(Prompter& prompter, QWidget* parent = nullptr);
     ChoiceGroup* history() const { return history_; }
     // Software or hardware; none when nothing was chosen.
     ErrorHistory choice() const;
 
-private:
+  private:
     ChoiceGroup* history_;
 };
 
@@ -62,7 +62,7 @@ private:
 // descriptors, each preset to its first choice.
 class IntervalSoftwareOptionsScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     IntervalSoftwareOptionsScreen(Prompter& prompter, QWidget* parent = nullptr);
     ChoiceGroup* lengths() const { return lengths_; }
     ChoiceGroup* portion() const { return portion_; }
@@ -70,7 +70,7 @@ public:
     ChoiceGroup* severity() const { return severity_; }
     void apply(FailureDataSet& set) const;
 
-private:
+  private:
     ChoiceGroup* lengths_;
     ChoiceGroup* portion_;
     ChoiceGroup* corrections_;
@@ -81,7 +81,7 @@ private:
 // on test (a constant above 0, or variable) and the severity levels.
 class IntervalHardwareOptionsScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     IntervalHardwareOptionsScreen(Prompter& prompter, const FailureDataSet& set,
                                   QWidget* parent = nullptr);
     ChoiceGroup* units() const { return units_; }
@@ -90,7 +90,7 @@ public:
     // Units on test and, in column 1 of the units-on-test row, the constant (0 for variable).
     void apply(FailureDataSet& set) const;
 
-private:
+  private:
     void ok();
     void updateFields();
     ChoiceGroup* units_;
@@ -103,7 +103,7 @@ private:
 // them.
 class AdditionalInputScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     AdditionalInputScreen(Prompter& prompter, QWidget* parent = nullptr);
     // True after OK; Skip and closing the screen give false.
     bool hardwareFieldsWanted() const { return result() == QDialog::Accepted; }

@@ -24,7 +24,7 @@ namespace vnk::app {
 
 class ImportScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     enum Page { FilePage, ColumnsPage, TimesPage, ResultPage, PageCount };
     // The roles a column can take, in the order each column's box lists them.
     enum Role { Ignore, Time, Severity, Type, Filter, Period };
@@ -56,7 +56,7 @@ public:
     const CsvImportSettings& settings() const { return settings_; }
     TbfUnit tbfUnit() const;
 
-private:
+  private:
     QWidget* buildFilePage();
     QWidget* buildColumnsPage();
     QWidget* buildTimesPage();

@@ -15,7 +15,7 @@ namespace vnk::app {
 
 class InputFileFormatScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     InputFileFormatScreen(Prompter& prompter, QWidget* parent = nullptr);
 
     // Column 1 to 9.
@@ -24,7 +24,7 @@ public:
     // The layout stored by OK.
     const ColumnLayout& layout() const { return layout_; }
 
-private:
+  private:
     void ok();
     std::array<QComboBox*, kLayoutColumns> columns_{};
     QProgressBar* progress_;

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/kit/help_pages.h"
 #include "app/commands/interval_entry.h"
+#include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
 #include "app/kit/number_text.h"
 
@@ -61,9 +61,9 @@ IntervalSoftwareInputScreen::IntervalSoftwareInputScreen(Prompter& prompter, Fai
         for (int level = 1; level <= 4; ++level) {
             if (c == 0)
                 grid->addWidget(new QLabel(QStringLiteral("Level %1:").arg(level), this), level, 0);
-            QLineEdit* f = numberField(
-                this, QStringLiteral("%1Level%2Field").arg(names[c]).arg(level),
-                QStringLiteral("0"));
+            QLineEdit* f =
+                numberField(this, QStringLiteral("%1Level%2Field").arg(names[c]).arg(level),
+                            QStringLiteral("0"));
             (*columns[static_cast<std::size_t>(c)])[index(level)] = f;
             grid->addWidget(f, level, c + 1);
         }
@@ -96,8 +96,14 @@ void IntervalSoftwareInputScreen::enter() {
     if (counter_ >= kCapacity) return;
     SoftwareIntervalValues v;
     bool ok = true;
-    if (const auto length = parseReal(length_->text())) v.length = *length; else ok = false;
-    if (const auto fraction = parseReal(fraction_->text())) v.fraction = *fraction; else ok = false;
+    if (const auto length = parseReal(length_->text()))
+        v.length = *length;
+    else
+        ok = false;
+    if (const auto fraction = parseReal(fraction_->text()))
+        v.fraction = *fraction;
+    else
+        ok = false;
     for (int level = 1; level <= 4; ++level) {
         ok = readCount(faultField(level), v.faults[index(level)]) && ok;
         ok = readCount(previousFaultField(level), v.previousFaults[index(level)]) && ok;
@@ -167,7 +173,10 @@ void IntervalHardwareInputScreen::enter() {
     if (counter_ >= kCapacity) return;
     HardwareIntervalValues v;
     bool ok = true;
-    if (const auto units = parseReal(units_->text())) v.unitsOnTest = *units; else ok = false;
+    if (const auto units = parseReal(units_->text()))
+        v.unitsOnTest = *units;
+    else
+        ok = false;
     for (int level = 1; level <= 4; ++level)
         ok = readCount(failingField(level), v.unitsFailing[static_cast<std::size_t>(level - 1)]) &&
              ok;

@@ -15,9 +15,8 @@ namespace vnk::app {
 
 class IntervalSoftwareInputScreen : public Screen {
     Q_OBJECT
-public:
-    IntervalSoftwareInputScreen(Prompter& prompter, FailureDataSet& set,
-                                QWidget* parent = nullptr);
+  public:
+    IntervalSoftwareInputScreen(Prompter& prompter, FailureDataSet& set, QWidget* parent = nullptr);
 
     QLineEdit* intervalNumber() const { return number_; }
     QLineEdit* lengthField() const { return length_; }
@@ -31,7 +30,7 @@ public:
     void enter();
     void finish();
 
-private:
+  private:
     static std::size_t index(int level) { return static_cast<std::size_t>(level - 1); }
     FailureDataSet& set_;
     int counter_ = 1;
@@ -46,9 +45,8 @@ private:
 
 class IntervalHardwareInputScreen : public Screen {
     Q_OBJECT
-public:
-    IntervalHardwareInputScreen(Prompter& prompter, FailureDataSet& set,
-                                QWidget* parent = nullptr);
+  public:
+    IntervalHardwareInputScreen(Prompter& prompter, FailureDataSet& set, QWidget* parent = nullptr);
 
     QLineEdit* intervalNumber() const { return number_; }
     QLineEdit* unitsOnTestField() const { return units_; }
@@ -60,7 +58,7 @@ public:
     void enter();
     void finish();
 
-private:
+  private:
     void resetFields();
     FailureDataSet& set_;
     int counter_ = 1;

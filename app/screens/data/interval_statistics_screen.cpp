@@ -36,13 +36,17 @@ QHBoxLayout* GroupRow(QVBoxLayout* body) {
 QGridLayout* AddStatisticsGroup(QVBoxLayout* body, QWidget* parent, const QString& title) {
     auto* group = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(group);
-    const QStringList labels = {
-        QStringLiteral("Number of Entries:"),  QStringLiteral("Average of the Data:"),
-        QStringLiteral("Median of the Data:"), QStringLiteral("Lower Hinge:"),
-        QStringLiteral("Upper Hinge:"),        QStringLiteral("Minimum:"),
-        QStringLiteral("Maximum:"),            QStringLiteral("Standard Deviation:"),
-        QStringLiteral("Variance:"),           QStringLiteral("Skewness:"),
-        QStringLiteral("Kurtosis:")};
+    const QStringList labels = {QStringLiteral("Number of Entries:"),
+                                QStringLiteral("Average of the Data:"),
+                                QStringLiteral("Median of the Data:"),
+                                QStringLiteral("Lower Hinge:"),
+                                QStringLiteral("Upper Hinge:"),
+                                QStringLiteral("Minimum:"),
+                                QStringLiteral("Maximum:"),
+                                QStringLiteral("Standard Deviation:"),
+                                QStringLiteral("Variance:"),
+                                QStringLiteral("Skewness:"),
+                                QStringLiteral("Kurtosis:")};
     for (int r = 0; r < labels.size(); ++r) grid->addWidget(new QLabel(labels[r], group), r + 1, 0);
     GroupRow(body)->addWidget(group);
     return grid;
@@ -78,14 +82,14 @@ IntervalStatisticsScreen::IntervalStatisticsScreen(Prompter& prompter,
                       : QStringLiteral("Preliminary Software Data Statistics"),
              help_page::kStatistics, parent),
       first_(this,
-             AddStatisticsGroup(body(), this,
-                                hardware ? QStringLiteral("Units Failing")
-                                         : QStringLiteral("Fault Counts")),
+             AddStatisticsGroup(
+                 body(), this,
+                 hardware ? QStringLiteral("Units Failing") : QStringLiteral("Fault Counts")),
              1, QStringLiteral("first")),
       second_(this,
-              AddStatisticsGroup(body(), this,
-                                 hardware ? QStringLiteral("Units on Test")
-                                          : QStringLiteral("Interval Lengths")),
+              AddStatisticsGroup(
+                  body(), this,
+                  hardware ? QStringLiteral("Units on Test") : QStringLiteral("Interval Lengths")),
               1, QStringLiteral("second")) {
     first_.show(statistics.first);
     second_.show(statistics.second);

@@ -33,7 +33,7 @@ IntervalStatistics IntervalStatisticsOf(const std::vector<double>& first,
 
 class IntervalStatisticsScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     IntervalStatisticsScreen(Prompter& prompter, const IntervalStatistics& statistics,
                              bool hardware, QWidget* parent = nullptr);
 
@@ -43,7 +43,7 @@ public:
     QLineEdit* secondTotal() const { return secondTotal_; }
     QLineEdit* ratio() const { return ratio_; }
 
-private:
+  private:
     StatisticsColumn first_;
     StatisticsColumn second_;
     QLineEdit* firstTotal_ = nullptr;

@@ -4,8 +4,6 @@
 #pragma once
 
 #include "app/kit/screen.h"
-
-
 #include "plot/data_plots.h"
 
 namespace vnk::plot {
@@ -15,13 +13,14 @@ class ValueTable;
 
 class RawIntervalPlotScreen : public app::Screen {
     Q_OBJECT
-public:
-    RawIntervalPlotScreen(app::Prompter& prompter, const IntervalPlotData& data, QWidget* parent = nullptr);
+  public:
+    RawIntervalPlotScreen(app::Prompter& prompter, const IntervalPlotData& data,
+                          QWidget* parent = nullptr);
 
     TabbedChart* charts() const { return charts_; }
     ValueTable* valueTable() const { return table_; }
 
-private:
+  private:
     IntervalPlotData data_;
     TabbedChart* charts_ = nullptr;
     ValueTable* table_ = nullptr;

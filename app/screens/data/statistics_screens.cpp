@@ -26,14 +26,19 @@ QLineEdit* readOnlyField(QWidget* parent, const QString& name) {
 
 void addRowLabels(QWidget* parent, QGridLayout* grid, bool system) {
     const QStringList labels = {
-        QStringLiteral("Number of Entries:"),   QStringLiteral("Average of the Data:"),
-        QStringLiteral("Median of the Data:"),  QStringLiteral("Lower Hinge:"),
-        QStringLiteral("Upper Hinge:"),         QStringLiteral("Minimum:"),
+        QStringLiteral("Number of Entries:"),
+        QStringLiteral("Average of the Data:"),
+        QStringLiteral("Median of the Data:"),
+        QStringLiteral("Lower Hinge:"),
+        QStringLiteral("Upper Hinge:"),
+        QStringLiteral("Minimum:"),
         QStringLiteral("Maximum:"),
         system ? QStringLiteral("Standard. Deviation:") : QStringLiteral("Standard Deviation:"),
-        QStringLiteral("Variance:"),            QStringLiteral("Skewness:"),
+        QStringLiteral("Variance:"),
+        QStringLiteral("Skewness:"),
         QStringLiteral("Kurtosis:")};
-    for (int r = 0; r < labels.size(); ++r) grid->addWidget(new QLabel(labels[r], parent), r + 1, 0);
+    for (int r = 0; r < labels.size(); ++r)
+        grid->addWidget(new QLabel(labels[r], parent), r + 1, 0);
 }
 
 // The grid of a statistics screen with its row labels, and for the system screen its three
@@ -102,8 +107,8 @@ SoftwareStatisticsScreen::SoftwareStatisticsScreen(Prompter& prompter,
 SystemStatisticsScreen::SystemStatisticsScreen(Prompter& prompter, const TypeStatistics& software,
                                                const TypeStatistics& hardware,
                                                const TypeStatistics& system, QWidget* parent)
-    : Screen(prompter, QStringLiteral("Preliminary System Data Statistics"),
-             help_page::kStatistics, parent),
+    : Screen(prompter, QStringLiteral("Preliminary System Data Statistics"), help_page::kStatistics,
+             parent),
       grid_(statisticsGrid(this, body(), true)),
       software_(this, grid_, 1, QStringLiteral("software")),
       hardware_(this, grid_, 2, QStringLiteral("hardware")),

@@ -13,11 +13,11 @@
 #include <array>
 
 #include "app/commands/edit_listing.h"
+#include "app/kit/choice_group.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
 #include "app/kit/number_text.h"
 #include "app/kit/prompter.h"
-#include "app/kit/choice_group.h"
 #include "app/screens/data/value_screen.h"
 #include "numerics/vnkedt.h"
 
@@ -60,10 +60,9 @@ TbfEditScreen::TbfEditScreen(Prompter& prompter, FailureDataSet& set, QWidget* p
     top->addRow(QStringLiteral("Failure Number"), number_);
     top->addRow(QStringLiteral("TBF Units"), time_);
     fields->addLayout(top);
-    type_ = new ChoiceGroup(QStringLiteral("Failure Type"),
-                            {QStringLiteral("Software"), QStringLiteral("Hardware")},
-                            {QStringLiteral("softwareRadio"), QStringLiteral("hardwareRadio")},
-                            this);
+    type_ = new ChoiceGroup(
+        QStringLiteral("Failure Type"), {QStringLiteral("Software"), QStringLiteral("Hardware")},
+        {QStringLiteral("softwareRadio"), QStringLiteral("hardwareRadio")}, this);
     QStringList levels, levelNames;
     for (int k = 1; k <= 4; ++k) {
         levels << QStringLiteral("Level %1").arg(k);
@@ -247,8 +246,7 @@ void TbfEditScreen::ok() {
             store();
             if (lastTouched_) {
                 FailureFreeTimeScreen time(prompter(), set_.failureFreeTime, this);
-                if (prompter().exec(time) == QDialog::Accepted)
-                    set_.failureFreeTime = time.value();
+                if (prompter().exec(time) == QDialog::Accepted) set_.failureFreeTime = time.value();
             }
         }
     }
@@ -261,9 +259,10 @@ void TbfEditScreen::cancel() {
         return;
     }
     if (unstored_) {
-        const auto answer = prompter().message(
-            this, {QString(), QString::fromLatin1(text::kContinueWithoutStoring),
-                   MessageIcon::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
+        const auto answer =
+            prompter().message(this, {QString(), QString::fromLatin1(text::kContinueWithoutStoring),
+                                      MessageIcon::Question,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
         if (answer == QMessageBox::Cancel) return;
         if (answer == QMessageBox::No) store();
     }

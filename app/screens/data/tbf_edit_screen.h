@@ -16,7 +16,7 @@ class ChoiceGroup;
 
 class TbfEditScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     TbfEditScreen(Prompter& prompter, FailureDataSet& set, QWidget* parent = nullptr);
 
     QPlainTextEdit* listing() const { return list_; }
@@ -43,7 +43,7 @@ public:
     void cancel();
     void reject() override { cancel(); }
 
-private:
+  private:
     void edit(int ETYPE, int PT1, int PT2, bool needsValues);
     bool fieldValues(TbfEntry& entry);
     void showSelection();
@@ -70,12 +70,12 @@ private:
 // "Data Edit - Merge": the last entry of a merge, from the selected entry to the last entry.
 class MergeScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     MergeScreen(Prompter& prompter, int first, int last, QWidget* parent = nullptr);
     QSpinBox* endField() const { return end_; }
     int end() const;
 
-private:
+  private:
     QSpinBox* end_;
 };
 

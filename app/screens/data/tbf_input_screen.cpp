@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/kit/choice_group.h"
 #include "app/kit/help_pages.h"
 #include "app/kit/messages.h"
 #include "app/kit/number_text.h"
 #include "app/kit/prompter.h"
-#include "app/kit/choice_group.h"
 
 namespace vnk::app {
 
 TbfInputScreen::TbfInputScreen(Prompter& prompter, FailureDataSet& set, QWidget* parent)
-    : Screen(prompter, QStringLiteral("Time Between Failure Input Screen"),
-             help_page::kDataEntry, parent),
+    : Screen(prompter, QStringLiteral("Time Between Failure Input Screen"), help_page::kDataEntry,
+             parent),
       set_(set) {
     number_ = new QLineEdit(this);
     number_->setObjectName(QStringLiteral("failureNumberField"));
@@ -28,10 +28,9 @@ TbfInputScreen::TbfInputScreen(Prompter& prompter, FailureDataSet& set, QWidget*
     top->addRow(QStringLiteral("TBF Units"), time_);
     body()->addLayout(top);
 
-    type_ = new ChoiceGroup(QStringLiteral("Failure Type"),
-                            {QStringLiteral("Software"), QStringLiteral("Hardware")},
-                            {QStringLiteral("softwareRadio"), QStringLiteral("hardwareRadio")},
-                            this);
+    type_ = new ChoiceGroup(
+        QStringLiteral("Failure Type"), {QStringLiteral("Software"), QStringLiteral("Hardware")},
+        {QStringLiteral("softwareRadio"), QStringLiteral("hardwareRadio")}, this);
     QStringList levels, levelNames;
     for (int k = 1; k <= 4; ++k) {
         levels << QStringLiteral("   Level    %1").arg(k);
@@ -54,8 +53,8 @@ TbfInputScreen::TbfInputScreen(Prompter& prompter, FailureDataSet& set, QWidget*
 
     connect(addButton(QStringLiteral("Enter"), QStringLiteral("enterButton")),
             &QPushButton::clicked, this, &TbfInputScreen::enter);
-    connect(addButton(QStringLiteral("Done"), QStringLiteral("doneButton")),
-            &QPushButton::clicked, this, &TbfInputScreen::finish);
+    connect(addButton(QStringLiteral("Done"), QStringLiteral("doneButton")), &QPushButton::clicked,
+            this, &TbfInputScreen::finish);
     connect(addButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton")),
             &QPushButton::clicked, this, &TbfInputScreen::reject);
     addHelpButton();

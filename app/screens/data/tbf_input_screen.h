@@ -14,7 +14,7 @@ class ChoiceGroup;
 
 class TbfInputScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     TbfInputScreen(Prompter& prompter, FailureDataSet& set, QWidget* parent = nullptr);
     ~TbfInputScreen() override;
 
@@ -30,7 +30,7 @@ public:
     void finish();
     void reject() override;
 
-private:
+  private:
     // The pending entry from the fields; false when it is incomplete or out of range.
     bool pendingEntry(TbfEntry& entry) const;
     void showPending();

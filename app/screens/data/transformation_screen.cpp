@@ -13,12 +13,18 @@ namespace vnk::app {
 
 QString TransformationScreen::captionOf(int kind) {
     switch (kind) {
-        case 1: return QStringLiteral("Dat ( i ) + A");
-        case 2: return QStringLiteral("Dat ( i ) * A");
-        case 3: return QStringLiteral("Dat ( i ) ** A");
-        case 4: return QStringLiteral("Log ( A * Dat ( i ) + B)");
-        case 5: return QStringLiteral("Exp ( A * Dat ( i ) + B)");
-        default: return QStringLiteral("Transformation");
+        case 1:
+            return QStringLiteral("Dat ( i ) + A");
+        case 2:
+            return QStringLiteral("Dat ( i ) * A");
+        case 3:
+            return QStringLiteral("Dat ( i ) ** A");
+        case 4:
+            return QStringLiteral("Log ( A * Dat ( i ) + B)");
+        case 5:
+            return QStringLiteral("Exp ( A * Dat ( i ) + B)");
+        default:
+            return QStringLiteral("Transformation");
     }
 }
 

@@ -10,7 +10,7 @@ namespace vnk::app {
 
 class TransformationScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     // kind: 1 to 5 as VNKTRN's TRNTYP; B is offered for the logarithm and the exponential only.
     TransformationScreen(Prompter& prompter, int kind, QWidget* parent = nullptr);
 
@@ -22,7 +22,7 @@ public:
     double A() const { return A_; }
     double B() const { return B_; }
 
-private:
+  private:
     void ok();
     QLineEdit* a_;
     QLineEdit* b_;

@@ -10,7 +10,6 @@
 #include "app/kit/prompter.h"
 #include "models/model_description.h"
 #include "models/trend_report.h"
-
 #include "plot/tabbed_chart.h"
 #include "plot/trend_charts.h"
 #include "print/print_report.h"
@@ -28,8 +27,8 @@ QLabel* valueLabel(const std::string& text, QWidget* parent) {
 
 TrendAnalysisScreen::TrendAnalysisScreen(Prompter& prompter, const TrendAnalysis& analysis,
                                          QWidget* parent)
-    : Screen(prompter, QStringLiteral("Trend Analysis"), QString::fromLatin1(help_page::kTrendAnalysis),
-             parent),
+    : Screen(prompter, QStringLiteral("Trend Analysis"),
+             QString::fromLatin1(help_page::kTrendAnalysis), parent),
       analysis_(analysis) {
     verdict_ = new QLabel(QString::fromStdString(TrendVerdictSentence(analysis_)), this);
     verdict_->setObjectName(QStringLiteral("verdictLabel"));
@@ -47,9 +46,9 @@ TrendAnalysisScreen::TrendAnalysisScreen(Prompter& prompter, const TrendAnalysis
     if (analysis_.ok()) {
         const TrendAnalysis& a = analysis_;
         auto* charts = new plot::TabbedChart(
-            {QStringLiteral("Laplace Factor"),
-             a.interval ? QStringLiteral("Failures per Unit Length")
-                        : QStringLiteral("Running Average")},
+            {QStringLiteral("Laplace Factor"), a.interval
+                                                   ? QStringLiteral("Failures per Unit Length")
+                                                   : QStringLiteral("Running Average")},
             [a](int tab) -> std::optional<plot::ChartSpec> {
                 return tab == 0 ? plot::LaplaceFactorChart(a) : plot::RunningAverageChart(a);
             },
@@ -92,10 +91,9 @@ void TrendAnalysisScreen::addValues() {
 
 void TrendAnalysisScreen::print() {
     Prompter& p = prompter();
-    print::PrintReport(std::vector<std::string>{models::TrendAnalysisReport(analysis_)}, true, this,
-                       [&p](QPrinter& printer, QWidget* parent) {
-                           return p.setUpPrinter(printer, parent);
-                       });
+    print::PrintReport(
+        std::vector<std::string>{models::TrendAnalysisReport(analysis_)}, true, this,
+        [&p](QPrinter& printer, QWidget* parent) { return p.setUpPrinter(printer, parent); });
 }
 
 }  // namespace vnk::app

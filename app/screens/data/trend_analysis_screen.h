@@ -14,7 +14,7 @@ namespace vnk::app {
 
 class TrendAnalysisScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     TrendAnalysisScreen(Prompter& prompter, const TrendAnalysis& analysis,
                         QWidget* parent = nullptr);
 
@@ -27,7 +27,7 @@ public:
     // Print: the report block through the report printing facility.
     void print();
 
-private:
+  private:
     void addValues();
 
     TrendAnalysis analysis_;

@@ -67,8 +67,7 @@ bool CellCombinationsScreen::acceptValue(const QString& text) {
 
 // ---- Set Iteration Maximum ------------------------------------------------------------------
 
-IterationMaximumScreen::IterationMaximumScreen(Prompter& prompter, double current,
-                                               QWidget* parent)
+IterationMaximumScreen::IterationMaximumScreen(Prompter& prompter, double current, QWidget* parent)
     : ValueScreen(prompter, QStringLiteral("Set Iteration Maximum"),
                   QStringLiteral("Iteration Maximum for Interval Software Data Models:"),
                   fieldText(current), false, help_page::kSetupMenu, parent),
@@ -124,8 +123,7 @@ bool PredictionNumberScreen::acceptValue(const QString& text) {
 
 // ---- Failure Free Test Time Input Screen ----------------------------------------------------
 
-FailureFreeTimeScreen::FailureFreeTimeScreen(Prompter& prompter, double current,
-                                             QWidget* parent)
+FailureFreeTimeScreen::FailureFreeTimeScreen(Prompter& prompter, double current, QWidget* parent)
     : ValueScreen(prompter, QStringLiteral("Failure Free Test Time Input Screen"),
                   QStringLiteral("Enter failure - free time after last recorded failure."),
                   fieldText(current), true, help_page::kDataEntry, parent),
@@ -143,8 +141,7 @@ bool FailureFreeTimeScreen::acceptValue(const QString& text) {
 
 // ---- Corrections made after the Final Interval ----------------------------------------------
 
-CorrectionsScreen::CorrectionsScreen(Prompter& prompter, double lastIntervalFaults,
-                                     QWidget* parent)
+CorrectionsScreen::CorrectionsScreen(Prompter& prompter, double lastIntervalFaults, QWidget* parent)
     : ValueScreen(prompter, QStringLiteral("Corrections made after the Final Interval"),
                   QStringLiteral("Enter the number of corrections made after the final interval:"),
                   fieldText(lastIntervalFaults), false, help_page::kDataEntry, parent),

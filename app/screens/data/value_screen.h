@@ -11,10 +11,10 @@ namespace vnk::app {
 
 class ValueScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     QLineEdit* field() const { return field_; }
 
-protected:
+  protected:
     // withCancel adds a Cancel button between OK and Help.
     ValueScreen(Prompter& prompter, const QString& caption, const QString& prompt,
                 const QString& initialText, bool withCancel, const QString& helpPage,
@@ -27,7 +27,7 @@ protected:
     void rejectInteger(int low, int high);
     void rejectNumber();
 
-private:
+  private:
     void ok();
     QLineEdit* field_ = nullptr;
 };
@@ -35,28 +35,28 @@ private:
 // "Cell Combinations": an integer from 0 to 32000.
 class CellCombinationsScreen : public ValueScreen {
     Q_OBJECT
-public:
+  public:
     CellCombinationsScreen(Prompter& prompter, int current, QWidget* parent = nullptr);
     int value() const { return value_; }
 
-protected:
+  protected:
     bool acceptValue(const QString& text) override;
 
-private:
+  private:
     int value_;
 };
 
 // "Set Iteration Maximum": any number.
 class IterationMaximumScreen : public ValueScreen {
     Q_OBJECT
-public:
+  public:
     IterationMaximumScreen(Prompter& prompter, double current, QWidget* parent = nullptr);
     double value() const { return value_; }
 
-protected:
+  protected:
     bool acceptValue(const QString& text) override;
 
-private:
+  private:
     double value_;
 };
 
@@ -64,28 +64,28 @@ private:
 // from 0.01 to 0.9.
 class HoldOutScreen : public ValueScreen {
     Q_OBJECT
-public:
+  public:
     HoldOutScreen(Prompter& prompter, double current, QWidget* parent = nullptr);
     double value() const { return value_; }
 
-protected:
+  protected:
     bool acceptValue(const QString& text) override;
 
-private:
+  private:
     double value_;
 };
 
 // "Prediction Number": an integer from 0 to 1000000; Cancel keeps the old value.
 class PredictionNumberScreen : public ValueScreen {
     Q_OBJECT
-public:
+  public:
     PredictionNumberScreen(Prompter& prompter, int current, QWidget* parent = nullptr);
     int value() const { return value_; }
 
-protected:
+  protected:
     bool acceptValue(const QString& text) override;
 
-private:
+  private:
     int value_;
 };
 
@@ -93,14 +93,14 @@ private:
 // negative value is ignored: the screen closes and the time stays as it was.
 class FailureFreeTimeScreen : public ValueScreen {
     Q_OBJECT
-public:
+  public:
     FailureFreeTimeScreen(Prompter& prompter, double current, QWidget* parent = nullptr);
     double value() const { return value_; }
 
-protected:
+  protected:
     bool acceptValue(const QString& text) override;
 
-private:
+  private:
     double value_;
 };
 
@@ -108,14 +108,14 @@ private:
 // Closing the screen without OK keeps the preset, which is always acceptable.
 class CorrectionsScreen : public ValueScreen {
     Q_OBJECT
-public:
+  public:
     CorrectionsScreen(Prompter& prompter, double lastIntervalFaults, QWidget* parent = nullptr);
     double value() const { return value_; }
 
-protected:
+  protected:
     bool acceptValue(const QString& text) override;
 
-private:
+  private:
     double limit_;
     double value_;
 };

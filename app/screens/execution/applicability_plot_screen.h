@@ -8,12 +8,11 @@
 //   4 "Trend Analysis - Y Plots"                GEO .. NPT (scatter of the Y-plot values)
 #pragma once
 
-#include "app/kit/screen.h"
-
 #include <array>
 #include <optional>
 #include <vector>
 
+#include "app/kit/screen.h"
 #include "plot/applicability_charts.h"
 
 namespace vnk::plot {
@@ -23,13 +22,14 @@ class TabbedChart;
 
 class ApplicabilityPlotScreen : public app::Screen {
     Q_OBJECT
-public:
-    ApplicabilityPlotScreen(app::Prompter& prompter, const ApplicabilityPlotData& data, QWidget* parent = nullptr);
+  public:
+    ApplicabilityPlotScreen(app::Prompter& prompter, const ApplicabilityPlotData& data,
+                            QWidget* parent = nullptr);
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }
 
-private:
+  private:
     ApplicabilityPlotData data_;
     ResultsPanel* results_ = nullptr;
     TabbedChart* charts_ = nullptr;

@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "app/kit/prompter.h"
+#include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
 #include "execution/failure_reason.h"
 #include "execution/refit_report.h"
 #include "execution/selection_rules.h"
 #include "models/tbf_slots.h"
-#include "app/kit/value_field.h"
-#include "app/kit/value_display.h"
 #include "numerics/vnkdst.h"
 
 namespace vnk::screens {
@@ -165,8 +165,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
     int column = 1;
     for (int slot : kColumnOrder) {
         const auto s = static_cast<std::size_t>(slot);
-        const bool executed =
-            execution::TbfSlotExecuted(selection, results_.ESF, slot);
+        const bool executed = execution::TbfSlotExecuted(selection, results_.ESF, slot);
         auto* header = new QPushButton(QString::fromLatin1(HeaderText(slot)), this);
         header->setAutoDefault(false);
         header->setEnabled(executed);

@@ -31,16 +31,14 @@ HardwareResultScreen::HardwareResultScreen(app::Prompter& prompter, const QStrin
 std::unique_ptr<HardwareResultScreen> ProjectionResultScreen(app::Prompter& prompter,
                                                              const ProjectionResult& result,
                                                              QWidget* parent) {
-    return std::make_unique<HardwareResultScreen>(prompter,
-                                                  QString::fromUtf8(hw::kProjectionTitle),
+    return std::make_unique<HardwareResultScreen>(prompter, QString::fromUtf8(hw::kProjectionTitle),
                                                   QStringLiteral("model_amsaa_crow"),
                                                   hw::ProjectionResultFields(result), parent);
 }
 
 std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(app::Prompter& prompter, double TT,
-                                                           double TF, double LAMBDA,
-                                                           double ALPHA, double R,
-                                                           QWidget* parent) {
+                                                           double TF, double LAMBDA, double ALPHA,
+                                                           double R, QWidget* parent) {
     return std::make_unique<HardwareResultScreen>(
         prompter, QString::fromUtf8(hw::kDiscreteTitle), QStringLiteral("model_amsaa_discrete"),
         hw::DiscreteResultFields(TT, TF, LAMBDA, ALPHA, R), parent);
@@ -49,12 +47,11 @@ std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(app::Prompter& prompt
 ProjectionInputsDialog::ProjectionInputsDialog(app::Prompter& prompter,
                                                execution::ProjectionInputsRequest& request,
                                                QWidget* parent)
-    : InitialEstimatesDialog(prompter,
-                             {hw::kAdditionalInputTitle, "",
-                              {hw::kTotalTestTimeLabel, hw::kAModeFailuresLabel}},
-                             {{request.totalTestTime, 0.0, 0.0, false},
-                              {request.aModeFailures, 0.0, 0.0, false}},
-                             nullptr, QStringLiteral("model_amsaa_crow"), parent) {
+    : InitialEstimatesDialog(
+          prompter,
+          {hw::kAdditionalInputTitle, "", {hw::kTotalTestTimeLabel, hw::kAModeFailuresLabel}},
+          {{request.totalTestTime, 0.0, 0.0, false}, {request.aModeFailures, 0.0, 0.0, false}},
+          nullptr, QStringLiteral("model_amsaa_crow"), parent) {
     connect(this, &QDialog::accepted, this, [this, &request] {
         request.totalTestTime = values()[0];
         request.aModeFailures = values()[1];

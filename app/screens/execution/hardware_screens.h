@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/kit/screen.h"
-#include "execution/host.h"
 #include "app/screens/execution/initial_estimates_dialog.h"
+#include "execution/host.h"
 #include "models/hardware_models.h"
 
 class QLineEdit;
@@ -18,7 +18,7 @@ namespace vnk::interval_screens {
 // A titled column of labelled read-only values.
 class HardwareResultScreen : public app::Screen {
     Q_OBJECT
-public:
+  public:
     // helpPage: the model's page, which Help opens.
     HardwareResultScreen(app::Prompter& prompter, const QString& title, const QString& helpPage,
                          const std::vector<models::hardware::LabelledValue>& fields,
@@ -28,7 +28,7 @@ public:
     int fieldCount() const { return static_cast<int>(fields_.size()); }
     QPushButton* okButton() const { return ok_; }
 
-private:
+  private:
     std::vector<QLineEdit*> fields_;
     QPushButton* ok_ = nullptr;
 };
@@ -37,15 +37,14 @@ std::unique_ptr<HardwareResultScreen> ProjectionResultScreen(app::Prompter& prom
                                                              const ProjectionResult& result,
                                                              QWidget* parent = nullptr);
 std::unique_ptr<HardwareResultScreen> DiscreteResultScreen(app::Prompter& prompter, double TT,
-                                                           double TF, double LAMBDA,
-                                                           double ALPHA, double R,
-                                                           QWidget* parent = nullptr);
+                                                           double TF, double LAMBDA, double ALPHA,
+                                                           double R, QWidget* parent = nullptr);
 
 // "AMSAA / CROW Additional Input Values": OK writes both values into the request; a field
 // that does not hold a number refuses OK.
 class ProjectionInputsDialog : public InitialEstimatesDialog {
     Q_OBJECT
-public:
+  public:
     ProjectionInputsDialog(app::Prompter& prompter, execution::ProjectionInputsRequest& request,
                            QWidget* parent = nullptr);
 };

@@ -1,12 +1,11 @@
 #include "app/screens/execution/initial_estimates_dialog.h"
 
-#include <cmath>
-
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace vnk::interval_screens {
 
@@ -30,7 +29,8 @@ InitialEstimatesDialog::InitialEstimatesDialog(
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("field%1").arg(i));
         edits_.push_back(edit);
-        const QString label = i < texts.labels.size() ? QString::fromStdString(texts.labels[i]) : QString();
+        const QString label =
+            i < texts.labels.size() ? QString::fromStdString(texts.labels[i]) : QString();
         form->addRow(label, edit);
         showStored(i);
     }

@@ -1,6 +1,7 @@
 // The initial-estimates option form shared by the interval models: a heading, one editable
-// number per estimate, OK and Help (the model's page). Each value has an accepted range; OK stores the values
-// when all pass it and closes only when the model's own check on the stored values agrees.
+// number per estimate, OK and Help (the model's page). Each value has an accepted range; OK stores
+// the values when all pass it and closes only when the model's own check on the stored values
+// agrees.
 #pragma once
 
 #include <functional>
@@ -23,7 +24,7 @@ struct EstimateField {
 
 class InitialEstimatesDialog : public app::Screen {
     Q_OBJECT
-public:
+  public:
     // mayClose sees the values stored so far and decides whether OK closes the screen; Help
     // opens helpPage, the model's page.
     InitialEstimatesDialog(app::Prompter& prompter, const models::InitialEstimatesTexts& texts,
@@ -36,11 +37,11 @@ public:
     QLineEdit* field(int index) const { return edits_.at(static_cast<std::size_t>(index)); }
     QPushButton* okButton() const { return ok_; }
 
-signals:
+  signals:
     // After OK has stored the values, before the screen decides whether to close.
     void valuesStored();
 
-private:
+  private:
     void okPressed();
     void showStored(std::size_t index);
 

@@ -4,12 +4,11 @@
 // a line over points 1..NSR; a model whose analysis failed shows no chart.
 #pragma once
 
-#include "app/kit/screen.h"
-
 #include <array>
 #include <optional>
 #include <vector>
 
+#include "app/kit/screen.h"
 #include "plot/applicability_charts.h"
 
 namespace vnk::plot {
@@ -19,13 +18,14 @@ class TabbedChart;
 
 class IntervalAccuracyScreen : public app::Screen {
     Q_OBJECT
-public:
-    IntervalAccuracyScreen(app::Prompter& prompter, const IntervalAccuracyData& data, QWidget* parent = nullptr);
+  public:
+    IntervalAccuracyScreen(app::Prompter& prompter, const IntervalAccuracyData& data,
+                           QWidget* parent = nullptr);
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }
 
-private:
+  private:
     IntervalAccuracyData data_;
     ResultsPanel* results_ = nullptr;
     TabbedChart* charts_ = nullptr;

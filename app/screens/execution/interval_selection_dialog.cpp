@@ -12,10 +12,12 @@
 namespace vnk::interval_screens {
 
 namespace {
-constexpr const char* kModelTexts[] = {
-    "Brook's and Motley's Binomial Model", "Brook's and Motley's Poisson Model",
-    "Generalized Poisson Model",           "Non-homogeneous Poisson Model",
-    "Schneidewind's Model",                "Yamada's S-Shaped Model"};
+constexpr const char* kModelTexts[] = {"Brook's and Motley's Binomial Model",
+                                       "Brook's and Motley's Poisson Model",
+                                       "Generalized Poisson Model",
+                                       "Non-homogeneous Poisson Model",
+                                       "Schneidewind's Model",
+                                       "Yamada's S-Shaped Model"};
 }  // namespace
 
 IntervalSelectionDialog::IntervalSelectionDialog(app::Prompter& prompter,
@@ -56,11 +58,13 @@ IntervalSelectionDialog::IntervalSelectionDialog(app::Prompter& prompter,
     statistics_ = addButton(QStringLiteral("Statistics"), QStringLiteral("statisticsButton"));
     fillButtonRow();  // the buttons share the row, as they always have
 
-    for (QCheckBox* box : models_) connect(box, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);
+    for (QCheckBox* box : models_)
+        connect(box, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);
     connect(selectAll_, &QCheckBox::toggled, this, &IntervalSelectionDialog::refresh);
     connect(ok_, &QPushButton::clicked, this, &IntervalSelectionDialog::okPressed);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(statistics_, &QPushButton::clicked, this, &IntervalSelectionDialog::statisticsRequested);
+    connect(statistics_, &QPushButton::clicked, this,
+            &IntervalSelectionDialog::statisticsRequested);
     refresh();
 }
 

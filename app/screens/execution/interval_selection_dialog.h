@@ -16,7 +16,7 @@ namespace vnk::interval_screens {
 // Help opens the page of the Executions menu.
 class IntervalSelectionDialog : public app::Screen {
     Q_OBJECT
-public:
+  public:
     // Every box starts clear. OK writes the ticks into selection and hardware (NSB and NSE are
     // left alone); Cancel leaves both untouched.
     IntervalSelectionDialog(app::Prompter& prompter, execution::IntervalSelection& selection,
@@ -32,10 +32,10 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* statisticsButton() const { return statistics_; }
 
-signals:
+  signals:
     void statisticsRequested();
 
-private:
+  private:
     execution::IntervalSelection ticks() const;
     void refresh();
     void okPressed();

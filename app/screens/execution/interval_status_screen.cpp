@@ -36,7 +36,8 @@ IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, i
     closeButtonGap();
     auto* grid = new QGridLayout;
     for (int c = 0; c < kColumns; ++c) {
-        auto* label = new QLabel(QString::fromLatin1(kColumnCaptions[static_cast<std::size_t>(c)]), this);
+        auto* label =
+            new QLabel(QString::fromLatin1(kColumnCaptions[static_cast<std::size_t>(c)]), this);
         label->setEnabled(c == kProgressIntervalModelsColumn || selection.accuracy);
         columns_[static_cast<std::size_t>(c)] = label;
         grid->addWidget(label, 0, c + 1, Qt::AlignCenter);
@@ -46,8 +47,8 @@ IntervalStatusScreen::IntervalStatusScreen(const IntervalSelection& selection, i
         const auto s = static_cast<std::size_t>(slot);
         // Treatments 2 and 3 are counted until the optimum S screen says whether they run.
         const bool runs = IntervalColumnActive(selection, method, slot, 1, 1);
-        auto* label = new QLabel(
-            QString::fromLatin1(models::IntervalSlotNamesOf(slot).statusCaption), this);
+        auto* label =
+            new QLabel(QString::fromLatin1(models::IntervalSlotNamesOf(slot).statusCaption), this);
         label->setEnabled(runs);
         rows_[s] = label;
         grid->addWidget(label, slot + 1, 0);
@@ -87,7 +88,8 @@ void IntervalStatusScreen::schneidewindS(SchneidewindSRequest& request) {
     screens_.schneidewindS(request);
     // A treatment left at zero does not run: its step leaves the count.
     const int skipped = (request.S2 < 1 ? 1 : 0) + (request.S3 < 1 ? 1 : 0);
-    progress_->setMaximum(std::max(progress_->maximum() - skipped, std::max(progress_->value(), 1)));
+    progress_->setMaximum(
+        std::max(progress_->maximum() - skipped, std::max(progress_->value(), 1)));
     QCoreApplication::processEvents();
 }
 

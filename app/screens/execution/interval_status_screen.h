@@ -7,10 +7,10 @@
 
 #include <array>
 
+#include "app/commands/screens_host.h"
 #include "app/kit/screen.h"
 #include "execution/host.h"
 #include "execution/interval_results.h"
-#include "app/commands/screens_host.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +20,7 @@ namespace vnk::interval_screens {
 
 class IntervalStatusScreen : public app::Screen, public execution::ExecutionHost {
     Q_OBJECT
-public:
+  public:
     static constexpr int kColumns = 2;  // execution::kProgressAccuracyColumn, ...ModelsColumn
 
     IntervalStatusScreen(const execution::IntervalSelection& selection, int method,
@@ -45,7 +45,7 @@ public:
     // closes the screen with accept() when the execution has returned.
     void reject() override {}
 
-private:
+  private:
     void advance();
 
     IntervalScreensHost screens_;

@@ -9,15 +9,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/kit/header_button.h"
+#include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
+#include "app/screens/execution/execution_summary_screen.h"
 #include "execution/failure_reason.h"
 #include "execution/interval_plot_values.h"
 #include "execution/model_reports.h"
 #include "execution/refit_report.h"
 #include "execution/selection_rules.h"
-#include "app/kit/header_button.h"
-#include "app/screens/execution/execution_summary_screen.h"
-#include "app/kit/value_field.h"
-#include "app/kit/value_display.h"
 
 namespace vnk::interval_screens {
 
@@ -68,14 +68,15 @@ bool AccuracyAnalysisRan(const IntervalExecutionResults& r, int entry) {
 }
 
 bool AccuracyAnalysisSucceeded(const IntervalExecutionResults& r, int entry) {
-    return AccuracyAnalysisRan(r, entry) && r.accuracy.at(static_cast<std::size_t>(entry)).RFLAG == 0;
+    return AccuracyAnalysisRan(r, entry) &&
+           r.accuracy.at(static_cast<std::size_t>(entry)).RFLAG == 0;
 }
 
 IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& results,
                                              app::Prompter& prompter,
                                              IntervalSummaryActions actions, QWidget* parent)
-    : Screen(prompter, QStringLiteral("Execution Summary for Interval Software Models"),
-             QString(), parent),
+    : Screen(prompter, QStringLiteral("Execution Summary for Interval Software Models"), QString(),
+             parent),
       results_(results),
       actions_(std::move(actions)) {
     closeButtonGap();
@@ -101,17 +102,19 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
     grid->addWidget(accuracy_, kAccuracyRow, kLabelColumn);
     connect(accuracy_, &QPushButton::clicked, this, &IntervalSummaryScreen::openAccuracy);
     constexpr std::array<const char*, kSummaryRowCount> kRowLabels = {
-        "TNOF:", "TNOFR:", "Chi - Square:", "Degrees of Freedom:", "Chi - Square:",
-        "Degrees of Freedom:"};
+        "TNOF:",         "TNOFR:",
+        "Chi - Square:", "Degrees of Freedom:",
+        "Chi - Square:", "Degrees of Freedom:"};
     for (int row = 0; row < kSummaryRowCount; ++row)
-        grid->addWidget(new QLabel(QString::fromLatin1(kRowLabels[static_cast<std::size_t>(row)]), this),
-                        kValueGridRows[static_cast<std::size_t>(row)], kLabelColumn);
+        grid->addWidget(
+            new QLabel(QString::fromLatin1(kRowLabels[static_cast<std::size_t>(row)]), this),
+            kValueGridRows[static_cast<std::size_t>(row)], kLabelColumn);
 
     for (int slot = 0; slot < kIntervalSlotCount; ++slot) {
         const auto s = static_cast<std::size_t>(slot);
         const int column = kFirstSlotColumn + slot;
-        const bool active = IntervalColumnActive(selection, results_.ESF, slot,
-                                                 results_.schneidewindS[0], results_.schneidewindS[1]);
+        const bool active = IntervalColumnActive(
+            selection, results_.ESF, slot, results_.schneidewindS[0], results_.schneidewindS[1]);
         active_[s] = active;
         auto* header = new HeaderButton(QString::fromLatin1(IntervalSlotLabel(slot)),
                                         screens::HeaderFill(active, results_.status[s]),
@@ -183,11 +186,12 @@ IntervalSummaryScreen::IntervalSummaryScreen(const IntervalExecutionResults& res
     auto* statistics = new QGroupBox(QStringLiteral("Preliminary Software Data Statistics "), this);
     auto* statisticsGrid = new QGridLayout(statistics);
     constexpr std::array<const char*, 11> kStatisticHeadings = {
-        "Sum", "Median", "L. Hinge", "U. Hinge", "Min", "Max",
-        "Mean", "S. D.", "Variance", "Skew", "Kurtosis"};
+        "Sum",  "Median", "L. Hinge", "U. Hinge", "Min",     "Max",
+        "Mean", "S. D.",  "Variance", "Skew",     "Kurtosis"};
     for (std::size_t i = 0; i < kStatisticHeadings.size(); ++i)
-        statisticsGrid->addWidget(new QLabel(QString::fromLatin1(kStatisticHeadings[i]), statistics),
-                                  0, static_cast<int>(i) + 1, Qt::AlignCenter);
+        statisticsGrid->addWidget(
+            new QLabel(QString::fromLatin1(kStatisticHeadings[i]), statistics), 0,
+            static_cast<int>(i) + 1, Qt::AlignCenter);
     statisticsGrid->addWidget(new QLabel(QStringLiteral("Counts:"), statistics), 1, 0);
     statisticsGrid->addWidget(new QLabel(QStringLiteral("Lengths:"), statistics), 2, 0);
     for (std::size_t i = 0; i < counts_.size(); ++i) {

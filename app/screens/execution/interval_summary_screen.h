@@ -49,7 +49,7 @@ inline constexpr int kSummaryRowCount = 6;
 
 class IntervalSummaryScreen : public app::Screen {
     Q_OBJECT
-public:
+  public:
     IntervalSummaryScreen(const execution::IntervalExecutionResults& results,
                           app::Prompter& prompter, IntervalSummaryActions actions,
                           QWidget* parent = nullptr);
@@ -75,7 +75,7 @@ public:
     QPushButton* helpButton() const { return help_; }
     QPushButton* okButton() const { return ok_; }
 
-private:
+  private:
     void openAccuracy();
 
     const execution::IntervalExecutionResults& results_;

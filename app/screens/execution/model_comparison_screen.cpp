@@ -13,7 +13,7 @@ namespace {
 
 // Sorts by the number behind the text; a cell without one ("n/a") sorts after every number.
 class NumberItem : public QTableWidgetItem {
-public:
+  public:
     NumberItem(const std::optional<double>& value, int decimals)
         : QTableWidgetItem(value ? QString::number(*value, 'f', decimals) : QStringLiteral("n/a")),
           value_(value) {
@@ -27,7 +27,7 @@ public:
         return value_ && *value_ < *o->value_;
     }
 
-private:
+  private:
     std::optional<double> value_;
 };
 

@@ -14,7 +14,7 @@ namespace vnk::app {
 
 class ModelComparisonScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     // `print` prints the comparison page.
     ModelComparisonScreen(Prompter& prompter, const execution::ModelComparison& comparison,
                           std::function<void()> print, QWidget* parent = nullptr);
@@ -22,7 +22,7 @@ public:
     QTableWidget* table() const { return table_; }
     QLabel* recommendation() const { return recommendation_; }
 
-private:
+  private:
     QTableWidget* table_ = nullptr;
     QLabel* recommendation_ = nullptr;
 };

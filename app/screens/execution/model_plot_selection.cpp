@@ -10,7 +10,8 @@ ModelPlotSelection::ModelPlotSelection(app::Prompter& prompter, const QString& m
                                        QWidget* parent)
     : Screen(prompter, modelName + QStringLiteral(" Plot Selection"), QString(), parent) {
     // "&&" shows a single ampersand on a button.
-    dataAndPredicted_ = new QRadioButton(QStringLiteral("Plot of the original && Predicted Data"), this);
+    dataAndPredicted_ =
+        new QRadioButton(QStringLiteral("Plot of the original && Predicted Data"), this);
     residuals_ = new QRadioButton(QStringLiteral("Plot of the Residual Data"), this);
     dataAndPredicted_->setChecked(true);
     body()->addWidget(dataAndPredicted_);

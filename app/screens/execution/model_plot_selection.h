@@ -12,7 +12,7 @@ namespace vnk::plot {
 
 class ModelPlotSelection : public app::Screen {
     Q_OBJECT
-public:
+  public:
     // modelName as the result screen titles it, e.g. "Geometric Model".
     ModelPlotSelection(app::Prompter& prompter, const QString& modelName,
                        QWidget* parent = nullptr);
@@ -21,7 +21,7 @@ public:
     QRadioButton* dataAndPredictedButton() const { return dataAndPredicted_; }
     QRadioButton* residualsButton() const { return residuals_; }
 
-private:
+  private:
     QRadioButton* dataAndPredicted_ = nullptr;
     QRadioButton* residuals_ = nullptr;
 };

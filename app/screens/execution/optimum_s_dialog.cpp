@@ -29,8 +29,7 @@ QLabel* Text(const char* text, QWidget* parent) {
 
 OptimumSDialog::OptimumSDialog(app::Prompter& prompter, execution::SchneidewindSRequest& request,
                                plot::OptimumSData investigation, QWidget* parent)
-    : Screen(prompter, QString::fromUtf8(os::kTitle), QStringLiteral("model_schneidewind"),
-             parent),
+    : Screen(prompter, QString::fromUtf8(os::kTitle), QStringLiteral("model_schneidewind"), parent),
       request_(request),
       investigation_(std::move(investigation)) {
     request_.S2 = 0;
@@ -46,7 +45,8 @@ OptimumSDialog::OptimumSDialog(app::Prompter& prompter, execution::SchneidewindS
         for (const char* text : os::kFoundTexts) layout->addWidget(Text(text, this));
         const char* labels[] = {os::kBestFLabel, os::kBestTLabel, os::kBestRLabel};
         for (int i = 0; i < 3; ++i) {
-            auto* best = new QLineEdit(QString::number(request_.optimum[static_cast<std::size_t>(i)]), this);
+            auto* best =
+                new QLineEdit(QString::number(request_.optimum[static_cast<std::size_t>(i)]), this);
             best->setReadOnly(true);
             best->setObjectName(QStringLiteral("best%1").arg(i));
             form->addRow(QString::fromUtf8(labels[i]), best);
@@ -100,8 +100,7 @@ std::string OptimumSReport(const plot::OptimumSData& data) {
         return v;
     };
     const std::vector<double> S = data.sValue, T = padded(data.mseT), F = padded(data.mseF),
-                              R = padded(data.mseR), A = padded(data.alpha),
-                              B = padded(data.beta);
+                              R = padded(data.mseR), A = padded(data.alpha), B = padded(data.beta);
     return models::OptimumSInvestigationReport(static_cast<int>(NS), S, T, F, R, A, B);
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/kit/screen.h"
-#include "execution/host.h"
 #include "app/screens/execution/optimum_s_screen.h"
+#include "execution/host.h"
 
 class QLineEdit;
 class QPushButton;
@@ -17,7 +17,7 @@ namespace vnk::interval_screens {
 
 class OptimumSDialog : public app::Screen {
     Q_OBJECT
-public:
+  public:
     // request.found picks the screen; request.optimum holds the best S by MSE-F, MSE-T, MSE-R.
     // S2 and S3 start at 0 (what closing without OK leaves) and OK writes the entered values.
     // Help, here and on the investigation screen, opens the Schneidewind model's page.
@@ -34,10 +34,10 @@ public:
         print_ = std::move(print);
     }
 
-signals:
+  signals:
     void investigationOpened(vnk::plot::OptimumSInvestigationScreen* screen);
 
-private:
+  private:
     void okPressed();
     void openInvestigation();
 

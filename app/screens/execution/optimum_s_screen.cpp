@@ -35,9 +35,9 @@ QTableWidget* InvestigationTable(const OptimumSData& data, QWidget* parent) {
         const int row = table->rowCount();
         table->insertRow(row);
         const std::array<QString, 6> texts{
-            QString::number(static_cast<int>(i + 1)),     QString::number(At(data.mseT, i), 'f', 5),
-            QString::number(At(data.mseF, i), 'f', 5),    QString::number(At(data.mseR, i), 'f', 5),
-            QString::number(At(data.alpha, i), 'f', 5),   QString::number(At(data.beta, i), 'f', 5)};
+            QString::number(static_cast<int>(i + 1)),   QString::number(At(data.mseT, i), 'f', 5),
+            QString::number(At(data.mseF, i), 'f', 5),  QString::number(At(data.mseR, i), 'f', 5),
+            QString::number(At(data.alpha, i), 'f', 5), QString::number(At(data.beta, i), 'f', 5)};
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(texts[static_cast<std::size_t>(c)]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -54,8 +54,11 @@ ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title)
     const std::vector<double>& values = Criterion(data, std::clamp(tab, 0, 2));
     ChartSpec chart;
     chart.title = title;
-    SeriesSpec series{QString::fromLatin1(kCriteria[static_cast<std::size_t>(std::clamp(tab, 0, 2))]),
-                      colour::Predicted(0), SeriesKind::Line, {}};
+    SeriesSpec series{
+        QString::fromLatin1(kCriteria[static_cast<std::size_t>(std::clamp(tab, 0, 2))]),
+        colour::Predicted(0),
+        SeriesKind::Line,
+        {}};
     std::vector<double> fitted;
     // An S without a fit has no value to draw.
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -74,16 +77,15 @@ OptimumSInvestigationScreen::OptimumSInvestigationScreen(app::Prompter& prompter
                                                          const QString& helpPage, QWidget* parent)
     : Screen(prompter, QStringLiteral("Optimum S Investigation"), helpPage, parent), data_(data) {
     table_ = InvestigationTable(data_, this);
-    charts_ = new TabbedChart({QStringLiteral("Mean Square Error - Time"),
-                               QStringLiteral("Mean Square Error - Faults"),
-                               QStringLiteral("Mean Square Error - Remaining Faults")},
-                              [this](int tab) {
-                                  return OptimumSChart(
-                                      data_, tab,
-                                      QString::fromLatin1(kCriteria[static_cast<std::size_t>(
-                                          std::clamp(tab, 0, 2))]));
-                              },
-                              this);
+    charts_ = new TabbedChart(
+        {QStringLiteral("Mean Square Error - Time"), QStringLiteral("Mean Square Error - Faults"),
+         QStringLiteral("Mean Square Error - Remaining Faults")},
+        [this](int tab) {
+            return OptimumSChart(
+                data_, tab,
+                QString::fromLatin1(kCriteria[static_cast<std::size_t>(std::clamp(tab, 0, 2))]));
+        },
+        this);
     // The chart shown on opening carries a title of its own.
     charts_->chartView()->setSpec(OptimumSChart(data_, 0, QStringLiteral("MSE - T")));
 

@@ -32,7 +32,7 @@ ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title)
 
 class OptimumSInvestigationScreen : public app::Screen {
     Q_OBJECT
-public:
+  public:
     // helpPage: the page Help opens, the Schneidewind model's.
     OptimumSInvestigationScreen(app::Prompter& prompter, const OptimumSData& data,
                                 const QString& helpPage, QWidget* parent = nullptr);
@@ -42,10 +42,10 @@ public:
     QPushButton* printButton() const { return print_; }
     QPushButton* helpButton() const { return help_; }
 
-signals:
+  signals:
     void printRequested();
 
-private:
+  private:
     OptimumSData data_;
     QTableWidget* table_ = nullptr;
     TabbedChart* charts_ = nullptr;

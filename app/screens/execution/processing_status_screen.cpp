@@ -27,11 +27,12 @@ constexpr std::array<const char*, ProcessingStatusScreen::kColumns> kColumnCapti
 }  // namespace
 
 ProcessingStatusScreen::ProcessingStatusScreen(app::Prompter& prompter,
-                                               const execution::TbfSelection& selection,
-                                               int method, QWidget* parent)
-    : Screen(prompter,
-             QStringLiteral("Processing Status Report of Selected Applicability Analyses and Models"),
-             QString(), parent) {
+                                               const execution::TbfSelection& selection, int method,
+                                               QWidget* parent)
+    : Screen(
+          prompter,
+          QStringLiteral("Processing Status Report of Selected Applicability Analyses and Models"),
+          QString(), parent) {
     // The engine runs on this thread while the screen paints; nothing else may take input.
     setWindowModality(Qt::ApplicationModal);
     // No buttons: the row takes no room.
@@ -48,8 +49,7 @@ ProcessingStatusScreen::ProcessingStatusScreen(app::Prompter& prompter,
     int measures = 0;
     for (int m = 0; m < kMeasureCount; ++m) measures += selection.measureSelected(m) ? 1 : 0;
     for (int slot : models::kTbfScreenOrder) {
-        const bool executed =
-            execution::TbfSlotExecuted(selection, method, slot);
+        const bool executed = execution::TbfSlotExecuted(selection, method, slot);
         auto* label = new QLabel(RowCaption(slot), this);
         label->setEnabled(executed);
         rows_[static_cast<std::size_t>(slot)] = label;

@@ -29,8 +29,8 @@ BrooksMotleyStartDialog::BrooksMotleyStartDialog(app::Prompter& prompter,
 }
 
 GeneralizedPoissonStartDialog::GeneralizedPoissonStartDialog(
-    app::Prompter& prompter, execution::GeneralizedPoissonStartRequest& request,
-    double lastCount, QWidget* parent)
+    app::Prompter& prompter, execution::GeneralizedPoissonStartRequest& request, double lastCount,
+    QWidget* parent)
     : InitialEstimatesDialog(
           prompter, models::GeneralizedPoissonInitialEstimatesTexts(request.WFSF),
           {Ranged(request.ALPHA, models::kGpoAlphaMin, models::kGpoAlphaMax), Free(request.AN)},

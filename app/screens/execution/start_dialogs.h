@@ -2,8 +2,8 @@
 // request in place: what OK stores is written back, closing without OK leaves it untouched.
 #pragma once
 
-#include "execution/host.h"
 #include "app/screens/execution/initial_estimates_dialog.h"
+#include "execution/host.h"
 
 namespace vnk::interval_screens {
 
@@ -11,7 +11,7 @@ namespace vnk::interval_screens {
 // is TNOF - 1 and the entered total becomes TNOF.
 class BrooksMotleyStartDialog : public InitialEstimatesDialog {
     Q_OBJECT
-public:
+  public:
     BrooksMotleyStartDialog(app::Prompter& prompter, execution::BrooksMotleyStartRequest& request,
                             QWidget* parent = nullptr);
 };
@@ -19,7 +19,7 @@ public:
 // Weightings 2 and 3. lastCount is C(NS), the lowest total OK accepts. OK writes ALPHA and AN.
 class GeneralizedPoissonStartDialog : public InitialEstimatesDialog {
     Q_OBJECT
-public:
+  public:
     GeneralizedPoissonStartDialog(app::Prompter& prompter,
                                   execution::GeneralizedPoissonStartRequest& request,
                                   double lastCount, QWidget* parent = nullptr);

@@ -21,9 +21,12 @@ namespace {
 const char* ModelCaption(int slot) { return models::TbfSlotNamesOf(slot).caption; }
 
 constexpr std::array<const char*, execution::kHardwareModelCount> kHardwareCaptions = {
-    "Reliability Growth Projection Model", "Exponential Distribution Model",
-    "Weibull Distribution Model",          "Rayleigh Distribution Model",
-    "Maturity Projection Model-Cont. ",    "Hyperexponential Model",
+    "Reliability Growth Projection Model",
+    "Exponential Distribution Model",
+    "Weibull Distribution Model",
+    "Rayleigh Distribution Model",
+    "Maturity Projection Model-Cont. ",
+    "Hyperexponential Model",
     "Markov Model"};
 constexpr std::array<const char*, execution::kSystemModelCount> kSystemCaptions = {
     "System Reliability Growth Model", "System Availability Model"};

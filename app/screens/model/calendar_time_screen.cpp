@@ -4,13 +4,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/kit/prompter.h"
-#include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
 
 namespace vnk::screens {
 
@@ -100,8 +100,8 @@ void CalendarTimeScreen::run() {
     showResult(outcome.XINT);
     if (!outcome.errorMessage.empty())
         prompter().message(this, app::Message{QString::fromStdString(outcome.errorCaption),
-                                             QString::fromStdString(outcome.errorMessage),
-                                             app::MessageIcon::Stop});
+                                              QString::fromStdString(outcome.errorMessage),
+                                              app::MessageIcon::Stop});
 }
 
 void CalendarTimeScreen::print() {

@@ -69,7 +69,6 @@ class CalendarTimeScreen : public app::Screen {
 // "Calendar": when the data's TBF unit (0 none, 3 hours, ...) is not hours, first the warning
 // that the model wants hours; then the screen, opened with the estimates of `context`.
 void OpenCalendarTime(const models::ModelContext& context, int tbfUnit, app::Prompter& prompter,
-                      CalendarTimeActions actions,
-                      QWidget* parent = nullptr);
+                      CalendarTimeActions actions, QWidget* parent = nullptr);
 
 }  // namespace vnk::screens

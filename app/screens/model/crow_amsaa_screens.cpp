@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "app/kit/help_pages.h"
-
 #include "plot/crow_amsaa_charts.h"
 #include "plot/tabbed_chart.h"
 

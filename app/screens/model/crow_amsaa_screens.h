@@ -14,14 +14,14 @@ namespace vnk::app {
 // two-sided or one-sided; OK, Cancel, Help.
 class CrowAmsaaSettingsScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     CrowAmsaaSettingsScreen(Prompter& prompter, models::crow::Settings start,
                             QWidget* parent = nullptr);
     models::crow::Settings settings() const;
     QComboBox* confidenceBox() const { return confidence_; }
     QComboBox* sidesBox() const { return sides_; }
 
-private:
+  private:
     QComboBox* confidence_ = nullptr;
     QComboBox* sides_ = nullptr;
 };
@@ -29,12 +29,12 @@ private:
 // "Crow-AMSAA Plots": the Duane plot, the MTBF and the cumulative failures, one tab each.
 class CrowAmsaaPlotsScreen : public Screen {
     Q_OBJECT
-public:
+  public:
     CrowAmsaaPlotsScreen(Prompter& prompter, const models::crow::Analysis& analysis,
                          QWidget* parent = nullptr);
     QTabBar* chartTabs() const { return tabs_; }
 
-private:
+  private:
     models::crow::Analysis analysis_;
     QTabBar* tabs_ = nullptr;
 };

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "app/kit/value_field.h"
 #include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
 
 namespace vnk::screens {
 
@@ -16,8 +16,8 @@ EstimateTable::EstimateTable(const std::vector<models::EstimateRow>& rows,
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     // A model without limit rows has no limit columns to head.
-    const bool anyLimits =
-        std::any_of(rows.begin(), rows.end(), [](const models::EstimateRow& r) { return r.hasLimits; });
+    const bool anyLimits = std::any_of(rows.begin(), rows.end(),
+                                       [](const models::EstimateRow& r) { return r.hasLimits; });
     const bool showLimits = ctx.ESF == method::kMaximumLikelihood && anyLimits;
     lowerHeading_ = new QLabel(QStringLiteral("Lower 95% CI"), this);
     upperHeading_ = new QLabel(QStringLiteral("Upper 95% CI"), this);

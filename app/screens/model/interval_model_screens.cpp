@@ -1,10 +1,9 @@
 #include "app/screens/model/interval_model_screens.h"
 
 #include "app/kit/prompter.h"
-
-#include "execution/model_reports.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
+#include "execution/model_reports.h"
 
 namespace vnk::screens {
 

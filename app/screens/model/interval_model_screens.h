@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "execution/interval_results.h"
 #include "app/screens/model/model_screen_actions.h"
+#include "execution/interval_results.h"
 
 class QDialog;
 class QWidget;

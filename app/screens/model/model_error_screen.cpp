@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/screens/model/estimate_table.h"
 #include "app/kit/value_field.h"
+#include "app/screens/model/estimate_table.h"
 #include "execution/model_reports.h"
 
 namespace vnk::screens {

@@ -3,10 +3,9 @@
 // the model gave no estimates in plain words.
 #pragma once
 
-
 #include "app/kit/screen.h"
-#include "models/model_description.h"
 #include "app/screens/model/model_screen_actions.h"
+#include "models/model_description.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/screens/model/estimate_table.h"
 #include "app/kit/prompter.h"
 #include "app/kit/value_field.h"
+#include "app/screens/model/estimate_table.h"
 #include "execution/model_reports.h"
 #include "execution/robust_mark.h"
 
@@ -187,8 +187,8 @@ void ModelResultScreen::runPredictions() {
             if (inputs_[q][i]) inputs_[q][i]->setText(ValueText(outcome.inputs[i]));
         if (!outcome.errorMessage.empty())
             prompter().message(this, app::Message{QString::fromStdString(outcome.errorCaption),
-                                                 QString::fromStdString(outcome.errorMessage),
-                                                 app::MessageIcon::Stop});
+                                                  QString::fromStdString(outcome.errorMessage),
+                                                  app::MessageIcon::Stop});
     }
 }
 

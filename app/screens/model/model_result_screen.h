@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/kit/screen.h"
-#include "models/model_description.h"
 #include "app/screens/model/model_screen_actions.h"
+#include "models/model_description.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,9 +39,7 @@ class ModelResultScreen : public app::Screen {
     // "estimated with the robust search" under the estimates; null in the standard mode.
     QLabel* robustMark() const { return robustMark_; }
     // The caller's further buttons (ModelScreenActions::extraButtons), in their order.
-    QPushButton* extraButton(int index) const {
-        return extra_.at(static_cast<std::size_t>(index));
-    }
+    QPushButton* extraButton(int index) const { return extra_.at(static_cast<std::size_t>(index)); }
 
     // The prediction inputs and outputs as the boxes hold them.
     models::PredictionValues predictionValues() const;

@@ -1,18 +1,15 @@
 #include "app/screens/model/tbf_model_screens.h"
 
 #include "app/kit/prompter.h"
-
-#include "execution/model_reports.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
+#include "execution/model_reports.h"
 
 namespace vnk::screens {
 
 using namespace execution;
 
-const models::ModelDescription& TbfModelDescription(int slot) {
-    return *TbfSlotDescription(slot);
-}
+const models::ModelDescription& TbfModelDescription(int slot) { return *TbfSlotDescription(slot); }
 
 void OpenTbfModelScreen(const TbfExecutionResults& results, int slot, app::Prompter& prompter,
                         ModelScreenActions actions, QWidget* parent) {

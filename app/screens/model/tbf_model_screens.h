@@ -4,9 +4,9 @@
 
 #include <functional>
 
+#include "app/screens/model/model_screen_actions.h"
 #include "execution/tbf_results.h"
 #include "models/model_description.h"
-#include "app/screens/model/model_screen_actions.h"
 
 class QDialog;
 class QWidget;

@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/shell/command_table.h"
 #include "app/screens/data/transformation_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -46,7 +46,7 @@ void transform(AppHarness& h, int kind, const QString& a, const QString& b = QSt
 
 class ConversionsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void severityReductionKeepsOneLevel();
     void systemReductionKeepsOneFailureType();
     void unitConversionsAndDefinition();
@@ -139,21 +139,28 @@ void ConversionsTest::transformationsApplyOrRefuse_data() {
     QTest::addColumn<QString>("b");
     QTest::addColumn<double>("expected");  // NAN: refused with `message`
     QTest::addColumn<QString>("message");
-    QTest::newRow("add") << 1 << 2.0 << "1.5" << "9" << 3.5 << "";
-    QTest::newRow("multiply") << 2 << 2.0 << "-3" << "0" << -6.0 << "";
-    QTest::newRow("whole power of a negative") << 3 << -3.0 << "2" << "0" << 9.0 << "";
+    QTest::newRow("add") << 1 << 2.0 << "1.5"
+                         << "9" << 3.5 << "";
+    QTest::newRow("multiply") << 2 << 2.0 << "-3"
+                              << "0" << -6.0 << "";
+    QTest::newRow("whole power of a negative") << 3 << -3.0 << "2"
+                                               << "0" << 9.0 << "";
     QTest::newRow("real power of zero")
-        << 3 << 0.0 << "0.5" << "0" << double(NAN)
-        << "Raising a non-positive real number to a real power.";
-    QTest::newRow("log of zero") << 4 << 0.0 << "1" << "0" << double(NAN)
+        << 3 << 0.0 << "0.5"
+        << "0" << double(NAN) << "Raising a non-positive real number to a real power.";
+    QTest::newRow("log of zero") << 4 << 0.0 << "1"
+                                 << "0" << double(NAN)
                                  << "A LOG was attempted on a computed negative or zero value.";
-    QTest::newRow("log") << 4 << 1.0 << "2" << "-1" << 0.0 << "";
-    QTest::newRow("exp out of range") << 5 << 742.0 << "1" << "0" << double(NAN)
-                                      << "An EXP was attempted on a value that is out of range.";
+    QTest::newRow("log") << 4 << 1.0 << "2"
+                         << "-1" << 0.0 << "";
+    QTest::newRow("exp out of range")
+        << 5 << 742.0 << "1"
+        << "0" << double(NAN) << "An EXP was attempted on a value that is out of range.";
     QTest::newRow("multiply beyond the largest real")
-        << 2 << 10.0 << "1e308" << "0" << double(NAN)
-        << "The transformation would produce a value that is out of range.";
-    QTest::newRow("exp") << 5 << 700.0 << "1" << "0" << std::exp(700.0) << "";
+        << 2 << 10.0 << "1e308"
+        << "0" << double(NAN) << "The transformation would produce a value that is out of range.";
+    QTest::newRow("exp") << 5 << 700.0 << "1"
+                         << "0" << std::exp(700.0) << "";
 }
 
 void ConversionsTest::transformationsApplyOrRefuse() {

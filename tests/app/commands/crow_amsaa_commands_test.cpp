@@ -48,7 +48,7 @@ void chooseConfidence(AppHarness& h, int confidence, int sides) {
 
 class CrowAmsaaCommandsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void onlyHardwareDataEnableTheCommand();
     void handbookExampleOnTheResultScreen();
     void dataItCannotFitGiveTheReason();

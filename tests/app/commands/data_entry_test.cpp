@@ -6,13 +6,13 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
-#include "app/kit/messages.h"
 #include "app/kit/choice_group.h"
+#include "app/kit/messages.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/screens/data/interval_input_screens.h"
 #include "app/screens/data/tbf_input_screen.h"
 #include "app/screens/data/value_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -69,7 +69,7 @@ const QString kEntryError = QString::fromLatin1(text::kFailureEntryIncomplete);
 
 class DataEntryTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void softwareFailuresWithOneLevel();
     void systemFailuresNeedATypeEachTime();
     void doneAtOnceAndCancelLeaveNoEntries();
@@ -121,9 +121,8 @@ void DataEntryTest::systemFailuresNeedATypeEachTime() {
     AppHarness h;
     chooseDataType(h, 0);
     chooseTbfHistory(h, 2, 1, QStringLiteral("Days"));
-    h.prompter.on<AdditionalInputScreen>([](AdditionalInputScreen& s) {
-        Click(s, QStringLiteral("okButton"));
-    });
+    h.prompter.on<AdditionalInputScreen>(
+        [](AdditionalInputScreen& s) { Click(s, QStringLiteral("okButton")); });
     h.prompter.on<TbfInputScreen>([](TbfInputScreen& s) {
         QVERIFY(s.failureType()->isEnabled());
         QVERIFY(s.severityLevel()->isEnabled());
@@ -154,10 +153,10 @@ void DataEntryTest::doneAtOnceAndCancelLeaveNoEntries() {
     AppHarness h;
     chooseDataType(h, 0);
     chooseTbfHistory(h, 1, 0, QStringLiteral("Weeks"));
-    h.prompter.on<AdditionalInputScreen>([](AdditionalInputScreen& s) {
-        Click(s, QStringLiteral("skipButton"));
-    });
-    h.prompter.on<TbfInputScreen>([](TbfInputScreen& s) { Click(s, QStringLiteral("doneButton")); });
+    h.prompter.on<AdditionalInputScreen>(
+        [](AdditionalInputScreen& s) { Click(s, QStringLiteral("skipButton")); });
+    h.prompter.on<TbfInputScreen>(
+        [](TbfInputScreen& s) { Click(s, QStringLiteral("doneButton")); });
     failureFreeTime(h, QStringLiteral("-3"));  // ignored
     h.frame.runCommand(command::kNewDataEntry);
     QVERIFY(h.prompter.problems.isEmpty());

@@ -5,10 +5,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/kit/choice_group.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/screens/data/input_file_format_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;

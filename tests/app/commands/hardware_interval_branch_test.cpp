@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/commands/screens_host.h"
+#include "app/screens/execution/hardware_screens.h"
 #include "data/failure_data_set.h"
 #include "execution/hardware_execution.h"
-#include "app/screens/execution/hardware_screens.h"
-#include "app/commands/screens_host.h"
 #include "support/hardware_set.h"
 #include "support/scripted_prompter.h"
 
@@ -30,8 +30,10 @@ struct ResultScreenReader {
         prompter.everyScreen = [this](QDialog& screen) {
             const auto* form = screen.findChild<QFormLayout*>();
             for (int r = 0; r < form->rowCount(); ++r) {
-                labels << static_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget())->text();
-                auto* box = static_cast<QLineEdit*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
+                labels << static_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget())
+                              ->text();
+                auto* box =
+                    static_cast<QLineEdit*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
                 readOnly = readOnly && box->isReadOnly();
                 values.push_back(box->text().toDouble());
             }
@@ -64,10 +66,9 @@ class HardwareIntervalBranchTest : public QObject {
         discrete.discrete = true;
         RunBranch(set, discrete, shown.prompter);
         QCOMPARE(shown.prompter.screens, QStringList{"AMSAA Discrete Reliability Growth Model"});
-        QCOMPARE(shown.labels,
-                 (QStringList{"Total Number of Trials:", "Total Number of Failures:",
-                              "Model Scale Parameter:", "Model Growth Parameter:",
-                              "Estimated Reliability of the final configuration:"}));
+        QCOMPARE(shown.labels, (QStringList{"Total Number of Trials:", "Total Number of Failures:",
+                                            "Model Scale Parameter:", "Model Growth Parameter:",
+                                            "Estimated Reliability of the final configuration:"}));
         QVERIFY(shown.prompter.messageLines().isEmpty());
         QVERIFY(shown.readOnly);
         QCOMPARE(shown.values.size(), std::size_t(5));
@@ -108,7 +109,8 @@ class HardwareIntervalBranchTest : public QObject {
         RunBranch(HardwareSet({14, 19, 15, 20}, {5, 3, 4, 4}), tracking, shown.prompter);
         QVERIFY(shown.prompter.screens.isEmpty());
         QCOMPARE(shown.prompter.messageLines(),
-                 QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
+                 QStringList{
+                     "Growth tracking Model - Continuous: This Model has not been implemented."});
     }
 };
 

@@ -9,25 +9,25 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/commands/model_execution.h"
-#include "app/screens/data/interval_statistics_screen.h"
-#include "data/data_file.h"
-#include "app/screens/execution/hardware_screens.h"
 #include "app/kit/header_button.h"
+#include "app/screens/data/interval_statistics_screen.h"
+#include "app/screens/execution/execution_summary_screen.h"
+#include "app/screens/execution/hardware_screens.h"
+#include "app/screens/execution/interval_accuracy_screen.h"
 #include "app/screens/execution/interval_selection_dialog.h"
 #include "app/screens/execution/interval_summary_screen.h"
-#include "app/screens/execution/optimum_s_dialog.h"
-#include "app/screens/execution/start_dialogs.h"
-#include "app/screens/execution/interval_accuracy_screen.h"
 #include "app/screens/execution/model_plot_selection.h"
+#include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/optimum_s_screen.h"
-#include "plot/plot_window.h"
-#include "print/pdf_probe.h"
-#include "app/screens/execution/execution_summary_screen.h"
+#include "app/screens/execution/start_dialogs.h"
+#include "app/screens/execution/tbf_selection_screen.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
-#include "app/screens/execution/tbf_selection_screen.h"
+#include "app/shell/command_table.h"
+#include "data/data_file.h"
+#include "plot/plot_window.h"
+#include "print/pdf_probe.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -39,7 +39,7 @@ using vnk::interval_screens::IntervalSummaryScreen;
 
 class IntervalModelExecutionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void tohmaEqualLengthsWithAccuracyAndOptimumS();
     void data4EveryModelWithSLeftAtZeroAndAModelsScreens();
     void leastSquaresSelectAllRunsOnlyThreeModels();

@@ -1,16 +1,17 @@
 // Executions / Model Execution on time-between-failure data, driven through the program's
 // prompter: selection, engine, summary, and the numerical method afterwards.
+#include "app/commands/model_execution.h"
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/screens/execution/execution_summary_screen.h"
+#include "app/screens/execution/tbf_selection_screen.h"
 #include "app/shell/command_table.h"
-#include "app/commands/model_execution.h"
 #include "data/data_file.h"
 #include "data/input_format.h"
 #include "execution/tbf_results.h"
-#include "app/screens/execution/execution_summary_screen.h"
-#include "app/screens/execution/tbf_selection_screen.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -19,7 +20,7 @@ using namespace vnk::app::test;
 
 class ModelExecutionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void runsTheChosenModelsAndShowsTheSummary();
     void cancelledSelectionRunsNothing();
 };
@@ -28,8 +29,8 @@ namespace {
 
 void loadNtds(AppHarness& h) {
     FailureDataSet& set = h.data();
-    const auto result = ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/ntds_tbf.txt",
-                                    kDefaultColumnLayout);
+    const auto result =
+        ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/ntds_tbf.txt", kDefaultColumnLayout);
     QVERIFY(result.status == FileStatus::Ok);
     set.dataKind = DataKind::Tbf;
     set.errorHistory = ErrorHistory::Software;

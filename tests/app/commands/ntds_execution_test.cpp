@@ -11,21 +11,21 @@
 #include <cmath>
 #include <map>
 
-#include "app/shell/command_table.h"
 #include "app/commands/model_execution.h"
+#include "app/kit/value_display.h"
+#include "app/screens/execution/execution_summary_screen.h"
+#include "app/screens/execution/lav_starting_values_screen.h"
+#include "app/screens/execution/tbf_selection_screen.h"
+#include "app/screens/model/calendar_time_screen.h"
+#include "app/screens/model/estimate_table.h"
+#include "app/screens/model/model_result_screen.h"
+#include "app/screens/model/tbf_model_screens.h"
+#include "app/shell/command_table.h"
 #include "data/data_file.h"
 #include "data/input_format.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_results.h"
 #include "print/pdf_probe.h"
-#include "app/screens/model/calendar_time_screen.h"
-#include "app/screens/model/estimate_table.h"
-#include "app/screens/execution/execution_summary_screen.h"
-#include "app/screens/execution/lav_starting_values_screen.h"
-#include "app/screens/model/model_result_screen.h"
-#include "app/screens/model/tbf_model_screens.h"
-#include "app/screens/execution/tbf_selection_screen.h"
-#include "app/kit/value_display.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -35,7 +35,7 @@ namespace ex = vnk::execution;
 
 class NtdsExecutionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void allModelsAndMeasures();
     void totalFaultsBelowObservedIsYellowWithoutPlots();
 };
@@ -63,8 +63,14 @@ bool filled(const QPushButton* b, const QColor& c) {
 }
 
 // The kinds of prediction question, told by their first text.
-enum class Ask { Reliability, NextFailures, DesiredIntensity, DesiredMtbnf, FurtherFailures,
-                 OperationalTime };
+enum class Ask {
+    Reliability,
+    NextFailures,
+    DesiredIntensity,
+    DesiredMtbnf,
+    FurtherFailures,
+    OperationalTime
+};
 
 Ask kindOf(const models::PredictionQuestion& q) {
     const std::string& t = q.pieces.front().text;
@@ -150,7 +156,7 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     std::map<int, std::array<int, 5>> ranks;
     std::map<int, QStringList> messagesOf;  // per slot: messages of the three runs
     std::map<int, bool> plotsEnabled;
-    std::map<int, QString> modelReport;       // per slot: the PDF text of "Print"
+    std::map<int, QString> modelReport;  // per slot: the PDF text of "Print"
     QString musaTnof, nptTnof, calendarReport, summaryReport;
     int summaryPages = 0, chartPages = 0;
     QString chartReport;
@@ -178,12 +184,24 @@ void NtdsExecutionTest::allModelsAndMeasures() {
                 if (!pq.inputEnabled) continue;
                 std::vector<double> in;
                 switch (kindOf(pq)) {
-                    case Ask::Reliability: in = {10.0}; break;
-                    case Ask::FurtherFailures: in = {10.0}; break;
-                    case Ask::NextFailures: in = {ordinary ? 1.0 : 1000.0}; break;
-                    case Ask::DesiredIntensity: in = {ordinary ? cif / 2 : cif * 2}; break;
-                    case Ask::DesiredMtbnf: in = {ordinary ? cmtbnf * 2 : cmtbnf / 2}; break;
-                    case Ask::OperationalTime: in = {10.0, 0.9}; break;
+                    case Ask::Reliability:
+                        in = {10.0};
+                        break;
+                    case Ask::FurtherFailures:
+                        in = {10.0};
+                        break;
+                    case Ask::NextFailures:
+                        in = {ordinary ? 1.0 : 1000.0};
+                        break;
+                    case Ask::DesiredIntensity:
+                        in = {ordinary ? cif / 2 : cif * 2};
+                        break;
+                    case Ask::DesiredMtbnf:
+                        in = {ordinary ? cmtbnf * 2 : cmtbnf / 2};
+                        break;
+                    case Ask::OperationalTime:
+                        in = {10.0, 0.9};
+                        break;
                 }
                 for (std::size_t i = 0; i < in.size(); ++i)
                     s.input(q, static_cast<int>(i))
@@ -203,7 +221,8 @@ void NtdsExecutionTest::allModelsAndMeasures() {
                 const double v = number(s.estimates()->estimate(r));
                 if (label == QStringLiteral("BETA0 Parameter:")) musa.b0 = v;
                 if (label == QStringLiteral("BETA1 Parameter:")) musa.b1 = v;
-                if (label == QStringLiteral("Total Number of Faults Remaining:")) musa.remaining = v;
+                if (label == QStringLiteral("Total Number of Faults Remaining:"))
+                    musa.remaining = v;
                 if (label == QStringLiteral("Total Number of Faults:")) musa.total = v;
             }
             musa.cif = cif;
@@ -241,8 +260,8 @@ void NtdsExecutionTest::allModelsAndMeasures() {
 
         if (slot == ex::kMusaBasic) {
             h.prompter.on<screens::CalendarTimeScreen>([&](screens::CalendarTimeScreen& c) {
-                const std::vector<const char*> resources = {
-                    "1", "1", "2", "0.5", "1", "2", "0", "1.5", "1", "0.5", "0.5"};
+                const std::vector<const char*> resources = {"1", "1",   "2", "0.5", "1",  "2",
+                                                            "0", "1.5", "1", "0.5", "0.5"};
                 for (std::size_t i = 0; i < resources.size(); ++i)
                     c.field(4 + static_cast<int>(i))->setText(QString::fromLatin1(resources[i]));
                 c.field(15)->setText(QString::number(number(c.field(2)) * 2, 'g', 17));
@@ -318,11 +337,12 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     QVERIFY(chartReport.contains(QStringLiteral("APPLICABILITY RESULTS")));
     QVERIFY(chartReport.contains(QStringLiteral("Raw and Predicted Data Plot")));
     QVERIFY(chartReport.contains(QStringLiteral("ntds_tbf-summary")));
-    const std::array<int, 7> reportOrder = {ex::kGeo,       ex::kJam,      ex::kLavLinear,
+    const std::array<int, 7> reportOrder = {ex::kGeo,          ex::kJam,       ex::kLavLinear,
                                             ex::kLavQuadratic, ex::kMusaBasic, ex::kMusaLog,
                                             ex::kNpt};
-    const QStringList labels = {QStringLiteral("Accuracy Statistic"), QStringLiteral("Bias +Statistic"),
-                                QStringLiteral("Noise +Statistic"), QStringLiteral("Trend +Statistic")};
+    const QStringList labels = {
+        QStringLiteral("Accuracy Statistic"), QStringLiteral("Bias +Statistic"),
+        QStringLiteral("Noise +Statistic"), QStringLiteral("Trend +Statistic")};
     // pdftotext keeps the pages in order: the first four columns, then the last three.
     const qsizetype secondPage = summaryReport.indexOf(QStringLiteral("MUS-B"));
     QVERIFY(secondPage > 0);
@@ -374,14 +394,14 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     };
     const QString bar = QStringLiteral("|");
     QCOMPARE(messagesOf[ex::kGeo], QStringList{bar} << "Input greater than current for Prediction 2"
-                                                     << bar << positive({1, 2, 3}));
+                                                    << bar << positive({1, 2, 3}));
     QCOMPARE(messagesOf[ex::kJam],
              QStringList{bar} << "The input desired number of failures is illegal for Prediction 2."
                               << "Input greater than current for Prediction 3" << bar
                               << positive({1, 2, 3, 4}));
     QCOMPARE(messagesOf[ex::kLavLinear], QStringList{bar}
-                                             << "Input greater than current for Prediction 2"
-                                             << bar << positive({1, 2, 3}));
+                                             << "Input greater than current for Prediction 2" << bar
+                                             << positive({1, 2, 3}));
     // The quadratic model has no desired-intensity question: its last question is number 2.
     QCOMPARE(messagesOf[ex::kLavQuadratic], QStringList{bar} << bar << positive({1, 2}));
     QCOMPARE(messagesOf[ex::kMusaBasic],
@@ -393,7 +413,7 @@ void NtdsExecutionTest::allModelsAndMeasures() {
                                            << "Input greater than current for Prediction 3" << bar
                                            << positive({1, 2, 3, 4}));
     QCOMPARE(messagesOf[ex::kNpt], QStringList{bar} << "Input greater than current for Prediction 3"
-                                                     << bar << positive({1, 2, 3, 4}));
+                                                    << bar << positive({1, 2, 3, 4}));
     for (int slot = 0; slot < 7; ++slot) QVERIFY(plotsEnabled[slot]);
 
     // Musa's basic predictions from its formulas, with T the time of the last failure.
@@ -411,9 +431,9 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     QVERIFY(std::abs(musa.outputs[3][1] - std::log(2.0) / b1) < 1e-9);
     QVERIFY(std::abs(musa.outputs[3][0] - std::min(1 / b1 / (2 * musa.cmtbnf), musa.total - 26)) <
             1e-9);
-    QVERIFY(std::abs(musa.outputs[4][0] -
-                     std::min(b0 * (std::exp(-b1 * T) - std::exp(-b1 * (T + lop))),
-                              musa.remaining)) < 1e-9);
+    QVERIFY(
+        std::abs(musa.outputs[4][0] - std::min(b0 * (std::exp(-b1 * T) - std::exp(-b1 * (T + lop))),
+                                               musa.remaining)) < 1e-9);
 
     // Calendar: the data are in days, so the hours warning came first; a desired MTBNF of
     // twice the current one gives a positive number of hours.
@@ -424,11 +444,13 @@ void NtdsExecutionTest::allModelsAndMeasures() {
     QVERIFY(calendarReport.contains(QStringLiteral("Desired MTBNF (hours)")));
 
     // Reports: the header block, the model's block and the predictions asked.
-    const std::map<int, QString> blocks = {
-        {ex::kGeo, "GEOMETRIC MODEL"},       {ex::kJam, "JELINSKI/MORANDA MODEL"},
-        {ex::kLavLinear, "LINEAR MODEL"},    {ex::kLavQuadratic, "QUADRATIC MODEL"},
-        {ex::kMusaBasic, "MUSA'S BASIC MODEL"}, {ex::kMusaLog, "MUSA'S LOGARITHMIC MODEL"},
-        {ex::kNpt, "PREDICTIONS"}};
+    const std::map<int, QString> blocks = {{ex::kGeo, "GEOMETRIC MODEL"},
+                                           {ex::kJam, "JELINSKI/MORANDA MODEL"},
+                                           {ex::kLavLinear, "LINEAR MODEL"},
+                                           {ex::kLavQuadratic, "QUADRATIC MODEL"},
+                                           {ex::kMusaBasic, "MUSA'S BASIC MODEL"},
+                                           {ex::kMusaLog, "MUSA'S LOGARITHMIC MODEL"},
+                                           {ex::kNpt, "PREDICTIONS"}};
     for (const auto& [slot, block] : blocks) {
         const QString& text = modelReport[slot];
         QVERIFY2(text.contains(QStringLiteral("VARNOK EXECUTION TIME MODEL RESULTS")),

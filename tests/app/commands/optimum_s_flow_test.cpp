@@ -11,14 +11,14 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/screens/execution/optimum_s_dialog.h"
 #include "app/commands/screens_host.h"
+#include "app/screens/execution/optimum_s_dialog.h"
 #include "models/nhpp_schneidewind_yamada_models.h"
 #include "numerics/schneidewind.h"
 #include "plot/chart_view.h"
 #include "plot/tabbed_chart.h"
-#include "support/scripted_prompter.h"
 #include "support/interval_record.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::interval_screens;
@@ -127,7 +127,8 @@ class OptimumSFlowTest : public QObject {
         std::string printed;
         const auto r = Execute(test::ReadIntervals("tohma_interval.txt"), presser, &printed);
 
-        QCOMPARE(presser.prompter.screens, QStringList{"Schneidewind Model Optimum S Investigation"});
+        QCOMPARE(presser.prompter.screens,
+                 QStringList{"Schneidewind Model Optimum S Investigation"});
         QCOMPARE(texts,
                  (QStringList{
                      "An Optimum S for this data set has been found based on the Mean Square Error "
@@ -163,7 +164,8 @@ class OptimumSFlowTest : public QObject {
         QCOMPARE(seen.title, QStringLiteral("Optimum S Investigation"));
         QCOMPARE(seen.rows, fits);
         QCOMPARE(seen.firstRow.first(), QStringLiteral("1"));
-        QCOMPARE(seen.firstRow[2].toDouble(), std::round(r.stats[ex::kSdw1](8, kEstimate) * 1e5) / 1e5);
+        QCOMPARE(seen.firstRow[2].toDouble(),
+                 std::round(r.stats[ex::kSdw1](8, kEstimate) * 1e5) / 1e5);
         QCOMPARE(seen.tabs, (QStringList{"Mean Square Error - Time", "Mean Square Error - Faults",
                                          "Mean Square Error - Remaining Faults"}));
         QCOMPARE(seen.chartTitles, (QStringList{"MSE - T", "MSE-F", "MSE-R", "MSE-T"}));
@@ -174,10 +176,11 @@ class OptimumSFlowTest : public QObject {
                                                               s.ALPHA, s.BETA));
         const std::string heading = kReportHeading;
         QCOMPARE(printed.substr(0, heading.size()), heading);
-        const std::string first = models::Format("%10d  %12.5lf  %12.5lf  %12.5lf  %12.5lf  %12.5lf\n", 1,
-                                                 r.stats[ex::kSdw1](9, kEstimate), r.stats[ex::kSdw1](8, kEstimate),
-                                                 r.stats[ex::kSdw1](7, kEstimate), r.stats[ex::kSdw1](1, kEstimate),
-                                                 r.stats[ex::kSdw1](2, kEstimate));
+        const std::string first =
+            models::Format("%10d  %12.5lf  %12.5lf  %12.5lf  %12.5lf  %12.5lf\n", 1,
+                           r.stats[ex::kSdw1](9, kEstimate), r.stats[ex::kSdw1](8, kEstimate),
+                           r.stats[ex::kSdw1](7, kEstimate), r.stats[ex::kSdw1](1, kEstimate),
+                           r.stats[ex::kSdw1](2, kEstimate));
         QCOMPARE(printed.substr(heading.size(), first.size()), first);
         QCOMPARE(std::count(printed.begin(), printed.end(), '\n'), long(8 + fits));
 
@@ -201,9 +204,10 @@ class OptimumSFlowTest : public QObject {
         };
         std::string printed;
         // Counts that keep rising: no S gives a fit, so no optimum.
-        const auto r = Execute(test::IntervalsOf({1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 1}), presser,
-                               &printed);
-        QCOMPARE(presser.prompter.screens, QStringList{"Schneidewind Model Optimum S Investigation"});
+        const auto r =
+            Execute(test::IntervalsOf({1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 1}), presser, &printed);
+        QCOMPARE(presser.prompter.screens,
+                 QStringList{"Schneidewind Model Optimum S Investigation"});
         QCOMPARE(texts, (QStringList{"An Optimum S was not found.",
                                      "Leaving values at zero will cancel the execution of "
                                      "treatment types 2 and 3, respectively. "}));

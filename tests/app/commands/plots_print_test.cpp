@@ -2,12 +2,12 @@
 // start-up load, and the view's print with and without a data file.
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/commands/plot_commands.h"
-#include "app/shell/view.h"
-#include "support/app_harness.h"
-#include "plot/plot_window.h"
 #include "app/screens/data/raw_interval_plot_screen.h"
+#include "app/shell/command_table.h"
+#include "app/shell/view.h"
+#include "plot/plot_window.h"
+#include "support/app_harness.h"
 
 using namespace vnk;
 using namespace vnk::app;
@@ -15,7 +15,7 @@ using namespace vnk::app::test;
 
 class PlotsPrintTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startUpLoadShowsTheRawDataPlot();
     void plotKindFollowsTheData();
     void printingTheView();
@@ -50,7 +50,8 @@ void PlotsPrintTest::plotKindFollowsTheData() {
     auto windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows[0]->design().chart.title, QStringLiteral("Smoothed Data Plot"));
-    QCOMPARE(windows[0]->design().chart.series.first().name, QStringLiteral("Smoothed Software Data"));
+    QCOMPARE(windows[0]->design().chart.series.first().name,
+             QStringLiteral("Smoothed Software Data"));
     // The table shows the running sums 1, 3, 6 of the raw values.
     QCOMPARE(windows[0]->design().table.cells[0].last(), plot::TableValue(6.0));
 

@@ -11,7 +11,7 @@ using namespace vnk::app::test;
 
 class ProjectCommandsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void unitFailureFreeTimeAndStepsComeBack() {
         AppHarness h;
         FailureDataSet& set = h.data();

@@ -1,16 +1,16 @@
 // The host answering the executions' questions through a scripted prompter, and the hardware
 // interval branch with its messages.
-#include <functional>
-#include <vector>
+#include "app/commands/screens_host.h"
 
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
+#include <vector>
 
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/optimum_s_dialog.h"
-#include "app/commands/screens_host.h"
 #include "support/hardware_set.h"
 #include "support/scripted_prompter.h"
 
@@ -37,7 +37,7 @@ using vnk::app::test::HardwareSet;
 
 class ScreensHostTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void hostOpensEachScreenAndReturnsAnswers() {
         OkPresser p;
         IntervalScreensHost host(p.prompter);
@@ -64,10 +64,11 @@ private slots:
         execution::ProjectionInputsRequest pr{50.0, 2.0};
         host.projectionInputs(pr);
         QCOMPARE(pr.totalTestTime, 50.0);
-        QCOMPARE(p.prompter.screens, (QStringList{"Brooks and Motley Discrete SR Model",
-                                        "Generalized Poisson Model - Weighting Function 2",
-                                        "Schneidewind Model Optimum S Investigation",
-                                        "AMSAA / CROW Additional Input Values"}));
+        QCOMPARE(p.prompter.screens,
+                 (QStringList{"Brooks and Motley Discrete SR Model",
+                              "Generalized Poisson Model - Weighting Function 2",
+                              "Schneidewind Model Optimum S Investigation",
+                              "AMSAA / CROW Additional Input Values"}));
     }
 
     void hardwareDiscreteResultThenGrowthTrackingMessage() {
@@ -78,7 +79,9 @@ private slots:
         ProgramOptions options;
         RunHardwareIntervalModels(HardwareSet(trials, failures), both, options, p.prompter);
         QCOMPARE(p.prompter.screens, QStringList{"AMSAA Discrete Reliability Growth Model"});
-        QCOMPARE(p.prompter.messageLines(), QStringList{"Growth tracking Model - Continuous: This Model has not been implemented."});
+        QCOMPARE(p.prompter.messageLines(),
+                 QStringList{
+                     "Growth tracking Model - Continuous: This Model has not been implemented."});
     }
 
     void hardwareDiscreteErrorWhenEveryTrialFailed() {
@@ -89,7 +92,10 @@ private slots:
         ProgramOptions options;
         RunHardwareIntervalModels(HardwareSet(trials, failures), discrete, options, p.prompter);
         QVERIFY(p.prompter.screens.isEmpty());
-        QCOMPARE(p.prompter.messageLines(), QStringList{"AMSAA Discrete Reliability Growth Model: This model returned an error status."});
+        QCOMPARE(
+            p.prompter.messageLines(),
+            QStringList{
+                "AMSAA Discrete Reliability Growth Model: This model returned an error status."});
     }
 };
 

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/screens/data/statistics_screens.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -25,14 +25,14 @@ bool isBlue(const QLineEdit* field) {
 }
 
 // Rows of the screens, as indices into kStatisticsRows.
-constexpr int kAverage = 0, kMedian = 1, kLowerHinge = 2, kUpperHinge = 3, kMinimum = 4, kMaximum = 5,
-              kVariance = 7, kKurtosis = 9;
+constexpr int kAverage = 0, kMedian = 1, kLowerHinge = 2, kUpperHinge = 3, kMinimum = 4,
+              kMaximum = 5, kVariance = 7, kKurtosis = 9;
 
 }  // namespace
 
 class StatisticsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void softwareScreenShowsTheKeptFailures();
     void systemScreenShowsThreeColumns();
     void hardwareHistoryUsesTheHardwareCaption();
@@ -99,9 +99,9 @@ void StatisticsTest::misleadingValuesAreBlue() {
     AppHarness h;
     fill(h.data(), {{123456.0, 0}, {123456.0, 0}, {0.00001, 0}});
     h.prompter.on<SoftwareStatisticsScreen>([](SoftwareStatisticsScreen& s) {
-        QVERIFY(isBlue(s.column().value(kMaximum)));      // 123456.000000
-        QVERIFY(isBlue(s.column().value(kMinimum)));      // 0.000010
-        QVERIFY(!isBlue(s.column().value(kKurtosis)));    // a small plain number
+        QVERIFY(isBlue(s.column().value(kMaximum)));    // 123456.000000
+        QVERIFY(isBlue(s.column().value(kMinimum)));    // 0.000010
+        QVERIFY(!isBlue(s.column().value(kKurtosis)));  // a small plain number
         Click(s, QStringLiteral("okButton"));
     });
     h.frame.runCommand(command::kStatistics);

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "support/scripted_prompter.h"
 #include "app/screens/execution/processing_status_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -48,8 +48,9 @@ class TbfExecutionControllerTest : public QObject {
         options.numericalMethod = 2;
         TbfExecutionSeams seams;
         QVERIFY(!RunTbfModelExecution(set, options, sink, seams));
-        QCOMPARE(sink.messageTexts(), QStringList{"Both Data Type and Error History are required. Enter "
-                                         "Input/New or open to specify."});
+        QCOMPARE(sink.messageTexts(),
+                 QStringList{"Both Data Type and Error History are required. Enter "
+                             "Input/New or open to specify."});
         QCOMPARE(options.numericalMethod, 1);
     }
 

@@ -8,10 +8,10 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/shell/command_table.h"
 #include "app/commands/model_execution.h"
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -22,7 +22,7 @@ namespace box = execution::hardware_box;
 
 class TbfHardwareExecutionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void projectionAsksItsInputsAndShowsItsResults();
     void modelsWithoutComputationOnlyTellSo();
     void projectionNeedsTheHardwareFields();
@@ -96,7 +96,7 @@ void TbfHardwareExecutionTest::projectionAsksItsInputsAndShowsItsResults() {
     const double hB = 3 * beta / T;
     const double r = 1 / T + 3.0 / T + 0.5 * hB;
     const double o = 6 / T - hB;
-    const std::vector<double> expected = {beta, 3 / std::pow(T, beta), r, 1 / r, hB, o,
+    const std::vector<double> expected = {beta,       3 / std::pow(T, beta), r, 1 / r, hB, o,
                                           o / (6 / T)};
     QCOMPARE(shown.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)

@@ -21,9 +21,9 @@
 #include "app/screens/execution/hardware_screens.h"
 #include "app/screens/execution/interval_selection_dialog.h"
 #include "app/screens/execution/interval_status_screen.h"
+#include "app/screens/execution/interval_summary_screen.h"
 #include "app/screens/execution/optimum_s_screen.h"
 #include "app/screens/execution/processing_status_screen.h"
-#include "app/screens/execution/interval_summary_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
 #include "app/screens/model/model_result_screen.h"
 #include "app/shell/command_table.h"
@@ -73,7 +73,10 @@ void SaveForTour(QWidget& window, const QString& name) {
     if (folder.isEmpty()) return;
     static int number = 0;
     QApplication::processEvents();
-    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(++number, 3, 10, QLatin1Char('0')).arg(name));
+    window.grab().save(QStringLiteral("%1/%2-%3.png")
+                           .arg(folder)
+                           .arg(++number, 3, 10, QLatin1Char('0'))
+                           .arg(name));
 }
 
 // What a user cannot read on `screen`: boxes whose text is wider than their inside, labels
@@ -94,7 +97,8 @@ QStringList Unreadable(const QWidget& screen) {
             continue;
         // A label with a buddy shows "&&" as "&" and underlines the letter after a single "&".
         QString shown = label->text();
-        if (label->buddy()) shown.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+        if (label->buddy())
+            shown.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
         int widest = 0;
         for (const QString& line : shown.split(QLatin1Char('\n')))
             widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
@@ -133,7 +137,7 @@ QString FileNamePart(QString title) {
 // model screens' own buttons), fills the prediction inputs and presses Run, and closes the
 // screen with OK. Screens of a given type can be prepared first (models chosen, a range set).
 class CheckingPrompter : public app::test::ScriptedPrompter {
-public:
+  public:
     template <class S>
     void prepare(std::function<void(S&)> work) {
         preparations_.push_back([work](QDialog& d) {
@@ -163,14 +167,17 @@ public:
     QStringList faults;  // "caption: what is wrong"
     int plotsChecked = 0;
 
-private:
+  private:
     void check(QDialog& screen, const QString& title) {
         QApplication::processEvents();
         const QRect frame = screen.frameGeometry();
         if (frame.width() > 1280 || frame.height() > 800)
             faults << QStringLiteral("%1: %2 x %3 does not fit 1280 x 800")
-                          .arg(title).arg(frame.width()).arg(frame.height());
-        if (CaptionWidth(screen) > screen.width()) faults << title + QStringLiteral(": caption cut off");
+                          .arg(title)
+                          .arg(frame.width())
+                          .arg(frame.height());
+        if (CaptionWidth(screen) > screen.width())
+            faults << title + QStringLiteral(": caption cut off");
         for (const QString& f : Unreadable(screen)) faults << title + QStringLiteral(": ") + f;
     }
 
@@ -182,7 +189,8 @@ private:
             for (int row = 0; row < 5; ++row) onward << s->rowButton(row);
         }
         if (auto* s = dynamic_cast<interval_screens::IntervalSummaryScreen*>(&screen))
-            for (int slot = 0; slot < ex::kIntervalSlotCount; ++slot) onward << s->headerButton(slot);
+            for (int slot = 0; slot < ex::kIntervalSlotCount; ++slot)
+                onward << s->headerButton(slot);
         if (auto* s = dynamic_cast<ModelResultScreen*>(&screen))
             for (QPushButton* b : screen.findChildren<QPushButton*>())
                 if (b != s->runButton() && b != s->printButton() && b != s->helpButton() &&
@@ -202,13 +210,15 @@ private:
                 continue;
             const qsizetype before = helpPages.size();
             help->click();
-            if (helpPages.size() == before) faults << title + QStringLiteral(": Help opens nothing");
+            if (helpPages.size() == before)
+                faults << title + QStringLiteral(": Help opens nothing");
         }
         // Predictions: every input box left empty gets 1, then Run shows the outputs.
         for (QPushButton* run : screen.findChildren<QPushButton*>()) {
             if (run->text() != QStringLiteral("Run") || !run->isEnabled()) continue;
             for (QLineEdit* box : screen.findChildren<QLineEdit*>())
-                if (box->isVisible() && box->isEnabled() && !box->isReadOnly() && box->text().isEmpty())
+                if (box->isVisible() && box->isEnabled() && !box->isReadOnly() &&
+                    box->text().isEmpty())
                     box->setText(QStringLiteral("1"));
             run->click();
             check(screen, title + QStringLiteral(" (after Run)"));
@@ -227,7 +237,8 @@ private:
                     faults << title + QStringLiteral(": plot \"%1\" blocked by the screen")
                                           .arg(p->design().chart.title);
                 const QRect area = p->screen()->availableGeometry();
-                if (p->frameGeometry().top() < area.top() || p->frameGeometry().left() < area.left())
+                if (p->frameGeometry().top() < area.top() ||
+                    p->frameGeometry().left() < area.left())
                     faults << title + QStringLiteral(": plot frame off the screen");
                 SaveForTour(*p, QStringLiteral("plot-") + FileNamePart(p->design().chart.title));
                 p->close();
@@ -241,8 +252,10 @@ private:
         if (!ok)
             for (QPushButton* b : screen.findChildren<QPushButton*>())
                 if (b->text() == QStringLiteral("OK") && b->isEnabled()) ok = b;
-        if (ok && ok->isEnabled()) ok->click();
-        else screen.accept();
+        if (ok && ok->isEnabled())
+            ok->click();
+        else
+            screen.accept();
         if (screen.isVisible()) screen.reject();
     }
 
@@ -254,8 +267,8 @@ using Harness = app::test::BasicAppHarness<CheckingPrompter>;
 
 void LoadTbf(Harness& h, const std::string& file) {
     FailureDataSet& set = h.data();
-    const auto result = ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file,
-                                    kDefaultColumnLayout);
+    const auto result =
+        ReadTbfFile(set, std::string(VARNOK_TEST_DATA_DIR) + "/" + file, kDefaultColumnLayout);
     QVERIFY(result.status == FileStatus::Ok);
     set.dataKind = DataKind::Tbf;
     set.errorHistory = vnk::ErrorHistory::Software;
@@ -277,7 +290,7 @@ void RunAndCheck(Harness& h, std::initializer_list<int> commands, int atLeastScr
 
 class ScreenGeometryTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyTbfScreen_data();
     void everyTbfScreen();
     void everyIntervalScreen();
@@ -315,7 +328,8 @@ private slots:
         screen.setModal(true);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        SaveForTour(screen, QStringLiteral("summary-") + QString::fromLatin1(QTest::currentDataTag()));
+        SaveForTour(screen,
+                    QStringLiteral("summary-") + QString::fromLatin1(QTest::currentDataTag()));
 
         QVERIFY2(screen.frameGeometry().width() <= 1280 && screen.frameGeometry().height() <= 800,
                  qPrintable(QStringLiteral("%1 x %2").arg(screen.width()).arg(screen.height())));
@@ -325,13 +339,15 @@ private slots:
 
         // The plot belongs to the open modal screen, so the screen's modality does not block it.
         for (QPushButton* b : screen.findChildren<QPushButton*>())
-            if (b->text() == QStringLiteral("Plot") || b->text() == QStringLiteral("Help")) b->click();
+            if (b->text() == QStringLiteral("Plot") || b->text() == QStringLiteral("Help"))
+                b->click();
         QCOMPARE(helpOpened, 1);
         QVERIFY(plotted != nullptr);
         QCOMPARE(QApplication::activeModalWidget(), &screen);
         QCOMPARE(plotted->parentWidget(), static_cast<QWidget*>(&screen));
         QVERIFY(plotted->isVisible());
-        SaveForTour(*plotted, QStringLiteral("plot-") + QString::fromLatin1(QTest::currentDataTag()));
+        SaveForTour(*plotted,
+                    QStringLiteral("plot-") + QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(plotted->frameGeometry().top() >= 0 && plotted->frameGeometry().left() >= 0);
         plotted->close();
         screen.reject();
@@ -376,7 +392,8 @@ void ScreenGeometryTest::everyTbfScreen() {
 void ScreenGeometryTest::everyIntervalScreen() {
     Harness h;
     FailureDataSet& set = h.data();
-    QVERIFY(ReadIntervalFile(set, VARNOK_EXAMPLES_DIR "/data4_interval.v3d").status == FileStatus::Ok);
+    QVERIFY(ReadIntervalFile(set, VARNOK_EXAMPLES_DIR "/data4_interval.v3d").status ==
+            FileStatus::Ok);
     set.dataKind = DataKind::Interval;
     set.errorHistory = vnk::ErrorHistory::Software;
     h.options().iterationMaximum = 250.0;
@@ -420,7 +437,8 @@ void ScreenGeometryTest::importScreenPages() {
         if (page == app::ImportScreen::ColumnsPage) {
             screen.roleBox(2)->setCurrentIndex(app::ImportScreen::Severity);
             screen.roleBox(3)->setCurrentIndex(app::ImportScreen::Filter);
-            screen.severityMapBox()->setText(QStringLiteral("critical=1,major=2,minor=3,trivial=4"));
+            screen.severityMapBox()->setText(
+                QStringLiteral("critical=1,major=2,minor=3,trivial=4"));
         }
         if (page == app::ImportScreen::TimesPage) {
             screen.unitBox()->setCurrentIndex(2);
@@ -429,8 +447,10 @@ void ScreenGeometryTest::importScreenPages() {
         QApplication::processEvents();
         const QString name = QStringLiteral("import-page-%1").arg(page + 1);
         SaveForTour(screen, name);
-        QVERIFY2(screen.frameGeometry().width() <= 1280 && screen.frameGeometry().height() <= 800,
-                 qPrintable(QStringLiteral("%1: %2 x %3").arg(name).arg(screen.width()).arg(screen.height())));
+        QVERIFY2(
+            screen.frameGeometry().width() <= 1280 && screen.frameGeometry().height() <= 800,
+            qPrintable(
+                QStringLiteral("%1: %2 x %3").arg(name).arg(screen.width()).arg(screen.height())));
         QVERIFY2(CaptionWidth(screen) <= screen.width(), qPrintable(name + ": caption cut off"));
         const QStringList faults = Unreadable(screen);
         QVERIFY2(faults.isEmpty(), qPrintable(name + ": " + faults.join(QStringLiteral("; "))));
@@ -468,8 +488,8 @@ void ScreenGeometryTest::shownScreens() {
     interval_screens::IntervalStatusScreen intervalStatus(interval, 1, prompter);
     plot::OptimumSInvestigationScreen investigation(prompter, data,
                                                     QStringLiteral("model_schneidewind"));
-    for (QDialog* screen : std::initializer_list<QDialog*>{&tbfStatus, &intervalStatus,
-                                                           &investigation}) {
+    for (QDialog* screen :
+         std::initializer_list<QDialog*>{&tbfStatus, &intervalStatus, &investigation}) {
         PrepareModalScreen(*screen);
         screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen));

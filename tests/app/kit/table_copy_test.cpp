@@ -1,10 +1,10 @@
 // Ctrl+C on a value table: tab-separated text of the selection, or of the whole table with its
 // headings.
+#include "app/kit/table_copy.h"
+
 #include <QClipboard>
 #include <QTableWidget>
 #include <QtTest>
-
-#include "app/kit/table_copy.h"
 
 using namespace vnk::app;
 

@@ -1,14 +1,14 @@
 // A value box shows the report's rounding but copies the full value.
+#include "app/kit/value_display.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QtTest>
 
-#include "app/kit/value_display.h"
-
 class ValueDisplayTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void copyTakesTheFullValueAndTheFilterIsInstalledOnce() {
         QLineEdit box;
         box.setReadOnly(true);

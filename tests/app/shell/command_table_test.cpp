@@ -1,5 +1,7 @@
 // The command table: its enable and check rules against the state, and the menu items of the
 // main window as they are when a menu opens.
+#include "app/shell/command_table.h"
+
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -8,7 +10,6 @@
 #include <QSet>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/kit/messages.h"
 #include "app/screens/data/value_screen.h"
 #include "numerics/trace.h"
@@ -43,7 +44,7 @@ MenuState tbfSoftware(int unit) {
 
 class CommandTableTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyItemOfTheMenuIsListedOnce();
     void startWithoutConfiguration();
     void unitItemsFollowTheCurrentUnit();
@@ -82,13 +83,12 @@ void CommandTableTest::robustRefitsAndHoldOutOptions() {
 }
 
 void CommandTableTest::everyItemOfTheMenuIsListedOnce() {
-    const QList<int> ids = {32774, 32773, 57665, 32830, 32831, 32832, 32833, 32828, 32834, 32835,
-                            32829, 32788, 32798, 32791, 32792, 32793, 32794, 32796, 32797, 32806,
-                            32807, 32808, 32812, 32809, 32810, 32811, 32818, 32813, 32815, 32816,
-                            32817, 32781, 32782, 32783, 32784, 32785, 32786, 32787, 32771, 32799,
-                            32800, 32801, 32802, 32803, 32804, 32805, 32826, 32827, 32837, 32838,
-                            32836, 32825, 57664, 57667, 32839, 32840, 32841, 32842, 32843, 32844, 32845,
-                            32846};
+    const QList<int> ids = {
+        32774, 32773, 57665, 32830, 32831, 32832, 32833, 32828, 32834, 32835, 32829, 32788, 32798,
+        32791, 32792, 32793, 32794, 32796, 32797, 32806, 32807, 32808, 32812, 32809, 32810, 32811,
+        32818, 32813, 32815, 32816, 32817, 32781, 32782, 32783, 32784, 32785, 32786, 32787, 32771,
+        32799, 32800, 32801, 32802, 32803, 32804, 32805, 32826, 32827, 32837, 32838, 32836, 32825,
+        57664, 57667, 32839, 32840, 32841, 32842, 32843, 32844, 32845, 32846};
     QSet<int> seen;
     for (const CommandSpec& c : CommandTable()) {
         QVERIFY2(!seen.contains(c.id), qPrintable(QString::number(c.id)));
@@ -98,11 +98,13 @@ void CommandTableTest::everyItemOfTheMenuIsListedOnce() {
 
     // The menus as the window builds them, e.g. the Convert TBF Units items in their order.
     AppHarness h;
-    auto* convert = h.frame.findChild<QMenu*>(QStringLiteral("Conversions>Convert TBF Units to ..."));
+    auto* convert =
+        h.frame.findChild<QMenu*>(QStringLiteral("Conversions>Convert TBF Units to ..."));
     QVERIFY(convert);
     QStringList texts;
     for (QAction* a : convert->actions()) texts << a->text();
-    QCOMPARE(texts, QStringList({"Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"}));
+    QCOMPARE(texts,
+             QStringList({"Seconds", "Minutes", "Hours", "Days", "Weeks", "Months", "Years"}));
     QCOMPARE(h.frame.action(command::kTransform[0])->text(), QStringLiteral("Dat ( i ) +  A"));
     QCOMPARE(h.frame.action(command::kAbout)->text(), QStringLiteral("&About VARNOK 3 ..."));
 }
@@ -123,8 +125,7 @@ void CommandTableTest::startWithoutConfiguration() {
     // The number of intervals starts at 1.
     QVERIFY(h.frame.action(command::kCellCombinations)->isEnabled());
     for (int id : {command::kNewDataEntry, command::kNewFile, command::kModelExecution,
-                   command::kTrace, command::kExit, command::kHelpTopics,
-                   command::kReduceLevel1})
+                   command::kTrace, command::kExit, command::kHelpTopics, command::kReduceLevel1})
         QVERIFY(h.frame.action(id)->isEnabled());
 }
 

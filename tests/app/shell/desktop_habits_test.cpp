@@ -1,5 +1,7 @@
 // The main window's desktop habits: shortcuts, the title with the file name and the modified
 // marker, File / Open, the recent files and a dropped data file.
+#include "app/shell/desktop_habits.h"
+
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -8,7 +10,6 @@
 #include "app/kit/choice_group.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/shell/command_table.h"
-#include "app/shell/desktop_habits.h"
 #include "support/app_harness.h"
 
 using namespace vnk;

@@ -9,9 +9,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/shell/command_table.h"
-#include "app/shell/help_window.h"
-#include "app/shell/about_screen.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/screens/data/input_file_format_screen.h"
 #include "app/screens/data/interval_input_screens.h"
@@ -20,6 +17,9 @@
 #include "app/screens/data/tbf_input_screen.h"
 #include "app/screens/data/transformation_screen.h"
 #include "app/screens/data/value_screen.h"
+#include "app/shell/about_screen.h"
+#include "app/shell/command_table.h"
+#include "app/shell/help_window.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -38,7 +38,7 @@ QString pageText(const QString& page) {
 
 class HelpTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyPageIsCompiledInAndLinksResolve();
     void windowShowsPagesWithTheirContentsEntry();
     void helpTopicsOpensTheContents();

@@ -3,10 +3,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/kit/choice_group.h"
 #include "app/screens/data/descriptor_screens.h"
 #include "app/screens/data/input_file_format_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -33,7 +33,7 @@ const char* kFourHours = "10\n20\n30\n40\n";
 
 class StartupCloseTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void tbfConfigurationLoadsTheDataFile();
     void failureAtEndZeroKeepsTheLastTimeAsFailureFree();
     void intervalConfigurationReadsColumnsInTheirOrder();
@@ -91,15 +91,18 @@ void StartupCloseTest::configurationErrorsEndTheProgram_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("missing data file") << "absent.txt\n0\n3\n1\n1\n1\n"
                                        << "The file on the VARNOK3.INI could not be opened.";
-    QTest::newRow("data type") << "data.txt\n2\n" << "The data type on the VARNOK3.INI file is invalid.";
+    QTest::newRow("data type") << "data.txt\n2\n"
+                               << "The data type on the VARNOK3.INI file is invalid.";
     QTest::newRow("unit") << "data.txt\n0\n8\n1\n1\n1\n"
                           << "The TBF Measurement Unit on the VARNOK3.INI file is invalid.";
     QTest::newRow("history") << "data.txt\n0\n3\n3\n1\n1\n"
                              << "The error history type on the VARNOK3.INI file is invalid.";
-    QTest::newRow("failure at end") << "data.txt\n0\n3\n1\n2\n1\n"
-                                    << "The Failure at End field on the VARNOK3.INI file is invalid.";
-    QTest::newRow("field code") << "data.txt\n0\n3\n1\n1\n6\n"
-                                << "There is an invalid field specification on the VARNOK3.INI file.";
+    QTest::newRow("failure at end")
+        << "data.txt\n0\n3\n1\n2\n1\n"
+        << "The Failure at End field on the VARNOK3.INI file is invalid.";
+    QTest::newRow("field code")
+        << "data.txt\n0\n3\n1\n1\n6\n"
+        << "There is an invalid field specification on the VARNOK3.INI file.";
     QTest::newRow("trailing empty line")
         << "data.txt\n0\n3\n1\n1\n1\n\n"
         << "There is an invalid field specification on the VARNOK3.INI file.";
@@ -112,9 +115,11 @@ void StartupCloseTest::configurationErrorsEndTheProgram_data() {
         << "The Time Between Failure field is a required field on the VARNOK3.INI file.";
     QTest::newRow("system without failure type")
         << "data.txt\n0\n3\n2\n1\n1\n"
-        << "The Failure Type Flag field is a required field on the VARNOK3.INI file for System Data.";
+        << "The Failure Type Flag field is a required field on the VARNOK3.INI file for System "
+           "Data.";
     QTest::newRow("interval without counts")
-        << "data.txt\n1\n2\n" << "The Fault Counts field is a required field on the VARNOK3.INI file.";
+        << "data.txt\n1\n2\n"
+        << "The Fault Counts field is a required field on the VARNOK3.INI file.";
 }
 
 void StartupCloseTest::configurationErrorsEndTheProgram() {
@@ -193,7 +198,8 @@ void StartupCloseTest::newDataOffersToSaveFirst() {
     AppHarness h;
     markChanged(h, "old.v3d");
     h.prompter.answer(QMessageBox::No);
-    h.prompter.on<DataTypeScreen>([](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
+    h.prompter.on<DataTypeScreen>(
+        [](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
     h.frame.runCommand(command::kNewDataEntry);
     QCOMPARE(h.prompter.messages[0].icon, MessageIcon::Stop);
     QCOMPARE(h.prompter.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
@@ -219,7 +225,8 @@ void StartupCloseTest::newDataOffersToSaveFirst() {
 void StartupCloseTest::commandLineOpensTheFirstFileAndNamesTheRest() {
     AppHarness h;
     const QString first = h.write("first.txt", kFourHours);
-    h.prompter.on<DataTypeScreen>([](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
+    h.prompter.on<DataTypeScreen>(
+        [](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
     h.frame.openCommandLineFiles({first, QStringLiteral("b.v3d"), QStringLiteral("c.v3d")});
     QCOMPARE(h.prompter.messageTexts(),
              QStringList{QStringLiteral("Only one data file can be open at a time. Opening %1; "
@@ -229,7 +236,8 @@ void StartupCloseTest::commandLineOpensTheFirstFileAndNamesTheRest() {
 
     // One file: no message before its screens.
     AppHarness one;
-    one.prompter.on<DataTypeScreen>([](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
+    one.prompter.on<DataTypeScreen>(
+        [](DataTypeScreen& s) { Click(s, QStringLiteral("cancelButton")); });
     one.frame.openCommandLineFiles({one.write("only.txt", kFourHours)});
     QVERIFY(one.prompter.messages.isEmpty());
     QVERIFY(one.prompter.scriptDone());

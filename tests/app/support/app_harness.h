@@ -19,7 +19,7 @@ namespace vnk::app::test {
 // `P` answers the program's screens: a ScriptedPrompter or one derived from it.
 template <class P = ScriptedPrompter>
 class BasicAppHarness {
-public:
+  public:
     BasicAppHarness() : previous_(QDir::currentPath()) {
         const QString folder = QString::fromStdString(dir_.path().string());
         QDir::setCurrent(folder);
@@ -46,11 +46,11 @@ public:
     FailureDataSet& data() { return doc.data(); }
     ProgramOptions& options() { return doc.options(); }
 
-private:
+  private:
     vnk::test::TempDir dir_;
     QString previous_;
 
-public:
+  public:
     CVarno3Doc doc;
     P prompter;
     CMainFrame frame{doc, prompter};

@@ -1,8 +1,8 @@
 #include "support/scripted_prompter.h"
 
 #include <QDir>
-#include <QPushButton>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace vnk::app::test {
 

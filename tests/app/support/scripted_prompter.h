@@ -23,7 +23,7 @@ struct ShownMessage {
 };
 
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     QMessageBox::StandardButton message(QWidget* parent, const Message& message) override;
     int exec(QDialog& screen) override;
     QString openFileName(QWidget* parent, const FileChoice& choice) override;
@@ -70,7 +70,7 @@ public:
     QStringList messageLines() const;
     bool scriptDone() const { return scripts_.isEmpty() && answers.isEmpty(); }
 
-private:
+  private:
     struct Script {
         QString type;
         std::function<bool(QDialog&)> run;

@@ -7,12 +7,12 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/commands/edit_listing.h"
-#include "app/kit/messages.h"
 #include "app/kit/choice_group.h"
+#include "app/kit/messages.h"
 #include "app/screens/data/tbf_edit_screen.h"
 #include "app/screens/data/value_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -44,7 +44,7 @@ QList<double> times(const FailureDataSet& set) {
 
 class EditScreenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void mergeTakesTheLastEntrysTypeAndLevel();
     void insertBeyondCapacityIsRefused();
     void deletingTheLastEntryAsksForTheFailureFreeTime();
@@ -202,7 +202,8 @@ void EditScreenTest::changeChecksTheFields() {
         Click(s, QStringLiteral("okButton"));
     });
     h.frame.runCommand(command::kEdit);
-    QCOMPARE(h.prompter.messageTexts(), QStringList{QString::fromLatin1(text::kFailureEntryIncomplete)});
+    QCOMPARE(h.prompter.messageTexts(),
+             QStringList{QString::fromLatin1(text::kFailureEntryIncomplete)});
     QCOMPARE(h.data().entry(3), (TbfEntry{8.0, 1.0, 2.0, 2.0, 0.75}));
     // The derived descriptors follow the edit.
     QCOMPARE(h.data().errorHistory, ErrorHistory::System);

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/screens/data/value_screen.h"
+#include "app/shell/command_table.h"
 #include "support/app_harness.h"
 
 using namespace vnk;
@@ -31,7 +31,7 @@ void refuseThenAccept(AppHarness& h, QStringList refused, QString good) {
 
 class OptionScreensTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void cellCombinationsTakeIntegersFrom0To32000();
     void iterationMaximumTakesAnyNumber();
     void predictionNumberRangeAndCancel();
@@ -69,8 +69,7 @@ void OptionScreensTest::iterationMaximumTakesAnyNumber() {
     refuseThenAccept<IterationMaximumScreen>(h, {"many", "1e999", "nan"}, QStringLiteral("-2.5e3"));
     h.frame.runCommand(command::kIterationMaximum);
     QCOMPARE(h.options().iterationMaximum, -2500.0);
-    QCOMPARE(h.prompter.messageTexts(),
-             QStringList(3, QStringLiteral("Please enter a number.")));
+    QCOMPARE(h.prompter.messageTexts(), QStringList(3, QStringLiteral("Please enter a number.")));
     QVERIFY(h.prompter.problems.isEmpty());
 }
 

@@ -1,18 +1,18 @@
 // Data / Trend Analysis and the trend check before Executions / Model Execution, driven through
 // the program's prompter.
+#include "execution/trend_analysis.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
 
-#include "app/shell/command_table.h"
 #include "app/commands/model_execution.h"
 #include "app/screens/data/trend_analysis_screen.h"
-#include "execution/trend_analysis.h"
 #include "app/screens/execution/tbf_selection_screen.h"
-#include "support/app_harness.h"
-
+#include "app/shell/command_table.h"
 #include "plot/trend_charts.h"
+#include "support/app_harness.h"
 
 using namespace vnk;
 using namespace vnk::app;
@@ -20,7 +20,7 @@ using namespace vnk::app::test;
 
 class TrendAnalysisTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void screenShowsTheVerdictChartsPrintAndHelp();
     void tooFewDataSayWhy();
     void decayAsksBeforeTheSelectionScreen();

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "support/scripted_prompter.h"
 #include "app/screens/execution/lav_starting_values_screen.h"
 #include "app/screens/execution/tbf_selection_screen.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -83,8 +83,9 @@ class ExecutionOptionScreensTest : public QObject {
             QVERIFY(screen.isVisible());
         }
         QCOMPARE(sink.messageTexts().size(), 4);
-        QCOMPARE(sink.messageTexts().first(), QStringLiteral("Starting index must be greater than one and "
-                                                    "the Ending index must be less than NS-1"));
+        QCOMPARE(sink.messageTexts().first(),
+                 QStringLiteral("Starting index must be greater than one and "
+                                "the Ending index must be less than NS-1"));
         QCOMPARE(sink.messageCaptions().first(), QStringLiteral("Error"));
         screen.startBox()->setText("3");
         screen.endBox()->setText("25");

@@ -7,13 +7,13 @@
 #include <QtTest>
 #include <fstream>
 
-#include "numerics/geometric.h"
-#include "support/scripted_prompter.h"
+#include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
 #include "app/screens/execution/execution_summary_screen.h"
 #include "app/screens/execution/processing_status_screen.h"
-#include "app/kit/value_field.h"
+#include "numerics/geometric.h"
 #include "numerics/vnkdst.h"
-#include "app/kit/value_display.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -145,11 +145,13 @@ class ExecutionProgressSummaryTest : public QObject {
         QCOMPARE(screen.statisticCell(0)->text(), QStringLiteral("26"));
         QCOMPARE(screen.statisticCell(1)->text(), QStringLiteral("9.6"));
         QCOMPARE(screen.statisticCell(2)->text(), QString::asprintf("%.1f", st[dst::kMedian - 1]));
-        QCOMPARE(screen.statisticCell(3)->text(), QString::asprintf("%.1f", st[dst::kLowerHinge - 1]));
+        QCOMPARE(screen.statisticCell(3)->text(),
+                 QString::asprintf("%.1f", st[dst::kLowerHinge - 1]));
         QCOMPARE(screen.statisticCell(6)->text(), QString::asprintf("%.1f", st[dst::kMaximum - 1]));
         QCOMPARE(screen.statisticCell(7)->text(),
                  QString::asprintf("%.2f", st[dst::kStandardDeviation - 1]));
-        QCOMPARE(screen.statisticCell(10)->text(), QString::asprintf("%.3f", st[dst::kKurtosis - 1]));
+        QCOMPARE(screen.statisticCell(10)->text(),
+                 QString::asprintf("%.3f", st[dst::kKurtosis - 1]));
 
         screen.rowButton(ex::kTrend)->click();
         QCOMPARE(plotted, int(ex::kTrend));
@@ -166,7 +168,8 @@ class ExecutionProgressSummaryTest : public QObject {
         ExecutionSummaryScreen screen(record, sink, actions);
         screen.rowButton(ex::kAccuracy)->click();
         QCOMPARE(plotted, -1);
-        QCOMPARE(sink.messageTexts(), QStringList{"No Model Applicability Analysis was successful."});
+        QCOMPARE(sink.messageTexts(),
+                 QStringList{"No Model Applicability Analysis was successful."});
         QCOMPARE(sink.messageCaptions(), QStringList{"Error"});
     }
 

@@ -1,11 +1,12 @@
 // Hardware growth screens off-screen: labels in order, values shown, what OK stores.
+#include "app/screens/execution/hardware_screens.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/screens/execution/hardware_screens.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -27,11 +28,12 @@ class HardwareScreensTest : public QObject {
     Q_OBJECT
     vnk::app::test::ScriptedPrompter p;  // answers the Help buttons
 
-private slots:
+  private slots:
     void projectionResultShowsSevenOutputsInOrder() {
         ProjectionResult r{0.5, 2.0, 0.125, 8.0, 0.01, 0.02, 0.75};
         auto screen = ProjectionResultScreen(p, r);
-        QCOMPARE(screen->windowTitle(), QString("AMSAA / CROW Reliability Growth Projection Model"));
+        QCOMPARE(screen->windowTitle(),
+                 QString("AMSAA / CROW Reliability Growth Projection Model"));
         QCOMPARE(screen->fieldCount(), 7);
         QCOMPARE(Labels(*screen).first(), QString("Model Shape Parameter (Beta):"));
         QCOMPARE(Labels(*screen).last(), QString("Percent B mode Failure Intensity Seen:"));

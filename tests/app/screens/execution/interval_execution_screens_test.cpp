@@ -13,13 +13,13 @@
 #include <fstream>
 #include <functional>
 
-#include "execution/interval_execution.h"
-#include "app/kit/header_button.h"
 #include "app/commands/interval_plot_data.h"
+#include "app/kit/header_button.h"
 #include "app/screens/execution/interval_status_screen.h"
 #include "app/screens/execution/interval_summary_screen.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/start_dialogs.h"
+#include "execution/interval_execution.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -76,7 +76,7 @@ const QColor kYellow(235, 225, 33);
 
 class IntervalExecutionScreensTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void statusScreenTicksEveryStepAndForwardsTheQuestions();
     void summaryHeadersFollowStatusAndActiveRules();
     void summaryCellsAndStatistics();
@@ -115,7 +115,8 @@ void IntervalExecutionScreensTest::statusScreenTicksEveryStepAndForwardsTheQuest
     };
     IntervalStatusScreen status(selection, 1, answers.prompter);
     QCOMPARE(status.windowTitle(), QStringLiteral("Interval Software Models Processing Status"));
-    QCOMPARE(status.rowLabel(kBmBinomial)->text(), QStringLiteral("Brooks & Motley's Binomial Model"));
+    QCOMPARE(status.rowLabel(kBmBinomial)->text(),
+             QStringLiteral("Brooks & Motley's Binomial Model"));
     QCOMPARE(status.rowLabel(kYam)->text(), QStringLiteral("Yamada's S - Shaped Model:"));
     QCOMPARE(status.columnLabel(0)->text(), QStringLiteral("Accuracy"));
     QCOMPARE(status.columnLabel(1)->text(), QStringLiteral("Models"));
@@ -124,11 +125,12 @@ void IntervalExecutionScreensTest::statusScreenTicksEveryStepAndForwardsTheQuest
     ProgramOptions options;
     const IntervalExecutionResults r = RunIntervalExecution(Data4(), selection, options, status);
 
-    QCOMPARE(answers.prompter.screens,
-             (QStringList{"Brooks and Motley Discrete SR Model", "Brooks and Motley Discrete SR Model",
-                          "Generalized Poisson Model - Weighting Function 2",
-                          "Generalized Poisson Model - Weighting Function 3",
-                          "Schneidewind Model Optimum S Investigation"}));
+    QCOMPARE(
+        answers.prompter.screens,
+        (QStringList{"Brooks and Motley Discrete SR Model", "Brooks and Motley Discrete SR Model",
+                     "Generalized Poisson Model - Weighting Function 2",
+                     "Generalized Poisson Model - Weighting Function 3",
+                     "Schneidewind Model Optimum S Investigation"}));
     QVERIFY(refusedBelowLastCount);
     QVERIFY(investigationRows > 0);  // the search's table reached the Investigate screen
     QCOMPARE(r.schneidewindS, (std::array<int, 2>{3, 4}));
@@ -160,7 +162,8 @@ void IntervalExecutionScreensTest::summaryHeadersFollowStatusAndActiveRules() {
     IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { opened = slot; };
     IntervalSummaryScreen screen(r, Quiet(), actions);
-    QCOMPARE(screen.windowTitle(), QStringLiteral("Execution Summary for Interval Software Models"));
+    QCOMPARE(screen.windowTitle(),
+             QStringLiteral("Execution Summary for Interval Software Models"));
 
     QCOMPARE(screen.headerButton(kNhp)->fill(), kYellow);
     QCOMPARE(screen.headerButton(kGp1)->fill(), QColor(Qt::green));
@@ -225,12 +228,14 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     QVERIFY(!screen.columnActive(kSdw2) && !screen.columnActive(kSdw3));
     // The values shown are the record's (DATA4's totals are checked in the report's tests).
     // Each value in its report line's decimals, the full value in the tool tip.
-    QCOMPARE(screen.valueCell(kYam, kTnofRow)->text(), QString::asprintf("%.1f", r.stats[kYam](5, 1)));
+    QCOMPARE(screen.valueCell(kYam, kTnofRow)->text(),
+             QString::asprintf("%.1f", r.stats[kYam](5, 1)));
     QCOMPARE(screen.valueCell(kYam, kTnofRow)->toolTip(),
              QString::number(r.stats[kYam](5, 1), 'g', QLocale::FloatingPointShortest));
     QCOMPARE(screen.valueCell(kYam, kFreedomCombinedRow)->text(),
              QString::number(r.fit[kYam].DOF[0]));
-    QCOMPARE(screen.valueCell(kGp1, kChiSquareRow)->text(), QString::asprintf("%.5f", r.fit[kGp1].CHI[1]));
+    QCOMPARE(screen.valueCell(kGp1, kChiSquareRow)->text(),
+             QString::asprintf("%.5f", r.fit[kGp1].CHI[1]));
     // DATA4: 328 faults in 19 intervals over 47.65 hours (tests/data/README.md); the median of
     // the sorted counts is the tenth, 17; the lengths run from 0.96 to 4.21.
     QCOMPARE(screen.countStatistic(0)->text(), QStringLiteral("328.00"));
@@ -241,7 +246,6 @@ void IntervalExecutionScreensTest::summaryCellsAndStatistics() {
     QCOMPARE(screen.lengthStatistic(0)->text(), QStringLiteral("47.65"));
     QCOMPARE(screen.lengthStatistic(4)->text(), QStringLiteral("1.0"));
     QCOMPARE(screen.lengthStatistic(5)->text(), QStringLiteral("4.2"));
-
 }
 
 void IntervalExecutionScreensTest::accuracyButtonOpensPlotsOnlyForAnAnalysisThatSucceeded() {

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "app/screens/execution/interval_selection_dialog.h"
-#include "support/scripted_prompter.h"
 #include "execution/selection_rules.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::execution;
@@ -13,7 +13,7 @@ using namespace vnk::interval_screens;
 
 class IntervalSelectionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void leastSquaresLeavesOnlyGpAndNhp() {
         IntervalSelection s;
         const auto e = IntervalSelectionScreenEnables(ErrorHistory::Software, 2, s);
@@ -143,7 +143,7 @@ private slots:
         QVERIFY(hw.discrete);
     }
 
-private:
+  private:
     vnk::app::test::ScriptedPrompter prompter;
 };
 

@@ -1,5 +1,7 @@
 // The comparison screen on a real SYS1 execution: sorted by AIC, sortable by any column with
 // "n/a" after the numbers, reasons in tooltips, copy as tab-separated text, Print and Help.
+#include "app/screens/execution/model_comparison_screen.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -8,7 +10,6 @@
 #include <fstream>
 
 #include "app/kit/table_copy.h"
-#include "app/screens/execution/model_comparison_screen.h"
 #include "data/program_options.h"
 #include "execution/tbf_execution.h"
 #include "support/scripted_prompter.h"
@@ -40,7 +41,7 @@ QStringList Column(const QTableWidget& t, int col) {
 
 class ModelComparisonScreenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void sortedByAicAndResortable() {
         const ModelComparison c = CompareTbfModels(Sys1(method::kMaximumLikelihood), 0.1);
         app::test::ScriptedPrompter prompter;

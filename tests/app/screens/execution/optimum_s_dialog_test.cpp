@@ -1,11 +1,12 @@
 // Optimum S screens driven off-screen: S values entered and left at zero, Investigate.
+#include "app/screens/execution/optimum_s_dialog.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
-#include "app/screens/execution/optimum_s_dialog.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -19,7 +20,8 @@ bool HasText(const QWidget& w, const QString& text) {
 }
 plot::OptimumSData ThreeS() {
     // S = 2 gave no fit.
-    return {{1, -10, 3}, {0.5, -10, 0.25}, {2, -10, 1}, {3, -10, 1.5}, {0.1, -10, 0.2}, {0.01, -10, 0.02}};
+    return {{1, -10, 3},   {0.5, -10, 0.25}, {2, -10, 1},
+            {3, -10, 1.5}, {0.1, -10, 0.2},  {0.01, -10, 0.02}};
 }
 }  // namespace
 
@@ -27,14 +29,16 @@ class OptimumSDialogTest : public QObject {
     Q_OBJECT
     vnk::app::test::ScriptedPrompter p;  // answers the Help buttons
 
-private slots:
+  private slots:
     void notFoundLeftAtZeroCancelsTreatments() {
         execution::SchneidewindSRequest r;
         r.S2 = 7;  // stale value from an earlier run must not leak through
         OptimumSDialog d(p, r, ThreeS());
         QCOMPARE(d.windowTitle(), QString("Schneidewind Model Optimum S Investigation"));
         QVERIFY(HasText(d, "An Optimum S was not found."));
-        QVERIFY(HasText(d, "Leaving values at zero will cancel the execution of treatment types 2 and 3, respectively. "));
+        QVERIFY(HasText(d,
+                        "Leaving values at zero will cancel the execution of treatment types 2 and "
+                        "3, respectively. "));
         QVERIFY(d.findChild<QLineEdit*>("best0") == nullptr);
         d.show();
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
@@ -48,7 +52,9 @@ private slots:
         r.found = true;
         r.optimum = {3, 2, 4};
         OptimumSDialog d(p, r, ThreeS());
-        QVERIFY(HasText(d, "Executions of either (or both) Treatment types can be cancelled by leaving the zero value."));
+        QVERIFY(HasText(d,
+                        "Executions of either (or both) Treatment types can be cancelled by "
+                        "leaving the zero value."));
         QCOMPARE(d.findChild<QLineEdit*>("best0")->text(), QString("3"));
         QCOMPARE(d.findChild<QLineEdit*>("best1")->text(), QString("2"));
         QCOMPARE(d.findChild<QLineEdit*>("best2")->text(), QString("4"));

@@ -10,14 +10,13 @@
 #include <QtCharts/QScatterSeries>
 #include <QtTest>
 
-#include "plot/chart_probe.h"
-#include "support/scripted_prompter.h"
+#include "app/screens/data/raw_interval_plot_screen.h"
 #include "app/screens/execution/applicability_plot_screen.h"
-#include "plot/chart_view.h"
 #include "app/screens/execution/interval_accuracy_screen.h"
 #include "app/screens/execution/model_plot_selection.h"
 #include "app/screens/execution/optimum_s_screen.h"
-#include "app/screens/data/raw_interval_plot_screen.h"
+#include "plot/chart_probe.h"
+#include "plot/chart_view.h"
 #include "plot/results_panel.h"
 #include "plot/tabbed_chart.h"
 #include "plot/value_table.h"
@@ -64,7 +63,7 @@ ApplicabilityPlotData Applicability(int measure) {
 class ScreensTest : public QObject {
     Q_OBJECT
     vnk::app::test::ScriptedPrompter prompter_;
-private slots:
+  private slots:
     void rawIntervalPlotsScreen() {
         IntervalPlotData data;
         data.counts = {2, 2, 2, 9, 2, 2};
@@ -75,7 +74,8 @@ private slots:
         QChartView* view = screen.charts()->chartView();
         QCOMPARE(view->chart()->title(), QStringLiteral("Counts"));
         QCOMPARE(SeriesNames(view), QStringList{"Counts"});
-        QCOMPARE(SeriesAt(view, 0)->color().green() > 0 && SeriesAt(view, 0)->color().red() == 0, true);
+        QCOMPARE(SeriesAt(view, 0)->color().green() > 0 && SeriesAt(view, 0)->color().red() == 0,
+                 true);
         QCOMPARE(Ys(Points(view, 0)), (QList<double>{2, 2, 2, 9, 2, 2}));
         QCOMPARE(Axis(view, Qt::Vertical)->max(), 10.0);
         QCOMPARE(Axis(view, Qt::Vertical)->tickInterval(), 2.0);
@@ -139,10 +139,10 @@ private slots:
             screen.charts()->tabBar()->setCurrentIndex(tab);
             QChartView* view = screen.charts()->chartView();
             const double s = slotOfTab[tab];
-            QCOMPARE(Points(view, 0),
-                     (QList<QPointF>{{1, 0.1 + s}, {2, 0.2 + s}, {3, 0.3 + s}}));
+            QCOMPARE(Points(view, 0), (QList<QPointF>{{1, 0.1 + s}, {2, 0.2 + s}, {3, 0.3 + s}}));
             QVERIFY(qobject_cast<QScatterSeries*>(SeriesAt(view, 0)));
-            QCOMPARE(screen.results()->field(tab, 0)->text(), QString::number(10 + s) + QStringLiteral(".00"));
+            QCOMPARE(screen.results()->field(tab, 0)->text(),
+                     QString::number(10 + s) + QStringLiteral(".00"));
             QCOMPARE(screen.results()->field(tab, 1)->text(), QString::number(s + 1));
             QCOMPARE(screen.results()->field(tab, 2)->text(), QStringLiteral("3"));
         }
@@ -150,10 +150,10 @@ private slots:
         const QList<QLabel*> labels = screen.results()->findChildren<QLabel*>();
         QStringList captions;
         for (QLabel* l : labels) captions << l->text();
-        QCOMPARE(captions, (QStringList{"Statistic", "Rank", "Final Index", "Geometric", "Jelinski/Moranda:",
-                                        "Littlewood and Verrall Linear:",
-                                        "Littlewood and Verrall Quadratic:", "Musa's Basic:",
-                                        "Musa's Logarithmic:", "Non-homogeneous Poisson:"}));
+        QCOMPARE(captions,
+                 (QStringList{"Statistic", "Rank", "Final Index", "Geometric", "Jelinski/Moranda:",
+                              "Littlewood and Verrall Linear:", "Littlewood and Verrall Quadratic:",
+                              "Musa's Basic:", "Musa's Logarithmic:", "Non-homogeneous Poisson:"}));
     }
 
     // Bias: U-plots of the sorted u-values against the line of unit slope, both axes 0 to 1 in
@@ -221,7 +221,10 @@ private slots:
         IntervalAccuracyData data;
         data.nsr = 4;
         for (std::size_t m = 0; m < 6; ++m) {
-            data.models[m] = {20.0 + static_cast<double>(m), static_cast<int>(m) + 1, 4, 0,
+            data.models[m] = {20.0 + static_cast<double>(m),
+                              static_cast<int>(m) + 1,
+                              4,
+                              0,
                               {1.5, 2.5, -1.0, 3.0}};
         }
         data.models[4].rflag = 3;
@@ -259,7 +262,8 @@ private slots:
         QCOMPARE(screen.windowTitle(), QStringLiteral("Optimum S Investigation"));
         QTableWidget* table = screen.table();
         QStringList headings;
-        for (int c = 0; c < table->columnCount(); ++c) headings << table->horizontalHeaderItem(c)->text();
+        for (int c = 0; c < table->columnCount(); ++c)
+            headings << table->horizontalHeaderItem(c)->text();
         QCOMPARE(headings, (QStringList{"S", "MSE-T", "MSE-F", "MSE-R", "ALPHA", "BETA"}));
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(1, 0)->text(), QStringLiteral("3"));

@@ -1,10 +1,11 @@
 // Initial-estimates screens driven off-screen: what OK stores, when it closes.
+#include "app/screens/execution/start_dialogs.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/screens/execution/start_dialogs.h"
 #include "support/scripted_prompter.h"
 
 using namespace vnk;
@@ -14,7 +15,7 @@ class StartDialogsTest : public QObject {
     Q_OBJECT
     vnk::app::test::ScriptedPrompter p;  // answers the Help buttons
 
-private slots:
+  private slots:
     void brooksMotleyShowsTextsAndTotalLessOne() {
         execution::BrooksMotleyStartRequest r{1, 0.5, 0.25, 40.0};
         BrooksMotleyStartDialog d(p, r);

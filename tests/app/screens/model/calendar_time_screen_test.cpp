@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <cmath>
 
+#include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
+#include "app/screens/model/model_result_screen.h"
 #include "models/musa_nhpp_tbf_models.h"
 #include "support/scripted_prompter.h"
-#include "app/screens/model/model_result_screen.h"
-#include "app/kit/value_field.h"
-#include "app/kit/value_display.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -20,7 +20,21 @@ namespace {
 
 // Field positions in the screen order of the labels.
 enum Field {
-    kNS, kTNOF, kCMTBFH, kIMTBFH, kPI, kPF, kPC, kTC, kTI, kXMC, kXMI, kXMF, kXMQ, kPMQ, kRHOC,
+    kNS,
+    kTNOF,
+    kCMTBFH,
+    kIMTBFH,
+    kPI,
+    kPF,
+    kPC,
+    kTC,
+    kTI,
+    kXMC,
+    kXMI,
+    kXMF,
+    kXMQ,
+    kPMQ,
+    kRHOC,
     kDMTBFH
 };
 
@@ -37,9 +51,8 @@ models::ModelContext MusaContext() {
 // limited segments between the current MTBNF 1 and the desired 5).
 void TypeResources(CalendarTimeScreen& s) {
     const std::vector<std::pair<Field, const char*>> values = {
-        {kPI, "1"},   {kPF, "1"},   {kPC, "2"},    {kTC, "0.5"},  {kTI, "1"},   {kXMC, "2"},
-        {kXMI, "0"},  {kXMF, "1.5"}, {kXMQ, "1"},  {kPMQ, "0.5"}, {kRHOC, "0.5"},
-        {kDMTBFH, "5"}};
+        {kPI, "1"},  {kPF, "1"},    {kPC, "2"},  {kTC, "0.5"},  {kTI, "1"},     {kXMC, "2"},
+        {kXMI, "0"}, {kXMF, "1.5"}, {kXMQ, "1"}, {kPMQ, "0.5"}, {kRHOC, "0.5"}, {kDMTBFH, "5"}};
     for (const auto& [field, text] : values) s.field(field)->setText(QString::fromLatin1(text));
 }
 
@@ -65,8 +78,9 @@ class CalendarTimeScreenTest : public QObject {
         sink.everyScreen = exec;
         constexpr int kDays = 4, kHours = 3;
         OpenCalendarTime(MusaContext(), kDays, sink, {});
-        QCOMPARE(sink.messageTexts(),
-                 QStringList{"Model requires estimates measured in hours; alter values as needed."});
+        QCOMPARE(
+            sink.messageTexts(),
+            QStringList{"Model requires estimates measured in hours; alter values as needed."});
         QCOMPARE(sink.messageCaptions(), QStringList{QString()});
         QCOMPARE(shown, QStringList{"Musa's Calendar Time"});
         QVERIFY(asOpened);
@@ -129,7 +143,8 @@ class CalendarTimeScreenTest : public QObject {
         screen.runButton()->click();
         QCOMPARE(sink.messageTexts().size(), before);
         QCOMPARE(screen.XINT(), 0.0);
-        QCOMPARE(screen.field(kXMQ)->selectedText(), QStringLiteral("two"));  // marked for correction
+        QCOMPARE(screen.field(kXMQ)->selectedText(),
+                 QStringLiteral("two"));                    // marked for correction
         screen.field(kNS)->setText(QStringLiteral("4.5"));  // a count of failures is whole
         screen.field(kXMQ)->setText(QStringLiteral("1"));
         QVERIFY(!screen.typedInputs());

@@ -5,13 +5,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "support/interval_record.h"
+#include "app/screens/model/interval_model_screens.h"
+#include "app/screens/model/model_result_screen.h"
 #include "models/report_header.h"
 #include "print/pdf_probe.h"
 #include "print/report_pages.h"
+#include "support/interval_record.h"
 #include "support/scripted_prompter.h"
-#include "app/screens/model/interval_model_screens.h"
-#include "app/screens/model/model_result_screen.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -57,7 +57,8 @@ class IntervalModelReportPdfTest : public QObject {
         }));
         const QString text = test::PdfText(path);
         if (text.isEmpty()) QSKIP("pdftotext is not available");
-        QVERIFY(text.contains(QStringLiteral("VARNOK INTERVAL MODEL RESULTS FOR SOFTWARE ANALYSIS")));
+        QVERIFY(
+            text.contains(QStringLiteral("VARNOK INTERVAL MODEL RESULTS FOR SOFTWARE ANALYSIS")));
         QVERIFY(text.contains(QStringLiteral("YAMADA'S S-SHAPED RELIABILITY GROWTH MODEL")));
         QVERIFY(text.contains(QStringLiteral("For the next testing period of length 2.0")));
         QVERIFY(text.contains(QStringLiteral("For the next testing period of length of 0.5")));

@@ -2,7 +2,6 @@
 // the execution summary opens it: titles, estimate rows, headings, prediction lines, buttons,
 // every prediction question through Run, and Print against the report the engine gives.
 #include "app/screens/model/interval_model_screens.h"
-#include "app/kit/value_display.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,14 +11,15 @@
 #include <cmath>
 #include <functional>
 
-#include "execution/model_reports.h"
-#include "support/interval_record.h"
-#include "models/report_header.h"
-#include "support/scripted_prompter.h"
+#include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
 #include "app/screens/model/estimate_table.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
-#include "app/kit/value_field.h"
+#include "execution/model_reports.h"
+#include "models/report_header.h"
+#include "support/interval_record.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::screens;
@@ -32,7 +32,8 @@ constexpr double kPmax = 1000.0;
 // DATA4 (19 weeks, unequal CPU hours) with S = 5 for treatment 2 and S = 6 for treatment 3:
 // every one of the ten models fits.
 const ex::IntervalExecutionResults& Data4() {
-    static const ex::IntervalExecutionResults r = test::Execute(test::ReadIntervals("data4_interval.txt"), 5, 6);
+    static const ex::IntervalExecutionResults r =
+        test::Execute(test::ReadIntervals("data4_interval.txt"), 5, 6);
     return r;
 }
 
@@ -105,8 +106,8 @@ const QString kForTheNext = QStringLiteral("> For the next");
 const QString kWithLength =
     QStringLiteral("faults to be discovered, if the testing length is expected to be");
 const QString kExpectedPeriods = QStringLiteral("The expected number of periods is ");
-const QStringList kThreeRows{"Proportionality Constant:", "Total Number of Faults:",
-                             "Total Number of Faults Remaining:"};
+const QStringList kThreeRows{
+    "Proportionality Constant:", "Total Number of Faults:", "Total Number of Faults Remaining:"};
 
 struct Layout {
     int slot;
@@ -130,9 +131,9 @@ std::vector<Layout> Layouts() {
                               kExpectedPeriods};
     const QStringList bmRows{"Probability of Detecting Faults:", "Total Number of Faults:",
                              "Total Number of Faults Remaining:"};
-    const QStringList gpTexts{"Estimations:", "Predictons:", kPrediction1Text, kExpectedFaults,
-                              "(",            ",",           ")",              kForTheNext,
-                              kWithLength,    kExpectedPeriods};
+    const QStringList gpTexts{
+        "Estimations:", "Predictons:", kPrediction1Text, kExpectedFaults, "(", ",", ")",
+        kForTheNext,    kWithLength,   kExpectedPeriods};
     // Without the limit fields of prediction 1 and the texts around them.
     const QStringList plainTexts{"Estimations:", "Predictons:", kPrediction1Text, kExpectedFaults,
                                  kForTheNext,    kWithLength,   kExpectedPeriods};
@@ -143,15 +144,17 @@ std::vector<Layout> Layouts() {
                               "Mean Square Error for Remaining Faults:",
                               "Mean Square Error for Cumulative Faults:",
                               "Mean Square Error for Time to Next Failure:"};
-    const QStringList sdwTexts{"Estimations:",   "Predictons:",     kPrediction1Text,
-                               kExpectedFaults,  kForTheNext,       "faults to be discovered",
+    const QStringList sdwTexts{"Estimations:",  "Predictons:", kPrediction1Text,
+                               kExpectedFaults, kForTheNext,   "faults to be discovered",
                                kExpectedPeriods};
     return {
-        {ex::kBmBinomial, "Brooks and Motley's Discrete SR Model - Binomial", bmRows, false, bmTexts},
+        {ex::kBmBinomial, "Brooks and Motley's Discrete SR Model - Binomial", bmRows, false,
+         bmTexts},
         {ex::kBmPoisson, "Brooks and Motley's Discrete SR Model - Poisson", bmRows, false, bmTexts},
         {ex::kGp1, "Generalized Poisson Model - Weighting 1 (Schick-Wolverton)", kThreeRows, true,
          gpTexts},
-        {ex::kGp2, "Generalized Poisson Model - Weighting 2 (Alpha Input)", kThreeRows, true, gpTexts},
+        {ex::kGp2, "Generalized Poisson Model - Weighting 2 (Alpha Input)", kThreeRows, true,
+         gpTexts},
         {ex::kGp3, "Generalized Poisson Model - Weighting 3 (Alpha Estimated)",
          QStringList{"Alpha:"} + kThreeRows, false, plainTexts},
         {ex::kNhp, "Non-homogeneous Poisson Model for Interval Data", kThreeRows, true, plainTexts},
@@ -159,8 +162,8 @@ std::vector<Layout> Layouts() {
         {ex::kSdw2, "The Schneidewind Model - Treatment Type 2", sdwRows, false, sdwTexts},
         {ex::kSdw3, "The Schneidewind Model - Treatment Type 3", sdwRows, false, sdwTexts},
         {ex::kYam, "Yamada's S - Shaped Reliability Growth Model", kThreeRows, true,
-         plainTexts + QStringList{kPrediction1Text,
-                                  "The probability of operation without failure is:"}},
+         plainTexts +
+             QStringList{kPrediction1Text, "The probability of operation without failure is:"}},
     };
 }
 
@@ -175,46 +178,51 @@ class IntervalModelScreensTest : public QObject {
             QCOMPARE(r.status[static_cast<std::size_t>(want.slot)], 0);
             vnk::app::test::ScriptedPrompter sink;
             std::string printed;
-            const QString opened = Open(r, want.slot, kPmax, sink, PrintingTo(r, printed), [&](QDialog& d) {
-                auto& s = static_cast<ModelResultScreen&>(d);
-                QCOMPARE(s.windowTitle(), want.title);
-                QCOMPARE(ScreenTexts(s), want.texts);
-                for (const QString heading : {"Estimations:", "Predictons:"}) {
-                    const QFont font = LabelText(s, heading)->font();
-                    QCOMPARE(font.pointSize(), 20);
-                    QVERIFY(font.bold());
-                }
-                QCOMPARE(ButtonTexts(s), (QStringList{"Help", "OK", "Plots", "Print", "Run"}));
-                for (QPushButton* b : {s.runButton(), s.plotsButton(), s.printButton(), s.okButton()})
-                    QVERIFY(b->isEnabled());
-
-                EstimateTable* table = s.estimates();
-                QCOMPARE(table->rowCount(), int(want.rows.size()));
-                const auto& model = *ex::IntervalSlotDescription(want.slot);
-                const IntervalStats& stats = r.stats[static_cast<std::size_t>(want.slot)];
-                for (int row = 0; row < table->rowCount(); ++row) {
-                    QCOMPARE(table->label(row)->text(), want.rows[row]);
-                    const int statsRow = model.estimates[static_cast<std::size_t>(row)].statsRow;
-                    QCOMPARE(Shown(table->estimate(row)), stats(statsRow, kEstimate));
-                    QCOMPARE(table->lower(row) != nullptr, want.limits);
-                    if (!want.limits) continue;
-                    QVERIFY(table->lower(row)->isVisibleTo(&s));
-                    QCOMPARE(Shown(table->lower(row)), stats(statsRow, kLower));
-                    QCOMPARE(Shown(table->upper(row)), stats(statsRow, kUpper));
-                }
-                QCOMPARE(table->lowerHeading()->isVisibleTo(&s), want.limits);
-                // Every input box starts at 0 but the Brooks and Motley fraction (F(NS) = 1)
-                // and previous faults (M(NS) + C(NS) = 328).
-                for (int q = 0; q < s.questionCount(); ++q)
-                    for (int i = 0; i < int(model.predictions[static_cast<std::size_t>(q)].inputCount); ++i) {
-                        const bool bm = want.slot <= ex::kBmPoisson;
-                        const int shift = q == 1 ? 1 : 0;
-                        QString expected = "0";
-                        if (bm && i == 1 + shift) expected = "1";
-                        if (bm && i == 2 + shift) expected = "328";
-                        QCOMPARE(s.input(q, i)->text(), expected);
+            const QString opened =
+                Open(r, want.slot, kPmax, sink, PrintingTo(r, printed), [&](QDialog& d) {
+                    auto& s = static_cast<ModelResultScreen&>(d);
+                    QCOMPARE(s.windowTitle(), want.title);
+                    QCOMPARE(ScreenTexts(s), want.texts);
+                    for (const QString heading : {"Estimations:", "Predictons:"}) {
+                        const QFont font = LabelText(s, heading)->font();
+                        QCOMPARE(font.pointSize(), 20);
+                        QVERIFY(font.bold());
                     }
-            });
+                    QCOMPARE(ButtonTexts(s), (QStringList{"Help", "OK", "Plots", "Print", "Run"}));
+                    for (QPushButton* b :
+                         {s.runButton(), s.plotsButton(), s.printButton(), s.okButton()})
+                        QVERIFY(b->isEnabled());
+
+                    EstimateTable* table = s.estimates();
+                    QCOMPARE(table->rowCount(), int(want.rows.size()));
+                    const auto& model = *ex::IntervalSlotDescription(want.slot);
+                    const IntervalStats& stats = r.stats[static_cast<std::size_t>(want.slot)];
+                    for (int row = 0; row < table->rowCount(); ++row) {
+                        QCOMPARE(table->label(row)->text(), want.rows[row]);
+                        const int statsRow =
+                            model.estimates[static_cast<std::size_t>(row)].statsRow;
+                        QCOMPARE(Shown(table->estimate(row)), stats(statsRow, kEstimate));
+                        QCOMPARE(table->lower(row) != nullptr, want.limits);
+                        if (!want.limits) continue;
+                        QVERIFY(table->lower(row)->isVisibleTo(&s));
+                        QCOMPARE(Shown(table->lower(row)), stats(statsRow, kLower));
+                        QCOMPARE(Shown(table->upper(row)), stats(statsRow, kUpper));
+                    }
+                    QCOMPARE(table->lowerHeading()->isVisibleTo(&s), want.limits);
+                    // Every input box starts at 0 but the Brooks and Motley fraction (F(NS) = 1)
+                    // and previous faults (M(NS) + C(NS) = 328).
+                    for (int q = 0; q < s.questionCount(); ++q)
+                        for (int i = 0;
+                             i < int(model.predictions[static_cast<std::size_t>(q)].inputCount);
+                             ++i) {
+                            const bool bm = want.slot <= ex::kBmPoisson;
+                            const int shift = q == 1 ? 1 : 0;
+                            QString expected = "0";
+                            if (bm && i == 1 + shift) expected = "1";
+                            if (bm && i == 2 + shift) expected = "328";
+                            QCOMPARE(s.input(q, i)->text(), expected);
+                        }
+                });
             QCOMPARE(opened, QStringLiteral("ModelResultScreen"));
             if (QTest::currentTestFailed()) {
                 qWarning() << "slot" << want.slot;
@@ -232,7 +240,9 @@ class IntervalModelScreensTest : public QObject {
             QCOMPARE(PEC, 0.85);
             // Faults still in the whole program after 328 found, found over a length t.
             const double A = N - PEC * 328.0;
-            auto E = [&](double t) { return std::min(A * (1.0 - std::pow(1.0 - q, t)), remaining); };
+            auto E = [&](double t) {
+                return std::min(A * (1.0 - std::pow(1.0 - q, t)), remaining);
+            };
             const int periods = PeriodsNeeded(E, 1.0, 10.0);
             QVERIFY(periods > 1);
             const QString caption = "Brooks and Motley's Model - Prediction 2";
@@ -262,7 +272,8 @@ class IntervalModelScreensTest : public QObject {
                 // A length so short that 1000 periods do not find 10 faults.
                 Ask(s, 1, {"10", "0.0001"});
                 QCOMPARE(Shown(s.output(1, 0)), 0.0);
-                QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+                QCOMPARE(sink.messageTexts(),
+                         (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
                 QCOMPARE(sink.messageCaptions(), (QStringList{caption, caption}));
             });
             // An answer equal to the period limit is reported as the limit exceeded.
@@ -307,8 +318,10 @@ class IntervalModelScreensTest : public QObject {
             // the question asks for fewer faults than that count.
             const int periods = PeriodsNeeded(E, lastLength, 8.0);
             QVERIFY(periods > 0);
-            const QString caption = weighting == 1 ? "Generalized Poisson Weighting l - Prediction 2"
-                                                   : QString("Generalized Poisson Weighting %1 - Prediction 2").arg(weighting);
+            const QString caption =
+                weighting == 1
+                    ? "Generalized Poisson Weighting l - Prediction 2"
+                    : QString("Generalized Poisson Weighting %1 - Prediction 2").arg(weighting);
             vnk::app::test::ScriptedPrompter sink;
             Open(r, slot, kPmax, sink, {}, [&](QDialog& d) {
                 auto& s = static_cast<ModelResultScreen&>(d);
@@ -332,7 +345,8 @@ class IntervalModelScreensTest : public QObject {
                 Ask(s, 1, {QString::number(remaining + 0.75), "1"});
                 Ask(s, 1, {"20", "0.00001"});
                 QCOMPARE(Shown(s.output(1, 0)), 0.0);
-                QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+                QCOMPARE(sink.messageTexts(),
+                         (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
                 QCOMPARE(sink.messageCaptions(), (QStringList{caption, caption}));
             });
         }
@@ -365,9 +379,11 @@ class IntervalModelScreensTest : public QObject {
             QVERIFY(sink.messageTexts().isEmpty());
             Ask(s, 1, {QString::number(remaining + 0.6), "2"});
             Ask(s, 1, {"30", "0.001"});
-            QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
-            QCOMPARE(sink.messageCaptions(), (QStringList{"Non-homogeneous Poisson Model - Prediction 2",
-                                                 "Non-homogeneous Poisson Model - Prediction 2"}));
+            QCOMPARE(sink.messageTexts(),
+                     (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+            QCOMPARE(sink.messageCaptions(),
+                     (QStringList{"Non-homogeneous Poisson Model - Prediction 2",
+                                  "Non-homogeneous Poisson Model - Prediction 2"}));
         });
     }
 
@@ -384,7 +400,8 @@ class IntervalModelScreensTest : public QObject {
             const double p1 = a / b * (std::exp(-b * now) - std::exp(-b * (now + 4.0)));
             // Faults found so far on the treatment's axis, then the time m(t) reaches them + 25.
             double found = 0.0;
-            for (int i = TSF == 2 ? S : 1; i <= NS; ++i) found += r.counts[static_cast<std::size_t>(i - 1)];
+            for (int i = TSF == 2 ? S : 1; i <= NS; ++i)
+                found += r.counts[static_cast<std::size_t>(i - 1)];
             // Counted from the end of the data on the treatment's own time axis, as prediction
             // 1 looks ahead from it.
             const double p2 = std::log(a / (a - (found + 25.0) * b)) / b - now;
@@ -405,8 +422,9 @@ class IntervalModelScreensTest : public QObject {
                 // More than remain, within the half-fault tolerance: beyond the model's total.
                 Ask(s, 1, {QString::number(remaining + 0.25)});
                 QCOMPARE(Shown(s.output(1, 0)), 0.0);
-                QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.",
-                                                  "The estimate cannot be made for the specified value."}));
+                QCOMPARE(sink.messageTexts(),
+                         (QStringList{"Input Greater than TNOFR.",
+                                      "The estimate cannot be made for the specified value."}));
                 QCOMPARE(sink.messageCaptions(), (QStringList{caption, caption}));
             });
         }
@@ -443,9 +461,11 @@ class IntervalModelScreensTest : public QObject {
             QVERIFY(sink.messageTexts().isEmpty());
             Ask(s, 1, {QString::number(remaining + 0.6), "1.5"});
             Ask(s, 1, {"12", "0.0001"});
-            QCOMPARE(sink.messageTexts(), (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
-            QCOMPARE(sink.messageCaptions(), (QStringList{"Yamada's S - Shaped Model - Prediction 2",
-                                                 "Yamada's S - Shaped Model - Prediction 2"}));
+            QCOMPARE(sink.messageTexts(),
+                     (QStringList{"Input Greater than TNOFR.", "PMAX exceeded."}));
+            QCOMPARE(sink.messageCaptions(),
+                     (QStringList{"Yamada's S - Shaped Model - Prediction 2",
+                                  "Yamada's S - Shaped Model - Prediction 2"}));
         });
     }
 
@@ -469,10 +489,13 @@ class IntervalModelScreensTest : public QObject {
                 shown = s.predictionValues();
             });
             QCOMPARE(printed, ex::IntervalModelReport(r, l.slot, kPmax, shown));
-            QVERIFY(printed.rfind("\n\n    VARNOK INTERVAL MODEL RESULTS FOR SOFTWARE ANALYSIS\n\n\n", 0) == 0);
+            QVERIFY(printed.rfind(
+                        "\n\n    VARNOK INTERVAL MODEL RESULTS FOR SOFTWARE ANALYSIS\n\n\n", 0) ==
+                    0);
             QVERIFY(printed.find("    PREDICTIONS\n\n") != std::string::npos);
             QVERIFY(printed.find("For the next testing period of length 3.0") != std::string::npos);
-            QVERIFY(printed.find("      For the next 2.0 faults to be discovered") != std::string::npos);
+            QVERIFY(printed.find("      For the next 2.0 faults to be discovered") !=
+                    std::string::npos);
         }
         // The Brooks and Motley lines as they print.
         vnk::app::test::ScriptedPrompter sink;
@@ -520,16 +543,17 @@ class IntervalModelScreensTest : public QObject {
             QCOMPARE(sys1.status[static_cast<std::size_t>(want.slot)], 3);
             vnk::app::test::ScriptedPrompter sink;
             std::string printed;
-            const QString opened = Open(sys1, want.slot, kPmax, sink, PrintingTo(sys1, printed), [&](QDialog& d) {
-                auto& s = static_cast<ModelErrorScreen&>(d);
-                QCOMPARE(s.windowTitle(), want.title);
-                QCOMPARE(s.errorBox()->toPlainText(), notAppropriate);
-                QVERIFY(LabelText(s, "Errors:") != nullptr);
-                QCOMPARE(s.estimates()->rowCount(), want.rows);
-                QCOMPARE(s.estimates()->lower(0) != nullptr, want.limits);
-                QCOMPARE(ButtonTexts(s), (QStringList{"Help", "OK", "Print"}));
-                QTest::mouseClick(s.printButton(), Qt::LeftButton);
-            });
+            const QString opened =
+                Open(sys1, want.slot, kPmax, sink, PrintingTo(sys1, printed), [&](QDialog& d) {
+                    auto& s = static_cast<ModelErrorScreen&>(d);
+                    QCOMPARE(s.windowTitle(), want.title);
+                    QCOMPARE(s.errorBox()->toPlainText(), notAppropriate);
+                    QVERIFY(LabelText(s, "Errors:") != nullptr);
+                    QCOMPARE(s.estimates()->rowCount(), want.rows);
+                    QCOMPARE(s.estimates()->lower(0) != nullptr, want.limits);
+                    QCOMPARE(ButtonTexts(s), (QStringList{"Help", "OK", "Print"}));
+                    QTest::mouseClick(s.printButton(), Qt::LeftButton);
+                });
             QCOMPARE(opened, QStringLiteral("ModelErrorScreen"));
             QCOMPARE(printed, ex::IntervalModelReport(sys1, want.slot, kPmax, {}));
             const std::string tail =
@@ -548,7 +572,8 @@ class IntervalModelScreensTest : public QObject {
 
     void yamadaAndWeightingThreeErrorScreens() {
         // Counts falling to 0 at once: Yamada's likelihood equation has no root in range.
-        const auto falling = test::Execute(test::IntervalsOf({5, 4, 3, 2, 1, 0}, {1, 1, 1, 2, 1, 1}), 1, 1);
+        const auto falling =
+            test::Execute(test::IntervalsOf({5, 4, 3, 2, 1, 0}, {1, 1, 1, 2, 1, 1}), 1, 1);
         QCOMPARE(falling.status[ex::kYam], 3);
         // Treatment 3 cannot start at S = 1.
         QCOMPARE(falling.status[ex::kSdw3], 3);
@@ -560,7 +585,10 @@ class IntervalModelScreensTest : public QObject {
             box = static_cast<ModelErrorScreen&>(d).errorBox()->toPlainText();
         });
         QCOMPARE(title, QStringLiteral("Yamada's S - Shaped Reliability Growth Model"));
-        QCOMPARE(box, QStringLiteral("\nModel Execution Returned Error:\nThe Data are not appropriate for the model."));
+        QCOMPARE(
+            box,
+            QStringLiteral(
+                "\nModel Execution Returned Error:\nThe Data are not appropriate for the model."));
 
         // Equal lengths: weighting 3 is skipped with status 3 and shows its error screen.
         const auto tohma = test::Execute(test::ReadIntervals("tohma_interval.txt"), 0, 0);
@@ -635,15 +663,16 @@ class IntervalModelScreensTest : public QObject {
     }
 
     void leastSquaresHidesTheLimits() {
-        const auto r = test::Execute(test::ReadIntervals("data4_interval.txt"), 0, 0,
-                                     method::kLeastSquares);
+        const auto r =
+            test::Execute(test::ReadIntervals("data4_interval.txt"), 0, 0, method::kLeastSquares);
         vnk::app::test::ScriptedPrompter sink;
         for (int slot : {ex::kGp1, ex::kGp2, ex::kNhp}) {
             QCOMPARE(r.status[static_cast<std::size_t>(slot)], 0);
             Open(r, slot, kPmax, sink, {}, [&](QDialog& d) {
                 auto& s = static_cast<ModelResultScreen&>(d);
                 QVERIFY(!s.estimates()->lowerHeading()->isVisibleTo(&s));
-                for (int row = 0; row < 3; ++row) QVERIFY(!s.estimates()->upper(row)->isVisibleTo(&s));
+                for (int row = 0; row < 3; ++row)
+                    QVERIFY(!s.estimates()->upper(row)->isVisibleTo(&s));
             });
         }
         // Weighting 3 and the models that need maximum likelihood did not run.

@@ -5,12 +5,12 @@
 #include <QtTest>
 #include <fstream>
 
+#include "app/screens/model/model_result_screen.h"
 #include "models/tbf_models.h"
 #include "numerics/geometric.h"
 #include "print/pdf_probe.h"
 #include "print/report_pages.h"
 #include "support/scripted_prompter.h"
-#include "app/screens/model/model_result_screen.h"
 
 using namespace vnk;
 using namespace vnk::screens;

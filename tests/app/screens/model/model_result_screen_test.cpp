@@ -9,14 +9,14 @@
 #include <QtTest>
 #include <fstream>
 
+#include "app/kit/value_display.h"
+#include "app/kit/value_field.h"
+#include "app/screens/model/estimate_table.h"
+#include "app/screens/model/model_error_screen.h"
 #include "models/tbf_models.h"
 #include "numerics/geometric.h"
 #include "numerics/jelinski_moranda.h"
 #include "support/scripted_prompter.h"
-#include "app/screens/model/estimate_table.h"
-#include "app/screens/model/model_error_screen.h"
-#include "app/kit/value_field.h"
-#include "app/kit/value_display.h"
 
 using namespace vnk;
 using vnk::screens::EstimateTable;
@@ -106,8 +106,9 @@ class ModelResultScreenTest : public QObject {
         QVERIFY(expected > 0.0);
         QCOMPARE(*screens::FullValue(*screen.output(0, 0)), expected);
         QCOMPARE(screen.output(2, 0)->text(), QStringLiteral("0.000"));
-        QCOMPARE(sink.messageTexts(), (QStringList{"Input greater than current for Prediction 2",
-                                          "A positive number is required to run Prediction 3"}));
+        QCOMPARE(sink.messageTexts(),
+                 (QStringList{"Input greater than current for Prediction 2",
+                              "A positive number is required to run Prediction 3"}));
         QCOMPARE(sink.messageCaptions(), (QStringList{"Error", "Error"}));
 
         // A zero input computes nothing and resets the output.
@@ -115,7 +116,8 @@ class ModelResultScreenTest : public QObject {
         screen.input(0, 0)->setText("0");
         screen.runPredictions();
         QCOMPARE(screen.output(0, 0)->text(), QStringLiteral("0.000"));
-        QCOMPARE(sink.messageTexts().size(), 2);  // questions 2 and 3 still complain, question 1 not
+        QCOMPARE(sink.messageTexts().size(),
+                 2);  // questions 2 and 3 still complain, question 1 not
     }
 
     void printSendsHeaderEstimationsAndNonzeroPredictions() {
@@ -171,10 +173,11 @@ class ModelResultScreenTest : public QObject {
         ModelResultScreen screen(models::JelinskiMorandaModel(), ctx, sink, {});
         for (int q = 0; q < 4; ++q) screen.input(q, 0)->setText("-1");
         screen.runPredictions();
-        QCOMPARE(sink.messageTexts(), (QStringList{"A positive number is required to run Prediction 1",
-                                          "A positive number is required to run Prediction 2",
-                                          "A positive number is required to run Prediction 3",
-                                          "A positive number is required to run Prediction 4"}));
+        QCOMPARE(sink.messageTexts(),
+                 (QStringList{"A positive number is required to run Prediction 1",
+                              "A positive number is required to run Prediction 2",
+                              "A positive number is required to run Prediction 3",
+                              "A positive number is required to run Prediction 4"}));
         // Letters are no number either, and are not read as 0 without a word.
         sink.messages.clear();
         screen.input(0, 0)->setText("abc");
@@ -182,9 +185,10 @@ class ModelResultScreenTest : public QObject {
         screen.input(2, 0)->setText("0");
         screen.input(3, 0)->setText("12x");
         screen.runPredictions();
-        QCOMPARE(sink.messageTexts(), (QStringList{"A positive number is required to run Prediction 1",
-                                          "A positive number is required to run Prediction 2",
-                                          "A positive number is required to run Prediction 4"}));
+        QCOMPARE(sink.messageTexts(),
+                 (QStringList{"A positive number is required to run Prediction 1",
+                              "A positive number is required to run Prediction 2",
+                              "A positive number is required to run Prediction 4"}));
     }
 
     void largeAndTinyValuesAreBlue() {
@@ -233,8 +237,9 @@ class ModelResultScreenTest : public QObject {
         failed.data = {1.0};
         failed.NS = 1;
         failed.RFLAG = 3;
-        failed.failureReason = "The likelihood has no finite maximum: the data show no "
-                               "reliability growth";
+        failed.failureReason =
+            "The likelihood has no finite maximum: the data show no "
+            "reliability growth";
         std::string printed;
         ModelScreenActions actions;
         actions.print = [&](const std::string& text) { printed = text; };

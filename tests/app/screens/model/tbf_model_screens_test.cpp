@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "execution/model_reports.h"
-#include "support/scripted_prompter.h"
 #include "app/screens/model/model_error_screen.h"
 #include "app/screens/model/model_result_screen.h"
+#include "execution/model_reports.h"
+#include "support/scripted_prompter.h"
 
 using namespace vnk;
 using namespace vnk::screens;
