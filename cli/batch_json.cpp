@@ -152,7 +152,7 @@ Json tbfModels(const BatchResult& br) {
                                                                      "trend"};
     const TbfExecutionResults& r = *br.tbf;
     Json models = Json::object();
-    for (int slot : {kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt}) {
+    for (int slot : kTbfScreenOrder) {
         Json m;
         m["status"] = r.status[slot];
         m["rflag"] = r.RFLAG[slot];
@@ -330,7 +330,7 @@ Json tbfModelsV2(const BatchResult& br) {
                                                       "failed", "not executed"};
     const TbfExecutionResults& r = *br.tbf;
     Json models = Json::array();
-    for (int slot : {kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt}) {
+    for (int slot : kTbfScreenOrder) {
         const models::ModelDescription* d = TbfSlotDescription(slot);
         const int status = r.status[slot];
         Json m;

@@ -10,8 +10,17 @@ namespace {
 
 using models::Format;
 
-constexpr std::array<int, 5> kFirstGroup{kBmBinomial, kBmPoisson, kGp1, kGp2, kGp3};
-constexpr std::array<int, 5> kSecondGroup{kNhp, kSdw1, kSdw2, kSdw3, kYam};
+// The report's columns follow the slot order, split over two page pairs: BM-B to GP-3 on the
+// first, NHP to YAM on the second.
+template <std::size_t N>
+constexpr std::array<int, N> slotsFrom(int first) {
+    std::array<int, N> slots{};
+    for (std::size_t i = 0; i < N; ++i) slots[i] = first + static_cast<int>(i);
+    return slots;
+}
+constexpr std::array<int, 5> kFirstGroup = slotsFrom<5>(kBmBinomial);
+constexpr std::array<int, 5> kSecondGroup = slotsFrom<5>(kNhp);
+static_assert(kFirstGroup.size() + kSecondGroup.size() == kIntervalSlotCount);
 
 const char* yesNo(bool yes) { return yes ? "yes" : " no"; }
 

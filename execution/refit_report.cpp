@@ -27,7 +27,7 @@ std::string SkippedRefitsBlock(const TbfExecutionResults& r) {
     if (!r.skipFailedRefits) return "";
     static constexpr const char* kNames[] = {"Accuracy", "Bias", "Noise", "Trend"};
     std::string lines;
-    for (int slot : {kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt})
+    for (int slot : kTbfScreenOrder)
         for (int m = 0; m < kMeasureCount; ++m)
             if (const std::string t = SkippedRefitsText(r, slot, m); !t.empty())
                 lines += models::Format("      %-6s %-9s %s\n", TbfSlotLabel(slot), kNames[m],

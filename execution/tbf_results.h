@@ -15,6 +15,8 @@ namespace vnk::execution {
 using models::slot_order::TbfSlot;
 using enum models::slot_order::TbfSlot;
 using models::slot_order::kTbfSlotCount;
+// The order the screens, the reports and the batch output list the models in.
+using models::kTbfScreenOrder;
 
 // Applicability measures, in the order of every per-measure table.
 enum Measure : int { kAccuracy = 0, kBias, kNoise, kTrend };

@@ -10,10 +10,17 @@ using models::Format;
 
 const char* yesNo(bool yes) { return yes ? "yes" : " no"; }
 
-// Column order of the report: the first page pair shows GEO, JAM, LAV-L, LAV-Q, the second
-// MUS-B, MUS-L, NPT.
-constexpr std::array<int, 4> kFirstGroup{kGeo, kJam, kLavLinear, kLavQuadratic};
-constexpr std::array<int, 3> kSecondGroup{kMusaBasic, kMusaLog, kNpt};
+// The report's columns follow the screen order, split over two page pairs: GEO, JAM, LAV-L,
+// LAV-Q on the first, MUS-B, MUS-L, NPT on the second.
+template <std::size_t N>
+constexpr std::array<int, N> screenOrderFrom(std::size_t first) {
+    std::array<int, N> slots{};
+    for (std::size_t i = 0; i < N; ++i) slots[i] = kTbfScreenOrder[first + i];
+    return slots;
+}
+constexpr std::array<int, 4> kFirstGroup = screenOrderFrom<4>(0);
+constexpr std::array<int, 3> kSecondGroup = screenOrderFrom<3>(4);
+static_assert(kFirstGroup.size() + kSecondGroup.size() == kTbfScreenOrder.size());
 
 double estimate(const TbfExecutionResults& r, int slot, int row) { return r.stats[slot](row, 1); }
 
@@ -177,8 +184,8 @@ std::string dataPageFirst(const TbfExecutionResults& r) {
         "------------\n\n";
     for (int i = 1; i <= r.NS; ++i) {
         out += Format("     %12.3d  %12.1f  %12.1f  %12.1f  %12.1f  %12.1f\n", i, observedAt(r, i),
-                      predictedAt(r, kGeo, i), predictedAt(r, kJam, i),
-                      predictedAt(r, kLavLinear, i), predictedAt(r, kLavQuadratic, i));
+                      predictedAt(r, kFirstGroup[0], i), predictedAt(r, kFirstGroup[1], i),
+                      predictedAt(r, kFirstGroup[2], i), predictedAt(r, kFirstGroup[3], i));
     }
     return out;
 }
@@ -190,8 +197,8 @@ std::string dataPageSecond(const TbfExecutionResults& r) {
         "      -----------  ------------  ------------  ------------  ------------\n\n";
     for (int i = 1; i <= r.NS; ++i) {
         out += Format("     %12.3d  %12.1f  %12.1f  %12.1f  %12.1f\n", i, observedAt(r, i),
-                      predictedAt(r, kMusaBasic, i), predictedAt(r, kMusaLog, i),
-                      predictedAt(r, kNpt, i));
+                      predictedAt(r, kSecondGroup[0], i), predictedAt(r, kSecondGroup[1], i),
+                      predictedAt(r, kSecondGroup[2], i));
     }
     return out;
 }

@@ -20,18 +20,11 @@
 
 namespace vnk::screens {
 
-namespace {
-
-using namespace execution;
-
-constexpr std::array<int, kTbfSlotCount> kColumnOrder = {
-    kGeo, kJam, kLavLinear, kLavQuadratic, kMusaBasic, kMusaLog, kNpt};
-
-}  // namespace
-
 const char* HeaderText(int slot) { return models::TbfSlotNamesOf(slot).summaryHeader; }
 
 namespace {
+
+using namespace execution;
 
 constexpr std::array<const char*, 5> kRankRows = {"Accuracy", "Bias", "Noise", "Trend", "Overall"};
 constexpr std::array<const char*, kSummaryValueRows> kValueRows = {
@@ -163,7 +156,7 @@ ExecutionSummaryScreen::ExecutionSummaryScreen(const TbfExecutionResults& result
             0);
 
     int column = 1;
-    for (int slot : kColumnOrder) {
+    for (int slot : models::kTbfScreenOrder) {
         const auto s = static_cast<std::size_t>(slot);
         const bool executed = execution::TbfSlotExecuted(selection, results_.ESF, slot);
         auto* header = new QPushButton(QString::fromLatin1(HeaderText(slot)), this);
