@@ -16,26 +16,6 @@ std::vector<double> field(const FailureDataSet& set, TbfField f) {
     return out;
 }
 
-ChartMeasure measureOf(const TbfExecutionResults& r, int m) {
-    ChartMeasure out;
-    out.measure = m + 1;
-    out.nsr = r.selection.NSR();
-    for (int slot = 0; slot < kTbfSlotCount; ++slot) {
-        const ApplicabilityResult& a = r.measure(slot, m);
-        ChartMeasure::Model& model = out.models[static_cast<std::size_t>(slot)];
-        model.stat = a.STAT;
-        model.rank = r.rank(slot, m);
-        model.indx = a.INDX;
-        model.rflag = a.RFLAG;
-        model.plot1 = a.plot1;
-        model.plot2 = a.plot2;
-        model.noiseSteps = a.noiseSteps;
-        // A model left out of the execution, or an analysis never run, has no chart to list.
-        if (!r.executed[static_cast<std::size_t>(slot)] || a.INDX == 0) model.rflag = -1;
-    }
-    return out;
-}
-
 IntervalChartInput intervalOf(const FailureDataSet& set, const IntervalExecutionResults* r) {
     IntervalChartInput in;
     for (int j = 1; j <= set.intervalCount; ++j) {
@@ -59,12 +39,7 @@ IntervalChartInput intervalOf(const FailureDataSet& set, const IntervalExecution
         in.models.push_back(std::move(model));
     }
     in.accuracy = r->selection.accuracy;
-    in.nsr = r->selection.NSR();
-    for (std::size_t i = 0; i < in.analyses.size(); ++i) {
-        const IntervalAccuracy& a = r->accuracy[i];
-        in.analyses[i] = {a.STAT, r->ranks[i], a.INDX, a.RFLAG, a.plot};
-        if (!IntervalAccuracyRan(*r, static_cast<int>(i))) in.analyses[i].rflag = -1;
-    }
+    in.analyses = IntervalAccuracyChartValues(*r);
     return in;
 }
 
@@ -116,7 +91,7 @@ ChartInput ResultChartInput(const FailureDataSet& set, const std::string& dataFi
         in.models.push_back(std::move(model));
     }
     for (int m = 0; m < kMeasureCount; ++m)
-        if (r.selection.measureSelected(m)) in.measures.push_back(measureOf(r, m));
+        if (r.selection.measureSelected(m)) in.measures.push_back(TbfChartMeasure(r, m));
     return in;
 }
 

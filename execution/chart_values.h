@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/failure_data_set.h"
+#include "execution/applicability_values.h"
 #include "execution/hardware_execution.h"
 #include "execution/interval_results.h"
 #include "execution/tbf_results.h"
@@ -25,31 +26,12 @@ struct ChartModel {
     std::string skipped;     // why the model has no chart; "" when it has one
 };
 
-// One applicability measure that was run.
-struct ChartMeasure {
-    struct Model {
-        double stat = 0.0;
-        int rank = 0, indx = 0, rflag = 0;  // rflag -1: the model was not analysed
-        std::vector<double> plot1, plot2;
-        std::vector<double> noiseSteps;  // noise: the relative change at each step
-    };
-    int measure = 1;  // 1 Accuracy, 2 Bias, 3 Noise, 4 Trend
-    int nsr = 0;
-    std::array<Model, 7> models;  // by TBF slot
-};
-
 // Interval software data and what the interval execution stored.
 struct IntervalChartInput {
-    struct Accuracy {
-        double stat = 0.0;
-        int rank = 0, indx = 0, rflag = 0;  // rflag -1: the analysis was not run
-        std::vector<double> plot;
-    };
     std::vector<double> counts, lengths;
-    std::vector<ChartModel> models;  // executed models, in slot order
-    bool accuracy = false;           // the accuracy analysis was asked for
-    int nsr = 0;
-    std::array<Accuracy, 6> analyses;  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
+    std::vector<ChartModel> models;   // executed models, in slot order
+    bool accuracy = false;            // the accuracy analysis was asked for
+    IntervalAccuracyCharts analyses;  // BM-B, BM-P, GP-2, NHP, S-T1, YAM
 };
 
 enum class ChartDataKind { Tbf, Interval, HardwareInterval };
@@ -62,9 +44,9 @@ struct ChartInput {
     std::optional<models::crow::Analysis> crow;     // the Crow-AMSAA run, when it ran
     std::vector<double> times, failureTypes, severities;
     int unit = 0;
-    int history = 0;                 // 0 software, 1 hardware, 2 system
-    std::vector<ChartModel> models;  // executed models, in slot order
-    std::vector<ChartMeasure> measures;
+    int history = 0;                     // 0 software, 1 hardware, 2 system
+    std::vector<ChartModel> models;      // executed models, in slot order
+    std::vector<ChartMeasure> measures;  // the selected measures, in measure order
 };
 
 // The charts of a run over `set`; `dataFile` names the stem. Each result is the run's, or null

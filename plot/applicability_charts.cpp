@@ -33,7 +33,7 @@ std::vector<double> Stored(const std::vector<double>& plot, int count) {
     return {plot.begin(), plot.begin() + static_cast<std::ptrdiff_t>(n)};
 }
 
-int Points(const ApplicabilityPlotData& data, const ApplicabilityResult& r) {
+int Points(const ChartMeasure& data, const ChartMeasure::Model& r) {
     return data.nsr > 0 ? data.nsr : r.indx;
 }
 
@@ -131,10 +131,10 @@ int ApplicabilitySlot(int tab) {
     return kModels[static_cast<std::size_t>(tab % ModelCount())].slot;
 }
 
-std::optional<ChartSpec> ApplicabilityChart(const ApplicabilityPlotData& data, int tab) {
+std::optional<ChartSpec> ApplicabilityChart(const ChartMeasure& data, int tab) {
     const QStringList tabs = ApplicabilityTabs(data.measure);
     if (tab < 0 || tab >= tabs.size()) return std::nullopt;
-    const ApplicabilityResult& r = data.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
+    const ChartMeasure::Model& r = data.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
     if (r.rflag != 0) return std::nullopt;
     const int points = Points(data, r);
     if (data.measure == measure::kBias && tab < ModelCount())
@@ -153,9 +153,9 @@ QStringList IntervalAccuracyTabs() {
     return tabs;
 }
 
-std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyData& data, int tab) {
+std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyCharts& data, int tab) {
     if (tab < 0 || tab >= static_cast<int>(data.models.size())) return std::nullopt;
-    const IntervalAccuracyResult& r = data.models[static_cast<std::size_t>(tab)];
+    const IntervalAccuracyCharts::Model& r = data.models[static_cast<std::size_t>(tab)];
     if (r.rflag != 0) return std::nullopt;
     const QString name = IntervalAccuracyTabs().value(tab);
     ChartSpec chart;

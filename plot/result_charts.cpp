@@ -72,22 +72,14 @@ void drawModels(const ChartInput& in, Collector& r) {
 
 void drawMeasures(const ChartInput& in, Collector& r) {
     static const char* const kMeasureNames[] = {"accuracy", "bias", "noise", "trend"};
-    for (const auto& m : in.measures) {
-        ApplicabilityPlotData data;
-        data.measure = m.measure;
-        data.nsr = m.nsr;
-        for (std::size_t slot = 0; slot < data.models.size(); ++slot) {
-            const auto& from = m.models[slot];
-            data.models[slot] = {from.stat,  from.rank,  from.indx,      from.rflag,
-                                 from.plot1, from.plot2, from.noiseSteps};
-        }
+    for (const ChartMeasure& m : in.measures) {
         const QStringList tabs = ApplicabilityTabs(m.measure);
         for (int tab = 0; tab < tabs.size(); ++tab) {
-            const auto& model = data.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
+            const auto& model = m.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
             if (model.rflag == -1) continue;
             const std::string chart =
                 std::string(kMeasureNames[m.measure - 1]) + "-" + slug(tabs[tab].toStdString());
-            if (const auto design = ApplicabilityChart(data, tab))
+            if (const auto design = ApplicabilityChart(m, tab))
                 r.add(chart, *design);
             else
                 r.skip(chart, "the analysis failed (RFLAG " + std::to_string(model.rflag) + ")");
@@ -130,12 +122,7 @@ void drawIntervalModels(const ChartInput& in, Collector& r) {
 
 void drawIntervalAccuracy(const ChartInput& in, Collector& r) {
     if (!in.interval.accuracy) return;
-    IntervalAccuracyData data;
-    data.nsr = in.interval.nsr;
-    for (std::size_t i = 0; i < data.models.size(); ++i) {
-        const auto& from = in.interval.analyses[i];
-        data.models[i] = {from.stat, from.rank, from.indx, from.rflag, from.plot};
-    }
+    const IntervalAccuracyCharts& data = in.interval.analyses;
     const QStringList tabs = IntervalAccuracyTabs();
     for (int tab = 0; tab < tabs.size(); ++tab) {
         const auto& model = data.models[static_cast<std::size_t>(tab)];

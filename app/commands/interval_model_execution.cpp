@@ -22,6 +22,7 @@
 #include "app/shell/command_context.h"
 #include "app/shell/document.h"
 #include "app/shell/main_frame.h"
+#include "execution/applicability_values.h"
 #include "execution/interval_execution.h"
 #include "execution/interval_summary_report.h"
 #include "execution/model_reports.h"
@@ -80,8 +81,8 @@ void ShowSummary(CMainFrame& frame, const IntervalExecutionResults& results) {
     interval_screens::IntervalSummaryActions actions;
     actions.openModel = [&](int slot) { OpenModel(frame, results, slot); };
     actions.accuracyPlot = [&] {
-        plot::IntervalAccuracyScreen screen(prompter, interval_screens::AccuracyPlotData(results),
-                                            &frame);
+        plot::IntervalAccuracyScreen screen(
+            prompter, execution::IntervalAccuracyChartValues(results), &frame);
         prompter.exec(screen);
     };
     actions.plot = [&] {

@@ -1,15 +1,11 @@
 // What the plots of the interval execution draw, taken from the last execution's record: the
-// accuracy analyses, the summary's raw and predicted data, and one model's predictions.
+// summary's raw and predicted data, and one model's predictions.
 #pragma once
 
-#include "app/screens/execution/interval_accuracy_screen.h"
 #include "execution/interval_results.h"
 #include "plot/data_plots.h"
 
 namespace vnk::interval_screens {
-
-// The six analyses with their ranks; an analysis that did not run or failed has no chart.
-plot::IntervalAccuracyData AccuracyPlotData(const execution::IntervalExecutionResults& results);
 
 // The observed counts and the predicted counts of every model whose status is 0.
 plot::IntervalSummaryPlotData SummaryPlotData(const execution::IntervalExecutionResults& results);

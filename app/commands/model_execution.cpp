@@ -19,6 +19,7 @@
 #include "app/shell/command_context.h"
 #include "app/shell/document.h"
 #include "app/shell/main_frame.h"
+#include "execution/applicability_values.h"
 #include "execution/model_reports.h"
 #include "execution/tbf_execution.h"
 #include "execution/tbf_summary_report.h"
@@ -39,27 +40,6 @@ std::vector<double> severitiesOf(const FailureDataSet& set) {
 
 QString modelHelpPage(int slot) {
     return QString::fromLatin1(models::TbfSlotNamesOf(slot).helpPage);
-}
-
-plot::ApplicabilityPlotData applicabilityPlotData(const execution::TbfExecutionResults& r,
-                                                  int measureIndex) {
-    plot::ApplicabilityPlotData data;
-    data.measure = measureIndex + 1;
-    data.nsr = r.selection.NSR();
-    for (int slot = 0; slot < execution::kTbfSlotCount; ++slot) {
-        const execution::ApplicabilityResult& a = r.measure(slot, measureIndex);
-        plot::ApplicabilityResult& out = data.models[static_cast<std::size_t>(slot)];
-        out.stat = a.STAT;
-        out.rank = r.rank(slot, measureIndex);
-        out.indx = a.INDX;
-        out.rflag = a.RFLAG;
-        out.plot1 = a.plot1;
-        out.plot2 = a.plot2;
-        out.noiseSteps = a.noiseSteps;
-        // An analysis that was not run has no chart.
-        if (!r.selection.measureSelected(measureIndex) || a.INDX == 0) out.rflag = -1;
-    }
-    return data;
 }
 
 void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& results) {
@@ -107,8 +87,8 @@ void showSummary(CMainFrame& frame, const execution::TbfExecutionResults& result
         screens::OpenTbfModelScreen(results, slot, prompter, modelActions, &frame);
     };
     actions.measurePlot = [&](int measureIndex) {
-        plot::ApplicabilityPlotScreen screen(prompter, applicabilityPlotData(results, measureIndex),
-                                             &frame);
+        plot::ApplicabilityPlotScreen screen(
+            prompter, execution::TbfChartMeasure(results, measureIndex), &frame);
         prompter.exec(screen);
     };
     actions.plot = [&]() {

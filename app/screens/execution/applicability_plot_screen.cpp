@@ -10,14 +10,14 @@
 
 namespace vnk::plot {
 
-ApplicabilityPlotScreen::ApplicabilityPlotScreen(app::Prompter& prompter,
-                                                 const ApplicabilityPlotData& data, QWidget* parent)
+ApplicabilityPlotScreen::ApplicabilityPlotScreen(app::Prompter& prompter, const ChartMeasure& data,
+                                                 QWidget* parent)
     : Screen(prompter, ApplicabilityCaption(data.measure),
              QString::fromLatin1(app::help_page::kExecutionsMenu), parent),
       data_(data) {
     QList<ResultsRow> rows;
     for (int i = 0; i < kApplicabilityModels; ++i) {
-        const ApplicabilityResult& r = data_.models[static_cast<std::size_t>(ApplicabilitySlot(i))];
+        const ChartMeasure::Model& r = data_.models[static_cast<std::size_t>(ApplicabilitySlot(i))];
         rows << ResultsRow{ApplicabilityModelCaption(i), r.stat, r.rank, r.indx, r.rflag};
     }
     results_ = new ResultsPanel(rows, this);
@@ -25,7 +25,7 @@ ApplicabilityPlotScreen::ApplicabilityPlotScreen(app::Prompter& prompter,
         ApplicabilityTabs(data_.measure),
         [this](int tab) { return ApplicabilityChart(data_, tab); }, this);
     charts_->setEmptyText([this](int tab) {
-        const ApplicabilityResult& r =
+        const ChartMeasure::Model& r =
             data_.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
         return UnavailableReason(r.rflag, r.indx);
     });

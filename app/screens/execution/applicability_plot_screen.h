@@ -23,14 +23,14 @@ class TabbedChart;
 class ApplicabilityPlotScreen : public app::Screen {
     Q_OBJECT
   public:
-    ApplicabilityPlotScreen(app::Prompter& prompter, const ApplicabilityPlotData& data,
+    ApplicabilityPlotScreen(app::Prompter& prompter, const ChartMeasure& data,
                             QWidget* parent = nullptr);
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }
 
   private:
-    ApplicabilityPlotData data_;
+    ChartMeasure data_;
     ResultsPanel* results_ = nullptr;
     TabbedChart* charts_ = nullptr;
 };

@@ -11,21 +11,21 @@
 namespace vnk::plot {
 
 IntervalAccuracyScreen::IntervalAccuracyScreen(app::Prompter& prompter,
-                                               const IntervalAccuracyData& data, QWidget* parent)
+                                               const IntervalAccuracyCharts& data, QWidget* parent)
     : Screen(prompter, QStringLiteral("Accuracy Analysis"),
              QString::fromLatin1(app::help_page::kExecutionsMenu), parent),
       data_(data) {
     QList<ResultsRow> rows;
     const QStringList names = IntervalAccuracyTabs();
     for (int i = 0; i < names.size(); ++i) {
-        const IntervalAccuracyResult& r = data_.models[static_cast<std::size_t>(i)];
+        const IntervalAccuracyCharts::Model& r = data_.models[static_cast<std::size_t>(i)];
         rows << ResultsRow{names[i] + QLatin1Char(':'), r.stat, r.rank, r.indx, r.rflag};
     }
     results_ = new ResultsPanel(rows, this);
     charts_ = new TabbedChart(
         names, [this](int tab) { return IntervalAccuracyChart(data_, tab); }, this);
     charts_->setEmptyText([this](int tab) {
-        const IntervalAccuracyResult& r = data_.models.at(static_cast<std::size_t>(tab));
+        const IntervalAccuracyCharts::Model& r = data_.models.at(static_cast<std::size_t>(tab));
         return UnavailableReason(r.rflag, r.indx);
     });
 

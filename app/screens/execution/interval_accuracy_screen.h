@@ -19,14 +19,14 @@ class TabbedChart;
 class IntervalAccuracyScreen : public app::Screen {
     Q_OBJECT
   public:
-    IntervalAccuracyScreen(app::Prompter& prompter, const IntervalAccuracyData& data,
+    IntervalAccuracyScreen(app::Prompter& prompter, const IntervalAccuracyCharts& data,
                            QWidget* parent = nullptr);
 
     ResultsPanel* results() const { return results_; }
     TabbedChart* charts() const { return charts_; }
 
   private:
-    IntervalAccuracyData data_;
+    IntervalAccuracyCharts data_;
     ResultsPanel* results_ = nullptr;
     TabbedChart* charts_ = nullptr;
 };

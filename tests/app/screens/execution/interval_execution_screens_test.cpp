@@ -19,6 +19,7 @@
 #include "app/screens/execution/interval_summary_screen.h"
 #include "app/screens/execution/optimum_s_dialog.h"
 #include "app/screens/execution/start_dialogs.h"
+#include "execution/applicability_values.h"
 #include "execution/interval_execution.h"
 #include "support/scripted_prompter.h"
 
@@ -262,7 +263,7 @@ void IntervalExecutionScreensTest::accuracyButtonOpensPlotsOnlyForAnAnalysisThat
         IntervalSummaryScreen screen(r, Quiet(), actions);
         screen.accuracyButton()->click();
         QCOMPARE(opened, 0);
-        QVERIFY(AccuracyPlotData(r).models[0].rflag != 0);  // BM-B: no chart
+        QVERIFY(IntervalAccuracyChartValues(r).models[0].rflag != 0);  // BM-B: no chart
     }
     r.accuracy[5].RFLAG = 0;
     {

@@ -43,12 +43,12 @@ QList<double> Ys(const QList<QPointF>& points) {
 }
 
 // Applicability results where model slot s (0-based) has plot values s + 0.1, s + 0.2, ...
-ApplicabilityPlotData Applicability(int measure) {
-    ApplicabilityPlotData data;
+ChartMeasure Applicability(int measure) {
+    ChartMeasure data;
     data.measure = measure;
     data.nsr = 3;
     for (int s = 0; s < 7; ++s) {
-        ApplicabilityResult& r = data.models[static_cast<std::size_t>(s)];
+        ChartMeasure::Model& r = data.models[static_cast<std::size_t>(s)];
         r.stat = 10.0 + s;
         r.rank = s + 1;
         r.indx = 3;
@@ -159,7 +159,7 @@ class ScreensTest : public QObject {
     // Bias: U-plots of the sorted u-values against the line of unit slope, both axes 0 to 1 in
     // quarters; then scatters of the u-values in time order.
     void biasScreenShowsUPlotsAndScatters() {
-        ApplicabilityPlotData data = Applicability(2);
+        ChartMeasure data = Applicability(2);
         data.models[0].plot1 = {0.2, 0.5, 0.9};
         ApplicabilityPlotScreen screen(prompter_, data);
         QChartView* view = screen.charts()->chartView();
@@ -188,14 +188,14 @@ class ScreensTest : public QObject {
     // Noise charts each step's relative change from the second step on; the Y-plot has the
     // diagonal a trend-free model follows.
     void noiseAndTrendCharts() {
-        ApplicabilityPlotData noise = Applicability(3);
+        ChartMeasure noise = Applicability(3);
         noise.models[0].noiseSteps = {0.5, 0.25};
         ApplicabilityPlotScreen noiseScreen(prompter_, noise);
         QChartView* view = noiseScreen.charts()->chartView();
         QCOMPARE(Points(view, 0), (QList<QPointF>{{2, 0.5}, {3, 0.25}}));
         QVERIFY(Axis(view, Qt::Vertical)->max() >= 0.5);
 
-        ApplicabilityPlotData trend = Applicability(4);
+        ChartMeasure trend = Applicability(4);
         trend.models[0].plot1 = {0.2, 0.7, 1.0};
         ApplicabilityPlotScreen trendScreen(prompter_, trend);
         view = trendScreen.charts()->chartView();
@@ -207,7 +207,7 @@ class ScreensTest : public QObject {
 
     // A model whose analysis failed shows no chart on its tab.
     void failedAnalysesShowNoChart() {
-        ApplicabilityPlotData data = Applicability(4);
+        ChartMeasure data = Applicability(4);
         data.models[1].rflag = 5;
         ApplicabilityPlotScreen screen(prompter_, data);
         QVERIFY(screen.charts()->showsChart());
@@ -218,7 +218,7 @@ class ScreensTest : public QObject {
     }
 
     void intervalAccuracyScreen() {
-        IntervalAccuracyData data;
+        IntervalAccuracyCharts data;
         data.nsr = 4;
         for (std::size_t m = 0; m < 6; ++m) {
             data.models[m] = {20.0 + static_cast<double>(m),
