@@ -2,48 +2,19 @@
 // generated 1000-interval data set with reliability growth and unequal lengths.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <random>
 #include <vector>
 
+#include "bench/generated_intervals.h"
 #include "numerics/brooks_motley.h"
 #include "numerics/generalized_poisson.h"
 
 namespace {
 
-struct Data {
-    std::vector<double> C, L, F, M;
-    int NS = 0;
-};
-
-// Counts of an exponential fault-removal process (2000 faults, rate 0.0015 per unit length)
-// over lengths drawn from [0.5, 1.5], with a fixed seed.
-const Data& generated() {
-    static const Data data = [] {
-        Data d;
-        std::mt19937 rng(20240611u);
-        std::uniform_real_distribution<double> length(0.5, 1.5);
-        double t = 0.0, before = 0.0;
-        for (int i = 0; i < 1000; ++i) {
-            const double L = length(rng);
-            const double mean = 2000.0 * (std::exp(-0.0015 * t) - std::exp(-0.0015 * (t + L)));
-            t += L;
-            std::poisson_distribution<int> count(mean);
-            const double C = count(rng);
-            d.C.push_back(C);
-            d.L.push_back(L);
-            d.F.push_back(1.0);
-            d.M.push_back(before);
-            before += C;
-        }
-        d.NS = 1000;
-        return d;
-    }();
-    return data;
-}
+using Data = vnk::bench::GeneratedIntervals;
+using vnk::bench::Generated;
 
 void SbammdBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     const int variant = static_cast<int>(state.range(0));
     int RFLAG = 0;
     for (auto _ : state) {
@@ -58,7 +29,7 @@ void SbammdBench(benchmark::State& state) {
 BENCHMARK(SbammdBench)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void SgpomdBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     const int weighting = static_cast<int>(state.range(0));
     int RFLAG = 0;
     for (auto _ : state) {
@@ -76,7 +47,7 @@ BENCHMARK(SgpomdBench)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 // Accuracy analyses over NS/2 .. NS-1 as the execution runs them: BM-B, BM-P (arg 1, 2) and
 // GP-2 (arg 0).
 void AccuracyBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     const int which = static_cast<int>(state.range(0));
     const int NSB = d.NS / 2, NSE = d.NS - 1, NSR = NSE - NSB + 1;
     std::vector<double> V(NSR), S(d.NS);

@@ -3,45 +3,20 @@
 // growth and unequal lengths.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <random>
 #include <vector>
 
+#include "bench/generated_intervals.h"
 #include "numerics/nhpp_interval.h"
 #include "numerics/schneidewind.h"
 #include "numerics/yamada.h"
 
 namespace {
 
-struct Data {
-    std::vector<double> C, T;
-    int NS = 0;
-};
-
-// Counts of an exponential fault-removal process (2000 faults, rate 0.0015 per unit length)
-// over lengths drawn from [0.5, 1.5], with a fixed seed; T holds the cumulative end times.
-const Data& generated() {
-    static const Data data = [] {
-        Data d;
-        std::mt19937 rng(20240611u);
-        std::uniform_real_distribution<double> length(0.5, 1.5);
-        double t = 0.0;
-        for (int i = 0; i < 1000; ++i) {
-            const double L = length(rng);
-            const double mean = 2000.0 * (std::exp(-0.0015 * t) - std::exp(-0.0015 * (t + L)));
-            t += L;
-            std::poisson_distribution<int> count(mean);
-            d.C.push_back(count(rng));
-            d.T.push_back(t);
-        }
-        d.NS = 1000;
-        return d;
-    }();
-    return data;
-}
+using Data = vnk::bench::GeneratedIntervals;
+using vnk::bench::Generated;
 
 void SnpimdBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     const int ESF = static_cast<int>(state.range(0));
     int RFLAG = 0;
     for (auto _ : state) {
@@ -55,7 +30,7 @@ BENCHMARK(SnpimdBench)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // Treatments 1, 2 and 3 (S = 200 and 201 for the latter two).
 void SsdwmdBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     const int TSF = static_cast<int>(state.range(0));
     const int TSS = TSF == 1 ? 1 : TSF == 2 ? 200 : 201;
     int RFLAG = 0;
@@ -69,7 +44,7 @@ void SsdwmdBench(benchmark::State& state) {
 BENCHMARK(SsdwmdBench)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 void SsdwosBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     std::vector<double> S(1000), T(1000), F(1000), R(1000), A(1000), B(1000);
     int bestF = 0, bestT = 0, bestR = 0;
     for (auto _ : state) {
@@ -81,7 +56,7 @@ void SsdwosBench(benchmark::State& state) {
 BENCHMARK(SsdwosBench)->Unit(benchmark::kMillisecond);
 
 void SeshmdBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     int RFLAG = 0;
     for (auto _ : state) {
         vnk::IntervalStats STATS;
@@ -94,7 +69,7 @@ BENCHMARK(SeshmdBench)->Unit(benchmark::kMicrosecond);
 
 // Accuracy analyses over NS/2 .. NS-1 as the execution runs them: NHP (0), S-T1 (1), YAM (2).
 void AccuracyBench(benchmark::State& state) {
-    const Data& d = generated();
+    const Data& d = Generated();
     const int which = static_cast<int>(state.range(0));
     const int NSB = d.NS / 2, NSE = d.NS - 1, NSR = NSE - NSB + 1;
     std::vector<double> V(1000);
