@@ -8,31 +8,19 @@
 //   4 "Trend Analysis - Y Plots"                GEO .. NPT (scatter of the Y-plot values)
 #pragma once
 
-#include <array>
-#include <optional>
-#include <vector>
-
-#include "app/kit/screen.h"
+#include "app/screens/execution/analysis_chart_screen.h"
 #include "plot/applicability_charts.h"
 
 namespace vnk::plot {
 
-class ResultsPanel;
-class TabbedChart;
-
-class ApplicabilityPlotScreen : public app::Screen {
+class ApplicabilityPlotScreen : public AnalysisChartScreen {
     Q_OBJECT
   public:
     ApplicabilityPlotScreen(app::Prompter& prompter, const ChartMeasure& data,
                             QWidget* parent = nullptr);
 
-    ResultsPanel* results() const { return results_; }
-    TabbedChart* charts() const { return charts_; }
-
   private:
     ChartMeasure data_;
-    ResultsPanel* results_ = nullptr;
-    TabbedChart* charts_ = nullptr;
 };
 
 }  // namespace vnk::plot

@@ -4,31 +4,19 @@
 // a line over points 1..NSR; a model whose analysis failed shows no chart.
 #pragma once
 
-#include <array>
-#include <optional>
-#include <vector>
-
-#include "app/kit/screen.h"
+#include "app/screens/execution/analysis_chart_screen.h"
 #include "plot/applicability_charts.h"
 
 namespace vnk::plot {
 
-class ResultsPanel;
-class TabbedChart;
-
-class IntervalAccuracyScreen : public app::Screen {
+class IntervalAccuracyScreen : public AnalysisChartScreen {
     Q_OBJECT
   public:
     IntervalAccuracyScreen(app::Prompter& prompter, const IntervalAccuracyCharts& data,
                            QWidget* parent = nullptr);
 
-    ResultsPanel* results() const { return results_; }
-    TabbedChart* charts() const { return charts_; }
-
   private:
     IntervalAccuracyCharts data_;
-    ResultsPanel* results_ = nullptr;
-    TabbedChart* charts_ = nullptr;
 };
 
 }  // namespace vnk::plot
