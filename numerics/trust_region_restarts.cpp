@@ -12,7 +12,8 @@ namespace {
 // A failed run's objective, or +inf when it is not a number (such a run reached nothing).
 double reached(const TrustRegionResult& run) { return std::isnan(run.F) ? INFINITY : run.F; }
 
-// Rounding at the optimum: a run that stopped a hair away from a minimum another run converged to.
+// No higher than the lowest objective reached, up to the rounding of a run that stopped a hair
+// away from the minimum another run converged to.
 bool noHigher(double F, double lowest) {
     if (!std::isfinite(F)) return false;
     return !std::isfinite(lowest) || F <= lowest + 1e-9 * (1.0 + std::fabs(lowest));
@@ -28,12 +29,14 @@ void TrustRegionMinimiseWithRestarts(const TrustRegionProblem& PROBLEM, ConstRea
     if (RFLAG == status::kOk || !RobustEstimationOn() || !OTHER) return;
 
     double lowest = reached(RESULT);
-    for (int k = 0; k < kTrustRegionRestarts; ++k) {
+    int budget = kRestartIterations * MAXIC;
+    for (int k = 0; k < kTrustRegionRestarts && budget > 0; ++k) {
         const std::array<double, 3> start = OTHER(k);
         TrustRegionResult retry;
         int retryFlag = -1;
-        TrustRegionMinimise(PROBLEM, ConstRealArray(start.data(), PROBLEM.N), MAXIC, SETTINGS,
-                            retry, retryFlag);
+        TrustRegionMinimise(PROBLEM, ConstRealArray(start.data(), PROBLEM.N),
+                            std::min(MAXIC, budget), SETTINGS, retry, retryFlag);
+        budget -= std::max(retry.iterations, 1);
         if (retryFlag == status::kOk && noHigher(retry.F, lowest)) {
             RESULT = retry;
             RFLAG = retryFlag;

@@ -10,9 +10,11 @@
 
 namespace vnk {
 
-// Further runs at most, of MAXIC iterations each: a robust fit that fails from its own start
-// costs at most 1 + kTrustRegionRestarts standard ones, and one that converges costs nothing more.
+// Further runs at most, sharing kRestartIterations * MAXIC iterations between them (each run gets
+// at most MAXIC, the last what is left): a robust fit that fails from its own start costs about
+// 1 + kRestartIterations standard ones, and one that converges costs nothing more.
 inline constexpr int kTrustRegionRestarts = 6;
+inline constexpr int kRestartIterations = 2;
 
 // The K-th other starting point, K = 0 .. kTrustRegionRestarts - 1 (clamped into the box by the
 // minimiser). Only called in the robust mode, after the first run failed.
