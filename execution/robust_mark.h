@@ -9,11 +9,12 @@ namespace vnk::execution {
 inline constexpr const char* kRobustSearchMark = "estimated with the robust search";
 
 // Whether the slot's estimate came from the robust search: the execution ran in robust mode and
-// the slot is a one-root model (the Littlewood and Verrall fits keep their own method).
+// the slot is a one-root model, or a Littlewood and Verrall maximum likelihood fit, whose trust
+// region restarts from other points in robust mode.
 bool EstimatedWithRobustSearch(const TbfExecutionResults& results, int slot);
 
-// The same for an interval slot: the root-search models and the Brooks and Motley fits, whose
-// trust region restarts from other points in robust mode.
+// The same for an interval slot: the root-search models, the Brooks and Motley fits and
+// generalized Poisson weighting 3, whose trust regions restart in robust mode.
 bool EstimatedWithRobustSearch(const IntervalExecutionResults& results, int slot);
 
 }  // namespace vnk::execution

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "numerics/eigen.h"
-#include "numerics/robust_root.h"
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"
+#include "numerics/trust_region_restarts.h"
 
 namespace vnk {
 namespace {
@@ -109,32 +109,18 @@ void SBAMMD(int ESF, int NS, ConstRealArray C, ConstRealArray L, ConstRealArray 
         const std::array<double, 2> start{
             TNOF >= Nmin ? std::min(TNOF, kBamMaxFaults) : Nmin,
             PED >= kBamMinDetection ? std::min(PED, kBamMaxDetection) : kBamMinDetection};
+        // The robust mode's other starts: N at 2, 10 and 100 times its lower bound, each with q
+        // at 10 times and a tenth of the first start.
+        const TrustRegionRestartPoint other = [&](int k) {
+            constexpr std::array<double, 3> nFactors{2.0, 10.0, 100.0};
+            const double qFactor = k % 2 == 0 ? 10.0 : 0.1;
+            return std::array<double, 3>{
+                std::min(nFactors[static_cast<std::size_t>(k / 2)] * Nmin, kBamMaxFaults),
+                std::clamp(qFactor * start[1], kBamMinDetection, kBamMaxDetection), 0.0};
+        };
         TrustRegionResult result;
-        TrustRegionMinimise(problem, start, MAXIC, TrustRegionSettings::BrooksMotley(), result,
-                            RFLAG);
-        // The robust mode tries again from a few other points when the first run did not end
-        // at a minimum: N at 2, 10 and 100 times its lower bound, each with q at 10 times and a
-        // tenth of the first start. At most kBamRestarts more runs of MAXIC iterations each.
-        constexpr int kBamRestarts = 6;
-        int restarts = 0;
-        for (double factor : {2.0, 10.0, 100.0}) {
-            for (double qFactor : {10.0, 0.1}) {
-                if (!RobustEstimationOn() || RFLAG == status::kOk || restarts == kBamRestarts)
-                    break;
-                ++restarts;
-                const std::array<double, 2> other{
-                    std::min(factor * Nmin, kBamMaxFaults),
-                    std::clamp(qFactor * start[1], kBamMinDetection, kBamMaxDetection)};
-                TrustRegionResult retry;
-                int retryFlag = -1;
-                TrustRegionMinimise(problem, other, MAXIC, TrustRegionSettings::BrooksMotley(),
-                                    retry, retryFlag);
-                if (retryFlag == status::kOk) {
-                    result = retry;
-                    RFLAG = retryFlag;
-                }
-            }
-        }
+        TrustRegionMinimiseWithRestarts(problem, start, other, MAXIC,
+                                        TrustRegionSettings::BrooksMotley(), result, RFLAG);
         const double N = result.X[0];
         const double q = result.X[1];
 

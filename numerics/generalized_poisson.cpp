@@ -11,6 +11,7 @@
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"
+#include "numerics/trust_region_restarts.h"
 
 namespace vnk {
 namespace {
@@ -95,9 +96,20 @@ void minimiseOverAlpha(double ALPHA, double AN, int MAXIC, ConstRealArray C, Con
     problem.UPPER = {kGpoMaxFaults, alphaMax, 0.0};
     const std::array<double, 2> start{AN >= Nmin ? std::min(AN, kGpoMaxFaults) : Nmin,
                                       ALPHA >= 0.0 ? std::min(ALPHA, alphaMax) : 0.0};
+    // The robust mode's other starts: N at 2, 10 and 100 times the faults observed (at least
+    // its lower bound), each with alpha at one half and at two, the weights growing more slowly
+    // and faster than the interval length.
+    const double observed = std::max(M(NS) + C(NS), Nmin);
+    const TrustRegionRestartPoint other = [&](int k) {
+        constexpr std::array<double, 3> nFactors{2.0, 10.0, 100.0};
+        const double a = k % 2 == 0 ? 0.5 : 2.0;
+        return std::array<double, 3>{
+            std::min(nFactors[static_cast<std::size_t>(k / 2)] * observed, kGpoMaxFaults),
+            std::min(a, alphaMax), 0.0};
+    };
     TrustRegionResult result;
-    TrustRegionMinimise(problem, start, MAXIC, TrustRegionSettings::GeneralizedPoisson(), result,
-                        RFLAG);
+    TrustRegionMinimiseWithRestarts(problem, start, other, MAXIC,
+                                    TrustRegionSettings::GeneralizedPoisson(), result, RFLAG);
     N = result.X[0];
     alpha = result.X[1];
 }

@@ -10,6 +10,7 @@
 #include "numerics/sanitise.h"
 #include "numerics/trace.h"
 #include "numerics/trust_region.h"
+#include "numerics/trust_region_restarts.h"
 
 namespace vnk {
 namespace {
@@ -89,15 +90,22 @@ class CachedLikelihood {
     lav::CurvatureSums curvature_;
 };
 
+// The start of the minimisation from (beta0, beta1): alpha solves the likelihood equation for
+// alpha with the betas held, ln(1 + x(i) / psi(i)) summing to NS / alpha.
+std::array<double, 3> StartingPoint(int NS, ConstRealArray DAT, int PHIIND, double beta0,
+                                    double beta1) {
+    double logSum = 0.0;
+    for (int i = 1; i <= NS; ++i) logSum += std::log1p(DAT(i) / lav::Psi(beta0, beta1, i, PHIIND));
+    return {IntoBox(NS / logSum), beta0, beta1};
+}
+
 // Maximum likelihood from the starting values BETA; returns the estimates (alpha, beta0,
 // beta1) and the minimiser's status.
 std::array<double, 3> MaximumLikelihood(int NS, ConstRealArray DAT, int PHIIND, ConstRealArray BETA,
                                         int MAXIC, int& RFLAG) {
     const double beta0 = IntoBox(BETA(1));
     const double beta1 = IntoBox(BETA(2));
-    double logSum = 0.0;
-    for (int i = 1; i <= NS; ++i) logSum += std::log1p(DAT(i) / lav::Psi(beta0, beta1, i, PHIIND));
-    const std::array<double, 3> start{IntoBox(NS / logSum), beta0, beta1};
+    const std::array<double, 3> start = StartingPoint(NS, DAT, PHIIND, beta0, beta1);
 
     CachedLikelihood likelihood(DAT, NS, PHIIND);
     TrustRegionProblem p;
@@ -108,8 +116,17 @@ std::array<double, 3> MaximumLikelihood(int NS, ConstRealArray DAT, int PHIIND, 
     p.LOWER = {kLavLowerBound, kLavLowerBound, kLavLowerBound};
     p.UPPER = {kLavUpperBound, kLavUpperBound, kLavUpperBound};
 
+    // The robust mode's other starts: beta1, beta0 and both at ten times and a tenth of the
+    // starting values, alpha following them.
+    const TrustRegionRestartPoint other = [&](int k) {
+        constexpr std::array<std::array<double, 2>, kTrustRegionRestarts> factors{
+            {{1.0, 10.0}, {1.0, 0.1}, {10.0, 1.0}, {0.1, 1.0}, {10.0, 10.0}, {0.1, 0.1}}};
+        const auto& f = factors[static_cast<std::size_t>(k)];
+        return StartingPoint(NS, DAT, PHIIND, IntoBox(f[0] * beta0), IntoBox(f[1] * beta1));
+    };
     TrustRegionResult result;
-    TrustRegionMinimise(p, start, MAXIC, TrustRegionSettings::LittlewoodVerrall(), result, RFLAG);
+    TrustRegionMinimiseWithRestarts(p, start, other, MAXIC,
+                                    TrustRegionSettings::LittlewoodVerrall(), result, RFLAG);
     return result.X;
 }
 

@@ -72,8 +72,11 @@ std::optional<execution::TbfExecutionResults> RunTbfModelExecution(const Failure
     execution::ApplicabilityRange range = execution::DefaultApplicabilityRange(set.tbfCount);
     if (chosen.applicability) {
         MeasureScreen measureScreen(prompter, parent);
+        measureScreen.setSkipFailedRefits(options.skipFailedRefits);
         if (prompter.exec(measureScreen) != QDialog::Accepted) return std::nullopt;
         measures = measureScreen.selection();
+        // The screen's box and the Setup menu item are the one option.
+        options.skipFailedRefits = measureScreen.skipFailedRefits();
         RangeScreen rangeScreen(set.tbfCount, prompter, parent);
         if (prompter.exec(rangeScreen) != QDialog::Accepted) return std::nullopt;
         range = rangeScreen.range();

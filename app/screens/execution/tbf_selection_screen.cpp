@@ -181,9 +181,15 @@ MeasureScreen::MeasureScreen(app::Prompter& prompter, QWidget* parent)
         for (QCheckBox* box : boxes_) box->setEnabled(!on);
     });
     body()->addWidget(group);
+    skipFailedRefits_ = new QCheckBox(QStringLiteral("Skip failed refits"), this);
+    body()->addWidget(skipFailedRefits_);
     addOkCancelHelp();
     fillButtonRow();  // the buttons share the row, as they always have
 }
+
+void MeasureScreen::setSkipFailedRefits(bool on) { skipFailedRefits_->setChecked(on); }
+
+bool MeasureScreen::skipFailedRefits() const { return skipFailedRefits_->isChecked(); }
 
 RangeScreen::RangeScreen(int N, app::Prompter& prompter, QWidget* parent)
     : Screen(prompter, QStringLiteral("Model Applicability Analysis Range"), ExecutionsHelp(),

@@ -75,10 +75,17 @@ class MeasureScreen : public app::Screen {
     }
     QCheckBox* selectAllBox() const { return selectAll_; }
 
+    // "Skip failed refits": shows the program option when the screen opens; the caller writes
+    // skipFailedRefits() back to the option on OK only, so Cancel leaves it as it was.
+    void setSkipFailedRefits(bool on);
+    bool skipFailedRefits() const;
+    QCheckBox* skipFailedRefitsBox() const { return skipFailedRefits_; }
+
   private:
     execution::MeasureSelection state_;
     std::array<QCheckBox*, 4> boxes_{};
     QCheckBox* selectAll_ = nullptr;
+    QCheckBox* skipFailedRefits_ = nullptr;
 };
 
 // "Model Applicability Analysis Range": the first and last data index of the analyses.

@@ -181,6 +181,54 @@ class TbfExecutionControllerTest : public QObject {
         QCOMPARE(sink.helpPages, QStringList(3, QStringLiteral("menu_executions")));
         QVERIFY(sink.messageTexts().isEmpty());
     }
+
+    // The measure screen's box is the Setup menu's option: it opens showing it, OK writes the
+    // box back (the engine runs with it), Cancel leaves the option alone.
+    void skipFailedRefitsBoxIsTheProgramOption() {
+        ProgramOptions options;
+        bool engineSkipped = false;
+        TbfExecutionSeams seams;
+        seams.run = [&](const ex::TbfSelection& s, ProgramOptions& o, ex::ExecutionHost&) {
+            engineSkipped = o.skipFailedRefits;
+            ex::TbfExecutionResults r;
+            r.selection = s;
+            return r;
+        };
+        auto chooseGeoWithAnalyses = [](ScriptedPrompter& sink) {
+            sink.on<TbfSelectionScreen>([](TbfSelectionScreen& s) {
+                s.modelBox(ex::kGeo)->click();
+                s.applicabilityBox()->click();
+                s.accept();
+            });
+        };
+        for (const bool start : {false, true}) {
+            options.skipFailedRefits = start;
+            ScriptedPrompter sink;
+            chooseGeoWithAnalyses(sink);
+            bool shown = !start;
+            sink.on<MeasureScreen>([&](MeasureScreen& m) {
+                shown = m.skipFailedRefitsBox()->isChecked();
+                m.selectAllBox()->click();
+                m.skipFailedRefitsBox()->click();
+                m.accept();
+            });
+            sink.on<RangeScreen>([](RangeScreen& r) { r.accept(); });
+            QVERIFY(RunTbfModelExecution(TbfSoftwareSet(26), options, sink, seams).has_value());
+            QCOMPARE(shown, start);
+            QCOMPARE(options.skipFailedRefits, !start);
+            QCOMPARE(engineSkipped, !start);
+        }
+
+        ScriptedPrompter cancelled;
+        chooseGeoWithAnalyses(cancelled);
+        cancelled.on<MeasureScreen>([](MeasureScreen& m) {
+            m.skipFailedRefitsBox()->click();
+            m.reject();
+        });
+        options.skipFailedRefits = true;
+        QVERIFY(!RunTbfModelExecution(TbfSoftwareSet(26), options, cancelled, seams));
+        QVERIFY(options.skipFailedRefits);
+    }
 };
 
 QTEST_MAIN(TbfExecutionControllerTest)
