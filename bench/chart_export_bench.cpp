@@ -12,7 +12,7 @@
 
 namespace {
 
-vnk::plot::ChartSpec SummaryChart() {
+vnk::plot::ChartDesign SummaryChart() {
     vnk::plot::TbfSummaryPlotData data;
     for (int i = 1; i <= 136; ++i) {
         data.times.push_back(50.0 * i * (1.0 + std::sin(i)) + 10.0);
@@ -27,13 +27,13 @@ vnk::plot::ChartSpec SummaryChart() {
 }
 
 void BM_ChartPngAndSvg(benchmark::State& state) {
-    const vnk::plot::ChartSpec chart = SummaryChart();
+    const vnk::plot::ChartDesign chart = SummaryChart();
     for (auto _ : state) benchmark::DoNotOptimize(vnk::plot::ChartPngAndSvg(chart));
 }
 BENCHMARK(BM_ChartPngAndSvg)->Unit(benchmark::kMillisecond);
 
 void BM_ChartImage(benchmark::State& state) {
-    const vnk::plot::ChartSpec chart = SummaryChart();
+    const vnk::plot::ChartDesign chart = SummaryChart();
     for (auto _ : state) benchmark::DoNotOptimize(vnk::plot::ChartImage(chart));
 }
 BENCHMARK(BM_ChartImage)->Unit(benchmark::kMillisecond);

@@ -38,10 +38,10 @@ int Points(const ChartMeasure& data, const ChartMeasure::Model& r) {
 }
 
 // Point i of `values` at x = first + i; values that are not finite are left out.
-ChartSpec ScatterChart(const QString& name, const std::vector<double>& values, int first = 1) {
-    ChartSpec chart;
+ChartDesign ScatterChart(const QString& name, const std::vector<double>& values, int first = 1) {
+    ChartDesign chart;
     chart.title = name;
-    SeriesSpec series{name, colour::kGreen, SeriesKind::Scatter, {}};
+    SeriesDesign series{name, colour::kGreen, SeriesKind::Scatter, {}};
     std::vector<double> shown;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (!std::isfinite(values[i])) continue;
@@ -57,24 +57,24 @@ ChartSpec ScatterChart(const QString& name, const std::vector<double>& values, i
 
 // The Y-plot: the normalised running sums, which a model without trend keeps near the
 // diagonal from (0, 0) to (n, 1).
-ChartSpec YPlotChart(const QString& name, const std::vector<double>& sums) {
-    ChartSpec chart = ScatterChart(name, sums);
+ChartDesign YPlotChart(const QString& name, const std::vector<double>& sums) {
+    ChartDesign chart = ScatterChart(name, sums);
     const double n = static_cast<double>(sums.size());
-    chart.series << SeriesSpec{QStringLiteral("Uniform"),
-                               colour::kReference,
-                               SeriesKind::Line,
-                               {QPointF(0.0, 0.0), QPointF(n, 1.0)},
-                               false};
+    chart.series << SeriesDesign{QStringLiteral("Uniform"),
+                                 colour::kReference,
+                                 SeriesKind::Line,
+                                 {QPointF(0.0, 0.0), QPointF(n, 1.0)},
+                                 false};
     chart.y = {QString(), UnitAxis()};
     return chart;
 }
 
 // The U-plot: the empirical distribution of the sorted u-values as a step line, and the line of
 // unit slope that a perfectly calibrated model would follow.
-ChartSpec UPlotChart(const QString& name, const std::vector<double>& sortedU) {
-    ChartSpec chart;
+ChartDesign UPlotChart(const QString& name, const std::vector<double>& sortedU) {
+    ChartDesign chart;
     chart.title = name;
-    SeriesSpec steps{name, colour::kGreen, SeriesKind::Line, {}, false};
+    SeriesDesign steps{name, colour::kGreen, SeriesKind::Line, {}, false};
     if (!sortedU.empty()) {
         const double n = static_cast<double>(sortedU.size());
         steps.points << QPointF(0.0, 0.0);
@@ -84,11 +84,11 @@ ChartSpec UPlotChart(const QString& name, const std::vector<double>& sortedU) {
         }
         steps.points << QPointF(1.0, 1.0);
     }
-    SeriesSpec diagonal{QStringLiteral("Uniform"),
-                        colour::kReference,
-                        SeriesKind::Line,
-                        {QPointF(0.0, 0.0), QPointF(1.0, 1.0)},
-                        false};
+    SeriesDesign diagonal{QStringLiteral("Uniform"),
+                          colour::kReference,
+                          SeriesKind::Line,
+                          {QPointF(0.0, 0.0), QPointF(1.0, 1.0)},
+                          false};
     chart.series = {steps, diagonal};
     chart.x = {QString(), UnitAxis()};
     chart.y = {QString(), UnitAxis()};
@@ -131,7 +131,7 @@ int ApplicabilitySlot(int tab) {
     return kModels[static_cast<std::size_t>(tab % ModelCount())].slot;
 }
 
-std::optional<ChartSpec> ApplicabilityChart(const ChartMeasure& data, int tab) {
+std::optional<ChartDesign> ApplicabilityChart(const ChartMeasure& data, int tab) {
     const QStringList tabs = ApplicabilityTabs(data.measure);
     if (tab < 0 || tab >= tabs.size()) return std::nullopt;
     const ChartMeasure::Model& r = data.models[static_cast<std::size_t>(ApplicabilitySlot(tab))];
@@ -153,15 +153,15 @@ QStringList IntervalAccuracyTabs() {
     return tabs;
 }
 
-std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyCharts& data, int tab) {
+std::optional<ChartDesign> IntervalAccuracyChart(const IntervalAccuracyCharts& data, int tab) {
     if (tab < 0 || tab >= static_cast<int>(data.models.size())) return std::nullopt;
     const IntervalAccuracyCharts::Model& r = data.models[static_cast<std::size_t>(tab)];
     if (r.rflag != 0) return std::nullopt;
     const QString name = IntervalAccuracyTabs().value(tab);
-    ChartSpec chart;
+    ChartDesign chart;
     chart.title = name;
     const int points = std::min(data.nsr > 0 ? data.nsr : r.indx, static_cast<int>(r.plot.size()));
-    SeriesSpec series{name, colour::kGreen, SeriesKind::Line, {}};
+    SeriesDesign series{name, colour::kGreen, SeriesKind::Line, {}};
     std::vector<double> drawn;
     for (int i = 0; i < points; ++i) {
         const double v = r.plot[static_cast<std::size_t>(i)];

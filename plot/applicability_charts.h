@@ -34,11 +34,11 @@ QString ApplicabilityModelCaption(int index);
 // LAVQ, MUSB, MUSL, NPT).
 int ApplicabilitySlot(int tab);
 // The chart of tab `tab`; none when that model's analysis failed.
-std::optional<ChartSpec> ApplicabilityChart(const ChartMeasure& data, int tab);
+std::optional<ChartDesign> ApplicabilityChart(const ChartMeasure& data, int tab);
 
 QStringList IntervalAccuracyTabs();
 // The chart of tab `tab`; none for a failed analysis. A negative score cannot come from a
 // probability and marks a point without a value; such points are left out of the line.
-std::optional<ChartSpec> IntervalAccuracyChart(const IntervalAccuracyCharts& data, int tab);
+std::optional<ChartDesign> IntervalAccuracyChart(const IntervalAccuracyCharts& data, int tab);
 
 }  // namespace vnk::plot

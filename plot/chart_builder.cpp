@@ -96,7 +96,7 @@ QImage MarkerImage(MarkerShape shape, const QColor& colour) {
     return image;
 }
 
-QXYSeries* MakeSeries(const SeriesSpec& design) {
+QXYSeries* MakeSeries(const SeriesDesign& design) {
     QXYSeries* series = nullptr;
     if (design.kind == SeriesKind::Scatter) {
         auto* scatter = new QScatterSeries;
@@ -128,14 +128,14 @@ QXYSeries* MakeSeries(const SeriesSpec& design) {
     return series;
 }
 
-bool Marked(const SeriesSpec& s) { return s.kind == SeriesKind::Scatter || s.markers; }
+bool Marked(const SeriesDesign& s) { return s.kind == SeriesKind::Scatter || s.markers; }
 
 // The axes as drawn: each holds every point of the chart, marked points with room to spare.
 // The values on a y axis are read off its labels, so it grows to a labelled tick; the x axes
 // count entries and grow only as far as needed.
-std::pair<AxisScale, AxisScale> DrawnAxes(const ChartSpec& design) {
+std::pair<AxisScale, AxisScale> DrawnAxes(const ChartDesign& design) {
     std::vector<double> markedX, markedY, lineX, lineY;
-    for (const SeriesSpec& s : design.series)
+    for (const SeriesDesign& s : design.series)
         for (const QPointF& p : s.points) {
             if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
             (Marked(s) ? markedX : lineX).push_back(p.x());
@@ -147,13 +147,13 @@ std::pair<AxisScale, AxisScale> DrawnAxes(const ChartSpec& design) {
 
 }  // namespace
 
-QChart* BuildChart(const ChartSpec& design) {
+QChart* BuildChart(const ChartDesign& design) {
     auto* chart = new QChart;
     chart->setTitle(design.title);
     chart->legend()->setVisible(!design.series.isEmpty());
     chart->legend()->setAlignment(Qt::AlignBottom);
     // Series told apart by their marker shape show that shape in the legend too.
-    for (const SeriesSpec& s : design.series)
+    for (const SeriesDesign& s : design.series)
         if (s.marker != MarkerShape::Circle)
             chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     const auto [xScale, yScale] = DrawnAxes(design);
@@ -161,7 +161,7 @@ QChart* BuildChart(const ChartSpec& design) {
     QValueAxis* y = MakeAxis(design.y.title, yScale);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    for (const SeriesSpec& s : design.series) {
+    for (const SeriesDesign& s : design.series) {
         QXYSeries* series = MakeSeries(s);
         chart->addSeries(series);
         series->attachAxis(x);

@@ -1,5 +1,5 @@
-// Turns a ChartSpec into a Qt chart: one value axis per direction with the design's ends and
-// tick steps, one series per SeriesSpec in its colour, titles and legend.
+// Turns a ChartDesign into a Qt chart: one value axis per direction with the design's ends and
+// tick steps, one series per SeriesDesign in its colour, titles and legend.
 #pragma once
 
 #include <QtCharts/QChart>
@@ -9,6 +9,6 @@
 namespace vnk::plot {
 
 // A new chart drawing `design`; the caller owns it (a QChartView takes it over).
-QChart* BuildChart(const ChartSpec& design);
+QChart* BuildChart(const ChartDesign& design);
 
 }  // namespace vnk::plot

@@ -28,8 +28,8 @@ QString TableValue(double v) {
     return QString::number(v, 'g', 8);
 }
 
-TableSpec NumberedTable(const QStringList& labels, const QList<QList<double>>& values) {
-    TableSpec t;
+TableDesign NumberedTable(const QStringList& labels, const QList<QList<double>>& values) {
+    TableDesign t;
     t.rowLabels = labels;
     qsizetype columns = 0;
     for (const QList<double>& row : values) columns = std::max(columns, row.size());

@@ -36,7 +36,7 @@ enum class SeriesKind {
     Scatter,  // points only
 };
 
-struct SeriesSpec {
+struct SeriesDesign {
     QString name;  // legend text
     QColor colour;
     SeriesKind kind = SeriesKind::Line;
@@ -45,34 +45,34 @@ struct SeriesSpec {
     MarkerShape marker = MarkerShape::Circle;
 };
 
-struct AxisSpec {
+struct AxisDesign {
     QString title;
     AxisScale scale;
 };
 
-struct ChartSpec {
+struct ChartDesign {
     QString title;  // top title
-    AxisSpec x;
-    AxisSpec y;
-    QList<SeriesSpec> series;
+    AxisDesign x;
+    AxisDesign y;
+    QList<SeriesDesign> series;
 };
 
 // The value table: one row per label, one column per entry (labelled "1" to "N").
-struct TableSpec {
+struct TableDesign {
     QStringList rowLabels;
     QStringList columnLabels;
     QList<QStringList> cells;  // cells[row][column]
 };
 
 // A plot window's contents.
-struct PlotSpec {
-    ChartSpec chart;
-    TableSpec table;
+struct PlotDesign {
+    ChartDesign chart;
+    TableDesign table;
 };
 
 // Table rows from value lists: row r is labelled labels[r] and shows values[r]; the columns are
 // numbered from 1 up to the longest list.
-TableSpec NumberedTable(const QStringList& labels, const QList<QList<double>>& values);
+TableDesign NumberedTable(const QStringList& labels, const QList<QList<double>>& values);
 
 // The text of a value in a table.
 QString TableValue(double v);

@@ -17,7 +17,7 @@ namespace {
 // A chart laid out in a scene of exactly its picture's size, ready to paint any number of times.
 class LaidOutChart {
   public:
-    LaidOutChart(const ChartSpec& design, const QSize& size) : area_(QPointF(0, 0), size) {
+    LaidOutChart(const ChartDesign& design, const QSize& size) : area_(QPointF(0, 0), size) {
         QChart* chart = BuildChart(design);
         scene_.addItem(chart);  // the scene owns the chart from here
         chart->setGeometry(area_);
@@ -48,7 +48,7 @@ QImage imageOf(LaidOutChart& chart, const QSize& size) {
 
 QByteArray pngOf(const QImage& image) { return EncodePng(image); }
 
-QByteArray svgOf(LaidOutChart& chart, const ChartSpec& design, const QSize& size) {
+QByteArray svgOf(LaidOutChart& chart, const ChartDesign& design, const QSize& size) {
     QByteArray svg;
     QBuffer buffer(&svg);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
@@ -63,23 +63,23 @@ QByteArray svgOf(LaidOutChart& chart, const ChartSpec& design, const QSize& size
 
 }  // namespace
 
-QImage ChartImage(const ChartSpec& design, const QSize& size) {
+QImage ChartImage(const ChartDesign& design, const QSize& size) {
     if (size.isEmpty()) return {};
     LaidOutChart chart(design, size);
     return imageOf(chart, size);
 }
 
-QByteArray ChartPng(const ChartSpec& design, const QSize& size) {
+QByteArray ChartPng(const ChartDesign& design, const QSize& size) {
     return pngOf(ChartImage(design, size));
 }
 
-QByteArray ChartSvg(const ChartSpec& design, const QSize& size) {
+QByteArray ChartSvg(const ChartDesign& design, const QSize& size) {
     if (size.isEmpty()) return {};
     LaidOutChart chart(design, size);
     return svgOf(chart, design, size);
 }
 
-ChartPictures ChartPngAndSvg(const ChartSpec& design, const QSize& size) {
+ChartPictures ChartPngAndSvg(const ChartDesign& design, const QSize& size) {
     if (size.isEmpty()) return {};
     LaidOutChart chart(design, size);
     ChartPictures out;

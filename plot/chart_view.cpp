@@ -55,7 +55,7 @@ QString ChartFileName(const QString& chosen, ChartFormat format) {
     return chosen + (format == ChartFormat::Svg ? QStringLiteral(".svg") : QStringLiteral(".png"));
 }
 
-QString WriteChartFile(const ChartSpec& design, const QString& path, const QSize& size,
+QString WriteChartFile(const ChartDesign& design, const QString& path, const QSize& size,
                        ChartFormat format) {
     if (path.isEmpty()) return QStringLiteral("no file name");
     const QByteArray bytes =
@@ -67,15 +67,15 @@ QString WriteChartFile(const ChartSpec& design, const QString& path, const QSize
     return QString::fromStdString(why);
 }
 
-bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& size) {
+bool SaveChartPng(const ChartDesign& design, const QString& path, const QSize& size) {
     return WriteChartFile(design, path, size, ChartFormat::Png).isEmpty();
 }
 
-bool SaveChartSvg(const ChartSpec& design, const QString& path, const QSize& size) {
+bool SaveChartSvg(const ChartDesign& design, const QString& path, const QSize& size) {
     return WriteChartFile(design, path, size, ChartFormat::Svg).isEmpty();
 }
 
-ChartView::ChartView(const ChartSpec& design, QWidget* parent)
+ChartView::ChartView(const ChartDesign& design, QWidget* parent)
     : QChartView(parent), prompts_(DefaultChartPrompts()) {
     setRenderHint(QPainter::Antialiasing);
     savePng_ = new QAction(QStringLiteral("Save Chart as PNG..."), this);
@@ -86,10 +86,10 @@ ChartView::ChartView(const ChartSpec& design, QWidget* parent)
     connect(copy_, &QAction::triggered, this, &ChartView::copyToClipboard);
     addActions({savePng_, saveSvg_, copy_});
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    setSpec(design);
+    setDesign(design);
 }
 
-void ChartView::setSpec(const ChartSpec& design) {
+void ChartView::setDesign(const ChartDesign& design) {
     design_ = design;
     QChart* old = chart();
     setChart(BuildChart(design_));

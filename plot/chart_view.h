@@ -1,4 +1,4 @@
-// A chart area: draws a ChartSpec and offers "Save Chart as PNG...", "Save Chart as SVG..." and
+// A chart area: draws a ChartDesign and offers "Save Chart as PNG...", "Save Chart as SVG..." and
 // "Copy Chart" on its context menu. Every chart window and tab of the program shows its chart in
 // one of these, so they all save and copy the same way. The picture is drawn afresh at the
 // view's size, so what is saved does not depend on the window's state.
@@ -28,11 +28,11 @@ ChartPrompts DefaultChartPrompts();
 
 // Writes `design` drawn at `size` pixels to `path` through the safe-write path, so an existing
 // file is replaced whole or kept. Returns "" or why it could not ("No space left on device").
-QString WriteChartFile(const ChartSpec& design, const QString& path, const QSize& size,
+QString WriteChartFile(const ChartDesign& design, const QString& path, const QSize& size,
                        ChartFormat format);
 // WriteChartFile for callers that only need to know whether it worked.
-bool SaveChartPng(const ChartSpec& design, const QString& path, const QSize& size);
-bool SaveChartSvg(const ChartSpec& design, const QString& path, const QSize& size);
+bool SaveChartPng(const ChartDesign& design, const QString& path, const QSize& size);
+bool SaveChartSvg(const ChartDesign& design, const QString& path, const QSize& size);
 bool SvgAvailable();
 // The file a chosen name saves to: ".png" and ".svg" names as they are, anything else with the
 // format's extension added.
@@ -43,11 +43,11 @@ ChartFormat ChartFormatOf(const QString& path);
 class ChartView : public QChartView {
     Q_OBJECT
   public:
-    explicit ChartView(const ChartSpec& design = {}, QWidget* parent = nullptr);
+    explicit ChartView(const ChartDesign& design = {}, QWidget* parent = nullptr);
 
     // Replaces what the view draws.
-    void setSpec(const ChartSpec& design);
-    const ChartSpec& design() const { return design_; }
+    void setDesign(const ChartDesign& design);
+    const ChartDesign& design() const { return design_; }
 
     void setPrompts(ChartPrompts prompts) { prompts_ = std::move(prompts); }
     QAction* savePngAction() const { return savePng_; }
@@ -65,7 +65,7 @@ class ChartView : public QChartView {
   private:
     void askAndSave(ChartFormat format);
 
-    ChartSpec design_;
+    ChartDesign design_;
     ChartPrompts prompts_;
     QAction* savePng_ = nullptr;
     QAction* saveSvg_ = nullptr;

@@ -54,20 +54,20 @@ QList<QPointF> curve(const PowerLaw& law, double first, F f) {
     return points;
 }
 
-std::vector<double> ordinates(const QList<SeriesSpec>& series) {
+std::vector<double> ordinates(const QList<SeriesDesign>& series) {
     std::vector<double> v;
     for (const auto& s : series)
         for (const auto& p : s.points) v.push_back(p.y());
     return v;
 }
-std::vector<double> abscissas(const QList<SeriesSpec>& series) {
+std::vector<double> abscissas(const QList<SeriesDesign>& series) {
     std::vector<double> v;
     for (const auto& s : series)
         for (const auto& p : s.points) v.push_back(p.x());
     return v;
 }
 
-void fitAxes(ChartSpec& chart, bool fromZero) {
+void fitAxes(ChartDesign& chart, bool fromZero) {
     std::vector<double> x = abscissas(chart.series), y = ordinates(chart.series);
     if (fromZero) {
         x.push_back(0.0);
@@ -79,17 +79,17 @@ void fitAxes(ChartSpec& chart, bool fromZero) {
 
 // A chart against cumulative test time with its title and y-axis title; the axes are fitted
 // once the series are in.
-ChartSpec timeChart(const QString& title, const QString& yTitle) {
-    ChartSpec chart;
+ChartDesign timeChart(const QString& title, const QString& yTitle) {
+    ChartDesign chart;
     chart.title = title;
     chart.x.title = QStringLiteral("Cumulative Test Time");
     chart.y.title = yTitle;
     return chart;
 }
 
-SeriesSpec series(const QString& name, const QColor& colour, SeriesKind kind, QList<QPointF> points,
-                  bool markers) {
-    SeriesSpec s;
+SeriesDesign series(const QString& name, const QColor& colour, SeriesKind kind,
+                    QList<QPointF> points, bool markers) {
+    SeriesDesign s;
     s.name = name;
     s.colour = colour;
     s.kind = kind;
@@ -100,8 +100,8 @@ SeriesSpec series(const QString& name, const QColor& colour, SeriesKind kind, QL
 
 }  // namespace
 
-ChartSpec CrowDuaneChart(const crow::Analysis& a) {
-    ChartSpec chart;
+ChartDesign CrowDuaneChart(const crow::Analysis& a) {
+    ChartDesign chart;
     chart.title = QStringLiteral("Duane Plot");
     chart.x.title = QStringLiteral("log10 Cumulative Test Time");
     chart.y.title = QStringLiteral("log10 Cumulative MTBF");
@@ -127,8 +127,8 @@ ChartSpec CrowDuaneChart(const crow::Analysis& a) {
     return chart;
 }
 
-ChartSpec CrowMtbfChart(const crow::Analysis& a) {
-    ChartSpec chart = timeChart(QStringLiteral("MTBF"), QStringLiteral("MTBF"));
+ChartDesign CrowMtbfChart(const crow::Analysis& a) {
+    ChartDesign chart = timeChart(QStringLiteral("MTBF"), QStringLiteral("MTBF"));
     const PowerLaw law = lawOf(a);
     const QList<QPointF> observed = observedCumulative(a);
     const double first = observed.isEmpty() ? law.T / 1000.0 : observed.first().x();
@@ -153,8 +153,8 @@ ChartSpec CrowMtbfChart(const crow::Analysis& a) {
     return chart;
 }
 
-ChartSpec CrowCumulativeFailuresChart(const crow::Analysis& a) {
-    ChartSpec chart =
+ChartDesign CrowCumulativeFailuresChart(const crow::Analysis& a) {
+    ChartDesign chart =
         timeChart(QStringLiteral("Cumulative Failures"), QStringLiteral("Cumulative Failures"));
     const PowerLaw law = lawOf(a);
     const QList<QPointF> observed = observedCumulative(a);

@@ -10,8 +10,8 @@
 
 namespace vnk::plot {
 
-ChartSpec CrowDuaneChart(const models::crow::Analysis& analysis);
-ChartSpec CrowMtbfChart(const models::crow::Analysis& analysis);
-ChartSpec CrowCumulativeFailuresChart(const models::crow::Analysis& analysis);
+ChartDesign CrowDuaneChart(const models::crow::Analysis& analysis);
+ChartDesign CrowMtbfChart(const models::crow::Analysis& analysis);
+ChartDesign CrowCumulativeFailuresChart(const models::crow::Analysis& analysis);
 
 }  // namespace vnk::plot

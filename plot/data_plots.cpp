@@ -27,13 +27,13 @@ QList<QPointF> Numbered(const std::vector<double>& values, int first = 1) {
     return points;
 }
 
-SeriesSpec Series(const QString& name, const QColor& colour, QList<QPointF> points) {
+SeriesDesign Series(const QString& name, const QColor& colour, QList<QPointF> points) {
     return {name, colour, SeriesKind::Line, std::move(points)};
 }
 
-std::vector<double> YValues(const ChartSpec& chart) {
+std::vector<double> YValues(const ChartDesign& chart) {
     std::vector<double> ys;
-    for (const SeriesSpec& s : chart.series)
+    for (const SeriesDesign& s : chart.series)
         for (const QPointF& p : s.points) ys.push_back(p.y());
     return ys;
 }
@@ -45,10 +45,10 @@ int FailureType(const TbfPlotData& data, std::size_t i) {
 }
 
 // The series of a TBF data plot from the values to draw for each entry.
-QList<SeriesSpec> TbfDataSeries(const TbfPlotData& data, const std::vector<double>& values) {
+QList<SeriesDesign> TbfDataSeries(const TbfPlotData& data, const std::vector<double>& values) {
     if (data.history == history::kSystem) {
-        SeriesSpec software = Series(kRawSoftwareData, colour::kSoftware, {});
-        SeriesSpec hardware = Series(kRawHardwareData, colour::kHardware, {});
+        SeriesDesign software = Series(kRawSoftwareData, colour::kSoftware, {});
+        SeriesDesign hardware = Series(kRawHardwareData, colour::kHardware, {});
         for (std::size_t i = 0; i < values.size(); ++i) {
             const QPointF p(static_cast<double>(i + 1), values[i]);
             (FailureType(data, i) == 1 ? hardware : software).points << p;
@@ -60,11 +60,11 @@ QList<SeriesSpec> TbfDataSeries(const TbfPlotData& data, const std::vector<doubl
     return {Series(kRawSoftwareData, colour::kSoftware, Numbered(values))};
 }
 
-PlotSpec TbfDataPlot(const TbfPlotData& data, const QString& title,
-                     const std::vector<double>& drawn) {
+PlotDesign TbfDataPlot(const TbfPlotData& data, const QString& title,
+                       const std::vector<double>& drawn) {
     const std::vector<double> shown = data.timeToFailure ? TimeToFailure(data.times) : data.times;
     const std::vector<double> plotted = data.timeToFailure ? TimeToFailure(drawn) : drawn;
-    PlotSpec design;
+    PlotDesign design;
     design.chart.title = title;
     design.chart.series = TbfDataSeries(data, plotted);
     design.chart.x = {kFailureNumber, TbfXAxis(static_cast<int>(plotted.size()))};
@@ -103,22 +103,22 @@ std::vector<double> TimeToFailure(const std::vector<double>& times) {
     return ERRFLG == trn_error::kNone ? sums : times;
 }
 
-PlotSpec RawTbfPlot(const TbfPlotData& data) {
+PlotDesign RawTbfPlot(const TbfPlotData& data) {
     return TbfDataPlot(data, QStringLiteral("Raw Data Plot"), data.times);
 }
 
-PlotSpec SmoothedTbfPlot(const TbfPlotData& data) {
-    PlotSpec design =
+PlotDesign SmoothedTbfPlot(const TbfPlotData& data) {
+    PlotDesign design =
         TbfDataPlot(data, QStringLiteral("Smoothed Data Plot"), Smooth3RSSHTwice(data.times));
     // The legend names what is drawn: the smoothed values, not the raw ones.
-    for (SeriesSpec& series : design.chart.series)
+    for (SeriesDesign& series : design.chart.series)
         series.name.replace(QStringLiteral("Raw "), QStringLiteral("Smoothed "));
     return design;
 }
 
-ChartSpec IntervalCountsChart(const IntervalPlotData& data) {
+ChartDesign IntervalCountsChart(const IntervalPlotData& data) {
     const std::vector<double> counts = data.smoothed ? Smooth3RSSHTwice(data.counts) : data.counts;
-    ChartSpec chart;
+    ChartDesign chart;
     chart.title = QStringLiteral("Counts");
     chart.series = {Series(QStringLiteral("Counts"), colour::kGreen, Numbered(counts))};
     chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(counts.size()))};
@@ -126,8 +126,8 @@ ChartSpec IntervalCountsChart(const IntervalPlotData& data) {
     return chart;
 }
 
-ChartSpec IntervalLengthsChart(const IntervalPlotData& data) {
-    ChartSpec chart;
+ChartDesign IntervalLengthsChart(const IntervalPlotData& data) {
+    ChartDesign chart;
     chart.title = QStringLiteral("Lengths");
     chart.series = {Series(QStringLiteral("Lengths"), colour::kGreen, Numbered(data.lengths))};
     chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(data.lengths.size()))};
@@ -135,11 +135,11 @@ ChartSpec IntervalLengthsChart(const IntervalPlotData& data) {
     return chart;
 }
 
-ChartSpec IntervalCumulativeChart(const IntervalPlotData& data) {
+ChartDesign IntervalCumulativeChart(const IntervalPlotData& data) {
     std::vector<double> sums;
     double sum = 0.0;
     for (const double count : data.counts) sums.push_back(sum += count);
-    ChartSpec chart;
+    ChartDesign chart;
     chart.title = QStringLiteral("Cumulative Counts");
     chart.series = {Series(QStringLiteral("Cumulative Counts"), colour::kGreen, Numbered(sums))};
     chart.x = {kIntervalNumber, IntervalXAxis(static_cast<int>(sums.size()))};
@@ -147,17 +147,17 @@ ChartSpec IntervalCumulativeChart(const IntervalPlotData& data) {
     return chart;
 }
 
-TableSpec IntervalTable(const IntervalPlotData& data) {
+TableDesign IntervalTable(const IntervalPlotData& data) {
     return NumberedTable({QStringLiteral("Count"), QStringLiteral("Length")},
                          {ToList(data.counts), ToList(data.lengths)});
 }
 
-PlotSpec HardwareIntervalPlot(const HardwareIntervalPlotData& data) {
+PlotDesign HardwareIntervalPlot(const HardwareIntervalPlotData& data) {
     const std::size_t n = std::min(data.unitsTested.size(), data.unitsFailing.size());
     std::vector<double> failing(data.unitsFailing.begin(), data.unitsFailing.begin() + n);
     std::vector<double> successful(n);
     for (std::size_t i = 0; i < n; ++i) successful[i] = data.unitsTested[i] - failing[i];
-    PlotSpec design;
+    PlotDesign design;
     design.chart.title = QStringLiteral("Raw Data Plot");
     design.chart.series = {
         Series(QStringLiteral("Failing Units"), colour::kRed, Numbered(failing)),
@@ -169,8 +169,8 @@ PlotSpec HardwareIntervalPlot(const HardwareIntervalPlotData& data) {
     return design;
 }
 
-PlotSpec TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind) {
-    PlotSpec design;
+PlotDesign TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind) {
+    PlotDesign design;
     const QString model = QString::fromStdString(data.modelName);
     if (kind == ModelPlotKind::DataAndPredicted) {
         design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
@@ -191,8 +191,8 @@ PlotSpec TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind) {
     return design;
 }
 
-PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind) {
-    PlotSpec design;
+PlotDesign IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind) {
+    PlotDesign design;
     const int first = std::max(data.firstPredicted, 1);
     const QString model = QString::fromStdString(data.modelName);
     if (kind == ModelPlotKind::DataAndPredicted) {
@@ -217,12 +217,12 @@ PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind
     return design;
 }
 
-PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data) {
+PlotDesign TbfSummaryPlot(const TbfSummaryPlotData& data) {
     auto transformed = [&](const std::vector<double>& v) {
         return data.timeToFailure ? TimeToFailure(v) : v;
     };
     const std::vector<double> times = transformed(data.times);
-    PlotSpec design;
+    PlotDesign design;
     design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
     design.chart.series = {Series(kRawSoftwareData, colour::kSoftware, Numbered(times))};
     int index = 0;
@@ -238,8 +238,8 @@ PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data) {
     return design;
 }
 
-PlotSpec IntervalSummaryPlot(const IntervalSummaryPlotData& data) {
-    PlotSpec design;
+PlotDesign IntervalSummaryPlot(const IntervalSummaryPlotData& data) {
+    PlotDesign design;
     design.chart.title = QStringLiteral("Raw and Predicted Data Plot");
     design.chart.series = {
         Series(QStringLiteral("Counts"), colour::kSoftware, Numbered(data.counts))};

@@ -39,11 +39,11 @@ struct TbfPlotData {
 // "Raw Data Plot": the times against "Failure Number". A system history draws two series,
 // "Raw Software Data" and "Raw Hardware Data" (blue), each at its own failure numbers. The table
 // shows "TBF Units" and "Failure Type" per entry.
-PlotSpec RawTbfPlot(const TbfPlotData& data);
+PlotDesign RawTbfPlot(const TbfPlotData& data);
 
 // "Smoothed Data Plot": as the raw plot with the times smoothed by 3RSSH twice; the table keeps
 // the raw values.
-PlotSpec SmoothedTbfPlot(const TbfPlotData& data);
+PlotDesign SmoothedTbfPlot(const TbfPlotData& data);
 
 // Interval software data for the "Raw Data Plots" screen.
 struct IntervalPlotData {
@@ -53,13 +53,13 @@ struct IntervalPlotData {
 };
 
 // The "Counts" tab: the (possibly smoothed) counts, one green series "Counts".
-ChartSpec IntervalCountsChart(const IntervalPlotData& data);
+ChartDesign IntervalCountsChart(const IntervalPlotData& data);
 // The "Length" tab: the lengths, one green series "Lengths".
-ChartSpec IntervalLengthsChart(const IntervalPlotData& data);
+ChartDesign IntervalLengthsChart(const IntervalPlotData& data);
 // "Cumulative Counts": the running sums of the recorded counts, one green series.
-ChartSpec IntervalCumulativeChart(const IntervalPlotData& data);
+ChartDesign IntervalCumulativeChart(const IntervalPlotData& data);
 // "Count" and "Length" per interval, as recorded.
-TableSpec IntervalTable(const IntervalPlotData& data);
+TableDesign IntervalTable(const IntervalPlotData& data);
 
 // Interval hardware data.
 struct HardwareIntervalPlotData {
@@ -69,7 +69,7 @@ struct HardwareIntervalPlotData {
 
 // "Raw Data Plot" of units against "Interval Number": "Failing Units" (red) and "Successful
 // Units" (green, tested minus failing); the table shows "Units Tested" and "Units Failing".
-PlotSpec HardwareIntervalPlot(const HardwareIntervalPlotData& data);
+PlotDesign HardwareIntervalPlot(const HardwareIntervalPlotData& data);
 
 // The two plots the model plot selection screen offers.
 enum class ModelPlotKind {
@@ -89,7 +89,7 @@ struct TbfModelPlotData {
 // Data and predicted: "Raw Software Data" and the model's series. Residuals: data minus
 // predicted value per entry. Against "Failure Number"; the table shows "TBF Units",
 // "Severity Level" and "Predicted".
-PlotSpec TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind);
+PlotDesign TbfModelPlot(const TbfModelPlotData& data, ModelPlotKind kind);
 
 // An interval model's plot.
 struct IntervalModelPlotData {
@@ -102,7 +102,7 @@ struct IntervalModelPlotData {
 
 // As the TBF model plot against "Interval Number" with the counts ("Counts") and the
 // predicted counts, or their differences; the table shows "Count" and "Predicted".
-PlotSpec IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind);
+PlotDesign IntervalModelPlot(const IntervalModelPlotData& data, ModelPlotKind kind);
 
 // One model's predicted data in a summary plot.
 struct PredictedSeries {
@@ -122,7 +122,7 @@ struct TbfSummaryPlotData {
 
 // "Raw and Predicted Data Plot": "Raw Software Data" and one series per model against
 // "Failure Number"; the table shows "TBF Units" and "Severity Level".
-PlotSpec TbfSummaryPlot(const TbfSummaryPlotData& data);
+PlotDesign TbfSummaryPlot(const TbfSummaryPlotData& data);
 
 // The interval execution summary's plot.
 struct IntervalSummaryPlotData {
@@ -133,6 +133,6 @@ struct IntervalSummaryPlotData {
 
 // "Raw and Predicted Data Plot": "Counts" and one series per model against "Interval Number",
 // y axis "Faults"; the table shows "Count" and "Length".
-PlotSpec IntervalSummaryPlot(const IntervalSummaryPlotData& data);
+PlotDesign IntervalSummaryPlot(const IntervalSummaryPlotData& data);
 
 }  // namespace vnk::plot

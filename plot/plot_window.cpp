@@ -9,7 +9,7 @@
 
 namespace vnk::plot {
 
-PlotWnd::PlotWnd(const PlotSpec& design, QWidget* parent)
+PlotWnd::PlotWnd(const PlotDesign& design, QWidget* parent)
     : QWidget(parent, Qt::Window), design_(design) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Plot"));
@@ -48,7 +48,7 @@ QWidget* PlotOwner(QWidget* parent) {
     return parent;
 }
 
-PlotWnd* ShowPlotWindow(const PlotSpec& design, QWidget* parent) {
+PlotWnd* ShowPlotWindow(const PlotDesign& design, QWidget* parent) {
     QWidget* owner = PlotOwner(parent);
     auto* window = new PlotWnd(design, owner);
     QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();

@@ -15,9 +15,9 @@ class ValueTable;
 class PlotWnd : public QWidget {
     Q_OBJECT
   public:
-    explicit PlotWnd(const PlotSpec& design, QWidget* parent = nullptr);
+    explicit PlotWnd(const PlotDesign& design, QWidget* parent = nullptr);
 
-    const PlotSpec& design() const { return design_; }
+    const PlotDesign& design() const { return design_; }
     ChartView* chartView() const { return chart_; }
     ValueTable* valueTable() const { return table_; }
 
@@ -29,7 +29,7 @@ class PlotWnd : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    PlotSpec design_;
+    PlotDesign design_;
     ValueTable* table_ = nullptr;
     ChartView* chart_ = nullptr;
 };
@@ -38,6 +38,6 @@ class PlotWnd : public QWidget {
 QWidget* PlotOwner(QWidget* parent);
 // Opens a plot window for `design` in the available area of its owner's screen, in front,
 // and returns it.
-PlotWnd* ShowPlotWindow(const PlotSpec& design, QWidget* parent = nullptr);
+PlotWnd* ShowPlotWindow(const PlotDesign& design, QWidget* parent = nullptr);
 
 }  // namespace vnk::plot

@@ -25,7 +25,7 @@ class Collector {
   public:
     Collector(const ChartInput& in, ResultChartSet& out) : in_(in), out_(out) {}
 
-    void add(const std::string& chart, const ChartSpec& design) {
+    void add(const std::string& chart, const ChartDesign& design) {
         out_.charts.push_back({in_.stem + "-" + chart, design});
     }
     void skip(const std::string& chart, const std::string& why) {

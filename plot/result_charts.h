@@ -12,8 +12,8 @@
 namespace vnk::plot {
 
 struct ResultChart {
-    std::string name;  // "<data file stem>-<chart>", e.g. "sys1-geo"
-    ChartSpec chart;   // titled as on screen
+    std::string name;   // "<data file stem>-<chart>", e.g. "sys1-geo"
+    ChartDesign chart;  // titled as on screen
 };
 
 struct ResultChartSet {

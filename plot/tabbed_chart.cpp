@@ -41,8 +41,8 @@ void TabbedChart::setEmptyText(std::function<QString(int)> emptyText) {
 }
 
 void TabbedChart::show(int index) {
-    const std::optional<ChartSpec> design = chartFor_(index);
-    if (design) view_->setSpec(*design);
+    const std::optional<ChartDesign> design = chartFor_(index);
+    if (design) view_->setDesign(*design);
     empty_->setText(!design && emptyText_ ? emptyText_(index) : QString());
     area_->setCurrentIndex(design ? 0 : 1);
 }

@@ -19,7 +19,7 @@ class ChartView;
 class TabbedChart : public QWidget {
     Q_OBJECT
   public:
-    using ChartFor = std::function<std::optional<ChartSpec>(int)>;
+    using ChartFor = std::function<std::optional<ChartDesign>(int)>;
 
     // chartFor(i) gives what tab i shows, or nothing; the first tab is drawn at once.
     TabbedChart(const QStringList& tabs, ChartFor chartFor, QWidget* parent = nullptr);

@@ -26,8 +26,8 @@ AxisScale numberAxis(const TrendAnalysis& a) {
     return a.interval ? IntervalXAxis(a.count) : TbfXAxis(a.count);
 }
 
-SeriesSpec limitLine(double level, const AxisScale& x) {
-    SeriesSpec s;
+SeriesDesign limitLine(double level, const AxisScale& x) {
+    SeriesDesign s;
     s.name = level > 0 ? QStringLiteral("+1.96") : QStringLiteral("-1.96");
     s.colour = colour::kReference;
     s.points = {QPointF(x.start, level), QPointF(x.end, level)};
@@ -48,12 +48,12 @@ AxisScale LaplaceYAxis(const std::vector<double>& values) {
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
-ChartSpec LaplaceFactorChart(const TrendAnalysis& a) {
-    ChartSpec chart;
+ChartDesign LaplaceFactorChart(const TrendAnalysis& a) {
+    ChartDesign chart;
     chart.title = QStringLiteral("Laplace Factor");
     chart.x = {numberAxisTitle(a), numberAxis(a)};
     chart.y = {QStringLiteral("Laplace Factor"), LaplaceYAxis(valuesOf(a.laplace))};
-    SeriesSpec factors;
+    SeriesDesign factors;
     factors.name = QStringLiteral("Laplace Factor");
     factors.colour = colour::kGreen;
     factors.points = pointsOf(a.laplace);
@@ -62,15 +62,15 @@ ChartSpec LaplaceFactorChart(const TrendAnalysis& a) {
     return chart;
 }
 
-ChartSpec RunningAverageChart(const TrendAnalysis& a) {
+ChartDesign RunningAverageChart(const TrendAnalysis& a) {
     const QString title =
         a.interval ? QStringLiteral("Failures per Unit Length") : QStringLiteral("Running Average");
-    ChartSpec chart;
+    ChartDesign chart;
     chart.title = title;
     chart.x = {numberAxisTitle(a), numberAxis(a)};
     const std::vector<double> values = valuesOf(a.runningAverage);
     chart.y = {title, a.interval ? IntervalYAxis(values) : TbfYAxis(values)};
-    SeriesSpec average;
+    SeriesDesign average;
     average.name = title;
     average.colour = colour::kSoftware;
     average.points = pointsOf(a.runningAverage);

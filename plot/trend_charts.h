@@ -9,11 +9,11 @@ namespace vnk::plot {
 
 // "Laplace Factor": the factors u(i) in green, and the limits +1.96 and -1.96 as black lines
 // across the chart. The y axis always shows both limits.
-ChartSpec LaplaceFactorChart(const TrendAnalysis& analysis);
+ChartDesign LaplaceFactorChart(const TrendAnalysis& analysis);
 
 // "Running Average" of the times between failures, or "Failures per Unit Length" of interval
 // data.
-ChartSpec RunningAverageChart(const TrendAnalysis& analysis);
+ChartDesign RunningAverageChart(const TrendAnalysis& analysis);
 
 // y axis of the Laplace chart: whole numbers from below the smallest value (at most -3) to
 // above the largest (at least 3), in at most about eight steps.

@@ -4,14 +4,14 @@
 
 namespace vnk::plot {
 
-ValueTable::ValueTable(const TableSpec& design, QWidget* parent) : QTableWidget(parent) {
+ValueTable::ValueTable(const TableDesign& design, QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     horizontalHeader()->setMinimumSectionSize(28);
-    setSpec(design);
+    setDesign(design);
 }
 
-void ValueTable::setSpec(const TableSpec& design) {
+void ValueTable::setDesign(const TableDesign& design) {
     clear();
     setRowCount(static_cast<int>(design.rowLabels.size()));
     setColumnCount(static_cast<int>(design.columnLabels.size()));

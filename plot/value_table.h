@@ -10,8 +10,8 @@ namespace vnk::plot {
 class ValueTable : public QTableWidget {
     Q_OBJECT
   public:
-    explicit ValueTable(const TableSpec& design = {}, QWidget* parent = nullptr);
-    void setSpec(const TableSpec& design);
+    explicit ValueTable(const TableDesign& design = {}, QWidget* parent = nullptr);
+    void setDesign(const TableDesign& design);
 };
 
 }  // namespace vnk::plot

@@ -75,10 +75,10 @@ bool traceOn(const MenuState& s, int) { return s.trace; }
 bool robustOn(const MenuState& s, int) { return s.robustEstimation; }
 bool skipRefitsOn(const MenuState& s, int) { return s.skipFailedRefits; }
 
-std::vector<CommandSpec> buildTable() {
+std::vector<CommandEntry> buildTable() {
     using M = CMainFrame;
     using namespace command;
-    std::vector<CommandSpec> t = {
+    std::vector<CommandEntry> t = {
         {kSave, "File", "Save", &M::onSave, 0, canSave, nullptr},
         {kSaveAs, "File", "Save As...", &M::onSaveAs, 0, canSave, nullptr},
         {kOpenProject, "File", "Open Project...", &M::onOpenProject, 0, always, nullptr, true},
@@ -158,20 +158,20 @@ std::vector<CommandSpec> buildTable() {
 
 }  // namespace
 
-const std::vector<CommandSpec>& CommandTable() {
-    static const std::vector<CommandSpec> table = [] {
-        std::vector<CommandSpec> t = buildTable();
+const std::vector<CommandEntry>& CommandTable() {
+    static const std::vector<CommandEntry> table = [] {
+        std::vector<CommandEntry> t = buildTable();
         // The four level items of both severity menus read "Level 1" to "Level 4".
         static const char* const kLevels[4] = {"Level 1", "Level 2", "Level 3", "Level 4"};
-        for (CommandSpec& c : t)
+        for (CommandEntry& c : t)
             if (!c.text) c.text = kLevels[c.argument - 1];
         return t;
     }();
     return table;
 }
 
-const CommandSpec* FindCommand(int id) {
-    for (const CommandSpec& c : CommandTable())
+const CommandEntry* FindCommand(int id) {
+    for (const CommandEntry& c : CommandTable())
         if (c.id == id) return &c;
     return nullptr;
 }

@@ -77,7 +77,7 @@ inline constexpr int kHelpTopics = 57667;
 using Rule = bool (*)(const MenuState& state, int argument);
 using Handler = void (CMainFrame::*)(int argument);
 
-struct CommandSpec {
+struct CommandEntry {
     int id;
     const char* menu;  // menu path, submenus after '>': "Data>New"
     const char* text;
@@ -89,9 +89,9 @@ struct CommandSpec {
 };
 
 // Every menu item in menu order.
-const std::vector<CommandSpec>& CommandTable();
+const std::vector<CommandEntry>& CommandTable();
 // The item with this id; nullptr for an unknown id.
-const CommandSpec* FindCommand(int id);
+const CommandEntry* FindCommand(int id);
 
 // The top-level menus in order, with their accelerator marks.
 const std::vector<const char*>& TopMenus();

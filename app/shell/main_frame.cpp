@@ -78,7 +78,7 @@ QMenu* CMainFrame::menuFor(const QString& path) {
 
 void CMainFrame::buildMenus() {
     for (const char* top : TopMenus()) menuFor(QString::fromLatin1(top).remove(QLatin1Char('&')));
-    for (const CommandSpec& c : CommandTable()) {
+    for (const CommandEntry& c : CommandTable()) {
         QMenu* menu = menuFor(QString::fromLatin1(c.menu));
         if (c.separatorBefore && !menu->isEmpty()) menu->addSeparator();
         QAction* a = menu->addAction(QString::fromLatin1(c.text));
@@ -98,7 +98,7 @@ void CMainFrame::buildMenus() {
 void CMainFrame::refreshCommands() {
     doc_.dataFileKind.observe(doc_.data());
     const MenuState state = MenuState::of(doc_.data(), doc_.options());
-    for (const CommandSpec& c : CommandTable()) {
+    for (const CommandEntry& c : CommandTable()) {
         QAction* a = actions_.value(c.id);
         a->setEnabled(c.enabled(state, c.argument));
         if (c.checked) a->setChecked(c.checked(state, c.argument));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 

@@ -10,8 +10,8 @@ using namespace vnk::plot;
 
 namespace {
 
-void expectInside(const ChartSpec& chart) {
-    for (const SeriesSpec& s : chart.series)
+void expectInside(const ChartDesign& chart) {
+    for (const SeriesDesign& s : chart.series)
         for (const QPointF& p : s.points) {
             QVERIFY2(p.x() >= chart.x.scale.start && p.x() <= chart.x.scale.end,
                      qPrintable(chart.title + ": x " + QString::number(p.x())));
@@ -51,7 +51,7 @@ void CrowAmsaaChartsTest::individualDataCharts() {
     const models::crow::Analysis a =
         models::crow::AnalyseTimes({10, 40, 90, 160}, 200.0, models::crow::Settings{});
     QCOMPARE(a.status, 0);
-    const ChartSpec duane = CrowDuaneChart(a);
+    const ChartDesign duane = CrowDuaneChart(a);
     QCOMPARE(duane.series.size(), 2);
     QCOMPARE(duane.series[0].points.size(), 4);
     // The observed cumulative MTBF at the second failure: 40 / 2.
@@ -61,11 +61,11 @@ void CrowAmsaaChartsTest::individualDataCharts() {
     const double slope = (line[1].y() - line[0].y()) / (line[1].x() - line[0].x());
     QVERIFY(std::fabs(slope - (1.0 - a.fit.beta)) < 1e-12);
     expectInside(duane);
-    const ChartSpec mtbf = CrowMtbfChart(a);
+    const ChartDesign mtbf = CrowMtbfChart(a);
     QCOMPARE(mtbf.series.size(), 3);  // instantaneous, cumulative, the bounds at T
     QCOMPARE(mtbf.series[2].points.size(), 2);
     expectInside(mtbf);
-    const ChartSpec failures = CrowCumulativeFailuresChart(a);
+    const ChartDesign failures = CrowCumulativeFailuresChart(a);
     QCOMPARE(failures.series[0].points.last(), QPointF(160.0, 4.0));
     // The expected curve ends at lambda T^beta = n for a time-truncated fit.
     QVERIFY(std::fabs(failures.series[1].points.last().y() - 4.0) < 1e-9);
@@ -76,12 +76,12 @@ void CrowAmsaaChartsTest::groupedDataCharts() {
     const models::crow::Analysis a = models::crow::AnalyseGrouped(
         {20, 40, 60, 80, 100}, {13, 16, 5, 8, 7}, models::crow::Settings{});
     QCOMPARE(a.status, 0);
-    const ChartSpec failures = CrowCumulativeFailuresChart(a);
+    const ChartDesign failures = CrowCumulativeFailuresChart(a);
     QCOMPARE(failures.series[0].points.size(), 5);
     QCOMPARE(failures.series[0].points.last(), QPointF(100.0, 49.0));
     QCOMPARE(failures.series[1].points.size(), 5);
     expectInside(failures);
-    const ChartSpec mtbf = CrowMtbfChart(a);
+    const ChartDesign mtbf = CrowMtbfChart(a);
     QCOMPARE(mtbf.series.size(), 2);  // no bounds on grouped data's instantaneous MTBF
     expectInside(mtbf);
     expectInside(CrowDuaneChart(a));

@@ -49,7 +49,7 @@ TrendAnalysisScreen::TrendAnalysisScreen(Prompter& prompter, const TrendAnalysis
             {QStringLiteral("Laplace Factor"), a.interval
                                                    ? QStringLiteral("Failures per Unit Length")
                                                    : QStringLiteral("Running Average")},
-            [a](int tab) -> std::optional<plot::ChartSpec> {
+            [a](int tab) -> std::optional<plot::ChartDesign> {
                 return tab == 0 ? plot::LaplaceFactorChart(a) : plot::RunningAverageChart(a);
             },
             this);

@@ -50,11 +50,11 @@ QTableWidget* InvestigationTable(const OptimumSData& data, QWidget* parent) {
 
 }  // namespace
 
-ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title) {
+ChartDesign OptimumSChart(const OptimumSData& data, int tab, const QString& title) {
     const std::vector<double>& values = Criterion(data, std::clamp(tab, 0, 2));
-    ChartSpec chart;
+    ChartDesign chart;
     chart.title = title;
-    SeriesSpec series{
+    SeriesDesign series{
         QString::fromLatin1(kCriteria[static_cast<std::size_t>(std::clamp(tab, 0, 2))]),
         colour::Predicted(0),
         SeriesKind::Line,
@@ -87,7 +87,7 @@ OptimumSInvestigationScreen::OptimumSInvestigationScreen(app::Prompter& prompter
         },
         this);
     // The chart shown on opening carries a title of its own.
-    charts_->chartView()->setSpec(OptimumSChart(data_, 0, QStringLiteral("MSE - T")));
+    charts_->chartView()->setDesign(OptimumSChart(data_, 0, QStringLiteral("MSE - T")));
 
     auto* areas = new QHBoxLayout;
     areas->addWidget(table_, 2);

@@ -28,7 +28,7 @@ struct OptimumSData {
 };
 
 // Chart of criterion `tab` (0 MSE-T, 1 MSE-F, 2 MSE-R) titled `title`.
-ChartSpec OptimumSChart(const OptimumSData& data, int tab, const QString& title);
+ChartDesign OptimumSChart(const OptimumSData& data, int tab, const QString& title);
 
 class OptimumSInvestigationScreen : public app::Screen {
     Q_OBJECT

@@ -48,7 +48,7 @@ CrowAmsaaPlotsScreen::CrowAmsaaPlotsScreen(Prompter& prompter, const crow::Analy
     auto* charts = new plot::TabbedChart(
         {QStringLiteral("Duane Plot"), QStringLiteral("MTBF"),
          QStringLiteral("Cumulative Failures")},
-        [a](int tab) -> std::optional<plot::ChartSpec> {
+        [a](int tab) -> std::optional<plot::ChartDesign> {
             if (tab == 0) return plot::CrowDuaneChart(a);
             if (tab == 1) return plot::CrowMtbfChart(a);
             return plot::CrowCumulativeFailuresChart(a);

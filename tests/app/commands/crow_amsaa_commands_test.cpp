@@ -58,7 +58,7 @@ void CrowAmsaaCommandsTest::onlyHardwareDataEnableTheCommand() {
     AppHarness h;
     loadHandbookExample(h);
     const auto enabled = [&h] {
-        for (const CommandSpec& c : CommandTable())
+        for (const CommandEntry& c : CommandTable())
             if (c.id == command::kCrowAmsaaTracking)
                 return c.enabled(MenuState::of(h.data(), h.options()), c.argument);
         return false;

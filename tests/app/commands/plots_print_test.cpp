@@ -29,7 +29,7 @@ void PlotsPrintTest::startUpLoadShowsTheRawDataPlot() {
     QVERIFY(h.prompter.messages.isEmpty());
     const auto windows = h.frame.findChildren<plot::PlotWnd*>();
     QCOMPARE(windows.size(), 1);
-    const plot::ChartSpec& chart = windows[0]->design().chart;
+    const plot::ChartDesign& chart = windows[0]->design().chart;
     QCOMPARE(chart.title, QStringLiteral("Raw Data Plot"));
     QCOMPARE(chart.y.title, QStringLiteral("Time - Hours"));
     // A system history: software failures 1 and 3, the hardware failure 2.

@@ -22,12 +22,12 @@ using namespace vnk::app::test;
 namespace {
 
 bool enabled(const MenuState& s, int id) {
-    const CommandSpec* c = FindCommand(id);
+    const CommandEntry* c = FindCommand(id);
     return c->enabled(s, c->argument);
 }
 
 bool checked(const MenuState& s, int id) {
-    const CommandSpec* c = FindCommand(id);
+    const CommandEntry* c = FindCommand(id);
     return c->checked && c->checked(s, c->argument);
 }
 
@@ -90,7 +90,7 @@ void CommandTableTest::everyItemOfTheMenuIsListedOnce() {
         32799, 32800, 32801, 32802, 32803, 32804, 32805, 32826, 32827, 32837, 32838, 32836, 32825,
         57664, 57667, 32839, 32840, 32841, 32842, 32843, 32844, 32845, 32846};
     QSet<int> seen;
-    for (const CommandSpec& c : CommandTable()) {
+    for (const CommandEntry& c : CommandTable()) {
         QVERIFY2(!seen.contains(c.id), qPrintable(QString::number(c.id)));
         seen.insert(c.id);
     }

@@ -72,7 +72,7 @@ void TrendAnalysisTest::screenShowsTheVerdictChartsPrintAndHelp() {
     QCOMPARE(h.prompter.helpPages, QStringList{"trend_analysis"});
     QCOMPARE(h.prompter.printScreens, 1);
     // The Laplace chart: the factors and the two 5% limits across the whole x axis.
-    const plot::ChartSpec chart = plot::LaplaceFactorChart(expected);
+    const plot::ChartDesign chart = plot::LaplaceFactorChart(expected);
     QCOMPARE(chart.series.size(), 3);
     QCOMPARE(chart.series[0].points.size(), 9);
     QCOMPARE(chart.series[0].points.first(), QPointF(2, expected.laplace.front().second));
@@ -137,7 +137,7 @@ void TrendAnalysisTest::growthGoesStraightToTheSelectionScreen() {
 }
 
 void TrendAnalysisTest::menuItemNeedsTbfEntriesOrIntervals() {
-    const CommandSpec* c = FindCommand(command::kTrendAnalysis);
+    const CommandEntry* c = FindCommand(command::kTrendAnalysis);
     QVERIFY(c);
     QCOMPARE(QString::fromLatin1(c->menu), QStringLiteral("Data"));
     QCOMPARE(QString::fromLatin1(c->text), QStringLiteral("Trend Analysis"));
