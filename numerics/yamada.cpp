@@ -26,10 +26,16 @@ struct ScaledPieces {
     double q;
 };
 
+// e^(-beta d) and 1 - e^(-beta d) are computed once here and shared by both pieces (the
+// root finder calls this for every interval at every step); the results are those of
+// OneMinusExp and OneMinusGamma2.
 ScaledPieces Pieces(double beta, double a, double b) {
     const double d = b - a;
-    return {beta * a * OneMinusExp(beta * d) + OneMinusGamma2(beta * d),
-            b * b * std::exp(-beta * d) - a * a};
+    const double x = beta * d;
+    const double decay = std::exp(-x);
+    const double oneMinusDecay = -std::expm1(-x);
+    const double gamma2 = x < 0.01 ? OneMinusGamma2(x) : oneMinusDecay - x * decay;
+    return {beta * a * oneMinusDecay + gamma2, b * b * decay - a * a};
 }
 
 // Expected faults between times from and from + length: N (g(from) - g(from + length)).
