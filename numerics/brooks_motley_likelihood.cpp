@@ -37,8 +37,12 @@ const std::vector<Term>& BamDetectionTerms::at(const BamData& data, double q) {
     q_ = q;
     terms_.resize(static_cast<std::size_t>(std::max(data.NS, 0)));
     const double logSurvival = std::log1p(-q);
-    for (int i = 1; i <= data.NS; ++i)
-        terms_[static_cast<std::size_t>(i - 1)] = detection(logSurvival, q, data.L(i));
+    // Intervals of equal length (the usual case) share their terms.
+    for (int i = 1; i <= data.NS; ++i) {
+        const auto k = static_cast<std::size_t>(i - 1);
+        terms_[k] = i > 1 && data.L(i) == data.L(i - 1) ? terms_[k - 1]
+                                                        : detection(logSurvival, q, data.L(i));
+    }
     return terms_;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "numerics/brent.h"
 #include "numerics/interval_times.h"
@@ -29,13 +30,30 @@ struct ScaledPieces {
 // e^(-beta d) and 1 - e^(-beta d) are computed once here and shared by both pieces (the
 // root finder calls this for every interval at every step); the results are those of
 // OneMinusExp and OneMinusGamma2.
-ScaledPieces Pieces(double beta, double a, double b) {
+// The decay terms of the last interval length seen: equal lengths (the usual weekly or daily
+// intervals) give the same x, so the exponentials are reused; the results are unchanged.
+struct DecayTerms {
+    double x = std::numeric_limits<double>::quiet_NaN();
+    double decay = 0.0;
+    double oneMinusDecay = 0.0;
+    double gamma2 = 0.0;
+};
+
+ScaledPieces Pieces(double beta, double a, double b, DecayTerms& last) {
     const double d = b - a;
     const double x = beta * d;
-    const double decay = std::exp(-x);
-    const double oneMinusDecay = -std::expm1(-x);
-    const double gamma2 = x < 0.01 ? OneMinusGamma2(x) : oneMinusDecay - x * decay;
-    return {beta * a * oneMinusDecay + gamma2, b * b * decay - a * a};
+    if (!(x == last.x)) {
+        last.x = x;
+        last.decay = std::exp(-x);
+        last.oneMinusDecay = -std::expm1(-x);
+        last.gamma2 = x < 0.01 ? OneMinusGamma2(x) : last.oneMinusDecay - x * last.decay;
+    }
+    return {beta * a * last.oneMinusDecay + last.gamma2, b * b * last.decay - a * a};
+}
+
+ScaledPieces Pieces(double beta, double a, double b) {
+    DecayTerms terms;
+    return Pieces(beta, a, b, terms);
 }
 
 // Expected faults between times from and from + length: N (g(from) - g(from + length)).
@@ -47,9 +65,10 @@ double ExpectedBetween(double N, double beta, double from, double length) {
 //           - X T(NS)^2 e(NS) / (1 - g(NS)).
 double LikelihoodEquation(int NS, ConstRealArray C, ConstRealArray T, double X, double beta) {
     double h = 0.0;
+    DecayTerms last;
     for (int i = 1; i <= NS; ++i) {
         if (C(i) == 0.0) continue;
-        const ScaledPieces s = Pieces(beta, IntervalStart(T, i), T(i));
+        const ScaledPieces s = Pieces(beta, IntervalStart(T, i), T(i), last);
         h += C(i) * s.q / s.p;
     }
     const double TN = T(NS);
@@ -88,10 +107,11 @@ void Estimate(int NS, ConstRealArray C, ConstRealArray T, IntervalStats& STATS, 
     } else {
         // S = sum (T(i)^2 e(i) - T(i-1)^2 e(i-1))^2 / (g(i-1) - g(i)).
         double S = 0.0;
+        DecayTerms last;
         for (int i = 1; i <= NS; ++i) {
             const double a = IntervalStart(T, i);
             if (T(i) == a) continue;
-            const ScaledPieces s = Pieces(beta, a, T(i));
+            const ScaledPieces s = Pieces(beta, a, T(i), last);
             S += std::exp(-beta * a) * s.q * s.q / s.p;
         }
         const double P = beta * beta * S * N;
