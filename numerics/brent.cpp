@@ -121,6 +121,10 @@ ScopedRootToleranceWatch::ScopedRootToleranceWatch() : previous_(currentWatch) {
 }
 ScopedRootToleranceWatch::~ScopedRootToleranceWatch() { currentWatch = previous_; }
 
+void NoteCoarseRootTolerance() {
+    if (currentWatch) currentWatch->noteCoarse();
+}
+
 double SolveBracketedRoot(const std::function<double(double)>& g, double A, double FA, double B,
                           double FB) {
     int budget = kRootSearchSteps;

@@ -53,11 +53,16 @@ class ScopedRootToleranceWatch {
     ScopedRootToleranceWatch& operator=(const ScopedRootToleranceWatch&) = delete;
     bool coarse() const { return coarse_; }
     void note(double root) { coarse_ = coarse_ || RootToleranceCoarse(root); }
+    void noteCoarse() { coarse_ = true; }
 
   private:
     ScopedRootToleranceWatch* previous_;
     bool coarse_ = false;
 };
+
+// Tells the innermost watch of this thread, if any, that a coarse root was found: how a search
+// run on another thread for this one is counted.
+void NoteCoarseRootTolerance();
 
 // The bracket search shared by the estimation routines: g is evaluated once at the fixed
 // end, then at each candidate in turn; the first candidate whose value has a product <= 0

@@ -1,6 +1,7 @@
 // Brooks and Motley: accuracy analysis, predictions and predicted counts.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "numerics/brooks_motley.h"
 #include "numerics/interval_accuracy.h"
@@ -37,33 +38,40 @@ void SBAMMA(ConstRealArray C, ConstRealArray L, ConstRealArray F, ConstRealArray
 
     {
         trace::Suspension quiet;
-        double PEC = kBamInitialPec;
-        IntervalStats stats;
-        IntervalAccuracyPieces pieces;
-        pieces.fitPrefix = [&](int k) {
-            double PED = 0.0, TNOF = 0.0;
-            SBAMIN(k, C, L, F, M, PEC, PED, TNOF);
-            int flag = 0;
-            SBAMMD(BOPFLG, k, C, L, F, M, PEC, PED, TNOF, MAXIC, stats, flag);
-            return flag;
-        };
-        pieces.nextLogProbability = [&](int k) {
-            const double q = stats(4, kEstimate);
-            const double N = stats(5, kEstimate);
-            // The faults left in the program as the last fitted interval saw them.
-            const double A = N - PEC * M(k);
-            const double detection = -std::expm1(L(k + 1) * std::log1p(-q));
-            const double c = C(k + 1);
-            if (BOPFLG == bam_variant::kBinomial) {
-                const double found = c == 0.0 ? 0.0 : c * std::log(detection);
-                return LogFactorial(A) - LogFactorial(c) - LogFactorial(A - c) + found +
-                       (A - c) * std::log1p(-detection);
-            }
-            return PoissonLogProbability(c, detection * A);
+        const IntervalAccuracyPiecesMaker makePieces = [&] {
+            // The state one refit leaves for the score of the next interval.
+            struct Refit {
+                double PEC = kBamInitialPec;
+                IntervalStats stats;
+            };
+            const auto fit = std::make_shared<Refit>();
+            IntervalAccuracyPieces pieces;
+            pieces.fitPrefix = [&, fit](int k) {
+                double PED = 0.0, TNOF = 0.0;
+                SBAMIN(k, C, L, F, M, fit->PEC, PED, TNOF);
+                int flag = 0;
+                SBAMMD(BOPFLG, k, C, L, F, M, fit->PEC, PED, TNOF, MAXIC, fit->stats, flag);
+                return flag;
+            };
+            pieces.nextLogProbability = [&, fit](int k) {
+                const double q = fit->stats(4, kEstimate);
+                const double N = fit->stats(5, kEstimate);
+                // The faults left in the program as the last fitted interval saw them.
+                const double A = N - fit->PEC * M(k);
+                const double detection = -std::expm1(L(k + 1) * std::log1p(-q));
+                const double c = C(k + 1);
+                if (BOPFLG == bam_variant::kBinomial) {
+                    const double found = c == 0.0 ? 0.0 : c * std::log(detection);
+                    return LogFactorial(A) - LogFactorial(c) - LogFactorial(A - c) + found +
+                           (A - c) * std::log1p(-detection);
+                }
+                return PoissonLogProbability(c, detection * A);
+            };
+            return pieces;
         };
         // The next interval must exist for every refit.
-        IntervalAccuracyAnalysis(std::max(NSB, 1), std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX,
-                                 V);
+        IntervalAccuracyAnalysis(std::max(NSB, 1), std::min(NSE, NS - 1), makePieces, STAT, RFLAG,
+                                 INDX, V);
     }
 
     w.yields("SBAMMA");

@@ -1,6 +1,18 @@
 #include "numerics/interval_accuracy.h"
 
+#include <math.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "numerics/brent.h"
+#include "numerics/robust_root.h"
+#include "numerics/trace.h"
 
 namespace vnk {
 
@@ -8,26 +20,119 @@ namespace {
 
 thread_local bool skipFailedRefits = false;
 thread_local int lastSkipped = 0;
+thread_local int refitThreads = 0;  // 0: one a core
+
+// Refits are spread over threads only where each thread gets at least this many, and never
+// over more threads than this.
+constexpr int kRefitsPerThread = 16;
+constexpr int kMostRefitThreads = 8;
+
+struct Refit {
+    int flag = status::kOk;
+    double score = 0.0;   // -ln P(n) of a successful refit
+    bool coarse = false;  // a root of this refit was found coarser than 1e-6 of itself
+};
+
+// The refit on the first k intervals, made when asked for (in order) or earlier on other
+// threads.
+using RefitSource = std::function<Refit(int k)>;
+
+Refit refitNow(const IntervalAccuracyPieces& pieces, int k) {
+    Refit r;
+    r.flag = pieces.fitPrefix(k);
+    if (r.flag == status::kOk) r.score = -pieces.nextLogProbability(k);
+    return r;
+}
 
 // The skipping form: every refit of the range is tried; scores go to V in the order made.
-void analyseSkipping(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
-                     int& RFLAG, int& INDX, RealArray V) {
+void analyseSkipping(int NSB, int NSE, const RefitSource& refit, double& STAT, int& RFLAG,
+                     int& INDX, RealArray V) {
     int made = 0;
     for (int k = NSB; k <= NSE; ++k) {
-        const int fit = pieces.fitPrefix(k);
+        const Refit r = refit(k);
         ++INDX;
-        if (fit != status::kOk) {
+        if (r.flag != status::kOk) {
             ++lastSkipped;
-            if (made == 0) RFLAG = fit;
+            if (made == 0) RFLAG = r.flag;
             continue;
         }
         RFLAG = status::kOk;
         ++made;
-        const double score = -pieces.nextLogProbability(k);
-        if (made <= V.size()) V(made) = score;
-        STAT += score;
+        if (made <= V.size()) V(made) = r.score;
+        STAT += r.score;
     }
     if (lastSkipped > 0 && made > 0) STAT = STAT / made * (NSE - NSB + 1);
+}
+
+void analyse(int NSB, int NSE, const RefitSource& refit, double& STAT, int& RFLAG, int& INDX,
+             RealArray V) {
+    STAT = 0.0;
+    RFLAG = status::kOk;
+    INDX = 0;
+    lastSkipped = 0;
+    if (skipFailedRefits) {
+        analyseSkipping(NSB, NSE, refit, STAT, RFLAG, INDX, V);
+        return;
+    }
+    for (int k = NSB; k <= NSE && RFLAG == status::kOk; ++k) {
+        const Refit r = refit(k);
+        RFLAG = r.flag;
+        ++INDX;
+        if (RFLAG != status::kOk) break;
+        if (INDX <= V.size()) V(INDX) = r.score;
+        STAT += r.score;
+    }
+}
+
+int threadsFor(int refits) {
+    // A trace lists the refits in order, so a traced run makes them one after another.
+    if (trace::isOn()) return 1;
+    const int cores =
+        refitThreads > 0 ? refitThreads : static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(std::min(cores, refits / kRefitsPerThread), 1, kMostRefitThreads);
+}
+
+// Makes the refits of NSB..NSE on THREADS threads (this one among them), each with pieces of
+// its own and this thread's estimation mode. Refits are handed out in order; without skipping,
+// none after the first failed one is begun once that failure is known, and the rest are not
+// needed.
+std::vector<Refit> refitInParallel(int NSB, int NSE, const IntervalAccuracyPiecesMaker& make,
+                                   int threads) {
+    std::vector<Refit> refits(static_cast<std::size_t>(NSE - NSB + 1));
+    std::atomic<int> next{NSB};
+    std::atomic<int> firstFailure{NSE + 1};
+    const bool stopAtFailure = !skipFailedRefits;
+    const EstimationMode mode = CurrentEstimationMode();
+    std::mutex errorLock;
+    std::exception_ptr error;
+
+    auto work = [&] {
+        try {
+            const ScopedEstimationMode sameMode(mode);
+            const IntervalAccuracyPieces pieces = make();
+            for (int k = next++; k <= NSE && k <= firstFailure.load(); k = next++) {
+                ScopedRootToleranceWatch watch;
+                Refit& r = refits[static_cast<std::size_t>(k - NSB)];
+                r = refitNow(pieces, k);
+                r.coarse = watch.coarse();
+                if (r.flag != status::kOk && stopAtFailure) {
+                    int seen = firstFailure.load();
+                    while (k < seen && !firstFailure.compare_exchange_weak(seen, k)) {
+                    }
+                }
+            }
+        } catch (...) {
+            const std::lock_guard<std::mutex> hold(errorLock);
+            if (!error) error = std::current_exception();
+            next = NSE + 1;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
+    work();
+    for (std::thread& h : helpers) h.join();
+    if (error) std::rethrow_exception(error);
+    return refits;
 }
 
 }  // namespace
@@ -40,30 +145,42 @@ ScopedIntervalRefitSkipping::~ScopedIntervalRefitSkipping() { skipFailedRefits =
 
 int LastSkippedIntervalRefits() { return lastSkipped; }
 
+ScopedIntervalRefitThreads::ScopedIntervalRefitThreads(int threads) : previous_(refitThreads) {
+    refitThreads = std::max(threads, 1);
+}
+
+ScopedIntervalRefitThreads::~ScopedIntervalRefitThreads() { refitThreads = previous_; }
+
 void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
                               int& RFLAG, int& INDX, RealArray V) {
-    STAT = 0.0;
-    RFLAG = status::kOk;
-    INDX = 0;
-    lastSkipped = 0;
-    if (skipFailedRefits) {
-        analyseSkipping(NSB, NSE, pieces, STAT, RFLAG, INDX, V);
+    analyse(
+        NSB, NSE, [&](int k) { return refitNow(pieces, k); }, STAT, RFLAG, INDX, V);
+}
+
+void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPiecesMaker& make,
+                              double& STAT, int& RFLAG, int& INDX, RealArray V) {
+    const int threads = threadsFor(NSE - NSB + 1);
+    if (threads == 1) {
+        IntervalAccuracyAnalysis(NSB, NSE, make(), STAT, RFLAG, INDX, V);
         return;
     }
-    for (int k = NSB; k <= NSE && RFLAG == status::kOk; ++k) {
-        RFLAG = pieces.fitPrefix(k);
-        ++INDX;
-        if (RFLAG != status::kOk) break;
-        const double score = -pieces.nextLogProbability(k);
-        if (INDX <= V.size()) V(INDX) = score;
-        STAT += score;
-    }
+    const std::vector<Refit> refits = refitInParallel(NSB, NSE, make, threads);
+    analyse(
+        NSB, NSE,
+        [&](int k) {
+            const Refit& r = refits[static_cast<std::size_t>(k - NSB)];
+            if (r.coarse) NoteCoarseRootTolerance();
+            return r;
+        },
+        STAT, RFLAG, INDX, V);
 }
 
 double LogFactorial(double n) {
     const double whole = std::trunc(n);
     if (!(whole > 0.0)) return 0.0;
-    return std::lgamma(whole + 1.0);
+    // lgamma_r leaves the global sign alone, so refits on several threads may call it.
+    int sign = 0;
+    return ::lgamma_r(whole + 1.0, &sign);
 }
 
 double PoissonLogProbability(double c, double mu) {

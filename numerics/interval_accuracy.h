@@ -27,6 +27,29 @@ struct IntervalAccuracyPieces {
 void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
                               int& RFLAG, int& INDX, RealArray V);
 
+// Makes pieces that share no state with any other pieces it made, so that refits may run on
+// several threads at once.
+using IntervalAccuracyPiecesMaker = std::function<IntervalAccuracyPieces()>;
+
+// The same scheme with the refits spread over the machine's cores while tracing is off. Each
+// refit is made from scratch by pieces of its own, so STAT, RFLAG, INDX, V, the skipped count
+// and the coarse-root note are those of the one-thread scheme, bit for bit.
+void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPiecesMaker& make,
+                              double& STAT, int& RFLAG, int& INDX, RealArray V);
+
+// At most THREADS threads (1: only the caller's) for the refits of the interval analyses of
+// this thread while the object lives; without one, a thread a core.
+class ScopedIntervalRefitThreads {
+  public:
+    explicit ScopedIntervalRefitThreads(int threads);
+    ~ScopedIntervalRefitThreads();
+    ScopedIntervalRefitThreads(const ScopedIntervalRefitThreads&) = delete;
+    ScopedIntervalRefitThreads& operator=(const ScopedIntervalRefitThreads&) = delete;
+
+  private:
+    int previous_;
+};
+
 // What a failed refit does in the interval analyses of this thread while the object lives: end
 // the analysis (the standard procedure) or, when skipping, count it and go on, STAT then being
 // the mean score of the refits made times the refits the range asks for. Without a failure

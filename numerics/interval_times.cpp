@@ -1,6 +1,7 @@
 #include "numerics/interval_times.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "numerics/interval_accuracy.h"
 #include "numerics/trace.h"
@@ -70,15 +71,19 @@ void RunEndTimeAccuracy(const char* routine,
     w.columns("C,L", {C, T}, NS);
     trace::Suspension quiet;
 
-    IntervalStats fit;
-    IntervalAccuracyPieces pieces;
-    pieces.fitPrefix = [&](int k) { return fitPrefix(k, fit); };
-    pieces.nextLogProbability = [&](int k) {
-        const double mu = expected(fit(5, kEstimate), fit(3, kEstimate), T(k), T(k + 1) - T(k));
-        return PoissonLogProbability(C(k + 1), mu);
+    const IntervalAccuracyPiecesMaker makePieces = [&] {
+        const auto fit = std::make_shared<IntervalStats>();
+        IntervalAccuracyPieces pieces;
+        pieces.fitPrefix = [&, fit](int k) { return fitPrefix(k, *fit); };
+        pieces.nextLogProbability = [&, fit](int k) {
+            const double mu =
+                expected((*fit)(5, kEstimate), (*fit)(3, kEstimate), T(k), T(k + 1) - T(k));
+            return PoissonLogProbability(C(k + 1), mu);
+        };
+        return pieces;
     };
     // The next interval must exist.
-    IntervalAccuracyAnalysis(NSB, std::min(NSE, NS - 1), pieces, STAT, RFLAG, INDX, V);
+    IntervalAccuracyAnalysis(NSB, std::min(NSE, NS - 1), makePieces, STAT, RFLAG, INDX, V);
 
     quiet.resume();
     w.yields(routine);
