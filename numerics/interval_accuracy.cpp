@@ -3,16 +3,12 @@
 #include <math.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <mutex>
-#include <thread>
+#include <memory>
 #include <vector>
 
 #include "numerics/brent.h"
-#include "numerics/robust_root.h"
-#include "numerics/trace.h"
+#include "numerics/parallel_refits.h"
 
 namespace vnk {
 
@@ -20,12 +16,6 @@ namespace {
 
 thread_local bool skipFailedRefits = false;
 thread_local int lastSkipped = 0;
-thread_local int refitThreads = 0;  // 0: one a core
-
-// Refits are spread over threads only where each thread gets at least this many, and never
-// over more threads than this.
-constexpr int kRefitsPerThread = 16;
-constexpr int kMostRefitThreads = 8;
 
 struct Refit {
     int flag = status::kOk;
@@ -84,54 +74,20 @@ void analyse(int NSB, int NSE, const RefitSource& refit, double& STAT, int& RFLA
     }
 }
 
-int threadsFor(int refits) {
-    // A trace lists the refits in order, so a traced run makes them one after another.
-    if (trace::isOn()) return 1;
-    const int cores =
-        refitThreads > 0 ? refitThreads : static_cast<int>(std::thread::hardware_concurrency());
-    return std::clamp(std::min(cores, refits / kRefitsPerThread), 1, kMostRefitThreads);
-}
-
-// Makes the refits of NSB..NSE on THREADS threads (this one among them), each with pieces of
-// its own and this thread's estimation mode. Refits are handed out in order; without skipping,
-// none after the first failed one is begun once that failure is known, and the rest are not
-// needed.
+// Makes the refits of NSB..NSE on THREADS threads, each with pieces of its own.
 std::vector<Refit> refitInParallel(int NSB, int NSE, const IntervalAccuracyPiecesMaker& make,
                                    int threads) {
     std::vector<Refit> refits(static_cast<std::size_t>(NSE - NSB + 1));
-    std::atomic<int> next{NSB};
-    std::atomic<int> firstFailure{NSE + 1};
-    const bool stopAtFailure = !skipFailedRefits;
-    const EstimationMode mode = CurrentEstimationMode();
-    std::mutex errorLock;
-    std::exception_ptr error;
-
-    auto work = [&] {
-        try {
-            const ScopedEstimationMode sameMode(mode);
-            const IntervalAccuracyPieces pieces = make();
-            for (int k = next++; k <= NSE && k <= firstFailure.load(); k = next++) {
-                ScopedRootToleranceWatch watch;
+    const std::vector<char> coarse =
+        RunRefitsInParallel(NSB, NSE, threads, !skipFailedRefits, [&]() -> Refitter {
+            auto pieces = std::make_shared<IntervalAccuracyPieces>(make());
+            return [&refits, pieces, NSB](int k) {
                 Refit& r = refits[static_cast<std::size_t>(k - NSB)];
-                r = refitNow(pieces, k);
-                r.coarse = watch.coarse();
-                if (r.flag != status::kOk && stopAtFailure) {
-                    int seen = firstFailure.load();
-                    while (k < seen && !firstFailure.compare_exchange_weak(seen, k)) {
-                    }
-                }
-            }
-        } catch (...) {
-            const std::lock_guard<std::mutex> hold(errorLock);
-            if (!error) error = std::current_exception();
-            next = NSE + 1;
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
-    work();
-    for (std::thread& h : helpers) h.join();
-    if (error) std::rethrow_exception(error);
+                r = refitNow(*pieces, k);
+                return r.flag != status::kOk;
+            };
+        });
+    for (std::size_t i = 0; i < refits.size(); ++i) refits[i].coarse = coarse[i] != 0;
     return refits;
 }
 
@@ -145,12 +101,6 @@ ScopedIntervalRefitSkipping::~ScopedIntervalRefitSkipping() { skipFailedRefits =
 
 int LastSkippedIntervalRefits() { return lastSkipped; }
 
-ScopedIntervalRefitThreads::ScopedIntervalRefitThreads(int threads) : previous_(refitThreads) {
-    refitThreads = std::max(threads, 1);
-}
-
-ScopedIntervalRefitThreads::~ScopedIntervalRefitThreads() { refitThreads = previous_; }
-
 void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pieces, double& STAT,
                               int& RFLAG, int& INDX, RealArray V) {
     analyse(
@@ -159,7 +109,7 @@ void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPieces& pi
 
 void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPiecesMaker& make,
                               double& STAT, int& RFLAG, int& INDX, RealArray V) {
-    const int threads = threadsFor(NSE - NSB + 1);
+    const int threads = RefitThreads(NSE - NSB + 1);
     if (threads == 1) {
         IntervalAccuracyAnalysis(NSB, NSE, make(), STAT, RFLAG, INDX, V);
         return;

@@ -37,19 +37,6 @@ using IntervalAccuracyPiecesMaker = std::function<IntervalAccuracyPieces()>;
 void IntervalAccuracyAnalysis(int NSB, int NSE, const IntervalAccuracyPiecesMaker& make,
                               double& STAT, int& RFLAG, int& INDX, RealArray V);
 
-// At most THREADS threads (1: only the caller's) for the refits of the interval analyses of
-// this thread while the object lives; without one, a thread a core.
-class ScopedIntervalRefitThreads {
-  public:
-    explicit ScopedIntervalRefitThreads(int threads);
-    ~ScopedIntervalRefitThreads();
-    ScopedIntervalRefitThreads(const ScopedIntervalRefitThreads&) = delete;
-    ScopedIntervalRefitThreads& operator=(const ScopedIntervalRefitThreads&) = delete;
-
-  private:
-    int previous_;
-};
-
 // What a failed refit does in the interval analyses of this thread while the object lives: end
 // the analysis (the standard procedure) or, when skipping, count it and go on, STAT then being
 // the mean score of the refits made times the refits the range asks for. Without a failure

@@ -56,6 +56,7 @@ TbfApplicabilityModel LittlewoodVerrallApplicabilityModel(int MAXIC, int PHIIND)
     m.median = [fitted](const TbfStep& s) {
         return TbfMedian{true, fitted->NextPsi(s.k) * std::expm1(kLn2 / fitted->alpha)};
     };
+    m.another = [MAXIC, PHIIND] { return LittlewoodVerrallApplicabilityModel(MAXIC, PHIIND); };
     return m;
 }
 

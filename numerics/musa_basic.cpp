@@ -152,6 +152,7 @@ TbfApplicabilityModel MusaBasicApplicabilityModel() {
         const double b1 = b1Of(*fitted);
         return ExponentialLawMedian(b0 * std::exp(-b1 * s.T), b1);
     };
+    m.another = [] { return MusaBasicApplicabilityModel(); };
     return m;
 }
 

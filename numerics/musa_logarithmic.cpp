@@ -129,6 +129,7 @@ TbfApplicabilityModel MusaLogarithmicApplicabilityModel() {
         const double b1 = b1Of(*fitted);
         return TbfMedian{true, ((1.0 + b1 * s.T) * (std::pow(0.5, -1.0 / b0) - 1.0)) / b1};
     };
+    m.another = [] { return MusaLogarithmicApplicabilityModel(); };
     return m;
 }
 

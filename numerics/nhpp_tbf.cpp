@@ -116,6 +116,7 @@ TbfApplicabilityModel NhppTbfApplicabilityModel() {
         const double b = bOf(*fitted);
         return ExponentialLawMedian(a * std::exp(-b * s.T), b);
     };
+    m.another = [] { return NhppTbfApplicabilityModel(); };
     return m;
 }
 

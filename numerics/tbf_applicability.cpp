@@ -2,8 +2,12 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "numerics/brent.h"
 #include "numerics/kolmogorov.h"
+#include "numerics/parallel_refits.h"
 #include "numerics/trace.h"
 
 namespace vnk {
@@ -47,6 +51,84 @@ void TraceOutputs(const TbfApplicabilityModel& model, int NSR, const TbfMeasureR
     w.array("VPRE", r.VPRE, NSR);
 }
 
+// The step after each refit k = NSB..NSE (index k - NSB), the elapsed time summed in step order.
+std::vector<TbfStep> StepsOf(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB,
+                             int NSE) {
+    std::vector<TbfStep> steps;
+    double T = 0.0;
+    if (!model.cumulativeTimes)
+        for (int i = 1; i <= NSB - 1; ++i) T = T + DAT(i);
+    for (int k = NSB; k <= NSE; ++k) {
+        if (model.cumulativeTimes)
+            T = DAT(k);
+        else
+            T = T + DAT(k);
+        TbfStep step;
+        step.k = k;
+        step.T = T;
+        step.next = DAT(k + 1);
+        step.x = model.cumulativeTimes ? DAT(k + 1) - DAT(k) : DAT(k + 1);
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+// What one refit and the pieces the selected measures ask of it gave.
+struct MadeRefit {
+    int status = status::kOk;
+    double negLogDensity = 0.0;
+    double distribution = 0.0;
+    TbfMedian median;
+    bool coarse = false;
+};
+
+// A model that hands back refits made beforehand on several threads, each by a copy of MODEL
+// of its own, in the order and with the values MODEL itself would give; or nothing where the
+// refits are better made one after another.
+std::optional<TbfApplicabilityModel> RefittedInParallel(
+    const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB, int NSE,
+    const std::array<TbfMeasureResult, measure::kCount>& measures, RefitPolicy policy) {
+    const int threads = RefitThreads(NSE - NSB + 1);
+    if (!model.another || threads == 1 || NSB > NSE) return std::nullopt;
+    auto selected = [&](int m) { return measures[static_cast<std::size_t>(m - 1)].selected; };
+    const bool needDensity = selected(measure::kAccuracy);
+    const bool needF = selected(measure::kBias) || selected(measure::kTrend);
+    const bool needMedian = selected(measure::kNoise);
+    const auto steps = std::make_shared<const std::vector<TbfStep>>(StepsOf(model, DAT, NSB, NSE));
+    auto made = std::make_shared<std::vector<MadeRefit>>(steps->size());
+
+    const std::vector<char> coarse =
+        RunRefitsInParallel(NSB, NSE, threads, policy == RefitPolicy::kStop, [&]() -> Refitter {
+            auto own = std::make_shared<TbfApplicabilityModel>(model.another());
+            return [&, own](int k) {
+                const auto i = static_cast<std::size_t>(k - NSB);
+                MadeRefit& r = (*made)[i];
+                r.status = own->fit(DAT.first(k));
+                if (r.status != status::kOk) return true;
+                const TbfStep& step = (*steps)[i];
+                if (needDensity) r.negLogDensity = own->negLogDensity(step);
+                if (needF) r.distribution = own->distribution(step);
+                if (needMedian) r.median = own->median(step);
+                return false;
+            };
+        });
+    for (std::size_t i = 0; i < coarse.size(); ++i) (*made)[i].coarse = coarse[i] != 0;
+
+    TbfApplicabilityModel replay = model;
+    auto at = [made, NSB](int k) -> const MadeRefit& {
+        return (*made)[static_cast<std::size_t>(k - NSB)];
+    };
+    replay.fit = [at](ConstRealArray prefix) {
+        const MadeRefit& r = at(prefix.size());
+        if (r.coarse) NoteCoarseRootTolerance();
+        return r.status;
+    };
+    replay.negLogDensity = [at](const TbfStep& s) { return at(s.k).negLogDensity; };
+    replay.distribution = [at](const TbfStep& s) { return at(s.k).distribution; };
+    replay.median = [at](const TbfStep& s) { return at(s.k).median; };
+    return replay;
+}
+
 // The refit loop for every selected measure at once. Each measure's arithmetic is exactly
 // that of a loop run for it alone: its sums are taken in step order and the pieces are pure
 // functions of the fit and the step, so sharing a fit between measures changes nothing.
@@ -70,16 +152,8 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
         return false;
     };
 
-    double T = 0.0;
-    if (!model.cumulativeTimes)
-        for (int i = 1; i <= NSB - 1; ++i) T = T + DAT(i);
-
+    const std::vector<TbfStep> steps = StepsOf(model, DAT, NSB, NSE);
     for (int k = NSB; k <= NSE && anyActive(); ++k) {
-        if (model.cumulativeTimes)
-            T = DAT(k);
-        else
-            T = T + DAT(k);
-
         const int fitStatus = model.fit(DAT.first(k));
         for (int m = 0; m < measure::kCount; ++m) {
             if (!runs[m].active) continue;
@@ -106,11 +180,7 @@ void RunMeasures(const TbfApplicabilityModel& model, ConstRealArray DAT, int NSB
             break;
         }
 
-        TbfStep step;
-        step.k = k;
-        step.T = T;
-        step.next = DAT(k + 1);
-        step.x = model.cumulativeTimes ? DAT(k + 1) - DAT(k) : DAT(k + 1);
+        const TbfStep& step = steps[static_cast<std::size_t>(k - NSB)];
 
         const bool needF = runs[measure::kBias - 1].active || runs[measure::kTrend - 1].active;
         const double u = needF ? model.distribution(step) : 0.0;
@@ -209,7 +279,8 @@ void RunTbfApplicabilityMeasures(const TbfApplicabilityModel& model, ConstRealAr
             r.RFLAG = status::kNotAppropriate;
             r.INDX = 0;
         }
-        RunMeasures(model, DAT, NSB, NSE, NSR, run, policy);
+        const auto replay = RefittedInParallel(model, DAT, NSB, NSE, run, policy);
+        RunMeasures(replay ? *replay : model, DAT, NSB, NSE, NSR, run, policy);
         for (int m = 0; m < measure::kCount; ++m)
             if (run[m].selected) measures[m] = run[m];
     }
@@ -239,7 +310,8 @@ void RunTbfApplicability(const TbfApplicabilityModel& model, ConstRealArray DAT,
         std::array<TbfMeasureResult, measure::kCount> measures{};
         one.selected = true;
         measures[TYP - 1] = one;
-        RunMeasures(model, DAT, NSB, NSE, NSR, measures);
+        const auto replay = RefittedInParallel(model, DAT, NSB, NSE, measures, RefitPolicy::kStop);
+        RunMeasures(replay ? *replay : model, DAT, NSB, NSE, NSR, measures);
         one = measures[TYP - 1];
     }
     STAT = one.STAT;
@@ -266,6 +338,9 @@ TbfApplicabilityModel ExponentialApplicabilityModel(
     };
     m.median = [fitted, rate](const TbfStep& s) {
         return TbfMedian{true, kLn2 / rate(*fitted, s.k)};
+    };
+    m.another = [routine = m.routine, fit, rate] {
+        return ExponentialApplicabilityModel(routine, fit, rate);
     };
     return m;
 }

@@ -98,6 +98,9 @@ struct TbfApplicabilityModel {
     std::function<double(const TbfStep&)> distribution;
     // The predicted median of the next time between failures.
     std::function<TbfMedian(const TbfStep&)> median;
+    // The same model with fit state of its own, so that prefixes may be refitted on several
+    // threads at once; without it the refits are made one after another.
+    std::function<TbfApplicabilityModel()> another;
 };
 
 // A model whose next time between failures is exponential with the rate the fitted estimates

@@ -1,5 +1,7 @@
-// The accuracy refits spread over threads give what one thread gives, bit for bit: the
-// stopping rule, the skipping count, the scores in V and the coarse-root note.
+// Applicability refits spread over threads give what one thread gives, bit for bit: the
+// stopping rule, the skipping count, the scores and plot arrays and the coarse-root note.
+#include "numerics/parallel_refits.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,10 +15,18 @@
 #include "interval_data_fixture.h"
 #include "numerics/brent.h"
 #include "numerics/brooks_motley.h"
+#include "numerics/geometric.h"
 #include "numerics/interval_accuracy.h"
+#include "numerics/jelinski_moranda.h"
+#include "numerics/littlewood_verrall.h"
+#include "numerics/musa_basic.h"
+#include "numerics/musa_logarithmic.h"
 #include "numerics/nhpp_interval.h"
+#include "numerics/nhpp_tbf.h"
 #include "numerics/robust_root.h"
+#include "numerics/tbf_applicability.h"
 #include "numerics/yamada.h"
+#include "support/tbf_data.h"
 
 namespace {
 
@@ -55,7 +65,7 @@ vnk::IntervalAccuracyPiecesMaker syntheticPieces(std::vector<int> failing, int c
 
 Analysis run(int threads, bool skip, int NSB, int NSE,
              const vnk::IntervalAccuracyPiecesMaker& make) {
-    const vnk::ScopedIntervalRefitThreads limit(threads);
+    const vnk::ScopedRefitThreads limit(threads);
     const vnk::ScopedIntervalRefitSkipping skipping(skip);
     Analysis a;
     const vnk::ScopedRootToleranceWatch watch;
@@ -67,7 +77,7 @@ Analysis run(int threads, bool skip, int NSB, int NSE,
 
 }  // namespace
 
-TEST(IntervalParallelRefits, SyntheticRefitsMatchOneThread) {
+TEST(ParallelRefits, IntervalSyntheticRefitsMatchOneThread) {
     struct Case {
         std::vector<int> failing;
         int coarseAt;
@@ -94,7 +104,7 @@ TEST(IntervalParallelRefits, SyntheticRefitsMatchOneThread) {
 
 // Counts with bursts that make some Brooks and Motley and Yamada refits fail part-way through
 // the range, and a smooth decay where every refit succeeds.
-TEST(IntervalParallelRefits, ModelAnalysesMatchOneThread) {
+TEST(ParallelRefits, IntervalModelAnalysesMatchOneThread) {
     const auto bursts = vnk::test::IntervalData::fromCounts(
         {2, 2, 2, 0, 2,  0, 0,  0, 0, 0, 0, 0, 30, 2, 30, 0, 1,  0, 1, 5, 1,
          0, 0, 5, 2, 30, 2, 30, 5, 2, 1, 5, 0, 0,  0, 0,  0, 30, 0, 1, 0, 0},
@@ -137,7 +147,7 @@ TEST(IntervalParallelRefits, ModelAnalysesMatchOneThread) {
                                                           : vnk::EstimationMode::kStandard);
                 Analysis results[2];
                 for (int threads : {1, 2}) {
-                    const vnk::ScopedIntervalRefitThreads limit(threads);
+                    const vnk::ScopedRefitThreads limit(threads);
                     const vnk::ScopedIntervalRefitSkipping skipping(skip);
                     const vnk::ScopedRootToleranceWatch watch;
                     Analysis& a = results[threads - 1];
@@ -147,6 +157,75 @@ TEST(IntervalParallelRefits, ModelAnalysesMatchOneThread) {
                 }
                 EXPECT_EQ(results[0], results[1])
                     << name << (skip ? " robust, skipping" : " stopping");
+            }
+        }
+    }
+}
+
+namespace {
+
+struct TbfAnalysis {
+    std::array<double, 4> STAT{};
+    std::array<int, 4> RFLAG{}, INDX{}, failed{};
+    std::vector<double> arrays = std::vector<double>(8 * 200, -1.0);
+    std::vector<double> noiseSteps;
+    bool coarse = false;
+
+    bool operator==(const TbfAnalysis&) const = default;
+};
+
+TbfAnalysis runTbf(int threads, vnk::RefitPolicy policy, const vnk::TbfApplicabilityModel& model,
+                   const std::vector<double>& dat, int NSB, int NSE) {
+    const vnk::ScopedRefitThreads limit(threads);
+    const vnk::ScopedRootToleranceWatch watch;
+    TbfAnalysis a;
+    std::array<vnk::TbfMeasureResult, 4> measures;
+    for (std::size_t m = 0; m < 4; ++m) {
+        measures[m].selected = true;
+        measures[m].V = vnk::RealArray(a.arrays.data() + 400 * m, 200);
+        measures[m].VPRE = vnk::RealArray(a.arrays.data() + 400 * m + 200, 200);
+    }
+    const int NS = static_cast<int>(dat.size());
+    vnk::RunTbfApplicabilityMeasures(model, dat, NS, NSB, NSE, NSE - NSB + 1, measures, policy);
+    for (std::size_t m = 0; m < 4; ++m) {
+        a.STAT[m] = measures[m].STAT;
+        a.RFLAG[m] = measures[m].RFLAG;
+        a.INDX[m] = measures[m].INDX;
+        a.failed[m] = measures[m].failedRefits;
+    }
+    a.noiseSteps = measures[2].steps;
+    a.coarse = watch.coarse();
+    return a;
+}
+
+}  // namespace
+
+// SYS1 and the same times with bursts of long and short gaps, which make some refits fail.
+TEST(ParallelRefits, TbfMeasuresMatchOneThread) {
+    const std::vector<double> sys1 = vnk::test::LoadTbfData("sys1_tbf.txt");
+    std::vector<double> bursts = sys1;
+    for (std::size_t i = 40; i < bursts.size(); i += 9) bursts[i] *= i % 2 == 0 ? 400.0 : 1e-3;
+    using Maker = std::function<vnk::TbfApplicabilityModel()>;
+    const std::vector<std::pair<const char*, Maker>> models{
+        {"GEO", [] { return vnk::GeometricApplicabilityModel(); }},
+        {"JM", [] { return vnk::JelinskiMorandaApplicabilityModel(); }},
+        {"LAV-L", [] { return vnk::LittlewoodVerrallApplicabilityModel(100, 2); }},
+        {"MUS", [] { return vnk::MusaBasicApplicabilityModel(); }},
+        {"MSA", [] { return vnk::MusaLogarithmicApplicabilityModel(); }},
+        {"NPT", [] { return vnk::NhppTbfApplicabilityModel(); }},
+    };
+    for (const std::vector<double>* times :
+         {&sys1, static_cast<const std::vector<double>*>(&bursts)}) {
+        std::vector<double> cumulative(*times);
+        for (std::size_t i = 1; i < cumulative.size(); ++i) cumulative[i] += cumulative[i - 1];
+        const int NS = static_cast<int>(times->size());
+        for (const auto& [name, make] : models) {
+            const auto& dat = std::string(name) == "NPT" ? cumulative : *times;
+            for (auto policy : {vnk::RefitPolicy::kStop, vnk::RefitPolicy::kSkip}) {
+                const TbfAnalysis one = runTbf(1, policy, make(), dat, 20, NS - 1);
+                const TbfAnalysis two = runTbf(2, policy, make(), dat, 20, NS - 1);
+                EXPECT_EQ(one, two)
+                    << name << (policy == vnk::RefitPolicy::kSkip ? " skipping" : " stopping");
             }
         }
     }
