@@ -4,6 +4,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "numerics/brent.h"
@@ -58,7 +59,14 @@ std::vector<char> RunRefitsInParallel(int NSB, int NSE, int threads, bool stopAt
         }
     };
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
+    for (int t = 1; t < threads; ++t) {
+        // Where the system gives no more threads, fewer make the same refits.
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
     work();
     for (std::thread& h : helpers) h.join();
     if (error) std::rethrow_exception(error);
