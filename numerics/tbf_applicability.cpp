@@ -94,8 +94,9 @@ std::optional<TbfApplicabilityModel> RefittedInParallel(
     const bool needDensity = selected(measure::kAccuracy);
     const bool needF = selected(measure::kBias) || selected(measure::kTrend);
     const bool needMedian = selected(measure::kNoise);
-    const auto steps = std::make_shared<const std::vector<TbfStep>>(StepsOf(model, DAT, NSB, NSE));
-    auto made = std::make_shared<std::vector<MadeRefit>>(steps->size());
+    const std::vector<TbfStep> steps = StepsOf(model, DAT, NSB, NSE);
+    // Shared with the replay, which outlives this call.
+    auto made = std::make_shared<std::vector<MadeRefit>>(steps.size());
 
     const std::vector<char> coarse =
         RunRefitsInParallel(NSB, NSE, threads, policy == RefitPolicy::kStop, [&]() -> Refitter {
@@ -105,7 +106,7 @@ std::optional<TbfApplicabilityModel> RefittedInParallel(
                 MadeRefit& r = (*made)[i];
                 r.status = own->fit(DAT.first(k));
                 if (r.status != status::kOk) return true;
-                const TbfStep& step = (*steps)[i];
+                const TbfStep& step = steps[i];
                 if (needDensity) r.negLogDensity = own->negLogDensity(step);
                 if (needF) r.distribution = own->distribution(step);
                 if (needMedian) r.median = own->median(step);
